@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+
+#include <cstdint>
+#include <random>
+
+namespace tzolkara {
+
+// The program-wide source of uniform single-precision values in [0, 1).
+// It is seeded once from the clock at start-up; tests seed it with a fixed
+// number or queue the exact values the next draws must return.
+class RandomSource final
+{
+public:
+    static RandomSource &instance();
+
+    void seedFromClock();
+    void seed(std::uint32_t value);
+    // The next draws return these values, in order, before the generator
+    // is used again. Values outside [0, 1) are the caller's responsibility.
+    void feed(const QList<float> &values);
+
+    float next();
+
+private:
+    RandomSource() = default;
+
+    std::mt19937 m_generator;
+    QList<float> m_queued;
+};
+
+} // namespace tzolkara

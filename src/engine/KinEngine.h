@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ReadingState.h"
+
+namespace tzolkara {
+
+// One instance of the kin engine: its own ReadingState and the calculation
+// over the shared constant tables.
+class KinEngine final
+{
+public:
+    KinEngine() = default;
+    Q_DISABLE_COPY_MOVE(KinEngine)
+
+    ReadingState &state() { return m_state; }
+    const ReadingState &state() const { return m_state; }
+
+    // Turns BirthYear, BirthMonth and BirthDay into the nine result fields;
+    // UserName is never read or changed. A birth year outside 1900..2016
+    // leaves every result field as it was.
+    void CalculateReading();
+
+private:
+    ReadingState m_state;
+};
+
+// The two independent instances of the program: Astrology and Numerology
+// never share a ReadingState.
+extern KinEngine modMayanAstrology;
+extern KinEngine modMayanNumerology;
+
+} // namespace tzolkara

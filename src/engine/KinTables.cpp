@@ -1,0 +1,112 @@
+#include "KinTables.h"
+
+#include <QLatin1StringView>
+
+#include <array>
+
+namespace tzolkara {
+
+namespace {
+
+constexpr int kFirstCodedYear = kFirstBirthYear - 1;
+constexpr int kYearCount = kLastBirthYear - kFirstCodedYear + 1;
+
+constexpr std::array<int, kYearCount> makeYearCodes()
+{
+    std::array<int, kYearCount> codes{};
+    codes[1] = 147; // 1900
+    // 1 March 1899 to 1 March 1900 has 365 days (1900 is no leap year): 105 steps.
+    codes[0] = codes[1] - 105;
+    for (int i = 2; i < kYearCount; ++i) {
+        const int year = kFirstCodedYear + i;
+        codes[i] = (codes[i - 1] + 105 + (year % 4 == 0 ? 1 : 0)) % kKinCount;
+    }
+    return codes;
+}
+
+constexpr std::array<int, kYearCount> kYearCodes = makeYearCodes();
+
+constexpr std::array<const char *, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
+};
+
+// Days of each month, January first; February always counts 29 days.
+constexpr std::array<int, 12> kMonthLengths = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+using MonthDayTable = std::array<std::array<int, 32>, 12>; // [month][day 1..31]
+
+constexpr MonthDayTable makeMonthDayTable()
+{
+    MonthDayTable table{};
+    int running = 0;
+    // The count runs from 1 March through December, then on into January
+    // and February of the next calendar year.
+    for (int step = 0; step < 12; ++step) {
+        const int month = (step + 2) % 12;
+        for (int day = 1; day <= kMonthLengths[month]; ++day) {
+            table[month][day] = running;
+            ++running;
+            if (running > kKinCount)
+                running -= kKinCount;
+        }
+    }
+    return table;
+}
+
+constexpr MonthDayTable kMonthDayTable = makeMonthDayTable();
+
+static_assert(kYearCodes[1] == 147 && kYearCodes[0] == 42 && kYearCodes[kYearCount - 1] == 136);
+static_assert(kMonthDayTable[10][16] == 260 && kMonthDayTable[10][17] == 1);
+static_assert(kMonthDayTable[1][29] == 105 && kMonthDayTable[1][30] == 0);
+
+} // namespace
+
+int yearCode(int year)
+{
+    if (year < kFirstCodedYear || year > kLastBirthYear)
+        return -1;
+    return kYearCodes[year - kFirstCodedYear];
+}
+
+int monthIndexOf(QStringView monthName)
+{
+    for (int i = 0; i < 12; ++i) {
+        if (monthName == QLatin1StringView(kMonthNames[i]))
+            return i;
+    }
+    return -1;
+}
+
+int monthDayValue(int monthIndex, int day)
+{
+    if (monthIndex < 0 || monthIndex >= 12 || day < 1 || day > 31)
+        return 0;
+    return kMonthDayTable[monthIndex][day];
+}
+
+KinEntry kinEntry(int kinNumber)
+{
+    return {(kinNumber - 1) % 20, (kinNumber + 6) % 13 + 1};
+}
+
+int kinNumberOf(int year, QStringView monthName, int day)
+{
+    return kinNumberOf(year, monthIndexOf(monthName), day);
+}
+
+int kinNumberOf(int year, int month, int day)
+{
+    if (year < kFirstBirthYear || year > kLastBirthYear)
+        return 0;
+    const bool belongsToPreviousYear = month == 0 || month == 1;
+    const int code = yearCode(belongsToPreviousYear ? year - 1 : year);
+    if (code < 0)
+        return 0;
+    int kin = code + monthDayValue(month, day);
+    if (kin > kKinCount)
+        kin -= kKinCount;
+    return kin;
+}
+
+} // namespace tzolkara

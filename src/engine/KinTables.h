@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QStringView>
+
+namespace tzolkara {
+
+// The constant arithmetic of the 260-day count: year codes, month-day values
+// and the kin table. Pure integer look-ups, no calendar library.
+
+constexpr int kFirstBirthYear = 1900;
+constexpr int kLastBirthYear = 2016;
+constexpr int kKinCount = 260;
+
+// Year code of 1899..2016. 1899 (42) follows from the stepping rule run
+// backwards from 1900 and serves January and February 1900, which continue
+// the count that began on 1 March 1899. Returns -1 for any other year.
+int yearCode(int year);
+
+// Month 0..11 (January 0) of an exact, case-sensitive English month name,
+// or -1.
+int monthIndexOf(QStringView monthName);
+
+// Distance in days of `day` of month `monthIndex` from 1 March, reduced into
+// 1..260 (1 March itself is 0). Days a month does not have, unknown months
+// and days outside 1..31 give 0.
+int monthDayValue(int monthIndex, int day);
+
+struct KinEntry
+{
+    int signPosition; // 0..19 in sign-table order (0 is Monkey)
+    int dayNumber;    // 1..13
+};
+
+// Entry of KinNumber 1..260; callers guarantee the range.
+KinEntry kinEntry(int kinNumber);
+
+// KinNumber 1..260 of a birth date, or 0 for a year outside 1900..2016.
+// Months are English names, exact and case-sensitive.
+int kinNumberOf(int year, QStringView monthName, int day);
+// The same with the month as 0..11 (January 0); other months contribute 0.
+int kinNumberOf(int year, int monthIndex, int day);
+
+} // namespace tzolkara

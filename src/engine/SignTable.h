@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QStringView>
+
+#include <array>
+
+namespace tzolkara {
+
+// The interpretation texts of one day sign. The label ("IMOSH - (IMIX)") is
+// the key by which a calculation finds its record.
+struct SignRecord
+{
+    const char *Label;
+    const char *EnglishName;
+    const char *Keywords;
+    const char *Gemstone;
+    const char *Significance;
+    const char *FamousPersons;
+    const char *Description;
+};
+
+struct ToneRecord
+{
+    int Number;
+    const char *Description;
+};
+
+constexpr int kSignCount = 20;
+constexpr int kToneCount = 13;
+
+// The 20 signs in table order: position 0 is Monkey, 10 Crocodile, 19 Dog.
+const std::array<SignRecord, kSignCount> &SignTable();
+// The 13 day numbers in order 1..13.
+const std::array<ToneRecord, kToneCount> &ToneTable();
+
+// The sign number of the texts (Crocodile 1 .. Sun 20) of a table position.
+constexpr int daySignOfPosition(int position)
+{
+    return (position + 10) % kSignCount + 1;
+}
+
+// First record whose label equals `label` exactly (case and blanks count),
+// or nullptr.
+const SignRecord *findSignByLabel(QStringView label);
+// Record of day number 1..13, or nullptr.
+const ToneRecord *findToneByNumber(int number);
+
+} // namespace tzolkara

@@ -1,0 +1,123 @@
+#include <QDate>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+class TestTzolkaraKin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void goodDates_printOneLineEach();
+    void json_printsOneObjectPerLine();
+    void badLineAmongGoodOnes_isReportedAndTheRestPrinted();
+    void outOfRangeAndImpossibleDates_areRefused_data();
+    void outOfRangeAndImpossibleDates_areRefused();
+    void wholeRange_fromStandardInput();
+
+private:
+    struct Run
+    {
+        int exitCode;
+        QStringList out;
+        QStringList err;
+    };
+    static Run run(const QStringList &args, const QByteArray &input = {});
+};
+
+TestTzolkaraKin::Run TestTzolkaraKin::run(const QStringList &args, const QByteArray &input)
+{
+    QProcess process;
+    process.start(QStringLiteral(TZOLKARA_KIN_PATH), args);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000))
+        qFatal("tzolkara-kin did not finish");
+    auto lines = [](const QByteArray &bytes) {
+        return QString::fromUtf8(bytes).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    return {process.exitCode(), lines(process.readAllStandardOutput()),
+            lines(process.readAllStandardError())};
+}
+
+void TestTzolkaraKin::goodDates_printOneLineEach()
+{
+    const Run r = run({QStringLiteral("1900-01-01"), QStringLiteral("2012-12-21"),
+                       QStringLiteral("2016-12-31")});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.err.isEmpty());
+    QCOMPARE(r.out, QStringList({
+                        QStringLiteral("1900-01-01\t88\t4\t18\tTIJASH - (ETZNAB)\tFlint"),
+                        QStringLiteral("2012-12-21\t10\t4\t20\tAJPU - (AHUA)\tSun"),
+                        QStringLiteral("2016-12-31\t181\t6\t11\tBATZ - (CHUEN)\tMonkey"),
+                    }));
+}
+
+void TestTzolkaraKin::json_printsOneObjectPerLine()
+{
+    const Run r = run({QStringLiteral("--json"), QStringLiteral("1948-11-16")});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out.size(), 1);
+    QJsonParseError error{};
+    const QJsonObject object = QJsonDocument::fromJson(r.out.at(0).toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(object.value(QStringLiteral("date")).toString(), QStringLiteral("1948-11-16"));
+    QCOMPARE(object.value(QStringLiteral("KinNumber")).toInt(), 259);
+    QCOMPARE(object.value(QStringLiteral("DayNumber")).toInt(), 6);
+    QCOMPARE(object.value(QStringLiteral("DaySign")).toInt(), 9);
+    QCOMPARE(object.value(QStringLiteral("DaySignLabel")).toString(),
+             QStringLiteral("TOJ - (MULUK)"));
+    QCOMPARE(object.value(QStringLiteral("EnglishName")).toString(), QStringLiteral("Offering"));
+}
+
+void TestTzolkaraKin::badLineAmongGoodOnes_isReportedAndTheRestPrinted()
+{
+    const Run r = run({}, "1911-11-12\r\nnot a date\n\n  2000-02-29  \n");
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(r.out.size(), 2);
+    QVERIFY(r.out.at(0).startsWith(QStringLiteral("1911-11-12\t260\t7\t10\t")));
+    QVERIFY(r.out.at(1).startsWith(QStringLiteral("2000-02-29\t11\t5\t1\t")));
+    QCOMPARE(r.err.size(), 1);
+    QVERIFY(r.err.at(0).contains(QStringLiteral("'not a date'")));
+    QVERIFY(r.err.at(0).contains(QStringLiteral("1900-01-01 to 2016-12-31")));
+}
+
+void TestTzolkaraKin::outOfRangeAndImpossibleDates_areRefused_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::newRow("before range") << "1899-12-31";
+    QTest::newRow("after range") << "2017-01-01";
+    QTest::newRow("29 Feb 1900") << "1900-02-29";
+    QTest::newRow("29 Feb 1901") << "1901-02-29";
+    QTest::newRow("31 April") << "1950-04-31";
+    QTest::newRow("month 13") << "1950-13-01";
+    QTest::newRow("day 0") << "1950-01-00";
+    QTest::newRow("no leading zeros") << "1950-1-1";
+    QTest::newRow("slashes") << "1950/01/01";
+    QTest::newRow("trailing text") << "1950-01-01x";
+}
+
+void TestTzolkaraKin::outOfRangeAndImpossibleDates_areRefused()
+{
+    QFETCH(QString, input);
+    const Run r = run({input, QStringLiteral("2000-02-29")});
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(r.out.size(), 1);
+    QCOMPARE(r.err.size(), 1);
+    QVERIFY(r.err.at(0).contains(input));
+}
+
+void TestTzolkaraKin::wholeRange_fromStandardInput()
+{
+    QByteArray input;
+    for (QDate d(1900, 1, 1); d <= QDate(2016, 12, 31); d = d.addDays(1))
+        input += d.toString(Qt::ISODate).toLatin1() + '\n';
+    const Run r = run({}, input);
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out.size(), 42734);
+    QVERIFY(r.out.last().startsWith(QStringLiteral("2016-12-31\t181\t")));
+}
+
+QTEST_GUILESS_MAIN(TestTzolkaraKin)
+#include "tst_tzolkarakin.moc"
