@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ImageList.h"
+
+#include <QIcon>
+
+namespace tzolkara {
+
+// The program's picture lists and single pictures, made on first use.
+namespace Artwork {
+
+// The 20 day signs, 150 x 150, in sign-table order (1 Monkey .. 20 Dog),
+// keyed by English name.
+const ImageList &daySigns();
+// The 13 day numbers, 88 x 55, index N for day number N. The astrology
+// result keys them "01-Magnetic" .. "13-Cosmic", the numerology result
+// "01-Magnetic.jpg" .. "13-Cosmic.jpg".
+const ImageList &astrologyTones();
+const ImageList &numerologyTones();
+// The 20 tarot cards, 120 x 184: entry n is the card of glyph n - 1.
+const ImageList &tarotCards();
+
+// Shown by the result screens until a reading picture is selected.
+QPixmap signFrame(qreal devicePixelRatio = 1.0);
+QPixmap toneFrame(qreal devicePixelRatio = 1.0);
+
+enum class ProgramIcon { Astrology, Tarot, Numerology };
+// The 32 x 32 icons of the main window's program buttons.
+QPixmap programButtonIcon(ProgramIcon which, qreal devicePixelRatio = 1.0);
+// The program's own icon, sharp at every size from 16 to 256 pixels.
+QIcon applicationIcon();
+
+inline const QString kSignFrameResource = QStringLiteral(":/artwork/frames/sign-frame.svg");
+inline const QString kToneFrameResource = QStringLiteral(":/artwork/frames/tone-frame.svg");
+inline const QString kApplicationIconResource = QStringLiteral(":/artwork/icons/tzolkara.svg");
+
+} // namespace Artwork
+} // namespace tzolkara

@@ -1,0 +1,204 @@
+#include "common/Artwork.h"
+
+#include <QGuiApplication>
+#include <QSet>
+#include <QTest>
+
+using namespace tzolkara;
+
+namespace {
+
+// Every picture must render through Qt SVG without a single complaint: a
+// warning means part of the drawing is silently missing.
+QStringList g_svgWarnings;
+
+void collectSvgWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtDebugMsg && (QByteArray(context.category).startsWith("qt.svg") ||
+                               text.contains(QLatin1String("svg"), Qt::CaseInsensitive)))
+        g_svgWarnings << text;
+}
+
+bool isBlank(const QImage &image)
+{
+    const QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != first)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+class TestArtwork : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void daySigns_keysInTableOrder();
+    void daySigns_keyLookUpIsExact();
+    void tones_bothKeySetsAddressedByIndex();
+    void tarotCards_twentyEntries();
+
+    void lists_renderEveryPictureAtOneAndTwoTimes_data();
+    void lists_renderEveryPictureAtOneAndTwoTimes();
+    void pictures_areRenderedOnFirstUseOnly();
+    void framesAndIcons_render();
+    void outOfRange_givesNullPicture();
+};
+
+void TestArtwork::initTestCase()
+{
+    qInstallMessageHandler(collectSvgWarnings);
+}
+
+void TestArtwork::daySigns_keysInTableOrder()
+{
+    const QStringList expected = {
+        QStringLiteral("Monkey"), QStringLiteral("Road"),     QStringLiteral("Reed"),
+        QStringLiteral("Jaguar"), QStringLiteral("Eagle"),    QStringLiteral("Wisdom"),
+        QStringLiteral("Earth"),  QStringLiteral("Flint"),    QStringLiteral("Storm"),
+        QStringLiteral("Sun"),    QStringLiteral("Crocodile"), QStringLiteral("Wind"),
+        QStringLiteral("Night"),  QStringLiteral("Seed"),     QStringLiteral("Serpent"),
+        QStringLiteral("Transformer"), QStringLiteral("Deer"), QStringLiteral("Star"),
+        QStringLiteral("Offering"), QStringLiteral("Dog"),
+    };
+    const ImageList &signs = Artwork::daySigns();
+    QCOMPARE(signs.count(), 20);
+    QCOMPARE(signs.imageSize(), QSize(150, 150));
+    for (int i = 1; i <= 20; ++i) {
+        QCOMPARE(signs.key(i), expected.at(i - 1));
+        QCOMPARE(signs.indexOfKey(expected.at(i - 1)), i);
+    }
+}
+
+void TestArtwork::daySigns_keyLookUpIsExact()
+{
+    const ImageList &signs = Artwork::daySigns();
+    QCOMPARE(signs.indexOfKey(u"Crocodile"), 11);
+    QCOMPARE(signs.indexOfKey(u"Sun"), 10);
+    QCOMPARE(signs.indexOfKey(u"crocodile"), 0);
+    QCOMPARE(signs.indexOfKey(u"Crocodile "), 0);
+    QCOMPARE(signs.indexOfKey(u""), 0);
+}
+
+void TestArtwork::tones_bothKeySetsAddressedByIndex()
+{
+    const QStringList names = {
+        QStringLiteral("01-Magnetic"),  QStringLiteral("02-Lunar"),    QStringLiteral("03-Electric"),
+        QStringLiteral("04-Self-Existing"), QStringLiteral("05-Overtone"),
+        QStringLiteral("06-Rhythmic"),  QStringLiteral("07-Resonant"), QStringLiteral("08-Galactic"),
+        QStringLiteral("09-Solar"),     QStringLiteral("10-Planetary"),
+        QStringLiteral("11-Spectral"),  QStringLiteral("12-Crystal"),  QStringLiteral("13-Cosmic"),
+    };
+    const ImageList &astrology = Artwork::astrologyTones();
+    const ImageList &numerology = Artwork::numerologyTones();
+    QCOMPARE(astrology.count(), 13);
+    QCOMPARE(numerology.count(), 13);
+    QCOMPARE(astrology.imageSize(), QSize(88, 55));
+    for (int n = 1; n <= 13; ++n) {
+        QCOMPARE(astrology.key(n), names.at(n - 1));
+        QCOMPARE(numerology.key(n), names.at(n - 1) + QStringLiteral(".jpg"));
+        // Both lists show the same picture for a day number.
+        QCOMPARE(astrology.resource(n), numerology.resource(n));
+    }
+}
+
+void TestArtwork::tarotCards_twentyEntries()
+{
+    const ImageList &cards = Artwork::tarotCards();
+    QCOMPARE(cards.count(), 20);
+    QCOMPARE(cards.imageSize(), QSize(120, 184));
+    QVERIFY(cards.resource(1).endsWith(QLatin1String("/00.svg")));  // glyph 0
+    QVERIFY(cards.resource(20).endsWith(QLatin1String("/19.svg"))); // glyph 19
+}
+
+void TestArtwork::lists_renderEveryPictureAtOneAndTwoTimes_data()
+{
+    QTest::addColumn<int>("list");
+    QTest::addColumn<qreal>("scale");
+    const char *names[] = {"day signs", "tones", "cards"};
+    for (int list = 0; list < 3; ++list) {
+        QTest::addRow("%s 1x", names[list]) << list << 1.0;
+        QTest::addRow("%s 2x", names[list]) << list << 2.0;
+    }
+}
+
+void TestArtwork::lists_renderEveryPictureAtOneAndTwoTimes()
+{
+    QFETCH(int, list);
+    QFETCH(qreal, scale);
+    const ImageList *lists[] = {&Artwork::daySigns(), &Artwork::astrologyTones(),
+                                &Artwork::tarotCards()};
+    const ImageList &images = *lists[list];
+    g_svgWarnings.clear();
+    QSet<QByteArray> seen;
+    for (int i = 1; i <= images.count(); ++i) {
+        const QPixmap picture = images.picture(i, scale);
+        QCOMPARE(picture.size(), images.imageSize() * scale);
+        QCOMPARE(picture.deviceIndependentSize().toSize(), images.imageSize());
+        const QImage image = picture.toImage();
+        QVERIFY2(!isBlank(image), qPrintable(images.resource(i)));
+        const QByteArray pixels(reinterpret_cast<const char *>(image.constBits()),
+                                image.sizeInBytes());
+        QVERIFY2(!seen.contains(pixels), qPrintable(images.resource(i) + QStringLiteral(" repeats a picture")));
+        seen.insert(pixels);
+    }
+    QVERIFY2(g_svgWarnings.isEmpty(), qPrintable(g_svgWarnings.join(u'\n')));
+}
+
+void TestArtwork::pictures_areRenderedOnFirstUseOnly()
+{
+    const ImageList list(QSize(150, 150),
+                         {{QStringLiteral("Sun"), QStringLiteral(":/artwork/signs/sun.svg")}});
+    QVERIFY(!list.isRendered(1));
+    list.picture(1);
+    QVERIFY(list.isRendered(1));
+    QVERIFY(!list.isRendered(1, 2.0));
+}
+
+void TestArtwork::framesAndIcons_render()
+{
+    g_svgWarnings.clear();
+    QCOMPARE(Artwork::signFrame().size(), QSize(150, 150));
+    QVERIFY(!isBlank(Artwork::signFrame().toImage()));
+    QCOMPARE(Artwork::toneFrame(2.0).size(), QSize(176, 110));
+    QVERIFY(!isBlank(Artwork::toneFrame().toImage()));
+    // The frames are not any of the reading pictures.
+    QVERIFY(Artwork::signFrame().toImage() != Artwork::daySigns().picture(1).toImage());
+
+    QSet<QByteArray> seen;
+    for (auto which : {Artwork::ProgramIcon::Astrology, Artwork::ProgramIcon::Tarot,
+                       Artwork::ProgramIcon::Numerology}) {
+        const QImage icon = Artwork::programButtonIcon(which).toImage();
+        QCOMPARE(icon.size(), QSize(32, 32));
+        QVERIFY(!isBlank(icon));
+        seen.insert(QByteArray(reinterpret_cast<const char *>(icon.constBits()),
+                               icon.sizeInBytes()));
+    }
+    QCOMPARE(seen.size(), 3);
+
+    const QIcon icon = Artwork::applicationIcon();
+    for (int size : {16, 32, 48, 256}) {
+        const QPixmap pixmap = icon.pixmap(QSize(size, size));
+        QCOMPARE(pixmap.size(), QSize(size, size));
+        QVERIFY(!isBlank(pixmap.toImage()));
+    }
+    QVERIFY2(g_svgWarnings.isEmpty(), qPrintable(g_svgWarnings.join(u'\n')));
+}
+
+void TestArtwork::outOfRange_givesNullPicture()
+{
+    QVERIFY(Artwork::daySigns().picture(0).isNull());
+    QVERIFY(Artwork::daySigns().picture(21).isNull());
+    QVERIFY(Artwork::daySigns().key(0).isEmpty());
+    QVERIFY(Artwork::astrologyTones().picture(14).isNull());
+}
+
+QTEST_MAIN(TestArtwork)
+#include "tst_artwork.moc"
