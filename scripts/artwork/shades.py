@@ -1,0 +1,19 @@
+"""Extra colours used only inside the day-sign motifs.
+
+They are earthy, natural tones chosen to sit between the direction colours
+of palette.py without being mistaken for any of them.
+"""
+
+FUR = "#9a6238"          # deer, monkey and dog coats
+FUR_DARK = "#6b3f22"     # ears, crest feathers, darker fur
+FUR_LIGHT = "#e0b98a"    # muzzles, inner ears, faces
+TAWNY = "#d9862f"        # jaguar pelt
+AMBER = "#eb9a2c"        # beaks, eyes, lightning
+SOIL = "#7d5233"         # earth and ground strata
+SOIL_LIGHT = "#a9774b"
+JADE_LIGHT = "#8cc7a4"   # highlights on jade, young leaves
+JADE_DARK = "#2a6a4d"
+NIGHT = "#162536"        # the inside of the night house
+PINK = "#e07f7a"         # tongues
+BONE_SHADE = "#d8ccb2"   # hollows of the skull
+STONE_DEEP = "#a8936a"    # pedestal of the empty cartouche
