@@ -3,10 +3,10 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench artwork screenshot clean
 
 run: build
-	$(BUILD_DIR)/src/tzolkara-kin 2012-12-21
+	$(BUILD_DIR)/src/tzolkara
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -20,6 +20,17 @@ deps:
 
 bench: build
 	$(BUILD_DIR)/bench/bench_kin
+
+# Regenerates the SVG artwork and its contact sheet (needs python3).
+artwork: build
+	python3 scripts/artwork/signs.py
+	python3 scripts/artwork/numerals.py
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/src/tzolkara-artwork-sheet docs/artwork.png
+
+# A screenshot of the running program under a private X server.
+screenshot: build
+	scripts/screenshot docs/main-window.png
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,0 +1,23 @@
+#include "Clock.h"
+
+namespace tzolkara {
+
+namespace {
+QDate &fixedToday()
+{
+    static QDate date;
+    return date;
+}
+} // namespace
+
+QDate Clock::today()
+{
+    return fixedToday().isValid() ? fixedToday() : QDate::currentDate();
+}
+
+void Clock::setToday(const QDate &date)
+{
+    fixedToday() = date;
+}
+
+} // namespace tzolkara

@@ -1,0 +1,66 @@
+#include "FileDialog.h"
+
+namespace tzolkara {
+
+namespace {
+
+struct State
+{
+    QList<QString> queued;
+    FileDialog::Request last;
+};
+
+State &state()
+{
+    static State s;
+    return s;
+}
+
+QString run(QWidget *parent, const FileDialog::Request &request, QFileDialog::AcceptMode mode)
+{
+    state().last = request;
+    if (!state().queued.isEmpty())
+        return state().queued.takeFirst();
+
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOptions(request.options);
+    if (!request.initialName.isEmpty())
+        dialog.selectFile(request.initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QString FileDialog::getOpenFileName(QWidget *parent, const Request &request)
+{
+    return run(parent, request, QFileDialog::AcceptOpen);
+}
+
+QString FileDialog::getSaveFileName(QWidget *parent, const Request &request)
+{
+    return run(parent, request, QFileDialog::AcceptSave);
+}
+
+void FileDialog::setNextFileName(const QString &path)
+{
+    state().queued.append(path);
+}
+
+const FileDialog::Request &FileDialog::lastRequest()
+{
+    return state().last;
+}
+
+void FileDialog::reset()
+{
+    state() = State();
+}
+
+} // namespace tzolkara

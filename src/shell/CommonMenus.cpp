@@ -1,0 +1,94 @@
+#include "CommonMenus.h"
+
+#include "frmAbout.h"
+#include "modHelp.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace tzolkara {
+
+namespace {
+
+struct HelpMenuNames
+{
+    const char *firstSeparator;
+    const char *secondSeparator;
+    const char *updateCaption;
+    const char *makeMoneyName;
+};
+
+HelpMenuNames namesOf(MenuVariant variant)
+{
+    switch (variant) {
+    case MenuVariant::MainWindow:
+        return {"mnuSep1", "mnuSep2", "Check for Software &Update", "mkmoney"};
+    case MenuVariant::EntryScreen:
+        return {"mnuSep1", "mnuSep2", "Check for Software &Update", "mnuMakeMoney"};
+    case MenuVariant::ResultScreen:
+        return {"mnuSep2", "mnuSep3", "Check for Software &Update", "mnuMakeMoney"};
+    case MenuVariant::TarotQuestion:
+        return {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update", "mnuMakeMoney"};
+    case MenuVariant::TarotResult:
+        return {"mnuHelpSep1", "mnuHelpSep2", "Check for Software &Update", "mnuMakeMoney"};
+    }
+    return {"mnuSep1", "mnuSep2", "Check for Software &Update", "mnuMakeMoney"};
+}
+
+} // namespace
+
+QMenu *addFileMenu(QMenuBar *bar, const QString &objectName)
+{
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(objectName);
+    file->menuAction()->setObjectName(objectName);
+    return file;
+}
+
+QAction *addMenuItem(QMenu *menu, const QString &objectName, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    return action;
+}
+
+QAction *addMenuSeparator(QMenu *menu, const QString &objectName)
+{
+    QAction *separator = menu->addSeparator();
+    separator->setObjectName(objectName);
+    return separator;
+}
+
+void addCommonMenus(QMenuBar *bar, MenuVariant variant)
+{
+    const HelpMenuNames names = namesOf(variant);
+
+    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QObject::connect(addMenuItem(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help")),
+                     &QAction::triggered, [] { modHelp::OpenOnlineHelp(); });
+    QObject::connect(
+        addMenuItem(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online")),
+        &QAction::triggered, [] { modHelp::OpenHomePage(); });
+    addMenuSeparator(help, QString::fromLatin1(names.firstSeparator));
+    QObject::connect(addMenuItem(help, QStringLiteral("mnuUpdate"),
+                                 QString::fromLatin1(names.updateCaption)),
+                     &QAction::triggered, [] { modHelp::OpenDownloadPage(); });
+    addMenuSeparator(help, QString::fromLatin1(names.secondSeparator));
+    QObject::connect(
+        addMenuItem(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software")),
+        &QAction::triggered, [] { frmAbout::ShowModal(); });
+
+    QAction *donate = bar->addAction(QStringLiteral("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    QObject::connect(donate, &QAction::triggered, [] { modHelp::OpenDonatePage(); });
+
+    // Shown, but greyed out: the full-brand page stays reachable through the
+    // advertising labels.
+    QAction *makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    makeMoney->setObjectName(QString::fromLatin1(names.makeMoneyName));
+    makeMoney->setEnabled(false);
+    QObject::connect(makeMoney, &QAction::triggered, [] { modHelp::OpenFullBrandPage(); });
+}
+
+} // namespace tzolkara

@@ -1,0 +1,63 @@
+#include "ProgramScreen.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include <map>
+
+namespace tzolkara {
+
+namespace {
+std::map<ScreenId, ScreenRegistry::Factory> &factories()
+{
+    static std::map<ScreenId, ScreenRegistry::Factory> map;
+    return map;
+}
+} // namespace
+
+ProgramScreen::ProgramScreen(ScreenId id, QWidget *parent) : QMdiSubWindow(parent), m_id(id)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A close box, but no minimise or maximise: the screens have a fixed
+    // place in the main window.
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+}
+
+void ProgramScreen::setContent(QWidget *content, QMenuBar *menuBar)
+{
+    auto *frame = new QWidget(this);
+    auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    if (menuBar)
+        layout->setMenuBar(menuBar);
+    layout->addWidget(content);
+    setWidget(frame);
+}
+
+void ProgramScreen::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    QMdiSubWindow::closeEvent(event);
+    m_closed = event->isAccepted();
+}
+
+void ScreenRegistry::setFactory(ScreenId id, Factory factory)
+{
+    factories()[id] = std::move(factory);
+}
+
+ProgramScreen *ScreenRegistry::create(ScreenId id)
+{
+    const auto it = factories().find(id);
+    return it == factories().end() || !it->second ? nullptr : it->second();
+}
+
+void ScreenRegistry::clear()
+{
+    factories().clear();
+}
+
+} // namespace tzolkara

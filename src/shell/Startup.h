@@ -1,0 +1,16 @@
+#pragma once
+
+namespace tzolkara {
+
+class frmMDI;
+class SingleInstance;
+
+// The start-up sequence after the single-instance check: seed the random
+// source, run the update reminder, then show the main window with its
+// welcome panel. Returns the main window, owned by the caller.
+frmMDI *startMainWindow();
+
+// The whole program: the single-instance check, start-up, the event loop.
+int runTzolkara(int &argc, char **argv);
+
+} // namespace tzolkara

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace tzolkara {
+
+class ClickableLabel;
+
+// The About box: the program's name and version, what it does, and two links.
+class frmAbout final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmAbout(QWidget *parent = nullptr);
+
+    // Creates the box afresh and shows it modally; returns when it is closed.
+    static void ShowModal();
+
+    static const QString &versionCaption();
+
+private:
+    void cmdOK_Click();
+    void lblCoBrand_Click();
+    void lblHomePage_Click();
+
+    QPushButton *cmdOK = nullptr;
+    ClickableLabel *lblCoBrand = nullptr;
+    ClickableLabel *lblHomePage = nullptr;
+};
+
+} // namespace tzolkara

@@ -1,0 +1,420 @@
+#include "frmMDI.h"
+
+#include "CommonMenus.h"
+#include "frmAbout.h"
+#include "modHelp.h"
+#include "common/Artwork.h"
+#include "common/ClickableLabel.h"
+#include "common/Fonts.h"
+#include "common/SiteAddresses.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tzolkara {
+
+namespace {
+
+frmMDI *g_instance = nullptr;
+
+// 120 twips at 96 pixels to the inch.
+constexpr int kExitButtonRightGap = 8;
+constexpr int kBannerHeight = 28;
+constexpr int kButtonRowHeight = 50;
+constexpr int kCoBrandHeight = 48;
+
+const QColor kStripColour(192, 192, 255);
+const QColor kButtonColour(192, 192, 192);
+
+constexpr std::array<ScreenId, 3> kOptionScreens = {ScreenId::AstrologyMain, ScreenId::TarotMain,
+                                                    ScreenId::NumerologyMain};
+
+QFrame *colouredStrip(const QString &objectName, const QColor &colour, int height)
+{
+    auto *strip = new QFrame;
+    strip->setObjectName(objectName);
+    strip->setFixedHeight(height);
+    strip->setAutoFillBackground(true);
+    QPalette palette = strip->palette();
+    palette.setColor(QPalette::Window, colour);
+    strip->setPalette(palette);
+    return strip;
+}
+
+QPushButton *greyButton(const QString &objectName, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setFont(verdana(8.25, true));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, kButtonColour);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(palette);
+    return button;
+}
+
+struct CaptionStyle
+{
+    const char *text;
+    QColor colour;
+    qreal pointSize;
+};
+
+const std::array<CaptionStyle, 6> &captionStyles()
+{
+    static const std::array<CaptionStyle, 6> styles = {{
+        {"Welcome to Tzolkara", QColor(0, 255, 255), 12},
+        {"Welcome to the world of Mayan Astrology! Know more about your Mayan Astrology sign. "
+         "Know what your Mayan Numerology lucky number is or consult the Mayan Astrology Tarot "
+         "Oracle!",
+         QColor(255, 0, 0), 8.25},
+        {"Tzolkara includes the following programs", QColor(0, 255, 255), 12},
+        {"Mayan Astrology", QColor(255, 255, 0), 12},
+        {"Mayan Astrology Tarot", QColor(255, 0, 255), 12},
+        {"Mayan Numerology", QColor(0, 255, 0), 12},
+    }};
+    return styles;
+}
+
+const QString &fullBrandCaption()
+{
+    static const QString caption = QStringLiteral(
+        "Home Business Opportunity. Start your own Internet business and make money online. Get "
+        "this software fully branded for your website. Click here for more details.");
+    return caption;
+}
+
+} // namespace
+
+frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
+{
+    g_instance = this;
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(frmAbout::versionCaption());
+    setWindowIcon(Artwork::applicationIcon());
+
+    buildMenuBar();
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildBanner());
+    layout->addWidget(buildButtonRow());
+    layout->addWidget(buildClientArea(), 1);
+    layout->addWidget(buildCoBrandStrip());
+    setCentralWidget(central);
+
+    MDIForm_Load();
+}
+
+frmMDI::~frmMDI()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+frmMDI *frmMDI::instance()
+{
+    return g_instance;
+}
+
+void frmMDI::buildMenuBar()
+{
+    QMenu *file = addFileMenu(menuBar());
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+            &QAction::triggered, this, &frmMDI::mnuExit_Click);
+    addCommonMenus(menuBar(), MenuVariant::MainWindow);
+}
+
+QFrame *frmMDI::buildBanner()
+{
+    Picture6 = colouredStrip(QStringLiteral("Picture6"), kStripColour, kBannerHeight);
+    Picture6->setCursor(Qt::PointingHandCursor);
+    Picture6->installEventFilter(this);
+
+    lblStarloomBanner = new ClickableLabel(
+        QStringLiteral("The Most Popular Online Mystic Forum. Best Resource For Everything "
+                       "Mystic. Visit ") +
+            mainSiteCaptionAddress() + QStringLiteral(" Now"),
+        Picture6);
+    lblStarloomBanner->setObjectName(QStringLiteral("lblStarloomBanner"));
+    lblStarloomBanner->setFont(verdana(9.75, true, true));
+    lblStarloomBanner->setAutoFillBackground(true);
+    QPalette palette = lblStarloomBanner->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    lblStarloomBanner->setPalette(palette);
+    lblStarloomBanner->setContentsMargins(6, 1, 6, 1);
+    lblStarloomBanner->adjustSize();
+    lblStarloomBanner->move(0, (kBannerHeight - lblStarloomBanner->height()) / 2);
+    connect(lblStarloomBanner, &ClickableLabel::clicked, this, [] { modHelp::OpenHomePage(); });
+    return Picture6;
+}
+
+QFrame *frmMDI::buildButtonRow()
+{
+    auto *strip = new QFrame;
+    strip->setObjectName(QStringLiteral("Picture1"));
+    strip->setFixedHeight(kButtonRowHeight);
+
+    picButtonContainer = new QFrame(strip);
+    picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
+    auto *row = new QHBoxLayout(picButtonContainer);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+
+    const std::array<const char *, 3> captions = {"Mayan Astrology", "Mayan Astrology Tarot",
+                                                  "Mayan Numerology"};
+    const std::array<const char *, 3> pictureNames = {"Picture4", "Picture3", "Picture2"};
+    const std::array<Artwork::ProgramIcon, 3> icons = {Artwork::ProgramIcon::Astrology,
+                                                       Artwork::ProgramIcon::Tarot,
+                                                       Artwork::ProgramIcon::Numerology};
+    for (int i = 0; i < 3; ++i) {
+        auto *picture = new QLabel(picButtonContainer);
+        picture->setObjectName(QString::fromLatin1(pictureNames[i]));
+        picture->setFixedSize(32, 32);
+        picture->setPixmap(Artwork::programButtonIcon(icons[i], devicePixelRatioF()));
+        cmdSelectOption[i] = greyButton(QStringLiteral("cmdSelectOption_%1").arg(i),
+                                        QString::fromLatin1(captions[i]), picButtonContainer);
+        cmdSelectOption[i]->setMinimumHeight(32);
+        connect(cmdSelectOption[i], &QPushButton::clicked, this,
+                [this, i] { cmdSelectOption_Click(i); });
+        if (i > 0)
+            row->addSpacing(18);
+        row->addWidget(picture);
+        row->addWidget(cmdSelectOption[i]);
+    }
+    picButtonContainer->adjustSize();
+    picButtonContainer->move(0, (kButtonRowHeight - picButtonContainer->height()) / 2);
+    return strip;
+}
+
+QWidget *frmMDI::buildClientArea()
+{
+    auto *client = new QWidget;
+    auto *grid = new QGridLayout(client);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    m_mdiArea = new QMdiArea(client);
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    m_mdiArea->setBackground(Qt::black);
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grid->addWidget(m_mdiArea, 0, 0);
+
+    // The welcome panel lies over the screens' area while it is visible.
+    picMain = new QFrame(client);
+    picMain->setObjectName(QStringLiteral("picMain"));
+    picMain->setAutoFillBackground(true);
+    QPalette black = picMain->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    picMain->setPalette(black);
+    picMain->setMouseTracking(true);
+    picMain->installEventFilter(this);
+    grid->addWidget(picMain, 0, 0);
+    picMain->raise();
+
+    int top = 36;
+    for (int i = 0; i < 6; ++i) {
+        const CaptionStyle &style = captionStyles()[i];
+        auto *caption = new ClickableLabel(QString::fromLatin1(style.text), picMain);
+        caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
+        caption->setFont(verdana(style.pointSize, true));
+        QPalette palette = caption->palette();
+        palette.setColor(QPalette::WindowText, style.colour);
+        caption->setPalette(palette);
+        if (i < 3)
+            caption->setCursor(Qt::ArrowCursor);
+        if (i == 1) {
+            caption->setWordWrap(true);
+            caption->setAlignment(Qt::AlignHCenter);
+            caption->setFixedWidth(640);
+            caption->setFixedHeight(caption->heightForWidth(640));
+        } else {
+            caption->adjustSize();
+        }
+        caption->move(0, top);
+        top += caption->height() + (i == 0 || i == 2 ? 14 : i == 1 ? 40 : 18);
+        if (i == 2)
+            top += 10;
+        connect(caption, &ClickableLabel::clicked, this, [this, i] { lblCaption_Click(i); });
+        connect(caption, &ClickableLabel::mouseMoved, this, [this, i] { lblCaption_MouseMove(i); });
+        lblCaption[i] = caption;
+    }
+    return client;
+}
+
+QFrame *frmMDI::buildCoBrandStrip()
+{
+    QFrame *strip = colouredStrip(QStringLiteral("PicCoBrand"), kStripColour, kCoBrandHeight);
+    Label7 = new ClickableLabel(fullBrandCaption(), strip);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setFont(verdana(8.25, true, true));
+    Label7->setWordWrap(true);
+    connect(Label7, &ClickableLabel::clicked, this, [] { modHelp::OpenFullBrandPage(); });
+
+    cmdMdiExit = greyButton(QStringLiteral("cmdMdiExit"), QStringLiteral("&Exit"), strip);
+    cmdMdiExit->setMinimumWidth(80);
+    cmdMdiExit->adjustSize();
+    connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
+    return strip;
+}
+
+int frmMDI::screenWidth() const
+{
+    const QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+    return display ? display->geometry().width() : width();
+}
+
+void frmMDI::MDIForm_Load()
+{
+    // Centred on the width of the whole display, as the window opens maximized.
+    const int width = screenWidth();
+    lblStarloomBanner->move((width - lblStarloomBanner->width()) / 2, lblStarloomBanner->y());
+    picButtonContainer->move((width - picButtonContainer->width()) / 2, picButtonContainer->y());
+    for (ClickableLabel *caption : lblCaption)
+        caption->move((width - caption->width()) / 2, caption->y());
+    cmdMdiExit->move(width - (cmdMdiExit->width() + kExitButtonRightGap),
+                     (kCoBrandHeight - cmdMdiExit->height()) / 2);
+
+    const int labelWidth = std::max(200, cmdMdiExit->x() - 24);
+    Label7->setFixedWidth(labelWidth);
+    Label7->setFixedHeight(std::min(kCoBrandHeight, Label7->heightForWidth(labelWidth)));
+    Label7->move(12, (kCoBrandHeight - Label7->height()) / 2);
+}
+
+void frmMDI::setWelcomePanelVisible(bool visible)
+{
+    picMain->setVisible(visible);
+}
+
+bool frmMDI::isWelcomePanelVisible() const
+{
+    return picMain->isVisibleTo(const_cast<frmMDI *>(this));
+}
+
+ProgramScreen *frmMDI::findScreen(ScreenId id) const
+{
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
+        auto *screen = qobject_cast<ProgramScreen *>(window);
+        if (screen && screen->id() == id && !screen->isClosed())
+            return screen;
+    }
+    return nullptr;
+}
+
+ProgramScreen *frmMDI::loadScreen(ScreenId id)
+{
+    if (ProgramScreen *existing = findScreen(id))
+        return existing;
+    ProgramScreen *screen = ScreenRegistry::create(id);
+    if (!screen)
+        return nullptr;
+    m_mdiArea->addSubWindow(screen, screen->windowFlags());
+    screen->Form_Load();
+    return screen;
+}
+
+ProgramScreen *frmMDI::showScreen(ScreenId id)
+{
+    ProgramScreen *screen = loadScreen(id);
+    if (!screen)
+        return nullptr;
+    screen->adjustSize();
+    placeScreen(screen);
+    screen->show();
+    screen->raise();
+    m_mdiArea->setActiveSubWindow(screen);
+    return screen;
+}
+
+void frmMDI::placeScreen(ProgramScreen *screen) const
+{
+    screen->move(std::max(0, (screenWidth() - screen->width()) / 2), 0);
+}
+
+void frmMDI::OpenProgramScreen(ScreenId screen)
+{
+    CloseProgramScreens();
+    setWelcomePanelVisible(false);
+    showScreen(screen);
+}
+
+void frmMDI::CloseProgramScreens()
+{
+    for (ScreenId id : kAllScreens) {
+        if (ProgramScreen *screen = findScreen(id))
+            screen->close();
+    }
+}
+
+void frmMDI::cmdSelectOption_Click(int index)
+{
+    OpenProgramScreen(kOptionScreens[index]);
+}
+
+void frmMDI::lblCaption_Click(int index)
+{
+    CloseProgramScreens();
+    if (index >= 3)
+        OpenProgramScreen(kOptionScreens[index - 3]);
+}
+
+void frmMDI::lblCaption_MouseMove(int index)
+{
+    if (index < 3)
+        return;
+    QFont font = lblCaption[index]->font();
+    font.setUnderline(true);
+    lblCaption[index]->setFont(font);
+}
+
+void frmMDI::picMain_MouseMove()
+{
+    for (ClickableLabel *caption : lblCaption) {
+        QFont font = caption->font();
+        font.setUnderline(false);
+        caption->setFont(font);
+    }
+}
+
+void frmMDI::cmdMdiExit_Click()
+{
+    close();
+}
+
+void frmMDI::mnuExit_Click()
+{
+    close();
+}
+
+void frmMDI::closeEvent(QCloseEvent *event)
+{
+    // Nothing is asked and nothing is saved: every screen goes, then the
+    // window, and with it the program.
+    CloseProgramScreens();
+    event->accept();
+}
+
+bool frmMDI::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == picMain && event->type() == QEvent::MouseMove)
+        picMain_MouseMove();
+    if (watched == Picture6 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        modHelp::OpenHomePage();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace tzolkara

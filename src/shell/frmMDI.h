@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ProgramScreen.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QMdiArea;
+class QPushButton;
+
+namespace tzolkara {
+
+class ClickableLabel;
+
+// The main window: the banner, the row of program buttons, the black welcome
+// panel with its captions, and the area where the program screens open.
+class frmMDI final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMDI(QWidget *parent = nullptr);
+    ~frmMDI() override;
+
+    // The one main window, or null before it exists and after it is gone.
+    static frmMDI *instance();
+
+    void setWelcomePanelVisible(bool visible);
+    bool isWelcomePanelVisible() const;
+
+    // Closes every open program screen, then shows `screen` as the only one.
+    void OpenProgramScreen(ScreenId screen);
+    void CloseProgramScreens();
+
+    // The screen if it exists (shown or hidden), else null.
+    ProgramScreen *findScreen(ScreenId id) const;
+    // Creates the screen (running its Form_Load) unless it exists.
+    ProgramScreen *loadScreen(ScreenId id);
+    // Loads, shows and places the screen: centred on the screen width, at the top.
+    ProgramScreen *showScreen(ScreenId id);
+
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenuBar();
+    QFrame *buildBanner();
+    QFrame *buildButtonRow();
+    QWidget *buildClientArea();
+    QFrame *buildCoBrandStrip();
+
+    void MDIForm_Load();
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+    void lblCaption_MouseMove(int index);
+    void picMain_MouseMove();
+    void cmdMdiExit_Click();
+    void mnuExit_Click();
+
+    int screenWidth() const;
+    void placeScreen(ProgramScreen *screen) const;
+
+    QFrame *Picture6 = nullptr;
+    ClickableLabel *lblStarloomBanner = nullptr;
+    QFrame *picButtonContainer = nullptr;
+    std::array<QPushButton *, 3> cmdSelectOption{};
+    QFrame *picMain = nullptr;
+    std::array<ClickableLabel *, 6> lblCaption{};
+    ClickableLabel *Label7 = nullptr;
+    QPushButton *cmdMdiExit = nullptr;
+    QMdiArea *m_mdiArea = nullptr;
+};
+
+} // namespace tzolkara

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The program's web links and its start-up update reminder.
+namespace tzolkara::modHelp {
+
+// Hands the address to the desktop's browser; whether one opens is not
+// reported (there is nothing the user could do about it here).
+void OpenWebPage(const QString &address);
+
+void OpenOnlineHelp();
+void OpenHomePage();
+void OpenDownloadPage();
+void OpenDonatePage();
+void OpenFullBrandPage();
+void OpenCoBrandPage();
+
+// Once per start: asks whether to look for an update when the last question
+// lies more than 14 days away, and remembers when it asked.
+void CheckUpdateReminder();
+
+} // namespace tzolkara::modHelp

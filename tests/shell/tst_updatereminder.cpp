@@ -1,0 +1,187 @@
+#include "shell/SettingsStore.h"
+#include "shell/UpdateReminder.h"
+#include "shell/modHelp.h"
+#include "common/Clock.h"
+#include "common/MessageBox.h"
+#include "support/UrlCatcher.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace tzolkara;
+
+namespace {
+
+const QDate kToday(2026, 12, 7);
+const QString kDownloadPage =
+    QStringLiteral("https://www.tzolkara.example/tzolkara/download-tzolkara.html");
+const QString kQuestion = QStringLiteral(
+    "There maybe an update to this software available\rDo you want to check for an update?");
+
+QString storedDate()
+{
+    return SettingsStore().read(kSettingsSection, kLastReminderDateKey);
+}
+
+void storeDate(const QString &text)
+{
+    QVERIFY(SettingsStore().write(kSettingsSection, kLastReminderDateKey, text));
+}
+
+} // namespace
+
+class TestUpdateReminder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void decision_data();
+    void decision();
+
+    void firstRun_storesTodayWithoutQuestion();
+    void storedKeyAndValue_areEncodedInTheSettingsFile();
+    void fourteenDaysAgo_asksNothingAndKeepsDate();
+    void fifteenDaysAgo_asksAndNoOpensNothing();
+    void twentyDaysAhead_yesOpensDownloadPageAfterStoringToday();
+    void storedNonDate_asksNothingAndWritesNothing();
+    void unwritableStore_isIgnored();
+};
+
+void TestUpdateReminder::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestUpdateReminder::init()
+{
+    Clock::setToday(kToday);
+    MessageBox::clearShown();
+    const QString file = SettingsStore().fileName();
+    QFile::remove(file);
+    QDir(file).removeRecursively();
+}
+
+void TestUpdateReminder::cleanup()
+{
+    init();
+    Clock::setToday(QDate());
+}
+
+void TestUpdateReminder::decision_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("action");
+    const int ask = int(ReminderAction::Ask);
+    const int nothing = int(ReminderAction::Nothing);
+    QTest::newRow("empty") << QString() << int(ReminderAction::RecordFirstRun);
+    QTest::newRow("today") << "2026-12-07" << nothing;
+    QTest::newRow("14 days ago") << "2026-11-23" << nothing;
+    QTest::newRow("15 days ago") << "2026-11-22" << ask;
+    QTest::newRow("a year ago") << "2025-12-07" << ask;
+    QTest::newRow("14 days ahead") << "2026-12-21" << nothing;
+    QTest::newRow("15 days ahead") << "2026-12-22" << ask;
+    QTest::newRow("20 days ahead") << "2026-12-27" << ask;
+    QTest::newRow("local short format") << "07/12/2026" << nothing;
+    QTest::newRow("impossible day") << "2026-02-30" << nothing;
+    QTest::newRow("blank around") << " 2026-11-01 " << nothing;
+    QTest::newRow("garbage") << "not a date" << nothing;
+}
+
+void TestUpdateReminder::decision()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, action);
+    QCOMPARE(int(decideUpdateReminder(stored, kToday)), action);
+}
+
+void TestUpdateReminder::firstRun_storesTodayWithoutQuestion()
+{
+    UrlCatcher urls;
+    modHelp::CheckUpdateReminder();
+    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(urls.opened.isEmpty());
+    QCOMPARE(storedDate(), QStringLiteral("2026-12-07"));
+}
+
+void TestUpdateReminder::storedKeyAndValue_areEncodedInTheSettingsFile()
+{
+    modHelp::CheckUpdateReminder();
+    QSettings file(SettingsStore().fileName(), QSettings::IniFormat);
+    file.beginGroup(QStringLiteral("Settings"));
+    // "Duration" and "2026-12-07", each byte raised by 47.
+    const QString key = QString::fromLatin1("s\xA4\xA1") + QChar(0x90) +
+                        QString::fromLatin1("\xA3") + QChar(0x2DC) + QChar(0x17E) + QChar(0x9D);
+    QCOMPARE(file.childKeys(), QStringList{key});
+    QCOMPARE(file.value(key).toString(), QStringLiteral("a_ae\\`a\\_f"));
+
+    QFile raw(SettingsStore().fileName());
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    const QByteArray text = raw.readAll();
+    QVERIFY(!text.contains("Duration"));
+    QVERIFY(!text.contains("2026"));
+}
+
+void TestUpdateReminder::fourteenDaysAgo_asksNothingAndKeepsDate()
+{
+    storeDate(QStringLiteral("2026-11-23"));
+    modHelp::CheckUpdateReminder();
+    QVERIFY(MessageBox::shown().isEmpty());
+    QCOMPARE(storedDate(), QStringLiteral("2026-11-23"));
+}
+
+void TestUpdateReminder::fifteenDaysAgo_asksAndNoOpensNothing()
+{
+    UrlCatcher urls;
+    storeDate(QStringLiteral("2026-11-22"));
+    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    modHelp::CheckUpdateReminder();
+    QCOMPARE(MessageBox::shown().size(), 1);
+    const MessageBox::Shown &question = MessageBox::shown().constFirst();
+    QCOMPARE(question.text, kQuestion);
+    QCOMPARE(question.icon, MessageBox::Icon::Information);
+    QCOMPARE(question.buttons, MessageBox::Buttons::YesNo);
+    QVERIFY(urls.opened.isEmpty());
+    QCOMPARE(storedDate(), QStringLiteral("2026-12-07"));
+}
+
+void TestUpdateReminder::twentyDaysAhead_yesOpensDownloadPageAfterStoringToday()
+{
+    UrlCatcher urls;
+    QString storedWhenOpened;
+    urls.onOpen = [&](const QUrl &) { storedWhenOpened = storedDate(); };
+    storeDate(QStringLiteral("2026-12-27"));
+    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    modHelp::CheckUpdateReminder();
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(urls.openedAddresses(), QStringList{kDownloadPage});
+    QCOMPARE(storedWhenOpened, QStringLiteral("2026-12-07"));
+}
+
+void TestUpdateReminder::storedNonDate_asksNothingAndWritesNothing()
+{
+    storeDate(QStringLiteral("edited by hand"));
+    modHelp::CheckUpdateReminder();
+    QVERIFY(MessageBox::shown().isEmpty());
+    QCOMPARE(storedDate(), QStringLiteral("edited by hand"));
+}
+
+void TestUpdateReminder::unwritableStore_isIgnored()
+{
+    // A folder where the settings file should be: nothing can be written.
+    QVERIFY(QDir().mkpath(SettingsStore().fileName()));
+    QVERIFY(!SettingsStore().write(kSettingsSection, kLastReminderDateKey,
+                                   QStringLiteral("2026-12-07")));
+    modHelp::CheckUpdateReminder();
+    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(storedDate().isEmpty());
+}
+
+QTEST_MAIN(TestUpdateReminder)
+#include "tst_updatereminder.moc"
