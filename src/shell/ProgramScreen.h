@@ -9,7 +9,7 @@ class QMenuBar;
 
 namespace tzolkara {
 
-// The seven single-instance screens that open inside the main window.
+// The single-instance screens that open inside the main window.
 enum class ScreenId {
     AstrologyMain,
     AstrologyResult,
@@ -18,13 +18,14 @@ enum class ScreenId {
     TarotResult,
     NumerologyMain,
     NumerologyResult,
+    NumerologySave,
 };
 
 // The order in which the main window closes them.
-inline constexpr std::array<ScreenId, 7> kAllScreens = {
+inline constexpr std::array<ScreenId, 8> kAllScreens = {
     ScreenId::AstrologyMain,    ScreenId::AstrologyResult, ScreenId::AstrologySave,
     ScreenId::TarotMain,        ScreenId::TarotResult,     ScreenId::NumerologyMain,
-    ScreenId::NumerologyResult,
+    ScreenId::NumerologyResult, ScreenId::NumerologySave,
 };
 
 // A program screen: a child window of the main window with its own menu bar,

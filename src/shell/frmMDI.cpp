@@ -1,5 +1,6 @@
 #include "frmMDI.h"
 
+#include "BrandLinks.h"
 #include "CommonMenus.h"
 #include "frmAbout.h"
 #include "modHelp.h"
@@ -84,14 +85,6 @@ const std::array<CaptionStyle, 6> &captionStyles()
         {"Mayan Numerology", QColor(0, 255, 0), 12},
     }};
     return styles;
-}
-
-const QString &fullBrandCaption()
-{
-    static const QString caption = QStringLiteral(
-        "Home Business Opportunity. Start your own Internet business and make money online. Get "
-        "this software fully branded for your website. Click here for more details.");
-    return caption;
 }
 
 } // namespace

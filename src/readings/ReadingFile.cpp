@@ -1,0 +1,130 @@
+#include "ReadingFile.h"
+
+#include "common/ShiftCodec.h"
+#include "common/Windows1252.h"
+#include "engine/ReadingState.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace tzolkara::ReadingFile {
+
+namespace {
+
+QByteArray encodeLine(const QString &text)
+{
+    return ShiftEncode(toWindows1252(text));
+}
+
+QString decodeLine(const QByteArray &line)
+{
+    return fromWindows1252(ShiftDecode(line));
+}
+
+QByteArray fullNameLine(const QString &name)
+{
+    return ShiftEncode(name.toUtf8().toPercentEncoding());
+}
+
+// The whole name from the fifth line, when it belongs to the first one.
+QString fullNameFrom(const QByteArray &fifthLine, const QByteArray &firstLine)
+{
+    const QByteArray utf8 = QByteArray::fromPercentEncoding(ShiftDecode(fifthLine));
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString name = decoder.decode(utf8);
+    if (decoder.hasError() || name.isEmpty() || encodeLine(name) != firstLine)
+        return {};
+    return name;
+}
+
+// Reads one line of at most kMaxLineBytes, without its line break (CR LF,
+// or a bare LF as other editors write it). Sets `tooLong` when the line did
+// not end within the limit.
+bool readLine(QIODevice &device, QByteArray &line, bool &tooLong)
+{
+    line = device.readLine(kMaxLineBytes + 2);
+    if (line.isEmpty())
+        return false;
+    tooLong = !line.endsWith('\n') && !device.atEnd();
+    if (line.endsWith('\n'))
+        line.chop(1);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    line.truncate(kMaxLineBytes);
+    return true;
+}
+
+} // namespace
+
+Inputs inputsOf(const ReadingState &state)
+{
+    return {state.UserName, QString::number(state.BirthYear), state.BirthMonth,
+            QString::number(state.BirthDay)};
+}
+
+QByteArray encode(const Inputs &inputs)
+{
+    const QByteArray crlf("\r\n");
+    const QByteArray nameLine = encodeLine(inputs.userName);
+    QByteArray bytes = nameLine + crlf + encodeLine(inputs.birthYear) + crlf +
+                       encodeLine(inputs.birthMonth) + crlf + encodeLine(inputs.birthDay) + crlf;
+    if (decodeLine(nameLine) != inputs.userName)
+        bytes += fullNameLine(inputs.userName) + crlf;
+    return bytes;
+}
+
+Inputs decode(QIODevice &device)
+{
+    QList<QByteArray> lines;
+    QByteArray line;
+    bool tooLong = false;
+    while (lines.size() < kMaxLines && readLine(device, line, tooLong)) {
+        lines.append(line);
+        if (tooLong)
+            break; // no trustworthy line can follow an endless one
+    }
+    while (lines.size() < kMaxLines)
+        lines.append(QByteArray());
+
+    Inputs inputs{decodeLine(lines[0]), decodeLine(lines[1]), decodeLine(lines[2]),
+                  decodeLine(lines[3])};
+    if (!lines[4].isEmpty()) {
+        const QString fullName = fullNameFrom(lines[4], lines[0]);
+        if (!fullName.isEmpty())
+            inputs.userName = fullName;
+    }
+    return inputs;
+}
+
+Inputs decode(const QByteArray &bytes)
+{
+    QByteArray copy(bytes);
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return decode(buffer);
+}
+
+bool write(const QString &path, const Inputs &inputs, QString *error)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = encode(inputs);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool read(const QString &path, Inputs &inputs)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    inputs = decode(file);
+    return true;
+}
+
+} // namespace tzolkara::ReadingFile

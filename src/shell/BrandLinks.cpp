@@ -1,0 +1,83 @@
+#include "BrandLinks.h"
+
+#include "modHelp.h"
+#include "common/ClickableLabel.h"
+#include "common/Fonts.h"
+#include "common/SiteAddresses.h"
+
+#include <QFrame>
+#include <QGridLayout>
+
+namespace tzolkara {
+
+namespace {
+
+ClickableLabel *linkLabel(QWidget *parent, const QString &objectName, const QString &caption)
+{
+    auto *label = new ClickableLabel(caption, parent);
+    label->setObjectName(objectName);
+    label->setFont(verdana(8.25, true, true));
+    label->setWordWrap(true);
+    label->setAutoFillBackground(true); // the label on top hides the one beneath
+    label->setForegroundRole(QPalette::Link);
+    return label;
+}
+
+} // namespace
+
+const QString &fullBrandCaption()
+{
+    static const QString caption = QStringLiteral(
+        "Home Business Opportunity. Start your own Internet business and make money online. Get "
+        "this software fully branded for your website. Click here for more details.");
+    return caption;
+}
+
+const QString &coBrandCaption()
+{
+    // Shown as written: one ampersand, and the double blanks kept.
+    static const QString caption = QStringLiteral(
+        "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+        "your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
+        "co-branding.");
+    return caption;
+}
+
+QString forumCaption()
+{
+    return QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit ") +
+           mainSiteCaptionAddress() + QStringLiteral(" Now.");
+}
+
+QWidget *createBrandLinks(QWidget *parent, BrandOnTop onTop, bool inFrame)
+{
+    QFrame *holder = new QFrame(parent);
+    if (inFrame) {
+        holder->setObjectName(QStringLiteral("fraFullBrand"));
+        holder->setFrameShape(QFrame::StyledPanel);
+    }
+    auto *grid = new QGridLayout(holder);
+    grid->setContentsMargins(6, 4, 6, 4);
+
+    ClickableLabel *coBrand = linkLabel(holder, QStringLiteral("lblCobrand"), coBrandCaption());
+    ClickableLabel *fullBrand =
+        linkLabel(holder, QStringLiteral("lblFullBrand"), fullBrandCaption());
+    grid->addWidget(coBrand, 0, 0);
+    grid->addWidget(fullBrand, 0, 0);
+    (onTop == BrandOnTop::CoBrand ? coBrand : fullBrand)->raise();
+
+    QObject::connect(coBrand, &ClickableLabel::clicked, [] { modHelp::OpenCoBrandPage(); });
+    QObject::connect(fullBrand, &ClickableLabel::clicked, [] { modHelp::OpenFullBrandPage(); });
+    return holder;
+}
+
+ClickableLabel *createHomePageLink(QWidget *parent, const QString &objectName,
+                                   const QString &caption)
+{
+    ClickableLabel *label = linkLabel(parent, objectName, caption);
+    label->setAutoFillBackground(false);
+    QObject::connect(label, &ClickableLabel::clicked, [] { modHelp::OpenHomePage(); });
+    return label;
+}
+
+} // namespace tzolkara

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tzolkara {
+
+class ClickableLabel;
+
+// The advertising links every program screen carries.
+
+// "Co-brand this software ..." and "Home Business Opportunity ..." share one
+// rectangle; the one on top is the one seen and clicked.
+enum class BrandOnTop { FullBrand, CoBrand };
+
+// Makes lblCobrand and lblFullBrand, stacked in one rectangle, inside the
+// caption-less frame fraFullBrand (or, with inFrame false, a plain holder).
+QWidget *createBrandLinks(QWidget *parent, BrandOnTop onTop, bool inFrame = true);
+
+// A label that opens the home page (Label14, Label61, Label1 ...).
+ClickableLabel *createHomePageLink(QWidget *parent, const QString &objectName,
+                                   const QString &caption);
+
+const QString &fullBrandCaption();
+const QString &coBrandCaption();
+// "The Most Popular Online Mystic Discussion Forum. Click Here To Visit <site> Now."
+QString forumCaption();
+
+} // namespace tzolkara

@@ -1,0 +1,210 @@
+#include "readings/ReadingFile.h"
+#include "common/ShiftCodec.h"
+#include "engine/ReadingState.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tzolkara;
+
+namespace {
+
+ReadingFile::Inputs inputs(const QString &name, const char *year = "2012",
+                           const char *month = "December", const char *day = "21")
+{
+    return {name, QString::fromLatin1(year), QString::fromLatin1(month),
+            QString::fromLatin1(day)};
+}
+
+QByteArray line(const QByteArray &plain)
+{
+    return ShiftEncode(plain) + "\r\n";
+}
+
+} // namespace
+
+class TestReadingFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void plainName_fourShiftedLines();
+    void inputsOf_writesNumbersWithoutLeadingZeros();
+    void roundTrip_byteForByte_data();
+    void roundTrip_byteForByte();
+    void nameTheFourLinesCannotHold_getsFifthLine_data();
+    void nameTheFourLinesCannotHold_getsFifthLine();
+    void fifthLineNotMatchingFirst_isIgnored();
+    void fourLineFileFromElsewhere_readsAsBefore();
+    void shortEmptyAndLongFiles();
+    void hugeOneLineFile_readsOnlyItsStart();
+    void randomBytes_neverFail();
+    void write_replacesOnlyWhenComplete();
+};
+
+void TestReadingFile::plainName_fourShiftedLines()
+{
+    const QByteArray bytes = ReadingFile::encode(inputs(QStringLiteral("Ana")));
+    QCOMPARE(bytes, line("Ana") + line("2012") + line("December") + line("21"));
+    QCOMPARE(bytes.left(5), QByteArray("p\x9d\x90\r\n"));
+}
+
+void TestReadingFile::inputsOf_writesNumbersWithoutLeadingZeros()
+{
+    ReadingState state;
+    state.UserName = QStringLiteral("Ana");
+    state.BirthYear = 1900;
+    state.BirthMonth = QStringLiteral("March");
+    state.BirthDay = 1;
+    const ReadingFile::Inputs in = ReadingFile::inputsOf(state);
+    QCOMPARE(in.birthYear, QStringLiteral("1900"));
+    QCOMPARE(in.birthMonth, QStringLiteral("March"));
+    QCOMPARE(in.birthDay, QStringLiteral("1"));
+}
+
+void TestReadingFile::roundTrip_byteForByte_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << QStringLiteral("Ana");
+    QTest::newRow("inner blanks") << QStringLiteral("Mary Ann  Lee");
+    QTest::newRow("punctuation") << QStringLiteral("O'Brien-Smith, Jr.");
+    QTest::newRow("accented") << QStringLiteral("José Müller");
+    QTest::newRow("outside the code page") << QStringLiteral("Łucja");
+    QTest::newRow("cyrillic and cjk") << QStringLiteral("Анна 李");
+}
+
+void TestReadingFile::roundTrip_byteForByte()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.man"));
+    QVERIFY(ReadingFile::write(path, inputs(name)));
+    ReadingFile::Inputs back;
+    QVERIFY(ReadingFile::read(path, back));
+    QCOMPARE(back.userName, name);
+    QCOMPARE(back.birthYear, QStringLiteral("2012"));
+    QCOMPARE(back.birthMonth, QStringLiteral("December"));
+    QCOMPARE(back.birthDay, QStringLiteral("21"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), ReadingFile::encode(back));
+}
+
+void TestReadingFile::nameTheFourLinesCannotHold_getsFifthLine_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("firstLinePlain");
+    QTest::newRow("e acute and u umlaut") << QStringLiteral("José Müller") << QByteArray("Jos Mller");
+    QTest::newRow("L stroke") << QStringLiteral("Łucja") << QByteArray("?ucja");
+}
+
+void TestReadingFile::nameTheFourLinesCannotHold_getsFifthLine()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, firstLinePlain);
+    const QByteArray bytes = ReadingFile::encode(inputs(name));
+    const QList<QByteArray> lines = bytes.split('\n');
+    QCOMPARE(lines.size(), 6); // five lines and the end after the last CR LF
+    // The first four lines are exactly what a four-line reader expects.
+    QCOMPARE(bytes.left(bytes.indexOf(lines[4])),
+             line(firstLinePlain) + line("2012") + line("December") + line("21"));
+    QCOMPARE(ShiftDecode(lines[4].chopped(1)), name.toUtf8().toPercentEncoding());
+    QCOMPARE(ReadingFile::decode(bytes).userName, name);
+}
+
+void TestReadingFile::fifthLineNotMatchingFirst_isIgnored()
+{
+    const QByteArray four = line("Jos") + line("2012") + line("December") + line("21");
+    const QByteArray otherName = ShiftEncode(QStringLiteral("Zoé").toUtf8().toPercentEncoding());
+    QCOMPARE(ReadingFile::decode(four + otherName + "\r\n").userName, QStringLiteral("Jos"));
+    const QByteArray badUtf8 = ShiftEncode(QByteArray("%FF%FE"));
+    QCOMPARE(ReadingFile::decode(four + badUtf8 + "\r\n").userName, QStringLiteral("Jos"));
+}
+
+void TestReadingFile::fourLineFileFromElsewhere_readsAsBefore()
+{
+    // Written by another program: plain LF line ends and a sixth line.
+    const QByteArray bytes = ShiftEncode("Ana") + "\n" + ShiftEncode("1948") + "\n" +
+                             ShiftEncode("November") + "\n" + ShiftEncode("16") + "\n" +
+                             "extra\r\nmore\r\n";
+    const ReadingFile::Inputs in = ReadingFile::decode(bytes);
+    QCOMPARE(in.userName, QStringLiteral("Ana"));
+    QCOMPARE(in.birthYear, QStringLiteral("1948"));
+    QCOMPARE(in.birthMonth, QStringLiteral("November"));
+    QCOMPARE(in.birthDay, QStringLiteral("16"));
+
+    const QByteArray withExtra = ReadingFile::encode(inputs(QStringLiteral("Ana"))) + "x\r\ny\r\n";
+    QCOMPARE(ReadingFile::decode(withExtra).userName, QStringLiteral("Ana"));
+    QCOMPARE(ReadingFile::decode(withExtra).birthDay, QStringLiteral("21"));
+}
+
+void TestReadingFile::shortEmptyAndLongFiles()
+{
+    const ReadingFile::Inputs empty = ReadingFile::decode(QByteArray());
+    QVERIFY(empty.userName.isEmpty() && empty.birthYear.isEmpty() && empty.birthMonth.isEmpty() &&
+            empty.birthDay.isEmpty());
+    const ReadingFile::Inputs two = ReadingFile::decode(line("Ana") + ShiftEncode("1999"));
+    QCOMPARE(two.userName, QStringLiteral("Ana"));
+    QCOMPARE(two.birthYear, QStringLiteral("1999"));
+    QVERIFY(two.birthMonth.isEmpty());
+
+    QTemporaryDir dir;
+    ReadingFile::Inputs in;
+    QVERIFY(!ReadingFile::read(dir.filePath(QStringLiteral("missing.man")), in));
+}
+
+void TestReadingFile::hugeOneLineFile_readsOnlyItsStart()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("huge.man"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QByteArray chunk(1024 * 1024, 'p'); // 'A' shifted
+    for (int i = 0; i < 50; ++i)
+        QCOMPARE(file.write(chunk), chunk.size());
+    file.close();
+
+    ReadingFile::Inputs in;
+    QVERIFY(ReadingFile::read(path, in));
+    QCOMPARE(in.userName.size(), ReadingFile::kMaxLineBytes);
+    QVERIFY(in.birthYear.isEmpty());
+}
+
+void TestReadingFile::randomBytes_neverFail()
+{
+    QRandomGenerator random(20121221);
+    for (int round = 0; round < 200; ++round) {
+        QByteArray bytes(int(random.bounded(20000)), Qt::Uninitialized);
+        for (char &c : bytes)
+            c = char(random.bounded(256));
+        const ReadingFile::Inputs in = ReadingFile::decode(bytes);
+        for (const QString *field : {&in.userName, &in.birthYear, &in.birthMonth, &in.birthDay})
+            QVERIFY(field->size() <= ReadingFile::kMaxLineBytes * 2);
+    }
+}
+
+void TestReadingFile::write_replacesOnlyWhenComplete()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.man"));
+    QVERIFY(ReadingFile::write(path, inputs(QStringLiteral("First"))));
+    QVERIFY(ReadingFile::write(path, inputs(QStringLiteral("Ana"), "1900", "March", "1")));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), line("Ana") + line("1900") + line("March") + line("1"));
+    file.close();
+
+    // A folder that cannot exist (its parent is a file): the save fails,
+    // says why, and leaves nothing behind.
+    const QString blocked = dir.filePath(QStringLiteral("reading.man/inside.man"));
+    QString error;
+    QVERIFY(!ReadingFile::write(blocked, inputs(QStringLiteral("Ana")), &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), line("Ana") + line("1900") + line("March") + line("1"));
+}
+
+QTEST_GUILESS_MAIN(TestReadingFile)
+#include "tst_readingfile.moc"
