@@ -1,12 +1,10 @@
 #pragma once
 
+#include "common/ClickableLabel.h"
+
 #include <QString>
 
-class QWidget;
-
 namespace tzolkara {
-
-class ClickableLabel;
 
 // The advertising links every program screen carries.
 

@@ -1,6 +1,7 @@
 #include "ProgramScreen.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -35,6 +36,16 @@ void ProgramScreen::setContent(QWidget *content, QMenuBar *menuBar)
         layout->setMenuBar(menuBar);
     layout->addWidget(content);
     setWidget(frame);
+}
+
+void ProgramScreen::fitToContent()
+{
+    if (QWidget *frame = widget()) {
+        if (frame->layout())
+            frame->layout()->activate();
+    }
+    // Not adjustSize(): for a window it may settle for less than the hint.
+    resize(sizeHint());
 }
 
 void ProgramScreen::closeEvent(QCloseEvent *event)

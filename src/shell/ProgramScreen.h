@@ -44,6 +44,9 @@ public:
     // Runs once, right after the main window created the screen.
     virtual void Form_Load() {}
 
+    // Sizes the window to its content, wrapped texts included.
+    void fitToContent();
+
 protected:
     // Runs when the screen closes (close box, Exit, or the main window
     // closing every screen).

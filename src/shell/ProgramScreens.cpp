@@ -1,6 +1,10 @@
 #include "ProgramScreen.h"
 
 // Screens of the readings
+#include "readings/EntryScreen.h"
+#include "readings/frmMayanAstrologyResult.h"
+#include "readings/frmMayanNumerologyResult.h"
+#include "readings/ReportScreen.h"
 // (end of the readings' includes)
 
 namespace tzolkara {
@@ -9,7 +13,19 @@ namespace tzolkara {
 // first time it is shown.
 void registerProgramScreens()
 {
+    ScreenRegistry::setFactory(ScreenId::AstrologyMain,
+                               [] { return new EntryScreen(EntryScreen::Kind::Astrology); });
+    ScreenRegistry::setFactory(ScreenId::NumerologyMain,
+                               [] { return new EntryScreen(EntryScreen::Kind::Numerology); });
+    ScreenRegistry::setFactory(ScreenId::AstrologyResult,
+                               [] { return new frmMayanAstrologyResult; });
+    ScreenRegistry::setFactory(ScreenId::NumerologyResult,
+                               [] { return new frmMayanNumerologyResult; });
     // (readings screens)
+    ScreenRegistry::setFactory(ScreenId::AstrologySave,
+                               [] { return new ReportScreen(ReportScreen::Kind::Astrology); });
+    ScreenRegistry::setFactory(ScreenId::NumerologySave,
+                               [] { return new ReportScreen(ReportScreen::Kind::Numerology); });
     // (report screens)
     // (tarot screens)
 }

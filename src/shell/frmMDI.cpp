@@ -324,9 +324,10 @@ ProgramScreen *frmMDI::showScreen(ScreenId id)
     ProgramScreen *screen = loadScreen(id);
     if (!screen)
         return nullptr;
-    screen->adjustSize();
-    placeScreen(screen);
+    // Sized once shown: only then are its fonts and style final.
     screen->show();
+    screen->fitToContent();
+    placeScreen(screen);
     screen->raise();
     m_mdiArea->setActiveSubWindow(screen);
     return screen;

@@ -1,0 +1,45 @@
+#include "ScreenStyle.h"
+
+#include "Fonts.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace tzolkara {
+
+void applyScreenStyle(QWidget *content)
+{
+    QPalette palette = content->palette();
+    palette.setColor(QPalette::Window, QColor(0xf6, 0xf0, 0xe2));
+    palette.setColor(QPalette::WindowText, QColor(0x2a, 0x1b, 0x12));
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, QColor(0x2a, 0x1b, 0x12));
+    palette.setColor(QPalette::Button, QColor(0xe4, 0xd6, 0xb8));
+    palette.setColor(QPalette::ButtonText, QColor(0x2a, 0x1b, 0x12));
+    palette.setColor(QPalette::Link, QColor(0x1f, 0x5d, 0x7a));
+    content->setPalette(palette);
+    content->setAutoFillBackground(true);
+    content->setFont(verdana(8.25));
+}
+
+void makeWrappingText(QLabel *label, int width)
+{
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFixedWidth(width);
+    // Its height is set with its text instead: height-for-width layouts
+    // would otherwise squeeze the screen below what the texts need.
+    QSizePolicy policy = label->sizePolicy();
+    policy.setHeightForWidth(false);
+    label->setSizePolicy(policy);
+}
+
+void setWrappedText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    // A wrapped label's size hint does not know its height at its width.
+    label->setFixedHeight(label->heightForWidth(label->width()));
+}
+
+} // namespace tzolkara

@@ -1,0 +1,18 @@
+#pragma once
+
+class QLabel;
+class QString;
+class QWidget;
+
+namespace tzolkara {
+
+// The look shared by the program screens: warm paper behind dark ink, the
+// colours of the program's artwork.
+void applyScreenStyle(QWidget *content);
+
+// A label for a long text that wraps at `width` and never clips.
+void makeWrappingText(QLabel *label, int width);
+// Sets the text of such a label and makes it exactly as tall as the text.
+void setWrappedText(QLabel *label, const QString &text);
+
+} // namespace tzolkara

@@ -1,0 +1,270 @@
+#include "EntryScreen.h"
+
+#include "ReadingFile.h"
+#include "common/Artwork.h"
+#include "common/FileDialog.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
+#include "common/ScreenStyle.h"
+#include "engine/KinEngine.h"
+#include "engine/KinTables.h"
+#include "shell/BrandLinks.h"
+#include "shell/CommonMenus.h"
+#include "shell/frmMDI.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tzolkara {
+
+namespace {
+
+const std::array<const char *, 12> kMonths = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
+};
+
+bool isLeapYear(int year)
+{
+    // Gregorian: 1900 is not a leap year, 2000 is.
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+QLabel *caption(const QString &objectName, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setFont(verdana(8.25, true));
+    return label;
+}
+
+} // namespace
+
+EntryScreen::EntryScreen(Kind kind, QWidget *parent)
+    : ProgramScreen(kind == Kind::Astrology ? ScreenId::AstrologyMain : ScreenId::NumerologyMain,
+                    parent),
+      m_kind(kind)
+{
+    setObjectName(kind == Kind::Astrology ? QStringLiteral("frmMayanAstrologyMain")
+                                          : QStringLiteral("frmMayanNumerologyMain"));
+    setWindowTitle(kind == Kind::Astrology ? QStringLiteral("Tzolkara Mayan Astrology")
+                                           : QStringLiteral("Tzolkara Mayan Numerology"));
+    QMenuBar *menu = buildMenuBar();
+    setContent(buildContent(), menu);
+}
+
+KinEngine &EntryScreen::engine() const
+{
+    return m_kind == Kind::Astrology ? modMayanAstrology : modMayanNumerology;
+}
+
+ScreenId EntryScreen::resultScreen() const
+{
+    return m_kind == Kind::Astrology ? ScreenId::AstrologyResult : ScreenId::NumerologyResult;
+}
+
+QMenuBar *EntryScreen::buildMenuBar()
+{
+    auto *bar = new QMenuBar(this);
+    QMenu *file = addFileMenu(bar);
+    connect(addMenuItem(file, QStringLiteral("mnuMayan"),
+                        QStringLiteral("Get My &Mayan Astrology Sign")),
+            &QAction::triggered, this, &EntryScreen::cmdCalculate_Click);
+    addMenuSeparator(file, QStringLiteral("mnuSep3"));
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+            &QAction::triggered, this, &EntryScreen::close);
+    addCommonMenus(bar, MenuVariant::EntryScreen);
+    return bar;
+}
+
+QWidget *EntryScreen::buildContent()
+{
+    auto *content = new QWidget(this);
+    applyScreenStyle(content);
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(18, 14, 18, 12);
+    layout->setSpacing(10);
+
+    if (m_kind == Kind::Numerology) {
+        QLabel *intro = caption(
+            QStringLiteral("Label1_2"),
+            QStringLiteral(
+                "Enter your date of birth and know more about your lucky Mayan Day Number!"),
+            content);
+        intro->setFont(verdana(9.75, true));
+        intro->setWordWrap(true);
+        layout->addWidget(intro);
+    }
+
+    auto *frame = new QGroupBox(QStringLiteral("Personal Details"), content);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFont(verdana(8.25, true));
+    auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(14, 16, 14, 14);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(12);
+
+    auto *picture = new QLabel(frame);
+    picture->setPixmap(Artwork::applicationIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
+    grid->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
+
+    grid->addWidget(caption(QStringLiteral("Label1_0"), QStringLiteral("Name"), frame), 0, 1);
+    txtName = new QLineEdit(frame);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setFont(verdana(9.75));
+    txtName->setMinimumWidth(300);
+    grid->addWidget(txtName, 0, 2);
+
+    grid->addWidget(caption(QStringLiteral("Label1_1"), QStringLiteral("Date of Birth"), frame),
+                    1, 1);
+    auto *date = new QHBoxLayout;
+    date->setSpacing(8);
+    auto makeList = [frame](const char *name) {
+        auto *list = new QComboBox(frame);
+        list->setObjectName(QString::fromLatin1(name));
+        list->setEditable(false);
+        list->setFont(verdana(9.75));
+        return list;
+    };
+    cboMonth = makeList("cboMonth");
+    cboDate = makeList("cboDate");
+    cboYear = makeList("cboYear");
+    cboMonth->setMinimumContentsLength(9);
+    date->addWidget(cboMonth, 2);
+    date->addWidget(cboDate, 1);
+    date->addWidget(cboYear, 1);
+    grid->addLayout(date, 1, 2);
+
+    cmdCalculate = new QPushButton(m_kind == Kind::Astrology
+                                       ? QStringLiteral("Get &Mayan Astrology Result")
+                                       : QStringLiteral("&Get My Mayan Numerology Reading"),
+                                   frame);
+    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    cmdCalculate->setFont(verdana(8.25, true));
+    cmdCalculate->setDefault(true);
+    cmdCalculate->setAutoDefault(true);
+    grid->addWidget(cmdCalculate, 2, 2, Qt::AlignLeft);
+    grid->setColumnStretch(2, 1);
+    layout->addWidget(frame);
+
+    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), content);
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    cmdOpen->setFont(verdana(8.25, true));
+    layout->addWidget(cmdOpen, 0, Qt::AlignLeft);
+
+    layout->addSpacing(4);
+    layout->addWidget(createHomePageLink(content, QStringLiteral("Label14"), forumCaption()));
+    layout->addWidget(createBrandLinks(content, BrandOnTop::FullBrand));
+
+    setTabOrder(txtName, cboMonth);
+    setTabOrder(cboMonth, cboDate);
+    setTabOrder(cboDate, cboYear);
+    setTabOrder(cboYear, cmdCalculate);
+
+    connect(cmdCalculate, &QPushButton::clicked, this, &EntryScreen::cmdCalculate_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &EntryScreen::cmdOpen_Click);
+    // Enter in the name box asks for the reading, as in a dialog.
+    connect(txtName, &QLineEdit::returnPressed, cmdCalculate, &QPushButton::click);
+    content->setFixedWidth(620);
+    return content;
+}
+
+void EntryScreen::Form_Load()
+{
+    for (const char *month : kMonths)
+        cboMonth->addItem(QString::fromLatin1(month));
+    for (int day = 1; day <= 31; ++day)
+        cboDate->addItem(QString::number(day));
+    for (int year = kFirstBirthYear; year <= kLastBirthYear; ++year)
+        cboYear->addItem(QString::number(year));
+    cboMonth->setCurrentIndex(0);
+    cboDate->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
+    txtName->setFocus();
+}
+
+bool EntryScreen::ValidateBirthDetails()
+{
+    if (txtName->text().trimmed().isEmpty()) {
+        MessageBox::error(this, QStringLiteral("Please Enter Your Name"));
+        txtName->setFocus();
+        return false;
+    }
+    const int year = cboYear->currentText().toInt();
+    const int month = cboMonth->currentIndex();
+    const int dayPosition = cboDate->currentIndex();
+    constexpr int kFebruary = 1;
+    const int lastDayOfFebruary = isLeapYear(year) ? 29 : 28;
+    if (month == kFebruary && dayPosition + 1 > lastDayOfFebruary) {
+        MessageBox::information(this, QStringLiteral("Please Enter Correct Date Or Month!"));
+        return false;
+    }
+    const bool thirtyDayMonth = month == 3 || month == 5 || month == 8 || month == 10;
+    if (thirtyDayMonth && dayPosition == 30) {
+        MessageBox::information(this, QStringLiteral("Please Enter Correct Date Or Month !"));
+        return false;
+    }
+    return true;
+}
+
+void EntryScreen::cmdCalculate_Click()
+{
+    if (!ValidateBirthDetails())
+        return;
+    ReadingState &state = engine().state();
+    state.UserName = txtName->text().trimmed();
+    state.BirthYear = static_cast<qint16>(cboYear->currentText().toInt());
+    state.BirthMonth = cboMonth->currentText();
+    state.BirthDay = static_cast<qint16>(cboDate->currentText().toInt());
+    engine().CalculateReading();
+
+    frmMDI *main = frmMDI::instance();
+    if (!main)
+        return;
+    // A result screen is loaded afresh for every reading.
+    if (ProgramScreen *previous = main->findScreen(resultScreen()))
+        previous->close();
+    main->showScreen(resultScreen());
+    hide();
+    main->setWelcomePanelVisible(false);
+}
+
+void EntryScreen::cmdOpen_Click()
+{
+    const QString path = FileDialog::getOpenFileName(
+        this, {QStringLiteral("Select the source file"), QStringLiteral("Mayan Astrology (*.man)"),
+               QStringLiteral("man"), QString(), QFileDialog::ReadOnly});
+    if (path.isEmpty())
+        return;
+    ReadingFile::Inputs inputs;
+    // Only files named "*.man", exactly in lower case, are readings.
+    if (!path.endsWith(QLatin1String("man")) || !ReadingFile::read(path, inputs)) {
+        MessageBox::error(this, QStringLiteral("Please Check The File."));
+        return;
+    }
+    txtName->setText(inputs.userName);
+    for (auto [list, text] : {std::pair{cboYear, &inputs.birthYear},
+                              std::pair{cboMonth, &inputs.birthMonth},
+                              std::pair{cboDate, &inputs.birthDay}}) {
+        const int index = list->findText(*text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0)
+            list->setCurrentIndex(index);
+    }
+    cmdCalculate_Click();
+}
+
+void EntryScreen::Form_Unload()
+{
+    if (frmMDI *main = frmMDI::instance())
+        main->setWelcomePanelVisible(true);
+}
+
+} // namespace tzolkara

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "shell/ProgramScreen.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tzolkara {
+
+class KinEngine;
+
+// The birth-details entry screen. One class serves both programs:
+// frmMayanAstrologyMain and frmMayanNumerologyMain differ only in their
+// engine instance, their result screen and a few captions.
+class EntryScreen final : public ProgramScreen
+{
+    Q_OBJECT
+
+public:
+    enum class Kind { Astrology, Numerology };
+
+    explicit EntryScreen(Kind kind, QWidget *parent = nullptr);
+
+    void Form_Load() override;
+
+    bool ValidateBirthDetails();
+    void cmdCalculate_Click();
+    void cmdOpen_Click();
+
+protected:
+    void Form_Unload() override;
+
+private:
+    QWidget *buildContent();
+    QMenuBar *buildMenuBar();
+    KinEngine &engine() const;
+    ScreenId resultScreen() const;
+
+    Kind m_kind;
+    QLineEdit *txtName = nullptr;
+    QComboBox *cboMonth = nullptr;
+    QComboBox *cboDate = nullptr;
+    QComboBox *cboYear = nullptr;
+    QPushButton *cmdCalculate = nullptr;
+    QPushButton *cmdOpen = nullptr;
+};
+
+} // namespace tzolkara

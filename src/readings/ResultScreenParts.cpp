@@ -1,0 +1,75 @@
+#include "ResultScreenParts.h"
+
+#include "common/Fonts.h"
+#include "common/ImageList.h"
+#include "common/ScreenStyle.h"
+#include "shell/CommonMenus.h"
+#include "shell/frmMDI.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace tzolkara::ResultScreenParts {
+
+QMenuBar *buildMenuBar(ProgramScreen *screen, const std::function<void()> &back)
+{
+    auto *bar = new QMenuBar(screen);
+    QMenu *file = addFileMenu(bar);
+    QObject::connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
+                     &QAction::triggered, screen, back);
+    addMenuSeparator(file, QStringLiteral("mnuSep1"));
+    QObject::connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+                     &QAction::triggered, screen, &QWidget::close);
+    addCommonMenus(bar, MenuVariant::ResultScreen);
+    return bar;
+}
+
+QLabel *valueLabel(const QString &objectName, QWidget *parent, int wrapWidth)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(verdana(8.25));
+    if (wrapWidth > 0)
+        makeWrappingText(label, wrapWidth);
+    return label;
+}
+
+QLabel *pictureBox(const QString &objectName, const QPixmap &designTimePicture, QWidget *parent)
+{
+    auto *box = new QLabel(parent);
+    box->setObjectName(objectName);
+    box->setPixmap(designTimePicture);
+    box->setFixedSize(designTimePicture.deviceIndependentSize().toSize());
+    return box;
+}
+
+QPushButton *button(const QString &objectName, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setFont(verdana(8.25, true));
+    button->setMinimumWidth(96);
+    return button;
+}
+
+void showPicture(QLabel *box, const ImageList &list, int index)
+{
+    if (index < 1 || index > list.count())
+        return;
+    box->setPixmap(list.picture(index, box->devicePixelRatioF()));
+}
+
+void goBack(ProgramScreen *result, ScreenId entry)
+{
+    frmMDI *main = frmMDI::instance();
+    if (!main)
+        return;
+    main->showScreen(entry);
+    result->close();
+    main->setWelcomePanelVisible(false);
+}
+
+} // namespace tzolkara::ResultScreenParts

@@ -1,0 +1,163 @@
+#include "frmMayanAstrologyResult.h"
+
+#include "ResultScreenParts.h"
+#include "common/Artwork.h"
+#include "common/Fonts.h"
+#include "common/ScreenStyle.h"
+#include "engine/KinEngine.h"
+#include "shell/BrandLinks.h"
+#include "shell/frmMDI.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tzolkara {
+
+using namespace ResultScreenParts;
+
+frmMayanAstrologyResult::frmMayanAstrologyResult(QWidget *parent)
+    : ProgramScreen(ScreenId::AstrologyResult, parent)
+{
+    setObjectName(QStringLiteral("frmMayanAstrologyResult"));
+    setWindowTitle(QStringLiteral("Tzolkara Mayan Astrology"));
+    QMenuBar *menu = buildMenuBar(this, [this] { cmdBack_Click(); });
+    setContent(buildContent(), menu);
+}
+
+QWidget *frmMayanAstrologyResult::buildContent()
+{
+    auto *content = new QWidget(this);
+    applyScreenStyle(content);
+
+    // The day sign.
+    auto *frame2 = new QGroupBox(QStringLiteral("Mayan Day Sign"), content);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    picDaySign = pictureBox(QStringLiteral("picDaySign"), Artwork::signFrame(devicePixelRatioF()),
+                            frame2);
+    auto *facts = new QGridLayout;
+    facts->setHorizontalSpacing(10);
+    facts->setVerticalSpacing(7);
+    const std::array<const char *, 6> captions = {"Mayan Day Sign",     "English Name",
+                                                  "Mayan Gemstone",     "Mayan Keywords",
+                                                  "Mayan Significance", "Famous Personalities"};
+    lblMayanDaySign = valueLabel(QStringLiteral("lblMayanDaySign"), frame2);
+    lblMayanEnglishName = valueLabel(QStringLiteral("lblMayanEnglishName"), frame2);
+    lblMayanGemstone = valueLabel(QStringLiteral("lblMayanGemstone"), frame2);
+    lblKeywords = valueLabel(QStringLiteral("lblKeywords"), frame2);
+    lblSignificance = valueLabel(QStringLiteral("lblSignificance"), frame2);
+    lblFamousPersons = valueLabel(QStringLiteral("lblFamousPersons"), frame2, 190);
+    lblMayanDaySign->setFont(verdana(9.75, true));
+    const std::array<QLabel *, 6> values = {lblMayanDaySign, lblMayanEnglishName,
+                                            lblMayanGemstone, lblKeywords,
+                                            lblSignificance,  lblFamousPersons};
+    for (int i = 0; i < 6; ++i) {
+        auto *caption = new QLabel(QString::fromLatin1(captions[i]), frame2);
+        caption->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        caption->setFont(verdana(8.25, true));
+        facts->addWidget(caption, i, 0, i == 5 ? Qt::AlignTop : Qt::AlignVCenter);
+        facts->addWidget(values[i], i, 1);
+    }
+    facts->setColumnStretch(1, 1);
+    auto *signTop = new QHBoxLayout;
+    signTop->setSpacing(14);
+    signTop->addWidget(picDaySign, 0, Qt::AlignTop);
+    signTop->addLayout(facts, 1);
+    lblMayanDesc = valueLabel(QStringLiteral("lblMayanDesc"), frame2, 500);
+    auto *signLayout = new QVBoxLayout(frame2);
+    signLayout->setSpacing(12);
+    signLayout->addLayout(signTop);
+    signLayout->addWidget(lblMayanDesc, 1);
+
+    // The day number.
+    auto *frame1 = new QGroupBox(QStringLiteral("Mayan Day Number / Galactic Tone"), content);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    picGalacticTone = pictureBox(QStringLiteral("picGalacticTone"),
+                                 Artwork::toneFrame(devicePixelRatioF()), frame1);
+    lblMayanDayNumber = valueLabel(QStringLiteral("lblMayanDayNumber"), frame1);
+    lblMayanDayNumber->setFont(verdana(24, true));
+    lblMayanNoDesc = valueLabel(QStringLiteral("lblMayanNoDesc"), frame1, 318);
+    auto *numberTop = new QHBoxLayout;
+    numberTop->setSpacing(16);
+    numberTop->addWidget(picGalacticTone);
+    numberTop->addWidget(lblMayanDayNumber);
+    numberTop->addStretch(1);
+    auto *numberLayout = new QVBoxLayout(frame1);
+    numberLayout->setSpacing(12);
+    numberLayout->addLayout(numberTop);
+    numberLayout->addWidget(lblMayanNoDesc, 1);
+
+    // The buttons.
+    auto *frame5 = new QFrame(content);
+    frame5->setObjectName(QStringLiteral("Frame5"));
+    cmdSave = button(QStringLiteral("cmdSave"), QStringLiteral("Save"), frame5);
+    cmdBack = button(QStringLiteral("cmdBack"), QStringLiteral("Back"), frame5);
+    auto *buttons = new QHBoxLayout(frame5);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdBack);
+
+    auto *columns = new QHBoxLayout;
+    columns->setSpacing(14);
+    frame2->setFixedWidth(530);
+    frame1->setFixedWidth(350);
+    columns->addWidget(frame2);
+    auto *right = new QVBoxLayout;
+    right->addWidget(frame1);
+    right->addStretch(1);
+    right->addWidget(frame5);
+    columns->addLayout(right);
+
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(16, 12, 16, 10);
+    layout->setSpacing(10);
+    layout->addLayout(columns, 1);
+    layout->addWidget(createHomePageLink(content, QStringLiteral("Label14"), forumCaption()));
+    layout->addWidget(createBrandLinks(content, BrandOnTop::CoBrand, false));
+
+    connect(cmdSave, &QPushButton::clicked, this, &frmMayanAstrologyResult::cmdSave_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmMayanAstrologyResult::cmdBack_Click);
+    content->setFixedWidth(926);
+    return content;
+}
+
+void frmMayanAstrologyResult::Form_Load()
+{
+    modMayanAstrology.CalculateReading();
+    const ReadingState &state = modMayanAstrology.state();
+    lblMayanDayNumber->setText(QString::number(state.DayNumber));
+    setWrappedText(lblMayanNoDesc, state.DayNumberDescription);
+    lblMayanDaySign->setText(state.DaySignLabel);
+    lblMayanGemstone->setText(state.Gemstone);
+    lblKeywords->setText(state.Keywords);
+    lblSignificance->setText(state.Significance);
+    setWrappedText(lblMayanDesc, state.SignDescription);
+    lblMayanEnglishName->setText(state.EnglishName);
+    setWrappedText(lblFamousPersons, state.FamousPersons);
+    showPicture(picGalacticTone, Artwork::astrologyTones(), state.DayNumber);
+    showPicture(picDaySign, Artwork::daySigns(), Artwork::daySigns().indexOfKey(state.EnglishName));
+}
+
+void frmMayanAstrologyResult::cmdSave_Click()
+{
+    frmMDI *main = frmMDI::instance();
+    if (main && !main->findScreen(ScreenId::AstrologySave))
+        main->showScreen(ScreenId::AstrologySave);
+}
+
+void frmMayanAstrologyResult::cmdBack_Click()
+{
+    goBack(this, ScreenId::AstrologyMain);
+}
+
+void frmMayanAstrologyResult::Form_Unload()
+{
+    if (frmMDI *main = frmMDI::instance())
+        main->setWelcomePanelVisible(true);
+}
+
+} // namespace tzolkara

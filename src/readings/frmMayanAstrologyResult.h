@@ -1,0 +1,44 @@
+#pragma once
+
+#include "shell/ProgramScreen.h"
+
+class QLabel;
+class QPushButton;
+
+namespace tzolkara {
+
+// One Mayan Astrology reading: the day sign and the day number with their
+// texts and pictures, from the Astrology reading state.
+class frmMayanAstrologyResult final : public ProgramScreen
+{
+    Q_OBJECT
+
+public:
+    explicit frmMayanAstrologyResult(QWidget *parent = nullptr);
+
+    void Form_Load() override;
+    void cmdSave_Click();
+    void cmdBack_Click();
+
+protected:
+    void Form_Unload() override;
+
+private:
+    QWidget *buildContent();
+
+    QLabel *picDaySign = nullptr;
+    QLabel *picGalacticTone = nullptr;
+    QLabel *lblMayanDaySign = nullptr;
+    QLabel *lblMayanEnglishName = nullptr;
+    QLabel *lblMayanGemstone = nullptr;
+    QLabel *lblKeywords = nullptr;
+    QLabel *lblSignificance = nullptr;
+    QLabel *lblMayanDesc = nullptr;
+    QLabel *lblFamousPersons = nullptr;
+    QLabel *lblMayanDayNumber = nullptr;
+    QLabel *lblMayanNoDesc = nullptr;
+    QPushButton *cmdSave = nullptr;
+    QPushButton *cmdBack = nullptr;
+};
+
+} // namespace tzolkara

@@ -1,0 +1,112 @@
+#include "frmMayanNumerologyResult.h"
+
+#include "ResultScreenParts.h"
+#include "common/Artwork.h"
+#include "common/Fonts.h"
+#include "common/ScreenStyle.h"
+#include "engine/KinEngine.h"
+#include "shell/BrandLinks.h"
+#include "shell/frmMDI.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tzolkara {
+
+using namespace ResultScreenParts;
+
+frmMayanNumerologyResult::frmMayanNumerologyResult(QWidget *parent)
+    : ProgramScreen(ScreenId::NumerologyResult, parent)
+{
+    setObjectName(QStringLiteral("frmMayanNumerologyResult"));
+    setWindowTitle(QStringLiteral("Tzolkara Mayan Numerology"));
+    QMenuBar *menu = buildMenuBar(this, [this] { cmdBack_Click(); });
+    setContent(buildContent(), menu);
+}
+
+QWidget *frmMayanNumerologyResult::buildContent()
+{
+    auto *content = new QWidget(this);
+    applyScreenStyle(content);
+
+    auto *frame1 = new QGroupBox(QStringLiteral("Tzolkara Mayan Numerology Result"), content);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    picGalacticTone = pictureBox(QStringLiteral("picGalacticTone"),
+                                 Artwork::toneFrame(devicePixelRatioF()), frame1);
+    auto *caption = new QLabel(QStringLiteral("Mayan Day Number"), frame1);
+    caption->setObjectName(QStringLiteral("Label1"));
+    caption->setFont(verdana(9.75, true));
+    lblMayanDayNumber = valueLabel(QStringLiteral("lblMayanDayNumber"), frame1);
+    lblMayanDayNumber->setText(QStringLiteral("Number"));
+    lblMayanDayNumber->setFont(verdana(24, true));
+    lblMayanNoDesc = valueLabel(QStringLiteral("lblMayanNoDesc"), frame1, 540);
+    lblMayanNoDesc->setText(QStringLiteral("Desc"));
+    lblMayanNoDesc->setFont(verdana(9));
+
+    auto *top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addWidget(picGalacticTone);
+    auto *number = new QVBoxLayout;
+    number->addWidget(caption);
+    number->addWidget(lblMayanDayNumber);
+    top->addLayout(number);
+    top->addStretch(1);
+    auto *frameLayout = new QVBoxLayout(frame1);
+    frameLayout->setSpacing(12);
+    frameLayout->addLayout(top);
+    frameLayout->addWidget(lblMayanNoDesc, 1);
+
+    cmdBack = button(QStringLiteral("cmdBack"), QStringLiteral("Back"), content);
+    cmdSave = button(QStringLiteral("cmdSave"), QStringLiteral("Save"), content);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdBack);
+
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(16, 12, 16, 10);
+    layout->setSpacing(10);
+    layout->addWidget(frame1, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(createBrandLinks(content, BrandOnTop::FullBrand));
+    layout->addWidget(createHomePageLink(content, QStringLiteral("Label14"), forumCaption()));
+
+    connect(cmdSave, &QPushButton::clicked, this, &frmMayanNumerologyResult::cmdSave_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmMayanNumerologyResult::cmdBack_Click);
+    content->setFixedWidth(600);
+    return content;
+}
+
+void frmMayanNumerologyResult::Form_Load()
+{
+    modMayanNumerology.CalculateReading();
+    const ReadingState &state = modMayanNumerology.state();
+    lblMayanDayNumber->setText(QString::number(state.DayNumber));
+    setWrappedText(lblMayanNoDesc, state.DayNumberDescription);
+    showPicture(picGalacticTone, Artwork::numerologyTones(), state.DayNumber);
+}
+
+void frmMayanNumerologyResult::cmdSave_Click()
+{
+    // The Numerology reading has a report of its own, as Astrology has.
+    frmMDI *main = frmMDI::instance();
+    if (main && !main->findScreen(ScreenId::NumerologySave))
+        main->showScreen(ScreenId::NumerologySave);
+}
+
+void frmMayanNumerologyResult::cmdBack_Click()
+{
+    goBack(this, ScreenId::NumerologyMain);
+}
+
+void frmMayanNumerologyResult::Form_Unload()
+{
+    if (frmMDI *main = frmMDI::instance())
+        main->setWelcomePanelVisible(true);
+}
+
+} // namespace tzolkara

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "shell/ProgramScreen.h"
+
+class QLabel;
+class QPushButton;
+
+namespace tzolkara {
+
+// One Mayan Numerology reading: the day number, its text and its picture,
+// from the Numerology reading state.
+class frmMayanNumerologyResult final : public ProgramScreen
+{
+    Q_OBJECT
+
+public:
+    explicit frmMayanNumerologyResult(QWidget *parent = nullptr);
+
+    void Form_Load() override;
+    void cmdSave_Click();
+    void cmdBack_Click();
+
+protected:
+    void Form_Unload() override;
+
+private:
+    QWidget *buildContent();
+
+    QLabel *picGalacticTone = nullptr;
+    QLabel *lblMayanDayNumber = nullptr;
+    QLabel *lblMayanNoDesc = nullptr;
+    QPushButton *cmdBack = nullptr;
+    QPushButton *cmdSave = nullptr;
+};
+
+} // namespace tzolkara
