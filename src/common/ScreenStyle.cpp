@@ -3,6 +3,8 @@
 #include "Fonts.h"
 
 #include <QLabel>
+
+#include <algorithm>
 #include <QWidget>
 
 namespace tzolkara {
@@ -39,7 +41,8 @@ void setWrappedText(QLabel *label, const QString &text)
 {
     label->setText(text);
     // A wrapped label's size hint does not know its height at its width.
-    label->setFixedHeight(label->heightForWidth(label->width()));
+    label->setFixedHeight(
+        std::max(label->heightForWidth(label->width()), label->fontMetrics().height()));
 }
 
 } // namespace tzolkara

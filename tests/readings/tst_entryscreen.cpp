@@ -1,0 +1,360 @@
+#include "common/FileDialog.h"
+#include "common/MessageBox.h"
+#include "common/ShiftCodec.h"
+#include "engine/KinEngine.h"
+#include "readings/ReadingFile.h"
+#include "support/ScreenDriver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QTemporaryDir>
+
+using namespace tzolkara;
+
+namespace {
+
+const QString kNameMessage = QStringLiteral("Please Enter Your Name");
+const QString kDateMessage = QStringLiteral("Please Enter Correct Date Or Month!");
+const QString kThirtyMessage = QStringLiteral("Please Enter Correct Date Or Month !");
+
+void resetStates()
+{
+    modMayanAstrology.state() = ReadingState();
+    modMayanNumerology.state() = ReadingState();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestEntryScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { resetStates(); }
+
+    void formLoad_listsAndFirstDate_data();
+    void formLoad_listsAndFirstDate();
+    void tabOrder_nameThenDateThenButton();
+
+    void validation_data();
+    void validation();
+    void blankName_isRefusedWithFocusInName();
+    void calculate_trimsNameAndFillsOwnStateOnly();
+    void numerologyScreen_calculatesNumerologyEvenFromMenu();
+    void back_returnsToEntryWithInputKept();
+    void exitAndCloseBox_bringWelcomePanelBack();
+
+    void open_cancelChangesNothing();
+    void open_upperCaseExtensionIsRefused();
+    void open_savedReadingFillsAndCalculatesOnBothScreens();
+    void open_emptyFileAsksForName();
+    void open_fullNameFromFifthLine();
+    void open_unknownValuesLeaveSelection();
+};
+
+void TestEntryScreen::formLoad_listsAndFirstDate_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("calculate");
+    QTest::newRow("astrology") << int(ScreenId::AstrologyMain) << "Tzolkara Mayan Astrology"
+                               << "Get &Mayan Astrology Result";
+    QTest::newRow("numerology") << int(ScreenId::NumerologyMain) << "Tzolkara Mayan Numerology"
+                                << "&Get My Mayan Numerology Reading";
+}
+
+void TestEntryScreen::formLoad_listsAndFirstDate()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, title);
+    QFETCH(QString, calculate);
+    ScreenDriver ui;
+    ProgramScreen *screen = ui.open(ScreenId(entry));
+    QVERIFY(screen && screen->isVisible());
+    QCOMPARE(screen->windowTitle(), title);
+    QCOMPARE(ScreenDriver::child<QPushButton>(screen, "cmdCalculate")->text(), calculate);
+    QCOMPARE(ScreenDriver::child<QPushButton>(screen, "cmdOpen")->text(),
+             QStringLiteral("&Open Previously Saved Reading"));
+    QCOMPARE(ScreenDriver::child<QGroupBox>(screen, "Frame1")->title(),
+             QStringLiteral("Personal Details"));
+    auto *months = ScreenDriver::child<QComboBox>(screen, "cboMonth");
+    auto *days = ScreenDriver::child<QComboBox>(screen, "cboDate");
+    auto *years = ScreenDriver::child<QComboBox>(screen, "cboYear");
+    QCOMPARE(months->count(), 12);
+    QCOMPARE(months->itemText(1), QStringLiteral("February"));
+    QCOMPARE(months->itemText(11), QStringLiteral("December"));
+    QCOMPARE(days->count(), 31);
+    QCOMPARE(days->itemText(30), QStringLiteral("31"));
+    QCOMPARE(years->count(), 117);
+    QCOMPARE(years->itemText(116), QStringLiteral("2016"));
+    for (QComboBox *list : {months, days, years}) {
+        QVERIFY(!list->isEditable());
+        QCOMPARE(list->currentIndex(), 0);
+    }
+    QVERIFY(ScreenDriver::child<QLineEdit>(screen, "txtName")->text().isEmpty());
+    const bool numerology = ScreenId(entry) == ScreenId::NumerologyMain;
+    auto *intro = screen->findChild<QLabel *>(QStringLiteral("Label1_2"));
+    QCOMPARE(intro != nullptr, numerology);
+    if (intro)
+        QCOMPARE(intro->text(), QStringLiteral("Enter your date of birth and know more about "
+                                               "your lucky Mayan Day Number!"));
+    QCOMPARE(ScreenDriver::child<QAction>(screen, "mnuMayan")->text(),
+             QStringLiteral("Get My &Mayan Astrology Sign"));
+}
+
+void TestEntryScreen::tabOrder_nameThenDateThenButton()
+{
+    ScreenDriver ui;
+    ProgramScreen *screen = ui.open(ScreenId::AstrologyMain);
+    QWidget *widget = ScreenDriver::child<QWidget>(screen, "txtName");
+    QStringList order;
+    for (int i = 0; i < 4; ++i) {
+        widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus)
+            widget = widget->nextInFocusChain();
+        order << widget->objectName();
+    }
+    QCOMPARE(order, QStringList({QStringLiteral("cboMonth"), QStringLiteral("cboDate"),
+                                 QStringLiteral("cboYear"), QStringLiteral("cmdCalculate")}));
+}
+
+void TestEntryScreen::validation_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("message"); // empty: accepted
+    const QString ana = QStringLiteral("Ana");
+    QTest::newRow("29 Feb 1900 (no leap year)") << ana << "February" << 29 << 1900 << kDateMessage;
+    QTest::newRow("29 Feb 2000") << ana << "February" << 29 << 2000 << QString();
+    QTest::newRow("29 Feb 1904") << ana << "February" << 29 << 1904 << QString();
+    QTest::newRow("29 Feb 1901") << ana << "February" << 29 << 1901 << kDateMessage;
+    QTest::newRow("30 Feb 2000") << ana << "February" << 30 << 2000 << kDateMessage;
+    QTest::newRow("31 Feb 1999") << ana << "February" << 31 << 1999 << kDateMessage;
+    QTest::newRow("28 Feb 1901") << ana << "February" << 28 << 1901 << QString();
+    QTest::newRow("31 April") << ana << "April" << 31 << 1950 << kThirtyMessage;
+    QTest::newRow("31 June") << ana << "June" << 31 << 1950 << kThirtyMessage;
+    QTest::newRow("31 September") << ana << "September" << 31 << 1950 << kThirtyMessage;
+    QTest::newRow("31 November") << ana << "November" << 31 << 1950 << kThirtyMessage;
+    QTest::newRow("30 April") << ana << "April" << 30 << 1950 << QString();
+    QTest::newRow("31 May") << ana << "May" << 31 << 1950 << QString();
+    QTest::newRow("empty name and bad date") << QString() << "February" << 31 << 1950
+                                             << kNameMessage;
+}
+
+void TestEntryScreen::validation()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, month);
+    QFETCH(int, day);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    ScreenDriver::enter(entry, name, month, day, year);
+    ScreenDriver::click(entry, "cmdCalculate");
+    if (message.isEmpty()) {
+        QVERIFY(MessageBox::shown().isEmpty());
+        QVERIFY(ui.screen(ScreenId::AstrologyResult));
+        QCOMPARE(int(modMayanAstrology.state().BirthDay), day);
+        return;
+    }
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text, message);
+    QCOMPARE(MessageBox::shown().constFirst().icon, message == kNameMessage
+                                                        ? MessageBox::Icon::Error
+                                                        : MessageBox::Icon::Information);
+    QVERIFY(!ui.screen(ScreenId::AstrologyResult));
+    QVERIFY(entry->isVisible());
+    QCOMPARE(modMayanAstrology.state().BirthYear, qint16(0));
+}
+
+void TestEntryScreen::blankName_isRefusedWithFocusInName()
+{
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::NumerologyMain);
+    QApplication::setActiveWindow(&ui.main());
+    ScreenDriver::enter(entry, QStringLiteral("   "), QStringLiteral("May"), 5, 1960);
+    auto *button = ScreenDriver::child<QPushButton>(entry, "cmdCalculate");
+    button->setFocus();
+    ScreenDriver::click(entry, "cmdCalculate");
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text, kNameMessage);
+    QVERIFY(ScreenDriver::child<QLineEdit>(entry, "txtName")->hasFocus());
+}
+
+void TestEntryScreen::calculate_trimsNameAndFillsOwnStateOnly()
+{
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    ScreenDriver::enter(entry, QStringLiteral("  Ana  Maria "), QStringLiteral("December"), 21,
+                        2012);
+    ScreenDriver::click(entry, "cmdCalculate");
+    const ReadingState &state = modMayanAstrology.state();
+    QCOMPARE(state.UserName, QStringLiteral("Ana  Maria"));
+    QCOMPARE(state.BirthMonth, QStringLiteral("December"));
+    QCOMPARE(state.EnglishName, QStringLiteral("Sun"));
+    QVERIFY(modMayanNumerology.state().UserName.isEmpty());
+    QVERIFY(modMayanNumerology.state().DaySignLabel.isEmpty());
+
+    QVERIFY(!entry->isVisible()); // hidden, not closed
+    QCOMPARE(ui.screen(ScreenId::AstrologyMain), entry);
+    QVERIFY(ui.screen(ScreenId::AstrologyResult)->isVisible());
+    QVERIFY(!ui.screen(ScreenId::NumerologyResult));
+    QVERIFY(!ui.main().isWelcomePanelVisible());
+}
+
+void TestEntryScreen::numerologyScreen_calculatesNumerologyEvenFromMenu()
+{
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::NumerologyMain);
+    ScreenDriver::enter(entry, QStringLiteral("Ana"), QStringLiteral("November"), 16, 1948);
+    ScreenDriver::child<QAction>(entry, "mnuMayan")->trigger();
+    QCOMPARE(modMayanNumerology.state().DayNumber, qint16(6));
+    QVERIFY(modMayanAstrology.state().UserName.isEmpty());
+    QVERIFY(ui.screen(ScreenId::NumerologyResult));
+    QVERIFY(!ui.screen(ScreenId::AstrologyResult));
+}
+
+void TestEntryScreen::back_returnsToEntryWithInputKept()
+{
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    ScreenDriver::enter(entry, QStringLiteral("Ana"), QStringLiteral("March"), 3, 1977);
+    ScreenDriver::click(entry, "cmdCalculate");
+    ScreenDriver::click(ui.screen(ScreenId::AstrologyResult), "cmdBack");
+    QVERIFY(entry->isVisible());
+    QVERIFY(!ui.main().isWelcomePanelVisible());
+    QCOMPARE(ScreenDriver::child<QLineEdit>(entry, "txtName")->text(), QStringLiteral("Ana"));
+    QCOMPARE(ScreenDriver::child<QComboBox>(entry, "cboMonth")->currentText(),
+             QStringLiteral("March"));
+    QCOMPARE(ScreenDriver::child<QComboBox>(entry, "cboDate")->currentText(), QStringLiteral("3"));
+    QCOMPARE(ScreenDriver::child<QComboBox>(entry, "cboYear")->currentText(),
+             QStringLiteral("1977"));
+}
+
+void TestEntryScreen::exitAndCloseBox_bringWelcomePanelBack()
+{
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    ScreenDriver::child<QAction>(entry, "mnuExit")->trigger();
+    QVERIFY(ui.main().isWelcomePanelVisible());
+    QVERIFY(!ui.screen(ScreenId::AstrologyMain));
+    QVERIFY(ui.main().isVisible());
+
+    entry = ui.open(ScreenId::NumerologyMain);
+    entry->close();
+    QVERIFY(ui.main().isWelcomePanelVisible());
+}
+
+void TestEntryScreen::open_cancelChangesNothing()
+{
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    FileDialog::setNextFileName(QString());
+    ScreenDriver::click(entry, "cmdOpen");
+    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(entry->isVisible());
+    QVERIFY(!ui.screen(ScreenId::AstrologyResult));
+    QCOMPARE(FileDialog::lastRequest().title, QStringLiteral("Select the source file"));
+    QCOMPARE(FileDialog::lastRequest().filter, QStringLiteral("Mayan Astrology (*.man)"));
+    QCOMPARE(FileDialog::lastRequest().defaultSuffix, QStringLiteral("man"));
+}
+
+void TestEntryScreen::open_upperCaseExtensionIsRefused()
+{
+    QTemporaryDir dir;
+    const QByteArray reading = ReadingFile::encode({QStringLiteral("Ana"), QStringLiteral("2012"),
+                                                    QStringLiteral("December"),
+                                                    QStringLiteral("21")});
+    writeFile(dir.filePath(QStringLiteral("READING.MAN")), reading);
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    FileDialog::setNextFileName(dir.filePath(QStringLiteral("READING.MAN")));
+    ScreenDriver::click(entry, "cmdOpen");
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
+    QCOMPARE(MessageBox::shown().constFirst().icon, MessageBox::Icon::Error);
+    QVERIFY(ScreenDriver::child<QLineEdit>(entry, "txtName")->text().isEmpty());
+}
+
+void TestEntryScreen::open_savedReadingFillsAndCalculatesOnBothScreens()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.man"));
+    QVERIFY(ReadingFile::write(path, {QStringLiteral("Ana"), QStringLiteral("2012"),
+                                      QStringLiteral("December"), QStringLiteral("21")}));
+    for (ScreenId id : {ScreenId::AstrologyMain, ScreenId::NumerologyMain}) {
+        resetStates();
+        ScreenDriver ui;
+        ProgramScreen *entry = ui.open(id);
+        FileDialog::setNextFileName(path);
+        ScreenDriver::click(entry, "cmdOpen");
+        QVERIFY(MessageBox::shown().isEmpty());
+        QCOMPARE(ScreenDriver::child<QLineEdit>(entry, "txtName")->text(), QStringLiteral("Ana"));
+        QCOMPARE(ScreenDriver::child<QComboBox>(entry, "cboYear")->currentText(),
+                 QStringLiteral("2012"));
+        const bool astrology = id == ScreenId::AstrologyMain;
+        KinEngine &engine = astrology ? modMayanAstrology : modMayanNumerology;
+        QCOMPARE(engine.state().DayNumber, qint16(4));
+        QCOMPARE(engine.state().UserName, QStringLiteral("Ana"));
+        QVERIFY(ui.screen(astrology ? ScreenId::AstrologyResult : ScreenId::NumerologyResult));
+    }
+}
+
+void TestEntryScreen::open_emptyFileAsksForName()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("empty.man"));
+    writeFile(path, QByteArray());
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    FileDialog::setNextFileName(path);
+    ScreenDriver::click(entry, "cmdOpen");
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text, kNameMessage);
+    QVERIFY(!ui.screen(ScreenId::AstrologyResult));
+}
+
+void TestEntryScreen::open_fullNameFromFifthLine()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("jose.man"));
+    QVERIFY(ReadingFile::write(path, {QStringLiteral("José Müller"), QStringLiteral("1948"),
+                                      QStringLiteral("November"), QStringLiteral("16")}));
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    FileDialog::setNextFileName(path);
+    ScreenDriver::click(entry, "cmdOpen");
+    QCOMPARE(modMayanAstrology.state().UserName, QStringLiteral("José Müller"));
+    QCOMPARE(modMayanAstrology.state().EnglishName, QStringLiteral("Offering"));
+}
+
+void TestEntryScreen::open_unknownValuesLeaveSelection()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("odd.man"));
+    writeFile(path, ShiftEncode("Ana") + "\r\n" + ShiftEncode("1850") + "\r\n" +
+                        ShiftEncode("march") + "\r\n" + ShiftEncode("7") + "\r\n");
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    FileDialog::setNextFileName(path);
+    ScreenDriver::click(entry, "cmdOpen");
+    // Year and month match no item and keep 1900 and January; the day is found.
+    QCOMPARE(modMayanAstrology.state().BirthYear, qint16(1900));
+    QCOMPARE(modMayanAstrology.state().BirthMonth, QStringLiteral("January"));
+    QCOMPARE(modMayanAstrology.state().BirthDay, qint16(7));
+}
+
+QTEST_MAIN(TestEntryScreen)
+#include "tst_entryscreen.moc"

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "shell/ProgramScreen.h"
+#include "shell/frmMDI.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+// Drives the real main window and its screens the way a user does.
+class ScreenDriver
+{
+public:
+    ScreenDriver();
+    ~ScreenDriver();
+
+    tzolkara::frmMDI &main() { return *m_main; }
+    tzolkara::ProgramScreen *screen(tzolkara::ScreenId id) const { return m_main->findScreen(id); }
+    tzolkara::ProgramScreen *open(tzolkara::ScreenId entry);
+
+    template <typename T>
+    static T *child(QWidget *screen, const char *name)
+    {
+        T *widget = screen ? screen->findChild<T *>(QString::fromLatin1(name)) : nullptr;
+        if (!widget)
+            qWarning("no child %s", name);
+        return widget;
+    }
+    static QString text(QWidget *screen, const char *label)
+    {
+        QLabel *found = child<QLabel>(screen, label);
+        return found ? found->text() : QStringLiteral("<missing>");
+    }
+    static void click(QWidget *screen, const char *button);
+    // Clicks the middle of `widget` where a user would: on whatever lies on
+    // top there.
+    static void clickOnTopOf(QWidget *widget);
+    // Types the name and picks the date on an entry screen.
+    static void enter(QWidget *entry, const QString &name, const QString &month, int day,
+                      int year);
+
+private:
+    std::unique_ptr<tzolkara::frmMDI> m_main;
+};
