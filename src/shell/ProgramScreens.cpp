@@ -6,6 +6,8 @@
 #include "readings/frmMayanNumerologyResult.h"
 #include "readings/ReportScreen.h"
 // (end of the readings' includes)
+#include "tarot/frmMayanAstrologyTarotMain.h"
+#include "tarot/frmMayanAstrologyTarotResult.h"
 
 namespace tzolkara {
 
@@ -27,7 +29,9 @@ void registerProgramScreens()
     ScreenRegistry::setFactory(ScreenId::NumerologySave,
                                [] { return new ReportScreen(ReportScreen::Kind::Numerology); });
     // (report screens)
-    // (tarot screens)
+    ScreenRegistry::setFactory(ScreenId::TarotMain, [] { return new frmMayanAstrologyTarotMain; });
+    ScreenRegistry::setFactory(ScreenId::TarotResult,
+                               [] { return new frmMayanAstrologyTarotResult; });
 }
 
 } // namespace tzolkara

@@ -1,0 +1,50 @@
+#include "ClipboardGuard.h"
+
+#include <QClipboard>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QTextEdit>
+
+namespace tzolkara {
+
+namespace {
+
+void emptyClipboard()
+{
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        clipboard->clear();
+}
+
+class MouseGuard final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            emptyClipboard();
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void guardClipboard(QTextEdit *text)
+{
+    // Mouse moves reach the viewport only while tracking is on.
+    text->viewport()->setMouseTracking(true);
+    text->viewport()->installEventFilter(new MouseGuard(text));
+    QObject::connect(text, &QTextEdit::textChanged, text, [] { emptyClipboard(); });
+}
+
+} // namespace tzolkara

@@ -1,0 +1,61 @@
+#include "Oracle.h"
+
+#include <algorithm>
+#include <cfenv>
+#include <cmath>
+
+namespace tzolkara {
+
+int glyphForRandomValue(float r)
+{
+    const float product = r * 19.0f;
+    // std::nearbyint rounds halves to even in the default rounding mode;
+    // make sure it is the one in force.
+    const int previous = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const int glyph = static_cast<int>(std::nearbyint(product));
+    std::fesetround(previous);
+    return std::clamp(glyph, 0, kGlyphCount - 1);
+}
+
+OracleReading drawOracleReading(const std::function<float()> &nextRandom)
+{
+    OracleReading reading;
+    for (int position = 0; position < kPositionCount; ++position) {
+        int glyph = 0;
+        bool taken = true;
+        while (taken) {
+            glyph = glyphForRandomValue(nextRandom());
+            taken = std::find(reading.Glyphs.begin(), reading.Glyphs.begin() + position,
+                              glyph) != reading.Glyphs.begin() + position;
+        }
+        reading.Glyphs[position] = static_cast<qint16>(glyph);
+    }
+    return reading;
+}
+
+QList<TarotTextPiece> composeTarotReading(const OracleReading &reading,
+                                          const GlyphTableType &glyphs,
+                                          const PositionTableType &positions)
+{
+    QList<TarotTextPiece> pieces;
+    pieces.append({kTarotReadingTitle, true});
+    pieces.append({QString(), true});
+    for (int p = 0; p < kPositionCount; ++p) {
+        const PositionRecord &position = positions[p];
+        const GlyphRecord &glyph = glyphs[reading.Glyphs[p]];
+        pieces.append({position.PositionName, true});
+        pieces.append({position.PositionMeaning, false});
+        pieces.append({position.PositionHeading, false});
+        pieces.append({QStringLiteral("Sign: "), true});
+        pieces.append({glyph.SignLabel, false});
+        pieces.append({QStringLiteral("Name: "), true});
+        pieces.append({glyph.ColourName, false});
+        pieces.append({QStringLiteral("Description: "), true});
+        pieces.append({glyph.Description, false});
+        pieces.append({QString(), false});
+    }
+    return pieces;
+}
+
+} // namespace tzolkara

@@ -1,0 +1,61 @@
+#include "TarotTables.h"
+
+#include "GlyphDescriptions.h"
+
+namespace tzolkara {
+
+GlyphTableType glyphTableContents()
+{
+    static constexpr std::array<std::pair<const char *, const char *>, kGlyphCount> names = {{
+        {"Imix", "Red Dragon"},
+        {"Ik/Wind", "White Wind"},
+        {"Akbal/Night", "Blue Night"},
+        {"Kan/Seed", "Yellow Seed"},
+        {"Chicchan/Serpent", "Red Serpent"},
+        {"Cimi/Transformer", "White World Bridger"},
+        {"Manik/Deer", "Blue Hand"},
+        {"Lamat/Star", "Yellow Star"},
+        {"Muluc/Offering", "Red Moon"},
+        {"Oc/Dog", "White Dog"},
+        {"Chuen/Monkey", "Blue Monkey"},
+        {"Eb/Road", "Yellow Human"},
+        {"Ben/Reed", "Red Skywalker"},
+        {"Ix/Jaguar", "White Wizard"},
+        {"Men/Eagle", "Blue Eagle"},
+        {"Cib/Wisdom", "Yellow Warrior"},
+        {"Caban/Earth", "Red Earth"},
+        {"Etznab/Flint", "White Mirror"},
+        {"Cauac/Storm", "Blue Storm"},
+        {"Ahau/Sun", "Yellow Sun"},
+    }};
+    GlyphTableType table;
+    for (int i = 0; i < kGlyphCount; ++i) {
+        table[i] = {QString::fromLatin1(names[i].first), QString::fromLatin1(names[i].second),
+                    QString::fromLatin1(kGlyphDescriptions[i])};
+    }
+    return table;
+}
+
+PositionTableType positionTableContents()
+{
+    static constexpr std::array<std::array<const char *, 3>, kPositionCount> rows = {{
+        {"Guide", "Guide Position: This position describes your current guiding force.",
+         "The Glyph in the Guide Position is: "},
+        {"Challenge", "Challenge Position: This position describes your current challenges.",
+         "The Glyph in the Challenge Position is: "},
+        {"Central", "Central Position: This position represents yourself.",
+         "The Glyph in the Central Position is: "},
+        {"Ally", "Ally Position: This position describes your helpers and friends.",
+         "The Glyph in the Ally Position is: "},
+        {"Occult", "Occult Position: This position describes your current abilities.",
+         "The Glyph in the Occult Position is: "},
+    }};
+    PositionTableType table;
+    for (int i = 0; i < kPositionCount; ++i) {
+        table[i] = {QString::fromLatin1(rows[i][0]), QString::fromLatin1(rows[i][1]),
+                    QString::fromLatin1(rows[i][2])};
+    }
+    return table;
+}
+
+} // namespace tzolkara

@@ -1,0 +1,186 @@
+#include "frmMayanAstrologyTarotMain.h"
+
+#include "modMayanAstrologyTarot.h"
+#include "common/FileDialog.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
+#include "common/ScreenStyle.h"
+#include "common/SiteAddresses.h"
+#include "shell/BrandLinks.h"
+#include "shell/CommonMenus.h"
+#include "shell/frmMDI.h"
+
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tzolkara {
+
+namespace {
+
+// The ".num" files belong to another program; their first lines are read
+// and not used. Never more than this, whatever the file holds.
+constexpr int kForeignLines = 6;
+constexpr qint64 kForeignLineBytes = 4096;
+
+void readForeignFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    for (int line = 0; line < kForeignLines && !file.atEnd(); ++line)
+        file.readLine(kForeignLineBytes);
+}
+
+QLabel *boldLabel(const QString &objectName, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setFont(verdana(8.25, true));
+    return label;
+}
+
+} // namespace
+
+frmMayanAstrologyTarotMain::frmMayanAstrologyTarotMain(QWidget *parent)
+    : ProgramScreen(ScreenId::TarotMain, parent)
+{
+    setObjectName(QStringLiteral("frmMayanAstrologyTarotMain"));
+    setWindowTitle(QStringLiteral("Tzolkara Mayan Astrology Tarot"));
+    QMenuBar *menu = buildMenuBar();
+    setContent(buildContent(), menu);
+}
+
+QMenuBar *frmMayanAstrologyTarotMain::buildMenuBar()
+{
+    auto *bar = new QMenuBar(this);
+    QMenu *file = addFileMenu(bar, QStringLiteral("nuFile"));
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+            &QAction::triggered, this, &QWidget::close);
+    addCommonMenus(bar, MenuVariant::TarotQuestion);
+    return bar;
+}
+
+QWidget *frmMayanAstrologyTarotMain::buildContent()
+{
+    auto *content = new QWidget(this);
+    applyScreenStyle(content);
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(18, 10, 18, 12);
+    layout->setSpacing(10);
+
+    layout->addWidget(createHomePageLink(
+        content, QStringLiteral("Label61"),
+        QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For "
+                       "Everything Mystic. Visit ") +
+            mainSiteCaptionAddress() + QStringLiteral(" Now")));
+
+    QLabel *intro = boldLabel(QStringLiteral("lblLabel_2"),
+                              QStringLiteral("Let the Mayan Glyphs help you solve your problems. "
+                                             "Enter your problem and get an instant Mayan "
+                                             "Astrology Tarot reading!"),
+                              content);
+    intro->setFont(verdana(9.75, true));
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+
+    auto *frame = new QGroupBox(QStringLiteral("Personal Details"), content);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFont(verdana(8.25, true));
+    auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(14, 16, 14, 14);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(boldLabel(QStringLiteral("lblLabel_0"), QStringLiteral("Name"), frame), 0, 0);
+    txtName = new QLineEdit(frame);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setFont(verdana(9.75));
+    grid->addWidget(txtName, 0, 1);
+    grid->addWidget(
+        boldLabel(QStringLiteral("lblLabel_1"), QStringLiteral("Describe the Problem"), frame), 1,
+        0, 1, 2);
+    txtQuestion = new QPlainTextEdit(frame);
+    txtQuestion->setObjectName(QStringLiteral("txtQuestion"));
+    txtQuestion->setFont(verdana(9.75));
+    txtQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtQuestion->setTabChangesFocus(true);
+    txtQuestion->setFixedHeight(110);
+    grid->addWidget(txtQuestion, 2, 0, 1, 2);
+    cmdNext = new QPushButton(QStringLiteral("&Get My Mayan Astrology Tarot Reading"), frame);
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    cmdNext->setFont(verdana(8.25, true));
+    grid->addWidget(cmdNext, 3, 0, 1, 2, Qt::AlignLeft);
+    grid->setColumnStretch(1, 1);
+    layout->addWidget(frame);
+
+    // In view, where a user can find it.
+    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), content);
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    cmdOpen->setFont(verdana(8.25, true));
+    layout->addWidget(cmdOpen, 0, Qt::AlignLeft);
+    layout->addWidget(createBrandLinks(content, BrandOnTop::FullBrand));
+
+    setTabOrder(txtName, cmdNext);
+    setTabOrder(cmdNext, cmdOpen);
+    setTabOrder(cmdOpen, txtQuestion);
+
+    connect(cmdNext, &QPushButton::clicked, this, &frmMayanAstrologyTarotMain::cmdNext_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMayanAstrologyTarotMain::cmdOpen_Click);
+    connect(txtName, &QLineEdit::returnPressed, cmdNext, &QPushButton::click);
+    content->setFixedWidth(600);
+    return content;
+}
+
+bool frmMayanAstrologyTarotMain::ValidateTarotEntries()
+{
+    // Only the truly empty name is refused; blanks are a name here.
+    if (txtName->text().isEmpty()) {
+        MessageBox::error(this, QStringLiteral("Please Enter Your Name"));
+        txtName->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmMayanAstrologyTarotMain::cmdNext_Click()
+{
+    if (!ValidateTarotEntries())
+        return;
+    modMayanAstrologyTarot::CastTarotReading();
+    frmMDI *main = frmMDI::instance();
+    if (!main)
+        return;
+    main->showScreen(ScreenId::TarotResult);
+    hide();
+    main->setWelcomePanelVisible(false);
+}
+
+void frmMayanAstrologyTarotMain::cmdOpen_Click()
+{
+    const QString path = FileDialog::getOpenFileName(
+        this, {QStringLiteral("Select the source file"), QStringLiteral("Numerwell (*.num)"),
+               QStringLiteral("num"), QString(), QFileDialog::ReadOnly});
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String("num"))) {
+        MessageBox::error(this, QStringLiteral("Please Check The File."));
+        return;
+    }
+    readForeignFile(path);
+    cmdNext_Click();
+}
+
+void frmMayanAstrologyTarotMain::Form_Unload()
+{
+    if (frmMDI *main = frmMDI::instance())
+        main->setWelcomePanelVisible(true);
+}
+
+} // namespace tzolkara

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "shell/ProgramScreen.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tzolkara {
+
+// The tarot's question screen: a name, a problem, and the request for a
+// reading. Neither the name nor the problem takes part in the draw.
+class frmMayanAstrologyTarotMain final : public ProgramScreen
+{
+    Q_OBJECT
+
+public:
+    explicit frmMayanAstrologyTarotMain(QWidget *parent = nullptr);
+
+    bool ValidateTarotEntries();
+    void cmdNext_Click();
+    void cmdOpen_Click();
+
+protected:
+    void Form_Unload() override;
+
+private:
+    QWidget *buildContent();
+    QMenuBar *buildMenuBar();
+
+    QLineEdit *txtName = nullptr;
+    QPlainTextEdit *txtQuestion = nullptr;
+    QPushButton *cmdNext = nullptr;
+    QPushButton *cmdOpen = nullptr;
+};
+
+} // namespace tzolkara

@@ -1,0 +1,181 @@
+#include "frmMayanAstrologyTarotResult.h"
+
+#include "common/Artwork.h"
+#include "common/ClipboardGuard.h"
+#include "common/Fonts.h"
+#include "common/ScreenStyle.h"
+#include "common/SiteAddresses.h"
+#include "shell/BrandLinks.h"
+#include "shell/CommonMenus.h"
+#include "shell/frmMDI.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace tzolkara {
+
+namespace {
+
+// The cross of cards, in pixels (15 twips each): left and top of each
+// position, and the size every card is stretched to.
+constexpr std::array<QPoint, kPositionCount> kCardPlaces = {
+    QPoint(152, 24), QPoint(40, 160), QPoint(152, 160), QPoint(264, 160), QPoint(152, 306)};
+constexpr QSize kCardSize(93, 120);
+constexpr int kCaptionHeight = 16;
+constexpr int kCrossWidth = 264 + 93 + 40;
+constexpr int kCrossHeight = 306 + 120 + kCaptionHeight;
+
+} // namespace
+
+frmMayanAstrologyTarotResult::frmMayanAstrologyTarotResult(QWidget *parent)
+    : ProgramScreen(ScreenId::TarotResult, parent)
+{
+    setObjectName(QStringLiteral("frmMayanAstrologyTarotResult"));
+    setWindowTitle(QStringLiteral("Tzolkara Mayan Astrology Tarot"));
+    QMenuBar *menu = buildMenuBar();
+    setContent(buildContent(), menu);
+}
+
+QMenuBar *frmMayanAstrologyTarotResult::buildMenuBar()
+{
+    auto *bar = new QMenuBar(this);
+    QMenu *file = addFileMenu(bar);
+    // Shown, but there is nothing to print from here.
+    addMenuItem(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"))->setEnabled(false);
+    connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
+            &QAction::triggered, this, &frmMayanAstrologyTarotResult::cmdBack_Click);
+    addMenuSeparator(file, QStringLiteral("mnuFileSep1"));
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+            &QAction::triggered, this, &frmMayanAstrologyTarotResult::cmdExit_Click);
+    addCommonMenus(bar, MenuVariant::TarotResult);
+    return bar;
+}
+
+QWidget *frmMayanAstrologyTarotResult::buildContent()
+{
+    auto *content = new QWidget(this);
+    applyScreenStyle(content);
+
+    auto *cross = new QWidget(content);
+    cross->setFixedSize(kCrossWidth, kCrossHeight);
+    const std::array<const char *, kPositionCount> names = {"Guide", "Challenge", "Central",
+                                                            "Ally", "Occult"};
+    const QPixmap firstCard = Artwork::tarotCards().picture(1, devicePixelRatioF());
+    for (int p = 0; p < kPositionCount; ++p) {
+        auto *card = new QLabel(cross);
+        card->setObjectName(QStringLiteral("imgMayanTarot_%1").arg(p));
+        card->setScaledContents(true);
+        card->setGeometry(QRect(kCardPlaces[p], kCardSize));
+        card->setPixmap(firstCard);
+        imgMayanTarot[p] = card;
+
+        auto *caption = new QLabel(QString::fromLatin1(names[p]), cross);
+        caption->setObjectName(QStringLiteral("lblImageName_%1").arg(p));
+        caption->setFont(verdana(8.25, true));
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        caption->setGeometry(kCardPlaces[p].x() - 10, kCardPlaces[p].y() + kCardSize.height(),
+                             kCardSize.width() + 20, kCaptionHeight);
+        lblImageName[p] = caption;
+    }
+
+    RTB = new QTextEdit(content);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setReadOnly(true);
+    RTB->setFixedSize(470, kCrossHeight);
+    guardClipboard(RTB);
+
+    cmdExit = new QPushButton(QStringLiteral("E&xit"), content);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdBack = new QPushButton(QStringLiteral("&Back"), content);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    for (QPushButton *button : {cmdExit, cmdBack}) {
+        button->setFont(verdana(8.25, true));
+        button->setMinimumWidth(96);
+    }
+
+    auto *reading = new QHBoxLayout;
+    reading->setSpacing(16);
+    reading->addWidget(cross);
+    reading->addWidget(RTB);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdExit);
+    buttons->addWidget(cmdBack);
+
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(16, 10, 16, 10);
+    layout->setSpacing(8);
+    layout->addWidget(createHomePageLink(
+        content, QStringLiteral("Label14"),
+        QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit ") +
+            mainSiteCaptionAddress() + QStringLiteral(" Now")));
+    layout->addLayout(reading);
+    layout->addLayout(buttons);
+    layout->addWidget(createBrandLinks(content, BrandOnTop::FullBrand));
+
+    connect(cmdExit, &QPushButton::clicked, this, &frmMayanAstrologyTarotResult::cmdExit_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmMayanAstrologyTarotResult::cmdBack_Click);
+    return content;
+}
+
+void frmMayanAstrologyTarotResult::writeReading(const QList<TarotTextPiece> &pieces)
+{
+    RTB->clear();
+    QTextCursor cursor(RTB->document());
+    QTextCharFormat format;
+    format.setFont(verdana(10));
+    format.setFontPointSize(10);
+    bool first = true;
+    for (const TarotTextPiece &piece : pieces) {
+        format.setFontWeight(piece.bold ? QFont::Bold : QFont::Normal);
+        if (first) {
+            cursor.setCharFormat(format);
+            cursor.setBlockCharFormat(format);
+            first = false;
+        }
+        cursor.insertText(piece.text, format);
+        cursor.insertBlock(QTextBlockFormat(), format);
+    }
+    RTB->moveCursor(QTextCursor::Start);
+}
+
+void frmMayanAstrologyTarotResult::setGlyphPicture(int position, int glyph)
+{
+    if (position < 0 || position >= kPositionCount)
+        return;
+    const QPixmap card = Artwork::tarotCards().picture(glyph + 1, devicePixelRatioF());
+    if (!card.isNull())
+        imgMayanTarot[position]->setPixmap(card);
+}
+
+void frmMayanAstrologyTarotResult::cmdBack_Click()
+{
+    frmMDI *main = frmMDI::instance();
+    if (!main)
+        return;
+    main->showScreen(ScreenId::TarotMain);
+    m_closingForBack = true;
+    close();
+    main->setWelcomePanelVisible(false);
+}
+
+void frmMayanAstrologyTarotResult::cmdExit_Click()
+{
+    close();
+}
+
+void frmMayanAstrologyTarotResult::Form_Unload()
+{
+    if (m_closingForBack)
+        return;
+    if (frmMDI *main = frmMDI::instance())
+        main->setWelcomePanelVisible(true);
+}
+
+} // namespace tzolkara

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Oracle.h"
+#include "shell/ProgramScreen.h"
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QTextEdit;
+
+namespace tzolkara {
+
+// One tarot reading: five cards laid as a cross, each named by its
+// position, beside the reading text.
+class frmMayanAstrologyTarotResult final : public ProgramScreen
+{
+    Q_OBJECT
+
+public:
+    explicit frmMayanAstrologyTarotResult(QWidget *parent = nullptr);
+
+    // Replaces the whole reading text (cleared first).
+    void writeReading(const QList<TarotTextPiece> &pieces);
+    // Shows the card of `glyph` (0..19) at `position` (0..4).
+    void setGlyphPicture(int position, int glyph);
+
+    void cmdBack_Click();
+    void cmdExit_Click();
+
+protected:
+    void Form_Unload() override;
+
+private:
+    QWidget *buildContent();
+    QMenuBar *buildMenuBar();
+
+    std::array<QLabel *, kPositionCount> imgMayanTarot{};
+    std::array<QLabel *, kPositionCount> lblImageName{};
+    QTextEdit *RTB = nullptr;
+    QPushButton *cmdExit = nullptr;
+    QPushButton *cmdBack = nullptr;
+    bool m_closingForBack = false;
+};
+
+} // namespace tzolkara

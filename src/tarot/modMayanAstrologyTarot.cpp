@@ -1,0 +1,35 @@
+#include "modMayanAstrologyTarot.h"
+
+#include "frmMayanAstrologyTarotResult.h"
+#include "common/RandomSource.h"
+#include "shell/frmMDI.h"
+
+namespace tzolkara::modMayanAstrologyTarot {
+
+GlyphTableType GlyphTable;
+PositionTableType PositionTable;
+OracleReading LatestReading;
+
+void LoadTarotTables()
+{
+    GlyphTable = glyphTableContents();
+    PositionTable = positionTableContents();
+}
+
+void CastTarotReading()
+{
+    LatestReading = drawOracleReading([] { return RandomSource::instance().next(); });
+    LoadTarotTables();
+
+    frmMDI *main = frmMDI::instance();
+    auto *result = main ? qobject_cast<frmMayanAstrologyTarotResult *>(
+                              main->loadScreen(ScreenId::TarotResult))
+                        : nullptr;
+    if (!result)
+        return;
+    result->writeReading(composeTarotReading(LatestReading, GlyphTable, PositionTable));
+    for (int position = 0; position < kPositionCount; ++position)
+        result->setGlyphPicture(position, LatestReading.Glyphs[position]);
+}
+
+} // namespace tzolkara::modMayanAstrologyTarot

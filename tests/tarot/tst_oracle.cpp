@@ -1,0 +1,216 @@
+#include "common/RandomSource.h"
+#include "tarot/Oracle.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace tzolkara;
+
+namespace {
+
+std::function<float()> fixedValues(QList<float> values)
+{
+    auto queue = std::make_shared<QList<float>>(std::move(values));
+    return [queue] { return queue->takeFirst(); };
+}
+
+std::function<float()> programRandom()
+{
+    return [] { return RandomSource::instance().next(); };
+}
+
+} // namespace
+
+class TestOracle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void glyphForRandomValue_roundsHalfToEven_data();
+    void glyphForRandomValue_roundsHalfToEven();
+    void draw_redrawsGlyphsAlreadyLaid();
+    void draw_fivePairwiseDifferentGlyphs_inManyReadings();
+    void draw_everyGlyphReachesEveryPosition();
+    void draw_endGlyphsComeHalfAsOftenInGuide();
+
+    void tables_positionsAndGlyphs();
+    void glyphDescriptions_openingAndLength_data();
+    void glyphDescriptions_openingAndLength();
+
+    void text_titleBlocksAndBoldRuns();
+};
+
+void TestOracle::glyphForRandomValue_roundsHalfToEven_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("glyph");
+    QTest::newRow("0") << 0.0f << 0;
+    QTest::newRow("just below 0.5/19") << std::nextafter(0.5f / 19.0f, 0.0f) << 0;
+    QTest::newRow("0.5 (9.5 to even 10)") << 0.5f << 10;
+    QTest::newRow("1.5/19 goes to even 2") << 1.5f / 19.0f << 2;
+    QTest::newRow("18.5/19 goes to even 18") << 18.5f / 19.0f << 18;
+    QTest::newRow("0.98") << 0.98f << 19;
+    QTest::newRow("just below 1") << std::nextafter(1.0f, 0.0f) << 19;
+}
+
+void TestOracle::glyphForRandomValue_roundsHalfToEven()
+{
+    QFETCH(float, r);
+    QFETCH(int, glyph);
+    QCOMPARE(glyphForRandomValue(r), glyph);
+}
+
+void TestOracle::draw_redrawsGlyphsAlreadyLaid()
+{
+    // 0.5 twice: the second 10 is drawn again; 0 then lands in Challenge.
+    const OracleReading reading =
+        drawOracleReading(fixedValues({0.5f, 0.5f, 0.0f, 0.0f, 0.99f, 0.5f, 0.2f, 0.1f}));
+    QCOMPARE(reading.Glyphs[0], qint16(10));
+    QCOMPARE(reading.Glyphs[1], qint16(0));
+    QCOMPARE(reading.Glyphs[2], qint16(19));
+    QCOMPARE(reading.Glyphs[3], qint16(4));
+    QCOMPARE(reading.Glyphs[4], qint16(2));
+}
+
+void TestOracle::draw_fivePairwiseDifferentGlyphs_inManyReadings()
+{
+    RandomSource::instance().seed(1);
+    for (int i = 0; i < 20000; ++i) {
+        const OracleReading reading = drawOracleReading(programRandom());
+        const QSet<qint16> distinct(reading.Glyphs.begin(), reading.Glyphs.end());
+        QCOMPARE(distinct.size(), 5);
+        for (qint16 glyph : reading.Glyphs)
+            QVERIFY(glyph >= 0 && glyph < 20);
+    }
+}
+
+void TestOracle::draw_everyGlyphReachesEveryPosition()
+{
+    RandomSource::instance().seed(2);
+    std::array<QSet<int>, kPositionCount> seen;
+    for (int i = 0; i < 5000; ++i) {
+        const OracleReading reading = drawOracleReading(programRandom());
+        for (int p = 0; p < kPositionCount; ++p)
+            seen[p].insert(reading.Glyphs[p]);
+    }
+    for (const QSet<int> &glyphs : seen)
+        QCOMPARE(glyphs.size(), 20);
+}
+
+void TestOracle::draw_endGlyphsComeHalfAsOftenInGuide()
+{
+    RandomSource::instance().seed(3);
+    constexpr int kReadings = 190000;
+    std::array<int, 20> guide{};
+    for (int i = 0; i < kReadings; ++i)
+        ++guide[drawOracleReading(programRandom()).Glyphs[0]];
+    // 1/38 for glyphs 0 and 19, 1/19 for the others: 5000 and 10000 here.
+    for (int glyph = 0; glyph < 20; ++glyph) {
+        const double expected = (glyph == 0 || glyph == 19) ? 5000 : 10000;
+        QVERIFY2(qAbs(guide[glyph] - expected) < expected * 0.06,
+                 qPrintable(QStringLiteral("glyph %1: %2").arg(glyph).arg(guide[glyph])));
+    }
+}
+
+void TestOracle::tables_positionsAndGlyphs()
+{
+    const PositionTableType positions = positionTableContents();
+    const QStringList names = {QStringLiteral("Guide"), QStringLiteral("Challenge"),
+                               QStringLiteral("Central"), QStringLiteral("Ally"),
+                               QStringLiteral("Occult")};
+    for (int p = 0; p < kPositionCount; ++p) {
+        QCOMPARE(positions[p].PositionName, names.at(p));
+        QVERIFY(positions[p].PositionMeaning.startsWith(names.at(p) + QStringLiteral(" Position: ")));
+        QVERIFY(positions[p].PositionMeaning.endsWith(QLatin1Char('.')));
+        QCOMPARE(positions[p].PositionHeading,
+                 QStringLiteral("The Glyph in the %1 Position is: ").arg(names.at(p)));
+    }
+    const GlyphTableType glyphs = glyphTableContents();
+    QCOMPARE(glyphs[0].SignLabel, QStringLiteral("Imix"));
+    QCOMPARE(glyphs[0].ColourName, QStringLiteral("Red Dragon"));
+    QCOMPARE(glyphs[5].ColourName, QStringLiteral("White World Bridger"));
+    QCOMPARE(glyphs[19].SignLabel, QStringLiteral("Ahau/Sun"));
+    for (int g = 1; g < kGlyphCount; ++g)
+        QVERIFY(glyphs[g].SignLabel.contains(QLatin1Char('/')));
+}
+
+void TestOracle::glyphDescriptions_openingAndLength_data()
+{
+    QTest::addColumn<int>("glyph");
+    QTest::addColumn<QString>("opening");
+    QTest::addColumn<int>("length");
+    const std::pair<const char *, int> rows[] = {
+        {"Red Dragon days cast a particular influence on the natives born on", 755},
+        {"The most notable trait about the persons born on White Wind days", 676},
+        {"As a Blue Night person, you tend to have your head always", 737},
+        {"Regarding a nurturing attitude, these people are similar to Red Dragon people", 772},
+        {"The Serpent, a powerful symbol of healing power and transformation is well", 912},
+        {"If you are born on 'White Worldbridger' day, your sole mission in", 799},
+        {"Blue Hand people have the ability to rise above all kinds of", 838},
+        {"The 'Yellow Star' person was born with an eye for beauty. He", 796},
+        {"This is the ninth glyph of Mayan calendar. If you were born", 770},
+        {"If you were born on a 'White Dog' day, you are likely", 776},
+        {"'Blue Monkey' persons are very energetic and restless type of people. The", 761},
+        {"Great wisdom and mystic capabilities are connected to 'Yellow Human' persons. You", 666},
+        {"People born on the days of 'Red Skywalkers' have an adventurous streak", 849},
+        {"This is the 14th glyph of the Mayan Birth chart. The sign", 604},
+        {"'Blue Eagle' is the 15the glyph of Mayan birth chart. The most", 664},
+        {"As the name suggests, 'Yellow Warrior' possesses enormous power and bravery to", 692},
+        {"The 'Red Earth' person is always on the lookout for self improvement.", 760},
+        {"This is the 18th glyph of Mayan birth chart. You are an", 617},
+        {"'Blue Storm' is the 19th glyph of Mayan birth chart. People born", 666},
+        {"The last glyph of the Mayan birth chart indicates people with sunny", 612},
+    };
+    for (int g = 0; g < kGlyphCount; ++g)
+        QTest::addRow("%d", g) << g << QString::fromLatin1(rows[g].first) << rows[g].second;
+}
+
+void TestOracle::glyphDescriptions_openingAndLength()
+{
+    QFETCH(int, glyph);
+    QFETCH(QString, opening);
+    QFETCH(int, length);
+    const QString text = glyphTableContents()[glyph].Description;
+    QVERIFY(text.startsWith(opening));
+    QCOMPARE(text.size(), length);
+    QVERIFY(!text.contains(QLatin1Char('\n')));
+}
+
+void TestOracle::text_titleBlocksAndBoldRuns()
+{
+    OracleReading reading;
+    reading.Glyphs = {1, 0, 19, 7, 12};
+    const QList<TarotTextPiece> pieces =
+        composeTarotReading(reading, glyphTableContents(), positionTableContents());
+    QCOMPARE(pieces.size(), 2 + 5 * 10);
+    QCOMPARE(pieces[0].text, QStringLiteral("Tzolkara Mayan Astrology Tarot Reading"));
+    QVERIFY(pieces[0].bold);
+    QVERIFY(pieces[1].text.isEmpty());
+    const QStringList firstBlock = {
+        QStringLiteral("Guide"),
+        QStringLiteral("Guide Position: This position describes your current guiding force."),
+        QStringLiteral("The Glyph in the Guide Position is: "),
+        QStringLiteral("Sign: "),
+        QStringLiteral("Ik/Wind"),
+        QStringLiteral("Name: "),
+        QStringLiteral("White Wind"),
+        QStringLiteral("Description: "),
+        glyphTableContents()[1].Description,
+        QString()};
+    const QList<bool> bold = {true, false, false, true, false, true, false, true, false, false};
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(pieces[2 + i].text, firstBlock.at(i));
+        QCOMPARE(pieces[2 + i].bold, bold.at(i));
+    }
+    const QStringList order = {QStringLiteral("Guide"), QStringLiteral("Challenge"),
+                               QStringLiteral("Central"), QStringLiteral("Ally"),
+                               QStringLiteral("Occult")};
+    for (int p = 0; p < 5; ++p)
+        QCOMPARE(pieces[2 + p * 10].text, order.at(p));
+    QCOMPARE(pieces[2 + 10 + 4].text, QStringLiteral("Imix"));
+    QCOMPARE(pieces[2 + 20 + 6].text, QStringLiteral("Yellow Sun"));
+    QVERIFY(pieces.last().text.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestOracle)
+#include "tst_oracle.moc"

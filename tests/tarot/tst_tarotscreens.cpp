@@ -1,0 +1,273 @@
+#include "common/Artwork.h"
+#include "common/FileDialog.h"
+#include "common/MessageBox.h"
+#include "common/RandomSource.h"
+#include "support/ScreenDriver.h"
+#include "tarot/modMayanAstrologyTarot.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+
+using namespace tzolkara;
+
+namespace {
+
+ProgramScreen *ask(ScreenDriver &ui, const QString &name, const QString &problem = QString())
+{
+    ProgramScreen *question = ui.screen(ScreenId::TarotMain);
+    if (!question)
+        question = ui.open(ScreenId::TarotMain);
+    ScreenDriver::child<QLineEdit>(question, "txtName")->setText(name);
+    ScreenDriver::child<QPlainTextEdit>(question, "txtQuestion")->setPlainText(problem);
+    ScreenDriver::click(question, "cmdNext");
+    return ui.screen(ScreenId::TarotResult);
+}
+
+QImage cardAt(ProgramScreen *result, int position)
+{
+    return result->findChild<QLabel *>(QStringLiteral("imgMayanTarot_%1").arg(position))
+        ->pixmap()
+        .toImage();
+}
+
+QImage cardOfGlyph(int glyph, QWidget *on)
+{
+    return Artwork::tarotCards().picture(glyph + 1, on->devicePixelRatioF()).toImage();
+}
+
+void moveMouseOver(QWidget *widget)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+} // namespace
+
+class TestTarotScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { RandomSource::instance().seed(42); }
+
+    void question_captionsAndOpenButtonInView();
+    void emptyName_isRefusedWithFocus();
+    void blankNameAndEmptyProblem_castAReading();
+    void reading_textBoldRunsAndSize();
+    void reading_picturesFollowGlyphs();
+    void reading_clearsClipboardAndMouseOverTextDoesToo();
+    void back_keepsEntriesAndAskingAgainDrawsAfresh();
+    void exitMenuAndCloseBox_bringWelcomePanelBack();
+    void openNum_castsReadingWhateverTheFile();
+    void openNum_upperCaseRefusedAndCancelSilent();
+};
+
+void TestTarotScreens::question_captionsAndOpenButtonInView()
+{
+    ScreenDriver ui;
+    ProgramScreen *question = ui.open(ScreenId::TarotMain);
+    QCOMPARE(question->windowTitle(), QStringLiteral("Tzolkara Mayan Astrology Tarot"));
+    QCOMPARE(ScreenDriver::child<QPushButton>(question, "cmdNext")->text(),
+             QStringLiteral("&Get My Mayan Astrology Tarot Reading"));
+    QCOMPARE(ScreenDriver::text(question, "lblLabel_1"), QStringLiteral("Describe the Problem"));
+    QVERIFY(ScreenDriver::text(question, "Label61")
+                .startsWith(QStringLiteral("The Most Popular Online Mystic Discussion Board.")));
+    QVERIFY(ScreenDriver::child<QMenu>(question, "nuFile"));
+    auto *open = ScreenDriver::child<QPushButton>(question, "cmdOpen");
+    QVERIFY(open->isVisible());
+    const QRect inWindow(open->mapTo(question, QPoint(0, 0)), open->size());
+    QVERIFY(question->rect().contains(inWindow));
+
+    QStringList order;
+    QWidget *widget = ScreenDriver::child<QWidget>(question, "txtName");
+    for (int i = 0; i < 3; ++i) {
+        do
+            widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus);
+        order << widget->objectName();
+    }
+    QCOMPARE(order, QStringList({QStringLiteral("cmdNext"), QStringLiteral("cmdOpen"),
+                                 QStringLiteral("txtQuestion")}));
+}
+
+void TestTarotScreens::emptyName_isRefusedWithFocus()
+{
+    ScreenDriver ui;
+    QApplication::setActiveWindow(&ui.main());
+    QVERIFY(!ask(ui, QString(), QStringLiteral("a problem")));
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(MessageBox::shown().constFirst().icon, MessageBox::Icon::Error);
+    QVERIFY(ScreenDriver::child<QLineEdit>(ui.screen(ScreenId::TarotMain), "txtName")->hasFocus());
+}
+
+void TestTarotScreens::blankNameAndEmptyProblem_castAReading()
+{
+    ScreenDriver ui;
+    ProgramScreen *result = ask(ui, QStringLiteral("   "));
+    QVERIFY(result && result->isVisible());
+    QVERIFY(!ui.screen(ScreenId::TarotMain)->isVisible());
+    QVERIFY(!ui.main().isWelcomePanelVisible());
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestTarotScreens::reading_textBoldRunsAndSize()
+{
+    ScreenDriver ui;
+    ProgramScreen *result = ask(ui, QStringLiteral("Ana"), QStringLiteral("Secret worry"));
+    auto *text = ScreenDriver::child<QTextEdit>(result, "RTB");
+    const QStringList lines = text->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 2 + 5 * 10 + 1);
+    QCOMPARE(lines.at(0), QStringLiteral("Tzolkara Mayan Astrology Tarot Reading"));
+    QVERIFY(lines.at(1).isEmpty());
+    QVERIFY(lines.last().isEmpty());
+    QVERIFY(!text->toPlainText().contains(QStringLiteral("Ana")));
+    QVERIFY(!text->toPlainText().contains(QStringLiteral("Secret worry")));
+
+    const QList<bool> boldInBlock = {true, false, false, true, false, true, false, true, false};
+    QTextBlock block = text->document()->begin();
+    for (int line = 0; block.isValid(); block = block.next(), ++line) {
+        if (block.text().isEmpty())
+            continue;
+        const QTextCharFormat format = block.begin().fragment().charFormat();
+        QCOMPARE(format.fontPointSize(), 10.0);
+        const bool bold = format.fontWeight() == QFont::Bold;
+        if (line == 0)
+            QVERIFY(bold);
+        else
+            QCOMPARE(bold, boldInBlock.at((line - 2) % 10));
+    }
+    const auto &glyph = modMayanAstrologyTarot::GlyphTable[modMayanAstrologyTarot::LatestReading.Glyphs[0]];
+    QCOMPARE(lines.at(6), glyph.SignLabel);
+    QCOMPARE(lines.at(8), glyph.ColourName);
+}
+
+void TestTarotScreens::reading_picturesFollowGlyphs()
+{
+    ScreenDriver ui;
+    // Glyph 0 in Guide and 19 in Challenge.
+    RandomSource::instance().feed({0.0f, 0.999f, 0.5f, 0.2f, 0.1f});
+    ProgramScreen *result = ask(ui, QStringLiteral("Ana"));
+    QCOMPARE(cardAt(result, 0), cardOfGlyph(0, result));
+    QCOMPARE(cardAt(result, 1), cardOfGlyph(19, result));
+    QCOMPARE(cardAt(result, 2), cardOfGlyph(10, result));
+    const QStringList captions = {QStringLiteral("Guide"), QStringLiteral("Challenge"),
+                                  QStringLiteral("Central"), QStringLiteral("Ally"),
+                                  QStringLiteral("Occult")};
+    for (int p = 0; p < 5; ++p)
+        QCOMPARE(result->findChild<QLabel *>(QStringLiteral("lblImageName_%1").arg(p))->text(),
+                 captions.at(p));
+}
+
+void TestTarotScreens::reading_clearsClipboardAndMouseOverTextDoesToo()
+{
+    ScreenDriver ui;
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("before"));
+    ProgramScreen *result = ask(ui, QStringLiteral("Ana"));
+    QVERIFY(clipboard->text().isEmpty());
+
+    auto *text = ScreenDriver::child<QTextEdit>(result, "RTB");
+    text->selectAll();
+    text->copy();
+    QVERIFY(!clipboard->text().isEmpty());
+    moveMouseOver(text->viewport());
+    QVERIFY(clipboard->text().isEmpty());
+    clipboard->setText(QStringLiteral("again"));
+    QTest::mouseClick(text->viewport(), Qt::LeftButton);
+    QVERIFY(clipboard->text().isEmpty());
+}
+
+void TestTarotScreens::back_keepsEntriesAndAskingAgainDrawsAfresh()
+{
+    ScreenDriver ui;
+    ProgramScreen *result = ask(ui, QStringLiteral("Ana"), QStringLiteral("Which road?"));
+    const auto first = modMayanAstrologyTarot::LatestReading.Glyphs;
+    ScreenDriver::click(result, "cmdBack");
+    ProgramScreen *question = ui.screen(ScreenId::TarotMain);
+    QVERIFY(question->isVisible());
+    QVERIFY(!ui.main().isWelcomePanelVisible());
+    QVERIFY(!ui.screen(ScreenId::TarotResult));
+    QCOMPARE(ScreenDriver::child<QLineEdit>(question, "txtName")->text(), QStringLiteral("Ana"));
+    QCOMPARE(ScreenDriver::child<QPlainTextEdit>(question, "txtQuestion")->toPlainText(),
+             QStringLiteral("Which road?"));
+
+    ScreenDriver::click(question, "cmdNext");
+    QVERIFY(ui.screen(ScreenId::TarotResult)->isVisible());
+    QVERIFY(modMayanAstrologyTarot::LatestReading.Glyphs != first);
+}
+
+void TestTarotScreens::exitMenuAndCloseBox_bringWelcomePanelBack()
+{
+    ScreenDriver ui;
+    ProgramScreen *result = ask(ui, QStringLiteral("Ana"));
+    ScreenDriver::click(result, "cmdExit");
+    QVERIFY(ui.main().isWelcomePanelVisible());
+    QVERIFY(!ui.screen(ScreenId::TarotMain)->isVisible());
+
+    result = ask(ui, QStringLiteral("Ana"));
+    ScreenDriver::child<QAction>(result, "mnuExit")->trigger();
+    QVERIFY(ui.main().isWelcomePanelVisible());
+    QVERIFY(!ScreenDriver::child<QAction>(ask(ui, QStringLiteral("Ana")), "mnuPrint")->isEnabled());
+
+    ui.screen(ScreenId::TarotResult)->close();
+    QVERIFY(ui.main().isWelcomePanelVisible());
+    ui.screen(ScreenId::TarotMain)->close();
+    QVERIFY(ui.main().isWelcomePanelVisible());
+}
+
+void TestTarotScreens::openNum_castsReadingWhateverTheFile()
+{
+    QTemporaryDir dir;
+    for (const char *content : {"one line\n", "", "\x01\x02\xff binary\n1\n2\n3\n4\n5\n6\n7\n"}) {
+        const QString path = dir.filePath(QStringLiteral("client.num"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        file.close();
+        ScreenDriver ui;
+        ProgramScreen *question = ui.open(ScreenId::TarotMain);
+        ScreenDriver::child<QLineEdit>(question, "txtName")->setText(QStringLiteral("Ana"));
+        FileDialog::setNextFileName(path);
+        ScreenDriver::click(question, "cmdOpen");
+        QVERIFY(ui.screen(ScreenId::TarotResult));
+        QCOMPARE(FileDialog::lastRequest().filter, QStringLiteral("Numerwell (*.num)"));
+    }
+    // A missing file still casts: nothing is read.
+    ScreenDriver ui;
+    ProgramScreen *question = ui.open(ScreenId::TarotMain);
+    ScreenDriver::child<QLineEdit>(question, "txtName")->setText(QStringLiteral("Ana"));
+    FileDialog::setNextFileName(dir.filePath(QStringLiteral("gone.num")));
+    ScreenDriver::click(question, "cmdOpen");
+    QVERIFY(ui.screen(ScreenId::TarotResult));
+}
+
+void TestTarotScreens::openNum_upperCaseRefusedAndCancelSilent()
+{
+    ScreenDriver ui;
+    ProgramScreen *question = ui.open(ScreenId::TarotMain);
+    ScreenDriver::child<QLineEdit>(question, "txtName")->setText(QStringLiteral("Ana"));
+    FileDialog::setNextFileName(QStringLiteral("/tmp/CLIENT.NUM"));
+    ScreenDriver::click(question, "cmdOpen");
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
+    QVERIFY(!ui.screen(ScreenId::TarotResult));
+
+    MessageBox::clearShown();
+    FileDialog::setNextFileName(QString());
+    ScreenDriver::click(question, "cmdOpen");
+    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(!ui.screen(ScreenId::TarotResult));
+}
+
+QTEST_MAIN(TestTarotScreens)
+#include "tst_tarotscreens.moc"
