@@ -1,0 +1,228 @@
+#include "ReportScreen.h"
+
+#include "ReadingFile.h"
+#include "ReportRuns.h"
+#include "common/ClickableLabel.h"
+#include "common/FileDialog.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
+#include "common/Printing.h"
+#include "common/ScreenStyle.h"
+#include "common/SiteAddresses.h"
+#include "engine/KinEngine.h"
+#include "shell/BrandLinks.h"
+#include "shell/frmMDI.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace tzolkara {
+
+namespace {
+
+QTextCharFormat charFormat(RunFormat format)
+{
+    QTextCharFormat result;
+    const bool bold = format == RunFormat::Label || format == RunFormat::Heading;
+    result.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    switch (format) {
+    case RunFormat::Label:
+        result.setForeground(QColor(128, 0, 128));
+        break;
+    case RunFormat::Value:
+        result.setForeground(QColor(0, 0, 0));
+        break;
+    case RunFormat::Heading:
+    case RunFormat::HeadingColourPlain:
+        result.setForeground(QColor(0, 128, 0));
+        break;
+    }
+    return result;
+}
+
+QPushButton *button(const QString &objectName, const QString &caption, QWidget *parent)
+{
+    auto *result = new QPushButton(caption, parent);
+    result->setObjectName(objectName);
+    result->setFont(verdana(9.75, true));
+    result->setMinimumSize(96, 30);
+    return result;
+}
+
+} // namespace
+
+ReportScreen::ReportScreen(Kind kind, QWidget *parent)
+    : ProgramScreen(kind == Kind::Astrology ? ScreenId::AstrologySave : ScreenId::NumerologySave,
+                    parent),
+      m_kind(kind)
+{
+    const bool astrology = kind == Kind::Astrology;
+    setObjectName(astrology ? QStringLiteral("frmMayanAstrologySave")
+                            : QStringLiteral("frmMayanNumerologySave"));
+    setWindowTitle(astrology ? QStringLiteral("Tzolkara Mayan Astrology")
+                             : QStringLiteral("Tzolkara Mayan Numerology"));
+
+    auto *content = new QWidget;
+    applyScreenStyle(content);
+
+    RTB = new QTextEdit(content);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setFont(verdana(9.75));
+    // A report to read, print and save: what the user may type would reach
+    // neither the file nor the reading, so the box does not take it.
+    RTB->setReadOnly(true);
+    RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    RTB->document()->setDocumentMargin(8);
+    RTB->setMinimumSize(600, 380);
+    RTB->viewport()->installEventFilter(this);
+    connect(RTB, &QTextEdit::textChanged, this, &ReportScreen::RTB_Change);
+
+    cmdSave = button(QStringLiteral("cmdSave"), QStringLiteral("&Save"), content);
+    cmdPrint = button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), content);
+    connect(cmdSave, &QPushButton::clicked, this, &ReportScreen::cmdSave_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &ReportScreen::cmdPrint_Click);
+
+    Label1 = createHomePageLink(content, QStringLiteral("Label1"),
+                                QStringLiteral("Click Here To Visit ") + mainSiteCaptionAddress() +
+                                    QStringLiteral(" Now"));
+    Label14 = createHomePageLink(content, QStringLiteral("Label14"),
+                                 QStringLiteral("The Most Popular Online Mystic Discussion Forum"));
+    for (ClickableLabel *link : {Label1, Label14}) {
+        link->setWordWrap(false);
+        link->setAlignment(Qt::AlignCenter);
+    }
+    QWidget *brandLinks = createBrandLinks(content, BrandOnTop::CoBrand);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdPrint);
+    buttons->addStretch();
+
+    auto *report = new QHBoxLayout;
+    report->setSpacing(10);
+    report->addWidget(RTB, 1);
+    report->addLayout(buttons);
+
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(6);
+    layout->addLayout(report, 1);
+    layout->addSpacing(4);
+    layout->addWidget(Label14);
+    layout->addWidget(Label1);
+    layout->addSpacing(4);
+    layout->addWidget(brandLinks);
+
+    setContent(content);
+}
+
+KinEngine &ReportScreen::engine() const
+{
+    return m_kind == Kind::Astrology ? modMayanAstrology : modMayanNumerology;
+}
+
+void ReportScreen::Form_Load()
+{
+    const ReadingState &state = engine().state();
+    const ReportRuns runs = m_kind == Kind::Astrology
+                                ? composeAstrologyReport(state, reportTrailer())
+                                : composeNumerologyReport(state, reportTrailer());
+    RTB->clear();
+    // Run by run at the end, so that each run keeps its own format.
+    QTextCursor cursor(RTB->document());
+    for (const ReportRun &run : runs) {
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(run.text, charFormat(run.format));
+    }
+    RTB->moveCursor(QTextCursor::Start);
+}
+
+void ReportScreen::Form_Unload()
+{
+    frmMDI *main = frmMDI::instance();
+    if (!main)
+        return;
+    const ScreenId resultId =
+        m_kind == Kind::Astrology ? ScreenId::AstrologyResult : ScreenId::NumerologyResult;
+    if (ProgramScreen *result = main->findScreen(resultId)) {
+        result->show();
+        result->raise();
+        main->mdiArea()->setActiveSubWindow(result);
+    }
+}
+
+bool ReportScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    // Whatever is pressed, clicked or hovered over the report leaves
+    // nothing of it on the clipboard.
+    if (watched == RTB->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            QGuiApplication::clipboard()->clear();
+            break;
+        default:
+            break;
+        }
+    }
+    return ProgramScreen::eventFilter(watched, event);
+}
+
+void ReportScreen::RTB_Change()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+void ReportScreen::cmdSave_Click()
+{
+    FileDialog::Request request;
+    request.title = MessageBox::title();
+    request.filter = QStringLiteral("Rich Text Format (*.man)");
+    request.defaultSuffix = QStringLiteral("man");
+    // No options: the dialog keeps asking before it replaces a file.
+    request.options = {};
+    const QString path = FileDialog::getSaveFileName(this, request);
+    if (path.isEmpty())
+        return;
+
+    QString reason;
+    if (!ReadingFile::write(path, ReadingFile::inputsOf(engine().state()), &reason)) {
+        MessageBox::error(this, QStringLiteral("The reading could not be saved to %1.\r%2")
+                                    .arg(QDir::toNativeSeparators(path), reason));
+    }
+}
+
+void ReportScreen::cmdPrint_Click()
+{
+    // The whole report is printed, never a selected part; an empty
+    // selection keeps the box from suggesting otherwise.
+    QTextCursor cursor = RTB->textCursor();
+    cursor.clearSelection();
+    RTB->setTextCursor(cursor);
+
+    switch (Printing::printDocument(*RTB->document(), windowTitle())) {
+    case Printing::Result::Printed:
+        break;
+    case Printing::Result::NoPrinter:
+        MessageBox::error(
+            this, QStringLiteral("No printer is available. Install a printer, then print the "
+                                 "report again."));
+        break;
+    case Printing::Result::Failed:
+        MessageBox::error(this, QStringLiteral("The report could not be printed."));
+        break;
+    }
+}
+
+} // namespace tzolkara

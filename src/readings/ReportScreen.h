@@ -1,0 +1,46 @@
+#pragma once
+
+#include "shell/ProgramScreen.h"
+
+class QPushButton;
+class QTextEdit;
+
+namespace tzolkara {
+
+class ClickableLabel;
+class KinEngine;
+
+// frmMayanAstrologySave and frmMayanNumerologySave: the formatted report of
+// the kind's current reading, which the user can save as a reading file or
+// print.
+class ReportScreen final : public ProgramScreen
+{
+    Q_OBJECT
+
+public:
+    enum class Kind { Astrology, Numerology };
+
+    explicit ReportScreen(Kind kind, QWidget *parent = nullptr);
+
+    void Form_Load() override;
+
+protected:
+    void Form_Unload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void cmdSave_Click();
+    void cmdPrint_Click();
+    void RTB_Change();
+
+    KinEngine &engine() const;
+
+    Kind m_kind;
+    QTextEdit *RTB = nullptr;
+    QPushButton *cmdSave = nullptr;
+    QPushButton *cmdPrint = nullptr;
+    ClickableLabel *Label1 = nullptr;
+    ClickableLabel *Label14 = nullptr;
+};
+
+} // namespace tzolkara
