@@ -2,6 +2,8 @@
 
 #include "Fonts.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 
 #include <algorithm>
@@ -43,6 +45,34 @@ void setWrappedText(QLabel *label, const QString &text)
     // A wrapped label's size hint does not know its height at its width.
     label->setFixedHeight(
         std::max(label->heightForWidth(label->width()), label->fontMetrics().height()));
+}
+
+QLabel *boldCaption(const QString &objectName, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setFont(verdana(8.25, true));
+    return label;
+}
+
+QLabel *introLabel(const QString &objectName, const QString &text, QWidget *parent)
+{
+    QLabel *label = boldCaption(objectName, text, parent);
+    label->setFont(verdana(9.75, true));
+    label->setWordWrap(true);
+    return label;
+}
+
+QGroupBox *personalDetailsFrame(QWidget *parent, QGridLayout **grid)
+{
+    auto *frame = new QGroupBox(QStringLiteral("Personal Details"), parent);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFont(verdana(8.25, true));
+    *grid = new QGridLayout(frame);
+    (*grid)->setContentsMargins(14, 16, 14, 14);
+    (*grid)->setHorizontalSpacing(12);
+    (*grid)->setVerticalSpacing(10);
+    return frame;
 }
 
 } // namespace tzolkara

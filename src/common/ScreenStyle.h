@@ -1,5 +1,7 @@
 #pragma once
 
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QString;
 class QWidget;
@@ -14,5 +16,12 @@ void applyScreenStyle(QWidget *content);
 void makeWrappingText(QLabel *label, int width);
 // Sets the text of such a label and makes it exactly as tall as the text.
 void setWrappedText(QLabel *label, const QString &text);
+
+// A bold caption label.
+QLabel *boldCaption(const QString &objectName, const QString &text, QWidget *parent);
+// The larger, wrapping line that introduces a screen.
+QLabel *introLabel(const QString &objectName, const QString &text, QWidget *parent);
+// The "Personal Details" frame of the entry screens, with the grid to fill.
+QGroupBox *personalDetailsFrame(QWidget *parent, QGridLayout **grid);
 
 } // namespace tzolkara

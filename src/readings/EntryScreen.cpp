@@ -38,14 +38,6 @@ bool isLeapYear(int year)
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-QLabel *caption(const QString &objectName, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setFont(verdana(8.25, true));
-    return label;
-}
-
 } // namespace
 
 EntryScreen::EntryScreen(Kind kind, QWidget *parent)
@@ -94,36 +86,28 @@ QWidget *EntryScreen::buildContent()
     layout->setSpacing(10);
 
     if (m_kind == Kind::Numerology) {
-        QLabel *intro = caption(
+        layout->addWidget(introLabel(
             QStringLiteral("Label1_2"),
             QStringLiteral(
                 "Enter your date of birth and know more about your lucky Mayan Day Number!"),
-            content);
-        intro->setFont(verdana(9.75, true));
-        intro->setWordWrap(true);
-        layout->addWidget(intro);
+            content));
     }
 
-    auto *frame = new QGroupBox(QStringLiteral("Personal Details"), content);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setFont(verdana(8.25, true));
-    auto *grid = new QGridLayout(frame);
-    grid->setContentsMargins(14, 16, 14, 14);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(12);
+    QGridLayout *grid = nullptr;
+    QGroupBox *frame = personalDetailsFrame(content, &grid);
 
     auto *picture = new QLabel(frame);
     picture->setPixmap(Artwork::applicationIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
     grid->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
 
-    grid->addWidget(caption(QStringLiteral("Label1_0"), QStringLiteral("Name"), frame), 0, 1);
+    grid->addWidget(boldCaption(QStringLiteral("Label1_0"), QStringLiteral("Name"), frame), 0, 1);
     txtName = new QLineEdit(frame);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(verdana(9.75));
     txtName->setMinimumWidth(300);
     grid->addWidget(txtName, 0, 2);
 
-    grid->addWidget(caption(QStringLiteral("Label1_1"), QStringLiteral("Date of Birth"), frame),
+    grid->addWidget(boldCaption(QStringLiteral("Label1_1"), QStringLiteral("Date of Birth"), frame),
                     1, 1);
     auto *date = new QHBoxLayout;
     date->setSpacing(8);

@@ -2,6 +2,7 @@
 
 #include "ReadingFile.h"
 #include "ReportRuns.h"
+#include "common/ClipboardGuard.h"
 #include "common/ClickableLabel.h"
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
@@ -82,8 +83,7 @@ ReportScreen::ReportScreen(Kind kind, QWidget *parent)
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RTB->document()->setDocumentMargin(8);
     RTB->setMinimumSize(600, 380);
-    RTB->viewport()->installEventFilter(this);
-    connect(RTB, &QTextEdit::textChanged, this, &ReportScreen::RTB_Change);
+    guardClipboard(RTB);
 
     cmdSave = button(QStringLiteral("cmdSave"), QStringLiteral("&Save"), content);
     cmdPrint = button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), content);
@@ -158,30 +158,6 @@ void ReportScreen::Form_Unload()
         result->raise();
         main->mdiArea()->setActiveSubWindow(result);
     }
-}
-
-bool ReportScreen::eventFilter(QObject *watched, QEvent *event)
-{
-    // Whatever is pressed, clicked or hovered over the report leaves
-    // nothing of it on the clipboard.
-    if (watched == RTB->viewport()) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-            QGuiApplication::clipboard()->clear();
-            break;
-        default:
-            break;
-        }
-    }
-    return ProgramScreen::eventFilter(watched, event);
-}
-
-void ReportScreen::RTB_Change()
-{
-    QGuiApplication::clipboard()->clear();
 }
 
 void ReportScreen::cmdSave_Click()

@@ -26,12 +26,10 @@ public:
 
 protected:
     void Form_Unload() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void cmdSave_Click();
     void cmdPrint_Click();
-    void RTB_Change();
 
     KinEngine &engine() const;
 

@@ -39,14 +39,6 @@ void readForeignFile(const QString &path)
         file.readLine(kForeignLineBytes);
 }
 
-QLabel *boldLabel(const QString &objectName, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setFont(verdana(8.25, true));
-    return label;
-}
-
 } // namespace
 
 frmMayanAstrologyTarotMain::frmMayanAstrologyTarotMain(QWidget *parent)
@@ -82,29 +74,21 @@ QWidget *frmMayanAstrologyTarotMain::buildContent()
                        "Everything Mystic. Visit ") +
             mainSiteCaptionAddress() + QStringLiteral(" Now")));
 
-    QLabel *intro = boldLabel(QStringLiteral("lblLabel_2"),
-                              QStringLiteral("Let the Mayan Glyphs help you solve your problems. "
-                                             "Enter your problem and get an instant Mayan "
-                                             "Astrology Tarot reading!"),
-                              content);
-    intro->setFont(verdana(9.75, true));
-    intro->setWordWrap(true);
-    layout->addWidget(intro);
+    layout->addWidget(introLabel(QStringLiteral("lblLabel_2"),
+                                 QStringLiteral("Let the Mayan Glyphs help you solve your "
+                                                "problems. Enter your problem and get an instant "
+                                                "Mayan Astrology Tarot reading!"),
+                                 content));
 
-    auto *frame = new QGroupBox(QStringLiteral("Personal Details"), content);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setFont(verdana(8.25, true));
-    auto *grid = new QGridLayout(frame);
-    grid->setContentsMargins(14, 16, 14, 14);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(10);
-    grid->addWidget(boldLabel(QStringLiteral("lblLabel_0"), QStringLiteral("Name"), frame), 0, 0);
+    QGridLayout *grid = nullptr;
+    QGroupBox *frame = personalDetailsFrame(content, &grid);
+    grid->addWidget(boldCaption(QStringLiteral("lblLabel_0"), QStringLiteral("Name"), frame), 0, 0);
     txtName = new QLineEdit(frame);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(verdana(9.75));
     grid->addWidget(txtName, 0, 1);
     grid->addWidget(
-        boldLabel(QStringLiteral("lblLabel_1"), QStringLiteral("Describe the Problem"), frame), 1,
+        boldCaption(QStringLiteral("lblLabel_1"), QStringLiteral("Describe the Problem"), frame), 1,
         0, 1, 2);
     txtQuestion = new QPlainTextEdit(frame);
     txtQuestion->setObjectName(QStringLiteral("txtQuestion"));
