@@ -2,7 +2,7 @@
 """Draws the program's numeral artwork as SVG files.
 
 Writes, relative to the repository root:
-  resources/tones/NN-<name>.svg    the 13 tones, a stone tablet with the
+  resources/tones/NN.svg          the 13 tones, a stone tablet with the
                                    bar-and-dot numeral and the tone's name
   resources/frames/tone-frame.svg  the same tablet, empty
   resources/icons/astrology.svg    button icons of the three programs
@@ -253,7 +253,7 @@ def tone_frame_svg():
 
 
 def tone_file_name(value):
-    return f"{value:02d}-{TONE_NAMES[value - 1].lower()}.svg"
+    return f"{value:02d}.svg"
 
 
 # ------------------------------------------------------------ button icons

@@ -31,7 +31,7 @@ ImageList makeTones(const QString &keySuffix)
         const QString number = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
         const QString name = QString::fromLatin1(kToneNames[n - 1]);
         entries.append({number + QLatin1Char('-') + name + keySuffix,
-                        QStringLiteral(":/artwork/tones/%1-%2.svg").arg(number, name.toLower())});
+                        QStringLiteral(":/artwork/tones/%1.svg").arg(number)});
     }
     return ImageList(kToneSize, entries);
 }
