@@ -19,7 +19,8 @@ deps:
 	@scripts/install-deps
 
 bench: build
-	$(BUILD_DIR)/bench/bench_kin
+	$(BUILD_DIR)/bench/bench_kin $(BUILD_DIR)/src/tzolkara-kin
+	$(BUILD_DIR)/bench/bench_startup
 
 # Regenerates the SVG artwork and its contact sheet (needs python3).
 artwork: build
