@@ -14,13 +14,13 @@ constexpr QSize kButtonIconSize(32, 32);
 // Sign-table order: the image list follows the engine's table, not the
 // calendar order of the signs.
 constexpr std::array<const char *, 20> kDaySignNames = {
-    "Monkey", "Road",      "Reed", "Jaguar", "Eagle",    "Wisdom", "Earth",
-    "Flint",  "Storm",     "Sun",  "Crocodile", "Wind",  "Night",  "Seed",
-    "Serpent", "Transformer", "Deer", "Star", "Offering", "Dog",
+    "Monkey",  "Road",        "Reed", "Jaguar",    "Eagle",    "Wisdom", "Earth",
+    "Flint",   "Storm",       "Sun",  "Crocodile", "Wind",     "Night",  "Seed",
+    "Serpent", "Transformer", "Deer", "Star",      "Offering", "Dog",
 };
 
 constexpr std::array<const char *, 13> kToneNames = {
-    "Magnetic", "Lunar",  "Electric",  "Self-Existing", "Overtone", "Rhythmic", "Resonant",
+    "Magnetic", "Lunar", "Electric",  "Self-Existing", "Overtone", "Rhythmic", "Resonant",
     "Galactic", "Solar", "Planetary", "Spectral",      "Crystal",  "Cosmic",
 };
 
@@ -93,8 +93,7 @@ QPixmap programButtonIcon(ProgramIcon which, qreal devicePixelRatio)
         QStringLiteral(":/artwork/icons/tarot.svg"),
         QStringLiteral(":/artwork/icons/numerology.svg"),
     };
-    return svgPixmap(resources[static_cast<std::size_t>(which)], kButtonIconSize,
-                     devicePixelRatio);
+    return svgPixmap(resources[static_cast<std::size_t>(which)], kButtonIconSize, devicePixelRatio);
 }
 
 QIcon applicationIcon()

@@ -23,8 +23,7 @@ QList<MessageBox::Shown> &shownMessages()
 
 MessageBox::Answer defaultAnswer(MessageBox::Buttons buttons)
 {
-    return buttons == MessageBox::Buttons::YesNo ? MessageBox::Answer::No
-                                                 : MessageBox::Answer::Ok;
+    return buttons == MessageBox::Buttons::YesNo ? MessageBox::Answer::No : MessageBox::Answer::Ok;
 }
 
 } // namespace
@@ -52,11 +51,10 @@ MessageBox::Answer MessageBox::show(QWidget *parent, const QString &text, Icon i
     }
 
     // A carriage return alone separates lines in the program's messages.
-    QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    title(), QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                              : QMessageBox::Ok,
-                    parent);
+    QMessageBox box(
+        icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information, title(),
+        QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     const int result = box.exec();
     if (buttons == Buttons::Ok)
         return Answer::Ok;

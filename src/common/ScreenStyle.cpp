@@ -6,8 +6,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include <algorithm>
 #include <QWidget>
+#include <algorithm>
 
 namespace tzolkara {
 

@@ -235,9 +235,9 @@ void EntryScreen::cmdOpen_Click()
         return;
     }
     txtName->setText(inputs.userName);
-    for (auto [list, text] : {std::pair{cboYear, &inputs.birthYear},
-                              std::pair{cboMonth, &inputs.birthMonth},
-                              std::pair{cboDate, &inputs.birthDay}}) {
+    for (auto [list, text] :
+         {std::pair{cboYear, &inputs.birthYear}, std::pair{cboMonth, &inputs.birthMonth},
+          std::pair{cboDate, &inputs.birthDay}}) {
         const int index = list->findText(*text, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index >= 0)
             list->setCurrentIndex(index);

@@ -2,8 +2,8 @@
 
 #include "ReadingFile.h"
 #include "ReportRuns.h"
-#include "common/ClipboardGuard.h"
 #include "common/ClickableLabel.h"
+#include "common/ClipboardGuard.h"
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"

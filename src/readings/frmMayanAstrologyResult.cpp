@@ -36,8 +36,8 @@ QWidget *frmMayanAstrologyResult::buildContent()
     // The day sign.
     auto *frame2 = new QGroupBox(QStringLiteral("Mayan Day Sign"), content);
     frame2->setObjectName(QStringLiteral("Frame2"));
-    picDaySign = pictureBox(QStringLiteral("picDaySign"), Artwork::signFrame(devicePixelRatioF()),
-                            frame2);
+    picDaySign =
+        pictureBox(QStringLiteral("picDaySign"), Artwork::signFrame(devicePixelRatioF()), frame2);
     auto *facts = new QGridLayout;
     facts->setHorizontalSpacing(10);
     facts->setVerticalSpacing(7);
@@ -51,9 +51,8 @@ QWidget *frmMayanAstrologyResult::buildContent()
     lblSignificance = valueLabel(QStringLiteral("lblSignificance"), frame2);
     lblFamousPersons = valueLabel(QStringLiteral("lblFamousPersons"), frame2, 190);
     lblMayanDaySign->setFont(verdana(9.75, true));
-    const std::array<QLabel *, 6> values = {lblMayanDaySign, lblMayanEnglishName,
-                                            lblMayanGemstone, lblKeywords,
-                                            lblSignificance,  lblFamousPersons};
+    const std::array<QLabel *, 6> values = {lblMayanDaySign, lblMayanEnglishName, lblMayanGemstone,
+                                            lblKeywords,     lblSignificance,     lblFamousPersons};
     for (int i = 0; i < 6; ++i) {
         auto *caption = new QLabel(QString::fromLatin1(captions[i]), frame2);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(i));

@@ -1,9 +1,9 @@
 #include "BrandLinks.h"
 
-#include "modHelp.h"
 #include "common/ClickableLabel.h"
 #include "common/Fonts.h"
 #include "common/SiteAddresses.h"
+#include "modHelp.h"
 
 #include <QFrame>
 #include <QGridLayout>

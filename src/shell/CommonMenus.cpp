@@ -71,9 +71,9 @@ void addCommonMenus(QMenuBar *bar, MenuVariant variant)
         addMenuItem(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online")),
         &QAction::triggered, [] { modHelp::OpenHomePage(); });
     addMenuSeparator(help, QString::fromLatin1(names.firstSeparator));
-    QObject::connect(addMenuItem(help, QStringLiteral("mnuUpdate"),
-                                 QString::fromLatin1(names.updateCaption)),
-                     &QAction::triggered, [] { modHelp::OpenDownloadPage(); });
+    QObject::connect(
+        addMenuItem(help, QStringLiteral("mnuUpdate"), QString::fromLatin1(names.updateCaption)),
+        &QAction::triggered, [] { modHelp::OpenDownloadPage(); });
     addMenuSeparator(help, QString::fromLatin1(names.secondSeparator));
     QObject::connect(
         addMenuItem(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software")),

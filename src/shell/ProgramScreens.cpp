@@ -2,9 +2,9 @@
 
 // Screens of the readings
 #include "readings/EntryScreen.h"
+#include "readings/ReportScreen.h"
 #include "readings/frmMayanAstrologyResult.h"
 #include "readings/frmMayanNumerologyResult.h"
-#include "readings/ReportScreen.h"
 // (end of the readings' includes)
 #include "tarot/frmMayanAstrologyTarotMain.h"
 #include "tarot/frmMayanAstrologyTarotResult.h"

@@ -38,8 +38,7 @@ QString SettingsStore::read(const QString &section, const QString &key) const
 {
     const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_application,
                              m_application);
-    const QString stored =
-        settings.value(section + QLatin1Char('/') + encoded(key)).toString();
+    const QString stored = settings.value(section + QLatin1Char('/') + encoded(key)).toString();
     return decoded(stored);
 }
 

@@ -2,11 +2,11 @@
 
 #include "ProgramScreen.h"
 #include "SingleInstance.h"
-#include "frmMDI.h"
-#include "modHelp.h"
 #include "common/Artwork.h"
 #include "common/MessageBox.h"
 #include "common/RandomSource.h"
+#include "frmMDI.h"
+#include "modHelp.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,10 +1,10 @@
 #include "frmAbout.h"
 
-#include "modHelp.h"
 #include "common/Artwork.h"
 #include "common/ClickableLabel.h"
 #include "common/Fonts.h"
 #include "common/SiteAddresses.h"
+#include "modHelp.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -63,7 +63,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     picture->setPixmap(Artwork::applicationIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     picture->setFixedSize(32, 32);
 
-    QLabel *name = whiteLabel(QStringLiteral("Label2"), versionCaption(), verdana(9.75, true), this);
+    QLabel *name =
+        whiteLabel(QStringLiteral("Label2"), versionCaption(), verdana(9.75, true), this);
     QLabel *description = whiteLabel(
         QStringLiteral("Label1"),
         QStringLiteral(

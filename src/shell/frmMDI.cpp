@@ -2,12 +2,12 @@
 
 #include "BrandLinks.h"
 #include "CommonMenus.h"
-#include "frmAbout.h"
-#include "modHelp.h"
 #include "common/Artwork.h"
 #include "common/ClickableLabel.h"
 #include "common/Fonts.h"
 #include "common/SiteAddresses.h"
+#include "frmAbout.h"
+#include "modHelp.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -62,11 +62,11 @@ void CheckUpdateReminder()
     case ReminderAction::Ask:
         break;
     }
-    const MessageBox::Answer answer = MessageBox::show(
-        nullptr,
-        QStringLiteral("There maybe an update to this software available\r"
-                       "Do you want to check for an update?"),
-        MessageBox::Icon::Information, MessageBox::Buttons::YesNo);
+    const MessageBox::Answer answer =
+        MessageBox::show(nullptr,
+                         QStringLiteral("There maybe an update to this software available\r"
+                                        "Do you want to check for an update?"),
+                         MessageBox::Icon::Information, MessageBox::Buttons::YesNo);
     store.write(kSettingsSection, kLastReminderDateKey, reminderDateText(today));
     if (answer == MessageBox::Answer::Yes)
         OpenDownloadPage();

@@ -26,8 +26,8 @@ OracleReading drawOracleReading(const std::function<float()> &nextRandom)
         bool taken = true;
         while (taken) {
             glyph = glyphForRandomValue(nextRandom());
-            taken = std::find(reading.Glyphs.begin(), reading.Glyphs.begin() + position,
-                              glyph) != reading.Glyphs.begin() + position;
+            taken = std::find(reading.Glyphs.begin(), reading.Glyphs.begin() + position, glyph) !=
+                    reading.Glyphs.begin() + position;
         }
         reading.Glyphs[position] = static_cast<qint16>(glyph);
     }

@@ -1,11 +1,11 @@
 #include "frmMayanAstrologyTarotMain.h"
 
-#include "modMayanAstrologyTarot.h"
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/ScreenStyle.h"
 #include "common/SiteAddresses.h"
+#include "modMayanAstrologyTarot.h"
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
 #include "shell/frmMDI.h"

@@ -63,8 +63,8 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
 
     auto *cross = new QWidget(content);
     cross->setFixedSize(kCrossWidth, kCrossHeight);
-    const std::array<const char *, kPositionCount> names = {"Guide", "Challenge", "Central",
-                                                            "Ally", "Occult"};
+    const std::array<const char *, kPositionCount> names = {"Guide", "Challenge", "Central", "Ally",
+                                                            "Occult"};
     const QPixmap firstCard = Artwork::tarotCards().picture(1, devicePixelRatioF());
     for (int p = 0; p < kPositionCount; ++p) {
         auto *card = new QLabel(cross);

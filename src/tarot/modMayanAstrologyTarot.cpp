@@ -1,7 +1,7 @@
 #include "modMayanAstrologyTarot.h"
 
-#include "frmMayanAstrologyTarotResult.h"
 #include "common/RandomSource.h"
+#include "frmMayanAstrologyTarotResult.h"
 #include "shell/frmMDI.h"
 
 namespace tzolkara::modMayanAstrologyTarot {
@@ -22,9 +22,9 @@ void CastTarotReading()
     LoadTarotTables();
 
     frmMDI *main = frmMDI::instance();
-    auto *result = main ? qobject_cast<frmMayanAstrologyTarotResult *>(
-                              main->loadScreen(ScreenId::TarotResult))
-                        : nullptr;
+    auto *result =
+        main ? qobject_cast<frmMayanAstrologyTarotResult *>(main->loadScreen(ScreenId::TarotResult))
+             : nullptr;
     if (!result)
         return;
     result->writeReading(composeTarotReading(LatestReading, GlyphTable, PositionTable));

@@ -72,9 +72,9 @@ public:
             const QSize logical = tile.picture.deviceIndependentSize().toSize();
             m_painter.drawPixmap(origin + QPoint((cell.width() - logical.width()) / 2, 0),
                                  tile.picture);
-            m_painter.drawText(QRect(origin.x(), origin.y() + cell.height(), cell.width(),
-                                     kLabelHeight),
-                               Qt::AlignCenter, tile.label);
+            m_painter.drawText(
+                QRect(origin.x(), origin.y() + cell.height(), cell.width(), kLabelHeight),
+                Qt::AlignCenter, tile.label);
         }
         return height;
     }

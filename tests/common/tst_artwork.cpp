@@ -60,13 +60,13 @@ void TestArtwork::initTestCase()
 void TestArtwork::daySigns_keysInTableOrder()
 {
     const QStringList expected = {
-        QStringLiteral("Monkey"), QStringLiteral("Road"),     QStringLiteral("Reed"),
-        QStringLiteral("Jaguar"), QStringLiteral("Eagle"),    QStringLiteral("Wisdom"),
-        QStringLiteral("Earth"),  QStringLiteral("Flint"),    QStringLiteral("Storm"),
-        QStringLiteral("Sun"),    QStringLiteral("Crocodile"), QStringLiteral("Wind"),
-        QStringLiteral("Night"),  QStringLiteral("Seed"),     QStringLiteral("Serpent"),
-        QStringLiteral("Transformer"), QStringLiteral("Deer"), QStringLiteral("Star"),
-        QStringLiteral("Offering"), QStringLiteral("Dog"),
+        QStringLiteral("Monkey"),      QStringLiteral("Road"),      QStringLiteral("Reed"),
+        QStringLiteral("Jaguar"),      QStringLiteral("Eagle"),     QStringLiteral("Wisdom"),
+        QStringLiteral("Earth"),       QStringLiteral("Flint"),     QStringLiteral("Storm"),
+        QStringLiteral("Sun"),         QStringLiteral("Crocodile"), QStringLiteral("Wind"),
+        QStringLiteral("Night"),       QStringLiteral("Seed"),      QStringLiteral("Serpent"),
+        QStringLiteral("Transformer"), QStringLiteral("Deer"),      QStringLiteral("Star"),
+        QStringLiteral("Offering"),    QStringLiteral("Dog"),
     };
     const ImageList &signs = Artwork::daySigns();
     QCOMPARE(signs.count(), 20);
@@ -90,11 +90,13 @@ void TestArtwork::daySigns_keyLookUpIsExact()
 void TestArtwork::tones_bothKeySetsAddressedByIndex()
 {
     const QStringList names = {
-        QStringLiteral("01-Magnetic"),  QStringLiteral("02-Lunar"),    QStringLiteral("03-Electric"),
-        QStringLiteral("04-Self-Existing"), QStringLiteral("05-Overtone"),
-        QStringLiteral("06-Rhythmic"),  QStringLiteral("07-Resonant"), QStringLiteral("08-Galactic"),
-        QStringLiteral("09-Solar"),     QStringLiteral("10-Planetary"),
-        QStringLiteral("11-Spectral"),  QStringLiteral("12-Crystal"),  QStringLiteral("13-Cosmic"),
+        QStringLiteral("01-Magnetic"), QStringLiteral("02-Lunar"),
+        QStringLiteral("03-Electric"), QStringLiteral("04-Self-Existing"),
+        QStringLiteral("05-Overtone"), QStringLiteral("06-Rhythmic"),
+        QStringLiteral("07-Resonant"), QStringLiteral("08-Galactic"),
+        QStringLiteral("09-Solar"),    QStringLiteral("10-Planetary"),
+        QStringLiteral("11-Spectral"), QStringLiteral("12-Crystal"),
+        QStringLiteral("13-Cosmic"),
     };
     const ImageList &astrology = Artwork::astrologyTones();
     const ImageList &numerology = Artwork::numerologyTones();
@@ -146,7 +148,8 @@ void TestArtwork::lists_renderEveryPictureAtOneAndTwoTimes()
         QVERIFY2(!isBlank(image), qPrintable(images.resource(i)));
         const QByteArray pixels(reinterpret_cast<const char *>(image.constBits()),
                                 image.sizeInBytes());
-        QVERIFY2(!seen.contains(pixels), qPrintable(images.resource(i) + QStringLiteral(" repeats a picture")));
+        QVERIFY2(!seen.contains(pixels),
+                 qPrintable(images.resource(i) + QStringLiteral(" repeats a picture")));
         seen.insert(pixels);
     }
     QVERIFY2(g_svgWarnings.isEmpty(), qPrintable(g_svgWarnings.join(u'\n')));
@@ -178,8 +181,8 @@ void TestArtwork::framesAndIcons_render()
         const QImage icon = Artwork::programButtonIcon(which).toImage();
         QCOMPARE(icon.size(), QSize(32, 32));
         QVERIFY(!isBlank(icon));
-        seen.insert(QByteArray(reinterpret_cast<const char *>(icon.constBits()),
-                               icon.sizeInBytes()));
+        seen.insert(
+            QByteArray(reinterpret_cast<const char *>(icon.constBits()), icon.sizeInBytes()));
     }
     QCOMPARE(seen.size(), 3);
 

@@ -104,8 +104,7 @@ void TestInterpretationTexts::toneDescriptions_data()
     };
     for (int i = 0; i < kToneCount; ++i) {
         const QByteArray name = "day number " + QByteArray::number(i + 1);
-        addRow(name.constData(), ToneTable()[i].Description, expected[i].first,
-               expected[i].second);
+        addRow(name.constData(), ToneTable()[i].Description, expected[i].first, expected[i].second);
     }
 }
 

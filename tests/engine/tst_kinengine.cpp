@@ -47,18 +47,30 @@ void TestKinEngine::calculateReading_edgeDates_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("englishName");
     QTest::addColumn<int>("dayNumber");
-    QTest::newRow("1 Jan 1900") << 1900 << "January" << 1 << "TIJASH - (ETZNAB)" << "Flint" << 4;
-    QTest::newRow("1 Mar 1900") << 1900 << "March" << 1 << "NOJ - (CABAN)" << "Earth" << 11;
-    QTest::newRow("1 Jan 1901") << 1901 << "January" << 1 << "AKABAL - (AKBAL)" << "Night" << 5;
-    QTest::newRow("29 Feb 2000") << 2000 << "February" << 29 << "IMOSH - (IMIX)" << "Crocodile" << 5;
-    QTest::newRow("31 Dec 1999") << 1999 << "December" << 31 << "IMOSH - (IMIX)" << "Crocodile" << 10;
-    QTest::newRow("1 Jan 2000") << 2000 << "January" << 1 << "IK - (IK)" << "Wind" << 11;
-    QTest::newRow("1 Mar 1928") << 1928 << "March" << 1 << "KAT - (KAN)" << "Seed" << 7;
-    QTest::newRow("1 Jan 1929") << 1929 << "January" << 1 << "TZI - (OC)" << "Dog" << 1;
-    QTest::newRow("12 Nov 1911") << 1911 << "November" << 12 << "TZI - (OC)" << "Dog" << 7;
-    QTest::newRow("16 Nov 1948") << 1948 << "November" << 16 << "TOJ - (MULUK)" << "Offering" << 6;
-    QTest::newRow("21 Dec 2012") << 2012 << "December" << 21 << "AJPU - (AHUA)" << "Sun" << 4;
-    QTest::newRow("31 Dec 2016") << 2016 << "December" << 31 << "BATZ - (CHUEN)" << "Monkey" << 6;
+    QTest::newRow("1 Jan 1900") << 1900 << "January" << 1 << "TIJASH - (ETZNAB)"
+                                << "Flint" << 4;
+    QTest::newRow("1 Mar 1900") << 1900 << "March" << 1 << "NOJ - (CABAN)"
+                                << "Earth" << 11;
+    QTest::newRow("1 Jan 1901") << 1901 << "January" << 1 << "AKABAL - (AKBAL)"
+                                << "Night" << 5;
+    QTest::newRow("29 Feb 2000") << 2000 << "February" << 29 << "IMOSH - (IMIX)"
+                                 << "Crocodile" << 5;
+    QTest::newRow("31 Dec 1999") << 1999 << "December" << 31 << "IMOSH - (IMIX)"
+                                 << "Crocodile" << 10;
+    QTest::newRow("1 Jan 2000") << 2000 << "January" << 1 << "IK - (IK)"
+                                << "Wind" << 11;
+    QTest::newRow("1 Mar 1928") << 1928 << "March" << 1 << "KAT - (KAN)"
+                                << "Seed" << 7;
+    QTest::newRow("1 Jan 1929") << 1929 << "January" << 1 << "TZI - (OC)"
+                                << "Dog" << 1;
+    QTest::newRow("12 Nov 1911") << 1911 << "November" << 12 << "TZI - (OC)"
+                                 << "Dog" << 7;
+    QTest::newRow("16 Nov 1948") << 1948 << "November" << 16 << "TOJ - (MULUK)"
+                                 << "Offering" << 6;
+    QTest::newRow("21 Dec 2012") << 2012 << "December" << 21 << "AJPU - (AHUA)"
+                                 << "Sun" << 4;
+    QTest::newRow("31 Dec 2016") << 2016 << "December" << 31 << "BATZ - (CHUEN)"
+                                 << "Monkey" << 6;
 }
 
 void TestKinEngine::calculateReading_edgeDates()

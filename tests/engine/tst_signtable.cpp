@@ -45,8 +45,10 @@ void TestSignTable::findSignByLabel_isExact_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("englishName");
-    QTest::newRow("exact") << "IMOSH - (IMIX)" << "Crocodile";
-    QTest::newRow("short label") << "E - (EB)" << "Road";
+    QTest::newRow("exact") << "IMOSH - (IMIX)"
+                           << "Crocodile";
+    QTest::newRow("short label") << "E - (EB)"
+                                 << "Road";
     QTest::newRow("letter case") << "Imosh - (Imix)" << QString();
     QTest::newRow("missing blank") << "IMOSH -(IMIX)" << QString();
     QTest::newRow("trailing blank") << "IMOSH - (IMIX) " << QString();

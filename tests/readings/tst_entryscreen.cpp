@@ -148,8 +148,8 @@ void TestEntryScreen::validation_data()
     QTest::newRow("31 November") << ana << "November" << 31 << 1950 << kThirtyMessage;
     QTest::newRow("30 April") << ana << "April" << 30 << 1950 << QString();
     QTest::newRow("31 May") << ana << "May" << 31 << 1950 << QString();
-    QTest::newRow("empty name and bad date") << QString() << "February" << 31 << 1950
-                                             << kNameMessage;
+    QTest::newRow("empty name and bad date")
+        << QString() << "February" << 31 << 1950 << kNameMessage;
 }
 
 void TestEntryScreen::validation()
@@ -171,9 +171,8 @@ void TestEntryScreen::validation()
     }
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(MessageBox::shown().constFirst().text, message);
-    QCOMPARE(MessageBox::shown().constFirst().icon, message == kNameMessage
-                                                        ? MessageBox::Icon::Error
-                                                        : MessageBox::Icon::Information);
+    QCOMPARE(MessageBox::shown().constFirst().icon,
+             message == kNameMessage ? MessageBox::Icon::Error : MessageBox::Icon::Information);
     QVERIFY(!ui.screen(ScreenId::AstrologyResult));
     QVERIFY(entry->isVisible());
     QCOMPARE(modMayanAstrology.state().BirthYear, qint16(0));
@@ -274,9 +273,9 @@ void TestEntryScreen::open_cancelChangesNothing()
 void TestEntryScreen::open_upperCaseExtensionIsRefused()
 {
     QTemporaryDir dir;
-    const QByteArray reading = ReadingFile::encode({QStringLiteral("Ana"), QStringLiteral("2012"),
-                                                    QStringLiteral("December"),
-                                                    QStringLiteral("21")});
+    const QByteArray reading =
+        ReadingFile::encode({QStringLiteral("Ana"), QStringLiteral("2012"),
+                             QStringLiteral("December"), QStringLiteral("21")});
     writeFile(dir.filePath(QStringLiteral("READING.MAN")), reading);
     ScreenDriver ui;
     ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);

@@ -1,6 +1,6 @@
-#include "readings/ReadingFile.h"
 #include "common/ShiftCodec.h"
 #include "engine/ReadingState.h"
+#include "readings/ReadingFile.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -14,8 +14,7 @@ namespace {
 ReadingFile::Inputs inputs(const QString &name, const char *year = "2012",
                            const char *month = "December", const char *day = "21")
 {
-    return {name, QString::fromLatin1(year), QString::fromLatin1(month),
-            QString::fromLatin1(day)};
+    return {name, QString::fromLatin1(year), QString::fromLatin1(month), QString::fromLatin1(day)};
 }
 
 QByteArray line(const QByteArray &plain)
@@ -96,7 +95,8 @@ void TestReadingFile::nameTheFourLinesCannotHold_getsFifthLine_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("firstLinePlain");
-    QTest::newRow("e acute and u umlaut") << QStringLiteral("José Müller") << QByteArray("Jos Mller");
+    QTest::newRow("e acute and u umlaut")
+        << QStringLiteral("José Müller") << QByteArray("Jos Mller");
     QTest::newRow("L stroke") << QStringLiteral("Łucja") << QByteArray("?ucja");
 }
 

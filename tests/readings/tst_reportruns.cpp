@@ -1,5 +1,5 @@
-#include "readings/ReportRuns.h"
 #include "engine/KinEngine.h"
+#include "readings/ReportRuns.h"
 
 #include <QTest>
 

@@ -54,14 +54,20 @@ void TestResultScreens::astrology_labelsAndPictures_data()
     QTest::addColumn<QString>("englishName");
     QTest::addColumn<int>("signPicture");
     // Kin 1: Monkey, day number 8.
-    QTest::newRow("8, Monkey") << "November" << 13 << 1911 << "8" << "BATZ - (CHUEN)" << "Monkey"
-                               << 1;
-    QTest::newRow("13, Sun (kin 110)") << "March" << 1 << 1912 << "13" << "AJPU - (AHUA)"
+    QTest::newRow("8, Monkey") << "November" << 13 << 1911 << "8"
+                               << "BATZ - (CHUEN)"
+                               << "Monkey" << 1;
+    QTest::newRow("13, Sun (kin 110)") << "March" << 1 << 1912 << "13"
+                                       << "AJPU - (AHUA)"
                                        << "Sun" << 10;
-    QTest::newRow("Crocodile") << "December" << 31 << 1999 << "10" << "IMOSH - (IMIX)"
+    QTest::newRow("Crocodile") << "December" << 31 << 1999 << "10"
+                               << "IMOSH - (IMIX)"
                                << "Crocodile" << 11;
-    QTest::newRow("Dog") << "November" << 12 << 1911 << "7" << "TZI - (OC)" << "Dog" << 20;
-    QTest::newRow("21 December 2012") << "December" << 21 << 2012 << "4" << "AJPU - (AHUA)"
+    QTest::newRow("Dog") << "November" << 12 << 1911 << "7"
+                         << "TZI - (OC)"
+                         << "Dog" << 20;
+    QTest::newRow("21 December 2012") << "December" << 21 << 2012 << "4"
+                                      << "AJPU - (AHUA)"
                                       << "Sun" << 10;
 }
 
@@ -147,8 +153,8 @@ void TestResultScreens::astrology_secondReadingLeavesNothingOfFirst()
     QCOMPARE(ScreenDriver::text(second, "lblMayanEnglishName"), QStringLiteral("Earth"));
     QCOMPARE(ScreenDriver::text(second, "lblMayanDayNumber"), QStringLiteral("11"));
     QCOMPARE(ScreenDriver::text(second, "lblMayanGemstone"), QStringLiteral("Agate"));
-    QVERIFY(showsPicture(ScreenDriver::child<QLabel>(second, "picDaySign"), Artwork::daySigns(),
-                         7));
+    QVERIFY(
+        showsPicture(ScreenDriver::child<QLabel>(second, "picDaySign"), Artwork::daySigns(), 7));
 }
 
 void TestResultScreens::numerology_dayNumberTextAndPicture()
@@ -173,8 +179,8 @@ void TestResultScreens::sameDate_sameDayNumberTextOnBothScreens()
     QString astrologyText;
     {
         ScreenDriver ui;
-        astrologyText = ScreenDriver::text(
-            calculate(ui, ScreenId::AstrologyMain, "July", 4, 1976), "lblMayanNoDesc");
+        astrologyText = ScreenDriver::text(calculate(ui, ScreenId::AstrologyMain, "July", 4, 1976),
+                                           "lblMayanNoDesc");
     }
     ScreenDriver ui;
     ProgramScreen *numerology = calculate(ui, ScreenId::NumerologyMain, "July", 4, 1976);

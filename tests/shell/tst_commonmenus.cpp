@@ -37,8 +37,8 @@ void TestCommonMenus::helpMenuAndTopLevel_perScreen_data()
                                  << items("mnuSep1", "mnuSep2", update) << "mkmoney";
     QTest::newRow("entry") << int(MenuVariant::EntryScreen) << items("mnuSep1", "mnuSep2", update)
                            << "mnuMakeMoney";
-    QTest::newRow("result") << int(MenuVariant::ResultScreen)
-                            << items("mnuSep2", "mnuSep3", update) << "mnuMakeMoney";
+    QTest::newRow("result") << int(MenuVariant::ResultScreen) << items("mnuSep2", "mnuSep3", update)
+                            << "mnuMakeMoney";
     QTest::newRow("tarot question")
         << int(MenuVariant::TarotQuestion)
         << items("mnuFileSep1", "mnuFileSep2", "&Check for Software Update") << "mnuMakeMoney";
@@ -58,9 +58,9 @@ void TestCommonMenus::helpMenuAndTopLevel_perScreen()
     QStringList topLevel;
     for (QAction *action : bar.actions())
         topLevel << action->text();
-    QCOMPARE(topLevel, QStringList({QStringLiteral("&File"), QStringLiteral("&Help"),
-                                    QStringLiteral("&Donate"),
-                                    QStringLiteral("Make Money &Online")}));
+    QCOMPARE(topLevel,
+             QStringList({QStringLiteral("&File"), QStringLiteral("&Help"),
+                          QStringLiteral("&Donate"), QStringLiteral("Make Money &Online")}));
     QStringList items;
     for (QAction *action : bar.findChild<QMenu *>(QStringLiteral("mnuHelp"))->actions())
         items << action->objectName() + QLatin1Char('=') +

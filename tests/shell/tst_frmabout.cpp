@@ -32,8 +32,7 @@ void TestFrmAbout::captionsAndLook()
     QVERIFY(label("Label2")->font().bold());
     QVERIFY(label("Label1")->text().startsWith(
         QStringLiteral("Tzolkara determines your Mayan astrology zodiac sign,")));
-    QVERIFY(label("Label1")->text().endsWith(
-        QStringLiteral("improve himself for the better.")));
+    QVERIFY(label("Label1")->text().endsWith(QStringLiteral("improve himself for the better.")));
     QCOMPARE(label("Label3")->text(),
              QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                             "money online. Get this software fully branded for your website. "));

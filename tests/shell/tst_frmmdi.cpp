@@ -1,5 +1,5 @@
-#include "shell/frmMDI.h"
 #include "common/MessageBox.h"
+#include "shell/frmMDI.h"
 #include "support/UrlCatcher.h"
 
 #include <QAction>
@@ -126,7 +126,8 @@ void TestFrmMDI::startsInWelcomeState()
                                  QStringLiteral("Mayan Astrology Tarot"),
                                  QStringLiteral("Mayan Numerology")};
     for (int i = 0; i < 3; ++i) {
-        auto *button = m_window->findChild<QPushButton *>(QStringLiteral("cmdSelectOption_%1").arg(i));
+        auto *button =
+            m_window->findChild<QPushButton *>(QStringLiteral("cmdSelectOption_%1").arg(i));
         QVERIFY(button && button->isVisible());
         QCOMPARE(button->text(), buttons.at(i));
         QCOMPARE(button->font().bold(), true);
@@ -318,9 +319,9 @@ void TestFrmMDI::menuBar_captionsAndNames()
     QStringList topLevel;
     for (QAction *action : bar->actions())
         topLevel << action->text();
-    QCOMPARE(topLevel, QStringList({QStringLiteral("&File"), QStringLiteral("&Help"),
-                                    QStringLiteral("&Donate"),
-                                    QStringLiteral("Make Money &Online")}));
+    QCOMPARE(topLevel,
+             QStringList({QStringLiteral("&File"), QStringLiteral("&Help"),
+                          QStringLiteral("&Donate"), QStringLiteral("Make Money &Online")}));
     auto *file = m_window->findChild<QMenu *>(QStringLiteral("mnuFile"));
     QCOMPARE(file->actions().size(), 1);
     QCOMPARE(file->actions().constFirst()->objectName(), QStringLiteral("mnuExit"));
@@ -331,12 +332,11 @@ void TestFrmMDI::menuBar_captionsAndNames()
     for (QAction *action : help->actions())
         items << action->objectName() + QLatin1Char('=') +
                      (action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(items, QStringList({QStringLiteral("mnuOnline=&Online Help"),
-                                 QStringLiteral("mnuVisit=&Visit Us Online"),
-                                 QStringLiteral("mnuSep1=-"),
-                                 QStringLiteral("mnuUpdate=Check for Software &Update"),
-                                 QStringLiteral("mnuSep2=-"),
-                                 QStringLiteral("mnuAbout=&About Software")}));
+    QCOMPARE(items, QStringList(
+                        {QStringLiteral("mnuOnline=&Online Help"),
+                         QStringLiteral("mnuVisit=&Visit Us Online"), QStringLiteral("mnuSep1=-"),
+                         QStringLiteral("mnuUpdate=Check for Software &Update"),
+                         QStringLiteral("mnuSep2=-"), QStringLiteral("mnuAbout=&About Software")}));
     auto *makeMoney = m_window->findChild<QAction *>(QStringLiteral("mkmoney"));
     QVERIFY(makeMoney);
     QVERIFY(makeMoney->isVisible());

@@ -1,9 +1,9 @@
+#include "common/Clock.h"
+#include "common/MessageBox.h"
 #include "shell/SettingsStore.h"
 #include "shell/Startup.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmMDI.h"
-#include "common/Clock.h"
-#include "common/MessageBox.h"
 #include "support/UrlCatcher.h"
 
 #include <QDir>

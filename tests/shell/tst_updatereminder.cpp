@@ -1,8 +1,8 @@
+#include "common/Clock.h"
+#include "common/MessageBox.h"
 #include "shell/SettingsStore.h"
 #include "shell/UpdateReminder.h"
 #include "shell/modHelp.h"
-#include "common/Clock.h"
-#include "common/MessageBox.h"
 #include "support/UrlCatcher.h"
 
 #include <QDir>

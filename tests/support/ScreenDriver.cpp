@@ -1,7 +1,7 @@
 #include "ScreenDriver.h"
 
-#include "common/MessageBox.h"
 #include "common/FileDialog.h"
+#include "common/MessageBox.h"
 
 using namespace tzolkara;
 

@@ -22,8 +22,7 @@ public:
     tzolkara::ProgramScreen *screen(tzolkara::ScreenId id) const { return m_main->findScreen(id); }
     tzolkara::ProgramScreen *open(tzolkara::ScreenId entry);
 
-    template <typename T>
-    static T *child(QWidget *screen, const char *name)
+    template <typename T> static T *child(QWidget *screen, const char *name)
     {
         T *widget = screen ? screen->findChild<T *>(QString::fromLatin1(name)) : nullptr;
         if (!widget)
@@ -40,8 +39,7 @@ public:
     // top there.
     static void clickOnTopOf(QWidget *widget);
     // Types the name and picks the date on an entry screen.
-    static void enter(QWidget *entry, const QString &name, const QString &month, int day,
-                      int year);
+    static void enter(QWidget *entry, const QString &name, const QString &month, int day, int year);
 
 private:
     std::unique_ptr<tzolkara::frmMDI> m_main;

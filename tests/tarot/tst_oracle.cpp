@@ -120,7 +120,8 @@ void TestOracle::tables_positionsAndGlyphs()
                                QStringLiteral("Occult")};
     for (int p = 0; p < kPositionCount; ++p) {
         QCOMPARE(positions[p].PositionName, names.at(p));
-        QVERIFY(positions[p].PositionMeaning.startsWith(names.at(p) + QStringLiteral(" Position: ")));
+        QVERIFY(
+            positions[p].PositionMeaning.startsWith(names.at(p) + QStringLiteral(" Position: ")));
         QVERIFY(positions[p].PositionMeaning.endsWith(QLatin1Char('.')));
         QCOMPARE(positions[p].PositionHeading,
                  QStringLiteral("The Glyph in the %1 Position is: ").arg(names.at(p)));

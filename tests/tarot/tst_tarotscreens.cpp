@@ -6,10 +6,10 @@
 #include "tarot/modMayanAstrologyTarot.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -146,7 +146,8 @@ void TestTarotScreens::reading_textBoldRunsAndSize()
         else
             QCOMPARE(bold, boldInBlock.at((line - 2) % 10));
     }
-    const auto &glyph = modMayanAstrologyTarot::GlyphTable[modMayanAstrologyTarot::LatestReading.Glyphs[0]];
+    const auto &glyph =
+        modMayanAstrologyTarot::GlyphTable[modMayanAstrologyTarot::LatestReading.Glyphs[0]];
     QCOMPARE(lines.at(6), glyph.SignLabel);
     QCOMPARE(lines.at(8), glyph.ColourName);
 }

@@ -43,8 +43,8 @@ TestTzolkaraKin::Run TestTzolkaraKin::run(const QStringList &args, const QByteAr
 
 void TestTzolkaraKin::goodDates_printOneLineEach()
 {
-    const Run r = run({QStringLiteral("1900-01-01"), QStringLiteral("2012-12-21"),
-                       QStringLiteral("2016-12-31")});
+    const Run r = run(
+        {QStringLiteral("1900-01-01"), QStringLiteral("2012-12-21"), QStringLiteral("2016-12-31")});
     QCOMPARE(r.exitCode, 0);
     QVERIFY(r.err.isEmpty());
     QCOMPARE(r.out, QStringList({
