@@ -45,7 +45,6 @@ frmMDI *startMainWindow()
 int runTzolkara(int &argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Tzolkara"));
     QApplication::setWindowIcon(Artwork::applicationIcon());
 
     SingleInstance instance;
