@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tzolkara {
 
@@ -132,6 +133,13 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 void frmAbout::ShowModal()
 {
     frmAbout about;
+    // A window of its own, but one the window manager treats as a dialog of
+    // the program (no minimise or maximise, kept above the main window).
+    if (QWidget *main = QApplication::activeWindow()) {
+        about.winId();
+        if (about.windowHandle() && main->windowHandle())
+            about.windowHandle()->setTransientParent(main->windowHandle());
+    }
     about.exec();
 }
 
