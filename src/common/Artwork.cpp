@@ -98,11 +98,18 @@ QPixmap programButtonIcon(ProgramIcon which, qreal devicePixelRatio)
 
 QIcon applicationIcon()
 {
-    // Rendered at each common size rather than through an icon-engine
-    // plugin, so the icon never depends on a plugin being installed.
+    // Rendered once at each common size rather than through an icon-engine
+    // plugin, so the icon never depends on a plugin being installed. Kept as
+    // images, which may outlive the application object.
+    static const QList<QImage> sizes = [] {
+        QList<QImage> images;
+        for (int size : {16, 20, 24, 32, 48, 64, 128, 256})
+            images.append(renderSvg(kApplicationIconResource, QSize(size, size)));
+        return images;
+    }();
     QIcon icon;
-    for (int size : {16, 20, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(svgPixmap(kApplicationIconResource, QSize(size, size)));
+    for (const QImage &image : sizes)
+        icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 

@@ -97,7 +97,8 @@ QWidget *EntryScreen::buildContent()
     QGroupBox *frame = personalDetailsFrame(content, &grid);
 
     auto *picture = new QLabel(frame);
-    picture->setPixmap(Artwork::applicationIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
+    picture->setPixmap(
+        svgPixmap(Artwork::kApplicationIconResource, QSize(64, 64), devicePixelRatioF()));
     grid->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
 
     grid->addWidget(boldCaption(QStringLiteral("Label1_0"), QStringLiteral("Name"), frame), 0, 1);

@@ -61,7 +61,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(Artwork::applicationIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
+    picture->setPixmap(
+        svgPixmap(Artwork::kApplicationIconResource, QSize(32, 32), devicePixelRatioF()));
     picture->setFixedSize(32, 32);
 
     QLabel *name =

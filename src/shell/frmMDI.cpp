@@ -33,6 +33,7 @@ constexpr int kExitButtonRightGap = 8;
 constexpr int kBannerHeight = 28;
 constexpr int kButtonRowHeight = 50;
 constexpr int kCoBrandHeight = 48;
+constexpr int kEmblemSize = 144;
 
 const QColor kStripColour(192, 192, 255);
 const QColor kButtonColour(192, 192, 192);
@@ -245,6 +246,15 @@ QWidget *frmMDI::buildClientArea()
         connect(caption, &ClickableLabel::mouseMoved, this, [this, i] { lblCaption_MouseMove(i); });
         lblCaption[i] = caption;
     }
+
+    // The calendar wheel beneath the choices; an ornament, not a control.
+    picEmblem = new QLabel(picMain);
+    picEmblem->setObjectName(QStringLiteral("picEmblem"));
+    picEmblem->setAttribute(Qt::WA_TransparentForMouseEvents);
+    picEmblem->setPixmap(svgPixmap(Artwork::kApplicationIconResource,
+                                   QSize(kEmblemSize, kEmblemSize), devicePixelRatioF()));
+    picEmblem->setFixedSize(kEmblemSize, kEmblemSize);
+    picEmblem->move(0, top + 24);
     return client;
 }
 
@@ -278,6 +288,7 @@ void frmMDI::MDIForm_Load()
     picButtonContainer->move((width - picButtonContainer->width()) / 2, picButtonContainer->y());
     for (ClickableLabel *caption : lblCaption)
         caption->move((width - caption->width()) / 2, caption->y());
+    picEmblem->move((width - picEmblem->width()) / 2, picEmblem->y());
     cmdMdiExit->move(width - (cmdMdiExit->width() + kExitButtonRightGap),
                      (kCoBrandHeight - cmdMdiExit->height()) / 2);
 

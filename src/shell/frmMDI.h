@@ -72,6 +72,7 @@ private:
     std::array<QPushButton *, 3> cmdSelectOption{};
     QFrame *picMain = nullptr;
     std::array<ClickableLabel *, 6> lblCaption{};
+    QLabel *picEmblem = nullptr;
     ClickableLabel *Label7 = nullptr;
     QPushButton *cmdMdiExit = nullptr;
     QMdiArea *m_mdiArea = nullptr;
