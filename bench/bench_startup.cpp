@@ -2,7 +2,7 @@
 // how long the first reading screens take to open.
 
 #include "shell/ProgramScreen.h"
-#include "shell/Startup.h"
+#include "app/Startup.h"
 #include "shell/frmMDI.h"
 
 #include <QApplication>

@@ -74,7 +74,4 @@ public:
     static void clear();
 };
 
-// Registers the program's real screens.
-void registerProgramScreens();
-
 } // namespace tzolkara

@@ -1,3 +1,4 @@
+#include "app/ProgramScreens.h"
 #include "common/FileDialog.h"
 #include "common/MessageBox.h"
 #include "common/Printing.h"

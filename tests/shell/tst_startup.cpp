@@ -1,7 +1,7 @@
 #include "common/Clock.h"
 #include "common/MessageBox.h"
 #include "shell/SettingsStore.h"
-#include "shell/Startup.h"
+#include "app/Startup.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmMDI.h"
 #include "support/UrlCatcher.h"

@@ -1,6 +1,7 @@
 #include "ScreenDriver.h"
 
 #include "common/FileDialog.h"
+#include "app/ProgramScreens.h"
 #include "common/MessageBox.h"
 
 using namespace tzolkara;

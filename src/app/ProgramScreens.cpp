@@ -1,11 +1,10 @@
-#include "ProgramScreen.h"
+#include "ProgramScreens.h"
 
-// Screens of the readings
 #include "readings/EntryScreen.h"
 #include "readings/ReportScreen.h"
 #include "readings/frmMayanAstrologyResult.h"
 #include "readings/frmMayanNumerologyResult.h"
-// (end of the readings' includes)
+#include "shell/ProgramScreen.h"
 #include "tarot/frmMayanAstrologyTarotMain.h"
 #include "tarot/frmMayanAstrologyTarotResult.h"
 
@@ -23,12 +22,10 @@ void registerProgramScreens()
                                [] { return new frmMayanAstrologyResult; });
     ScreenRegistry::setFactory(ScreenId::NumerologyResult,
                                [] { return new frmMayanNumerologyResult; });
-    // (readings screens)
     ScreenRegistry::setFactory(ScreenId::AstrologySave,
                                [] { return new ReportScreen(ReportScreen::Kind::Astrology); });
     ScreenRegistry::setFactory(ScreenId::NumerologySave,
                                [] { return new ReportScreen(ReportScreen::Kind::Numerology); });
-    // (report screens)
     ScreenRegistry::setFactory(ScreenId::TarotMain, [] { return new frmMayanAstrologyTarotMain; });
     ScreenRegistry::setFactory(ScreenId::TarotResult,
                                [] { return new frmMayanAstrologyTarotResult; });

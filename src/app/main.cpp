@@ -1,4 +1,4 @@
-#include "shell/Startup.h"
+#include "app/Startup.h"
 
 int main(int argc, char **argv)
 {

@@ -1,12 +1,12 @@
 #include "Startup.h"
 
-#include "ProgramScreen.h"
+#include "ProgramScreens.h"
 #include "SingleInstance.h"
 #include "common/Artwork.h"
 #include "common/MessageBox.h"
 #include "common/RandomSource.h"
-#include "frmMDI.h"
-#include "modHelp.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
 
 #include <QApplication>
 #include <QScreen>
