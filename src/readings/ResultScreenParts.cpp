@@ -62,6 +62,12 @@ void showPicture(QLabel *box, const ImageList &list, int index)
     box->setPixmap(list.picture(index, box->devicePixelRatioF()));
 }
 
+void closeReport(frmMDI *main, ScreenId report)
+{
+    if (ProgramScreen *screen = main->findScreen(report))
+        screen->close();
+}
+
 void goBack(ProgramScreen *result, ScreenId entry)
 {
     frmMDI *main = frmMDI::instance();

@@ -10,6 +10,7 @@ class QWidget;
 namespace tzolkara {
 
 class ImageList;
+class frmMDI;
 
 // Pieces both result screens share.
 namespace ResultScreenParts {
@@ -25,6 +26,10 @@ QPushButton *button(const QString &objectName, const QString &caption, QWidget *
 // Shows picture `index` of `list` in `box`; an index outside the list
 // leaves the design-time picture in place.
 void showPicture(QLabel *box, const ImageList &list, int index);
+
+// Closes the report of a result screen that is closing: left open, it would
+// stay behind the welcome panel, out of sight, yet still take its Alt keys.
+void closeReport(frmMDI *main, ScreenId report);
 
 // Back: the entry screen comes back as it was left, this screen closes, and
 // the welcome panel stays hidden.

@@ -155,8 +155,11 @@ void frmMayanAstrologyResult::cmdBack_Click()
 
 void frmMayanAstrologyResult::Form_Unload()
 {
-    if (frmMDI *main = frmMDI::instance())
-        main->setWelcomePanelVisible(true);
+    frmMDI *main = frmMDI::instance();
+    if (!main)
+        return;
+    closeReport(main, ScreenId::AstrologySave);
+    main->setWelcomePanelVisible(true);
 }
 
 } // namespace tzolkara

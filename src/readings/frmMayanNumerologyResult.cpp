@@ -105,8 +105,11 @@ void frmMayanNumerologyResult::cmdBack_Click()
 
 void frmMayanNumerologyResult::Form_Unload()
 {
-    if (frmMDI *main = frmMDI::instance())
-        main->setWelcomePanelVisible(true);
+    frmMDI *main = frmMDI::instance();
+    if (!main)
+        return;
+    closeReport(main, ScreenId::NumerologySave);
+    main->setWelcomePanelVisible(true);
 }
 
 } // namespace tzolkara

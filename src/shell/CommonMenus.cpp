@@ -83,11 +83,14 @@ void addCommonMenus(QMenuBar *bar, MenuVariant variant)
     donate->setObjectName(QStringLiteral("mnuDonate"));
     QObject::connect(donate, &QAction::triggered, [] { modHelp::OpenDonatePage(); });
 
-    // Shown, but greyed out: the full-brand page stays reachable through the
-    // advertising labels.
-    QAction *makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    // Hidden, and left out of the bar: a menu bar keeps the Alt key of every
+    // item it holds, so even a greyed "Make Money &Online" would take Alt+O
+    // from the screens' open buttons. The full-brand page stays reachable
+    // through the advertising labels.
+    auto *makeMoney = new QAction(QStringLiteral("Make Money &Online"), bar);
     makeMoney->setObjectName(QString::fromLatin1(names.makeMoneyName));
     makeMoney->setEnabled(false);
+    makeMoney->setVisible(false);
     QObject::connect(makeMoney, &QAction::triggered, [] { modHelp::OpenFullBrandPage(); });
 }
 

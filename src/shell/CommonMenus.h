@@ -19,7 +19,8 @@ QAction *addMenuItem(QMenu *menu, const QString &objectName, const QString &capt
 QAction *addMenuSeparator(QMenu *menu, const QString &objectName);
 
 // Adds, after the File menu, the Help menu with its links and the About box,
-// "&Donate", and the unusable "Make Money &Online".
+// "&Donate", and the unusable "Make Money &Online" (owned by the bar, hidden,
+// and not one of its items).
 void addCommonMenus(QMenuBar *bar, MenuVariant variant);
 
 } // namespace tzolkara

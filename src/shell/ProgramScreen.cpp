@@ -32,10 +32,20 @@ void ProgramScreen::setContent(QWidget *content, QMenuBar *menuBar)
     auto *layout = new QVBoxLayout(frame);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    if (menuBar)
-        layout->setMenuBar(menuBar);
     layout->addWidget(content);
     setWidget(frame);
+    if (menuBar) {
+        // A second visible bar would claim the same Alt keys as the main
+        // window's; hidden, it claims none.
+        menuBar->setNativeMenuBar(false);
+        menuBar->hide();
+        m_menuBar = menuBar;
+    }
+}
+
+QList<QAction *> ProgramScreen::menuBarActions() const
+{
+    return m_menuBar ? m_menuBar->actions() : QList<QAction *>();
 }
 
 void ProgramScreen::fitToContent()
@@ -50,9 +60,12 @@ void ProgramScreen::fitToContent()
 
 void ProgramScreen::closeEvent(QCloseEvent *event)
 {
+    // Closed already while Form_Unload runs, so that nothing it sets off
+    // finds this screen and shows it again.
+    m_closed = true;
     Form_Unload();
     QMdiSubWindow::closeEvent(event);
-    m_closed = event->isAccepted();
+    event->accept();
 }
 
 void ScreenRegistry::setFactory(ScreenId id, Factory factory)

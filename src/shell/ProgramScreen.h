@@ -2,9 +2,12 @@
 
 #include <QMdiSubWindow>
 
+#include <QList>
+
 #include <array>
 #include <functional>
 
+class QAction;
 class QMenuBar;
 
 namespace tzolkara {
@@ -28,8 +31,10 @@ inline constexpr std::array<ScreenId, 8> kAllScreens = {
     ScreenId::NumerologyResult, ScreenId::NumerologySave,
 };
 
-// A program screen: a child window of the main window with its own menu bar,
-// created when first shown and destroyed when closed.
+// A program screen: a child window of the main window, created when first
+// shown and destroyed when closed. A screen owns its menus, but they are shown
+// in the main window's one menu bar while the screen is in front, so that one
+// bar alone answers the keyboard's Alt keys.
 class ProgramScreen : public QMdiSubWindow
 {
     Q_OBJECT
@@ -38,8 +43,12 @@ public:
     explicit ProgramScreen(ScreenId id, QWidget *parent = nullptr);
 
     ScreenId id() const { return m_id; }
-    // True once the screen has accepted its close; it is deleted soon after.
+    // True from the moment the screen starts closing; it is deleted soon after.
     bool isClosed() const { return m_closed; }
+
+    // The top-level items of the screen's menu bar; empty for a screen
+    // without one.
+    QList<QAction *> menuBarActions() const;
 
     // Runs once, right after the main window created the screen.
     virtual void Form_Load() {}
@@ -52,7 +61,8 @@ protected:
     // closing every screen).
     virtual void Form_Unload() {}
 
-    // `content` fills the window below `menuBar` (which may be null).
+    // `content` fills the window; `menuBar` (which may be null) holds the
+    // screen's menus and is never shown itself.
     void setContent(QWidget *content, QMenuBar *menuBar = nullptr);
 
     void closeEvent(QCloseEvent *event) override;
@@ -60,6 +70,7 @@ protected:
 private:
     ScreenId m_id;
     bool m_closed = false;
+    QMenuBar *m_menuBar = nullptr;
 };
 
 // How each screen is made. Each kind of screen registers itself once, at

@@ -114,6 +114,14 @@ frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
 
 frmMDI::~frmMDI()
 {
+    // The screens still go through their last hide and deactivation after
+    // this body; none of that may reach the menu bar of a window that is
+    // already half gone.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
+        window->removeEventFilter(this);
+        disconnect(window, nullptr, this, nullptr);
+    }
     if (g_instance == this)
         g_instance = nullptr;
 }
@@ -129,6 +137,36 @@ void frmMDI::buildMenuBar()
     connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
             &QAction::triggered, this, &frmMDI::mnuExit_Click);
     addCommonMenus(menuBar(), MenuVariant::MainWindow);
+    m_ownMenus = menuBar()->actions();
+}
+
+ProgramScreen *frmMDI::screenInFront() const
+{
+    if (isWelcomePanelVisible())
+        return nullptr;
+    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        auto *screen = qobject_cast<ProgramScreen *>(*it);
+        // A screen without menus (the report) lends the bar to the one it
+        // stands in front of.
+        if (screen && !screen->isClosed() && !screen->isHidden() &&
+            !screen->menuBarActions().isEmpty())
+            return screen;
+    }
+    return nullptr;
+}
+
+void frmMDI::updateMenuBar()
+{
+    const ProgramScreen *front = screenInFront();
+    const QList<QAction *> wanted = front ? front->menuBarActions() : m_ownMenus;
+    QMenuBar *bar = menuBar();
+    if (bar->actions() == wanted)
+        return;
+    // removeAction, not clear(): clear() deletes the items the bar owns.
+    for (QAction *action : bar->actions())
+        bar->removeAction(action);
+    bar->addActions(wanted);
 }
 
 QFrame *frmMDI::buildBanner()
@@ -206,6 +244,7 @@ QWidget *frmMDI::buildClientArea()
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid->addWidget(m_mdiArea, 0, 0);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::updateMenuBar);
 
     // The welcome panel lies over the screens' area while it is visible.
     picMain = new QFrame(client);
@@ -301,6 +340,7 @@ void frmMDI::MDIForm_Load()
 void frmMDI::setWelcomePanelVisible(bool visible)
 {
     picMain->setVisible(visible);
+    updateMenuBar();
 }
 
 bool frmMDI::isWelcomePanelVisible() const
@@ -326,19 +366,26 @@ ProgramScreen *frmMDI::loadScreen(ScreenId id)
     if (!screen)
         return nullptr;
     m_mdiArea->addSubWindow(screen, screen->windowFlags());
+    // Whatever shows, hides, raises or ends a screen may change whose menus
+    // the bar shows.
+    screen->installEventFilter(this);
+    connect(screen, &QObject::destroyed, this, &frmMDI::updateMenuBar, Qt::QueuedConnection);
     screen->Form_Load();
     return screen;
 }
 
 ProgramScreen *frmMDI::showScreen(ScreenId id)
 {
+    const bool loadedBefore = findScreen(id) != nullptr;
     ProgramScreen *screen = loadScreen(id);
     if (!screen)
         return nullptr;
-    // Sized once shown: only then are its fonts and style final.
     screen->show();
-    screen->fitToContent();
-    placeScreen(screen);
+    if (!loadedBefore) {
+        // Sized once shown: only then are its fonts and style final.
+        screen->fitToContent();
+        placeScreen(screen);
+    }
     screen->raise();
     m_mdiArea->setActiveSubWindow(screen);
     return screen;
@@ -414,6 +461,16 @@ void frmMDI::closeEvent(QCloseEvent *event)
 
 bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 {
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::ZOrderChange:
+        if (qobject_cast<ProgramScreen *>(watched))
+            updateMenuBar();
+        break;
+    default:
+        break;
+    }
     if (watched == picMain && event->type() == QEvent::MouseMove)
         picMain_MouseMove();
     if (watched == Picture6 && event->type() == QEvent::MouseButtonRelease &&

@@ -39,7 +39,9 @@ public:
     ProgramScreen *findScreen(ScreenId id) const;
     // Creates the screen (running its Form_Load) unless it exists.
     ProgramScreen *loadScreen(ScreenId id);
-    // Loads, shows and places the screen: centred on the screen width, at the top.
+    // Loads and shows the screen. A screen that was not loaded yet is placed
+    // centred on the screen width, at the top; one that comes back (Back, or
+    // a report closing) stays where the user left it.
     ProgramScreen *showScreen(ScreenId id);
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
@@ -50,6 +52,10 @@ protected:
 
 private:
     void buildMenuBar();
+    // The menu bar shows the menus of the program screen in front, or the
+    // main window's own while the welcome panel or no screen is shown.
+    void updateMenuBar();
+    ProgramScreen *screenInFront() const;
     QFrame *buildBanner();
     QFrame *buildButtonRow();
     QWidget *buildClientArea();
@@ -76,6 +82,7 @@ private:
     ClickableLabel *Label7 = nullptr;
     QPushButton *cmdMdiExit = nullptr;
     QMdiArea *m_mdiArea = nullptr;
+    QList<QAction *> m_ownMenus;
 };
 
 } // namespace tzolkara
