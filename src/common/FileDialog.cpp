@@ -8,6 +8,7 @@ struct State
 {
     QList<QString> queued;
     FileDialog::Request last;
+    int requests = 0;
 };
 
 State &state()
@@ -19,6 +20,7 @@ State &state()
 QString run(QWidget *parent, const FileDialog::Request &request, QFileDialog::AcceptMode mode)
 {
     state().last = request;
+    ++state().requests;
     if (!state().queued.isEmpty())
         return state().queued.takeFirst();
 
@@ -56,6 +58,11 @@ void FileDialog::setNextFileName(const QString &path)
 const FileDialog::Request &FileDialog::lastRequest()
 {
     return state().last;
+}
+
+int FileDialog::requestCount()
+{
+    return state().requests;
 }
 
 void FileDialog::reset()

@@ -27,6 +27,8 @@ public:
     // (an empty path is a cancel).
     static void setNextFileName(const QString &path);
     static const Request &lastRequest();
+    // How many dialogs were asked for since the last reset.
+    static int requestCount();
     static void reset();
 };
 

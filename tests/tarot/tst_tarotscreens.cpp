@@ -66,6 +66,7 @@ private slots:
     void reading_picturesFollowGlyphs();
     void reading_clearsClipboardAndMouseOverTextDoesToo();
     void back_keepsEntriesAndAskingAgainDrawsAfresh();
+    void secondReadingIntoLoadedScreen_replacesTheText();
     void exitMenuAndCloseBox_bringWelcomePanelBack();
     void openNum_castsReadingWhateverTheFile();
     void openNum_upperCaseRefusedAndCancelSilent();
@@ -205,6 +206,18 @@ void TestTarotScreens::back_keepsEntriesAndAskingAgainDrawsAfresh()
     ScreenDriver::click(question, "cmdNext");
     QVERIFY(ui.screen(ScreenId::TarotResult)->isVisible());
     QVERIFY(modMayanAstrologyTarot::LatestReading.Glyphs != first);
+}
+
+void TestTarotScreens::secondReadingIntoLoadedScreen_replacesTheText()
+{
+    ScreenDriver ui;
+    ProgramScreen *result = ask(ui, QStringLiteral("Ana"));
+    modMayanAstrologyTarot::CastTarotReading();
+    QCOMPARE(ui.screen(ScreenId::TarotResult), result);
+    const QString text = ScreenDriver::child<QTextEdit>(result, "RTB")->toPlainText();
+    QCOMPARE(text.count(QStringLiteral("Tzolkara Mayan Astrology Tarot Reading")), 1);
+    QVERIFY(text.startsWith(QStringLiteral("Tzolkara Mayan Astrology Tarot Reading")));
+    QCOMPARE(text.count(QStringLiteral("Occult Position:")), 1);
 }
 
 void TestTarotScreens::exitMenuAndCloseBox_bringWelcomePanelBack()
