@@ -55,6 +55,10 @@ public:
 
     // Sizes the window to its content, wrapped texts included.
     void fitToContent();
+    // Whether the main window has given the screen its first place; after
+    // that the screen stays where the user leaves it.
+    bool isPlaced() const { return m_placed; }
+    void setPlaced() { m_placed = true; }
 
 protected:
     // Runs when the screen closes (close box, Exit, or the main window
@@ -70,6 +74,7 @@ protected:
 private:
     ScreenId m_id;
     bool m_closed = false;
+    bool m_placed = false;
     QMenuBar *m_menuBar = nullptr;
 };
 

@@ -376,15 +376,15 @@ ProgramScreen *frmMDI::loadScreen(ScreenId id)
 
 ProgramScreen *frmMDI::showScreen(ScreenId id)
 {
-    const bool loadedBefore = findScreen(id) != nullptr;
     ProgramScreen *screen = loadScreen(id);
     if (!screen)
         return nullptr;
     screen->show();
-    if (!loadedBefore) {
+    if (!screen->isPlaced()) {
         // Sized once shown: only then are its fonts and style final.
         screen->fitToContent();
         placeScreen(screen);
+        screen->setPlaced();
     }
     screen->raise();
     m_mdiArea->setActiveSubWindow(screen);

@@ -39,7 +39,7 @@ public:
     ProgramScreen *findScreen(ScreenId id) const;
     // Creates the screen (running its Form_Load) unless it exists.
     ProgramScreen *loadScreen(ScreenId id);
-    // Loads and shows the screen. A screen that was not loaded yet is placed
+    // Loads and shows the screen. Shown for the first time, it is placed
     // centred on the screen width, at the top; one that comes back (Back, or
     // a report closing) stays where the user left it.
     ProgramScreen *showScreen(ScreenId id);

@@ -1,6 +1,7 @@
 #include "frmMayanAstrologyTarotResult.h"
 
 #include "common/Artwork.h"
+#include "common/ClickableLabel.h"
 #include "common/ClipboardGuard.h"
 #include "common/Fonts.h"
 #include "common/ScreenStyle.h"
@@ -21,14 +22,17 @@ namespace tzolkara {
 
 namespace {
 
-// The cross of cards, in pixels (15 twips each): left and top of each
-// position, and the size every card is stretched to.
+// The cross of cards, in pixels (15 twips each) from the top left of the
+// window's client area: left and top of each position, and the size every
+// card is stretched to.
 constexpr std::array<QPoint, kPositionCount> kCardPlaces = {
     QPoint(152, 24), QPoint(40, 160), QPoint(152, 160), QPoint(264, 160), QPoint(152, 306)};
 constexpr QSize kCardSize(93, 120);
 constexpr int kCaptionHeight = 16;
 constexpr int kCrossWidth = 264 + 93 + 40;
 constexpr int kCrossHeight = 306 + 120 + kCaptionHeight;
+// The forum link runs across the top, above the Guide card.
+constexpr QPoint kForumLinkPlace(16, 4);
 
 } // namespace
 
@@ -86,7 +90,9 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
     RTB = new QTextEdit(content);
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setReadOnly(true);
-    RTB->setFixedSize(470, kCrossHeight);
+    // Level with the cross: from the top of the Guide card to the bottom
+    // of the Occult caption.
+    RTB->setFixedSize(470, kCrossHeight - kCardPlaces[0].y());
     guardClipboard(RTB);
 
     cmdExit = new QPushButton(QStringLiteral("E&xit"), content);
@@ -100,24 +106,36 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
 
     auto *reading = new QHBoxLayout;
     reading->setSpacing(16);
-    reading->addWidget(cross);
-    reading->addWidget(RTB);
+    reading->addWidget(cross, 0, Qt::AlignTop);
+    auto *text = new QVBoxLayout;
+    text->addSpacing(kCardPlaces[0].y());
+    text->addWidget(RTB);
+    reading->addLayout(text);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdExit);
     buttons->addWidget(cmdBack);
 
+    // The cross starts at the top left corner, where its places count from.
     auto *layout = new QVBoxLayout(content);
-    layout->setContentsMargins(16, 10, 16, 10);
+    layout->setContentsMargins(0, 0, 16, 10);
     layout->setSpacing(8);
-    layout->addWidget(createHomePageLink(
-        content, QStringLiteral("Label14"),
-        QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit ") +
-            mainSiteCaptionAddress() + QStringLiteral(" Now")));
     layout->addLayout(reading);
     layout->addLayout(buttons);
-    layout->addWidget(createBrandLinks(content, BrandOnTop::FullBrand));
+    auto *brand = new QHBoxLayout;
+    brand->setContentsMargins(16, 0, 0, 0);
+    brand->addWidget(createBrandLinks(content, BrandOnTop::FullBrand));
+    layout->addLayout(brand);
+
+    ClickableLabel *forumLink = createHomePageLink(
+        content, QStringLiteral("Label14"),
+        QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit ") +
+            mainSiteCaptionAddress() + QStringLiteral(" Now"));
+    forumLink->setWordWrap(false);
+    forumLink->adjustSize();
+    forumLink->move(kForumLinkPlace);
+    forumLink->raise();
 
     connect(cmdExit, &QPushButton::clicked, this, &frmMayanAstrologyTarotResult::cmdExit_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmMayanAstrologyTarotResult::cmdBack_Click);

@@ -64,6 +64,7 @@ private slots:
     void blankNameAndEmptyProblem_castAReading();
     void reading_textBoldRunsAndSize();
     void reading_picturesFollowGlyphs();
+    void cross_cardsStandAtTheirPlacesInTheClientArea();
     void reading_clearsClipboardAndMouseOverTextDoesToo();
     void back_keepsEntriesAndAskingAgainDrawsAfresh();
     void secondReadingIntoLoadedScreen_replacesTheText();
@@ -168,6 +169,23 @@ void TestTarotScreens::reading_picturesFollowGlyphs()
     for (int p = 0; p < 5; ++p)
         QCOMPARE(result->findChild<QLabel *>(QStringLiteral("lblImageName_%1").arg(p))->text(),
                  captions.at(p));
+}
+
+void TestTarotScreens::cross_cardsStandAtTheirPlacesInTheClientArea()
+{
+    ScreenDriver ui;
+    ProgramScreen *result = ask(ui, QStringLiteral("Ana"));
+    // Loaded by the reading before it is shown, and still placed at the top centre.
+    QCOMPARE(result->pos(),
+             QPoint(std::max(0, (result->screen()->geometry().width() - result->width()) / 2), 0));
+    // Left and top in twips, 15 to the pixel; every card 1395 x 1800.
+    const std::array<QPoint, 5> twips = {QPoint(2280, 360), QPoint(600, 2400), QPoint(2280, 2400),
+                                         QPoint(3960, 2400), QPoint(2280, 4590)};
+    for (int p = 0; p < 5; ++p) {
+        auto *card = result->findChild<QLabel *>(QStringLiteral("imgMayanTarot_%1").arg(p));
+        QCOMPARE(card->mapTo(result->widget(), QPoint(0, 0)), twips[p] / 15);
+        QCOMPARE(card->size(), QSize(1395 / 15, 1800 / 15));
+    }
 }
 
 void TestTarotScreens::reading_clearsClipboardAndMouseOverTextDoesToo()
