@@ -118,4 +118,14 @@ std::string calendarRoundText(const Day &day)
            std::to_string(day.haabDay) + ' ' + haabMonthName(day.haabMonth);
 }
 
+std::string lordOfTheNightText(const Day &day)
+{
+    return 'G' + std::to_string(day.lordOfTheNight);
+}
+
+std::string trecenaText(const Day &day)
+{
+    return std::string("1 ") + signName(day.trecenaSign);
+}
+
 } // namespace tzolkara::MayaCalendar

@@ -62,6 +62,8 @@ const char *haabMonthName(int month); // 1..19
 
 std::string longCountText(const LongCount &count); // "13.0.0.0.0"
 std::string calendarRoundText(const Day &day);     // "4 Ajaw 3 K'ank'in"
+std::string lordOfTheNightText(const Day &day);    // "G9"
+std::string trecenaText(const Day &day);           // "1 Kaban"
 
 } // namespace MayaCalendar
 } // namespace tzolkara

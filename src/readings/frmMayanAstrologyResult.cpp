@@ -1,10 +1,12 @@
 #include "frmMayanAstrologyResult.h"
 
+#include "MayaDayFrame.h"
 #include "ResultScreenParts.h"
 #include "common/Artwork.h"
 #include "common/Fonts.h"
 #include "common/ScreenStyle.h"
 #include "engine/KinEngine.h"
+#include "engine/KinTables.h"
 #include "shell/BrandLinks.h"
 #include "shell/frmMDI.h"
 
@@ -107,6 +109,10 @@ QWidget *frmMayanAstrologyResult::buildContent()
     columns->addWidget(frame2);
     auto *right = new QVBoxLayout;
     right->addWidget(frame1);
+    fraMayaCalendar = new MayaDayFrame(content);
+    fraMayaCalendar->setFixedWidth(350);
+    right->addSpacing(6);
+    right->addWidget(fraMayaCalendar);
     right->addStretch(1);
     right->addWidget(frame5);
     columns->addLayout(right);
@@ -137,6 +143,7 @@ void frmMayanAstrologyResult::Form_Load()
     setWrappedText(lblMayanDesc, state.SignDescription);
     lblMayanEnglishName->setText(state.EnglishName);
     setWrappedText(lblFamousPersons, state.FamousPersons);
+    fraMayaCalendar->showDate(state.BirthYear, monthIndexOf(state.BirthMonth) + 1, state.BirthDay);
     showPicture(picGalacticTone, Artwork::astrologyTones(), state.DayNumber);
     showPicture(picDaySign, Artwork::daySigns(), Artwork::daySigns().indexOfKey(state.EnglishName));
 }

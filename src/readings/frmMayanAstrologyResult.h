@@ -6,6 +6,10 @@ class QLabel;
 class QPushButton;
 
 namespace tzolkara {
+class MayaDayFrame;
+}
+
+namespace tzolkara {
 
 // One Mayan Astrology reading: the day sign and the day number with their
 // texts and pictures, from the Astrology reading state.
@@ -39,6 +43,7 @@ private:
     QLabel *lblMayanNoDesc = nullptr;
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdBack = nullptr;
+    MayaDayFrame *fraMayaCalendar = nullptr;
 };
 
 } // namespace tzolkara

@@ -4,8 +4,10 @@
 #include "CommonMenus.h"
 #include "common/Artwork.h"
 #include "common/ClickableLabel.h"
+#include "common/Clock.h"
 #include "common/Fonts.h"
 #include "common/SiteAddresses.h"
+#include "engine/MayaCalendar.h"
 #include "frmAbout.h"
 #include "modHelp.h"
 
@@ -20,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tzolkara {
@@ -294,6 +297,21 @@ QWidget *frmMDI::buildClientArea()
                                    QSize(kEmblemSize, kEmblemSize), devicePixelRatioF()));
     picEmblem->setFixedSize(kEmblemSize, kEmblemSize);
     picEmblem->move(0, top + 24);
+
+    lblToday = new QLabel(picMain);
+    lblToday->setObjectName(QStringLiteral("lblToday"));
+    lblToday->setFont(verdana(9.75, true));
+    QPalette light = lblToday->palette();
+    light.setColor(QPalette::WindowText, QColor(224, 224, 224));
+    lblToday->setPalette(light);
+    lblToday->setToolTip(QStringLiteral(
+        "Today in the 260-day count and the Haab', then in the Long Count of days since the Maya "
+        "creation."));
+    lblToday->move(0, picEmblem->y() + kEmblemSize + 16);
+    m_midnight = new QTimer(this);
+    m_midnight->setSingleShot(true);
+    connect(m_midnight, &QTimer::timeout, this, &frmMDI::updateTodayLine);
+    updateTodayLine();
     return client;
 }
 
@@ -337,8 +355,26 @@ void frmMDI::MDIForm_Load()
     Label7->move(12, (kCoBrandHeight - Label7->height()) / 2);
 }
 
+void frmMDI::updateTodayLine()
+{
+    const QDate today = Clock::today();
+    const MayaCalendar::Day day =
+        MayaCalendar::dayOf(MayaCalendar::julianDayOf(today.year(), today.month(), today.day()));
+    lblToday->setText(QStringLiteral("Today: %1, %2")
+                          .arg(QString::fromStdString(MayaCalendar::calendarRoundText(day)),
+                               QString::fromStdString(MayaCalendar::longCountText(day.longCount))));
+    lblToday->adjustSize();
+    lblToday->move((screenWidth() - lblToday->width()) / 2, lblToday->y());
+    // A moment after midnight, so that the new day has surely begun.
+    const QDateTime now = QDateTime::currentDateTime();
+    m_midnight->start(
+        std::max<qint64>(1000, now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0, 1)))));
+}
+
 void frmMDI::setWelcomePanelVisible(bool visible)
 {
+    if (visible && !picMain->isVisible())
+        updateTodayLine();
     picMain->setVisible(visible);
     updateMenuBar();
 }

@@ -10,6 +10,7 @@ class QFrame;
 class QLabel;
 class QMdiArea;
 class QPushButton;
+class QTimer;
 
 namespace tzolkara {
 
@@ -66,6 +67,9 @@ private:
     void lblCaption_Click(int index);
     void lblCaption_MouseMove(int index);
     void picMain_MouseMove();
+    // Today's place in the Maya calendar, under the emblem; renewed when the
+    // panel comes back and at midnight.
+    void updateTodayLine();
     void cmdMdiExit_Click();
     void mnuExit_Click();
 
@@ -79,6 +83,8 @@ private:
     QFrame *picMain = nullptr;
     std::array<ClickableLabel *, 6> lblCaption{};
     QLabel *picEmblem = nullptr;
+    QLabel *lblToday = nullptr;
+    QTimer *m_midnight = nullptr;
     ClickableLabel *Label7 = nullptr;
     QPushButton *cmdMdiExit = nullptr;
     QMdiArea *m_mdiArea = nullptr;

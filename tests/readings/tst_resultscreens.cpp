@@ -37,6 +37,7 @@ private slots:
     void astrology_captionsAndFrames();
     void astrology_designTimePictureStaysWithoutMatch();
     void astrology_secondReadingLeavesNothingOfFirst();
+    void astrology_mayaCalendarFrameShowsTheBirthDate();
     void numerology_dayNumberTextAndPicture();
     void sameDate_sameDayNumberTextOnBothScreens();
     void exit_showsWelcomePanelAndKeepsEntryHidden();
@@ -155,6 +156,23 @@ void TestResultScreens::astrology_secondReadingLeavesNothingOfFirst()
     QCOMPARE(ScreenDriver::text(second, "lblMayanGemstone"), QStringLiteral("Agate"));
     QVERIFY(
         showsPicture(ScreenDriver::child<QLabel>(second, "picDaySign"), Artwork::daySigns(), 7));
+}
+
+void TestResultScreens::astrology_mayaCalendarFrameShowsTheBirthDate()
+{
+    ScreenDriver ui;
+    ProgramScreen *result = calculate(ui, ScreenId::AstrologyMain, "December", 21, 2012);
+    auto *frame = ScreenDriver::child<QGroupBox>(result, "fraMayaCalendar");
+    QCOMPARE(frame->title(), QStringLiteral("This day in the Maya calendar"));
+    const std::pair<const char *, const char *> lines[] = {
+        {"lblLongCount", "13.0.0.0.0"},
+        {"lblCalendarRound", "4 Ajaw 3 K'ank'in"},
+        {"lblLordOfTheNight", "G9"},
+        {"lblTrecena", "1 Kaban"}};
+    for (const auto &[name, text] : lines) {
+        QCOMPARE(ScreenDriver::text(frame, name), QString::fromUtf8(text));
+        QVERIFY(!ScreenDriver::child<QLabel>(frame, name)->toolTip().isEmpty());
+    }
 }
 
 void TestResultScreens::numerology_dayNumberTextAndPicture()

@@ -1,3 +1,4 @@
+#include "common/Clock.h"
 #include "common/MessageBox.h"
 #include "shell/frmMDI.h"
 #include "support/UrlCatcher.h"
@@ -72,6 +73,7 @@ private slots:
     void cleanup();
 
     void startsInWelcomeState();
+    void welcomePanel_showsTodayInTheMayaCalendar();
     void captions_textColourAndSize_data();
     void captions_textColourAndSize();
     void stripsAndCaptions_centredOnScreenWidth();
@@ -113,6 +115,21 @@ void TestFrmMDI::cleanup()
 {
     delete m_window;
     m_window = nullptr;
+}
+
+void TestFrmMDI::welcomePanel_showsTodayInTheMayaCalendar()
+{
+    Clock::setToday(QDate(2026, 12, 7));
+    delete m_window;
+    m_window = new frmMDI;
+    auto *today = m_window->findChild<QLabel *>(QStringLiteral("lblToday"));
+    QCOMPARE(today->text(), QStringLiteral("Today: 7 Kawak 12 Mak, 13.0.14.2.19"));
+    // It follows the clock when the panel comes back.
+    Clock::setToday(QDate(2012, 12, 21));
+    m_window->setWelcomePanelVisible(false);
+    m_window->setWelcomePanelVisible(true);
+    QCOMPARE(today->text(), QStringLiteral("Today: 4 Ajaw 3 K'ank'in, 13.0.0.0.0"));
+    Clock::setToday(QDate());
 }
 
 void TestFrmMDI::startsInWelcomeState()
@@ -319,9 +336,8 @@ void TestFrmMDI::menuBar_captionsAndNames()
     QStringList topLevel;
     for (QAction *action : bar->actions())
         topLevel << action->text();
-    QCOMPARE(topLevel,
-             QStringList({QStringLiteral("&File"), QStringLiteral("&Help"),
-                          QStringLiteral("&Donate")}));
+    QCOMPARE(topLevel, QStringList({QStringLiteral("&File"), QStringLiteral("&Help"),
+                                    QStringLiteral("&Donate")}));
     auto *file = m_window->findChild<QMenu *>(QStringLiteral("mnuFile"));
     QCOMPARE(file->actions().size(), 1);
     QCOMPARE(file->actions().constFirst()->objectName(), QStringLiteral("mnuExit"));

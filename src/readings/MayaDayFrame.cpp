@@ -1,0 +1,78 @@
+#include "MayaDayFrame.h"
+
+#include "common/Fonts.h"
+#include "engine/MayaCalendar.h"
+
+#include <QDate>
+#include <QGridLayout>
+#include <QLabel>
+
+namespace tzolkara {
+
+namespace {
+
+struct Line
+{
+    const char *name;
+    const char *caption;
+    const char *toolTip;
+};
+
+constexpr Line kLines[] = {
+    {"lblLongCount", "Long Count",
+     "The days counted since the Maya creation, in baktuns, katuns, tuns, uinals and kins."},
+    {"lblCalendarRound", "Calendar Round",
+     "The day in the 260-day count and in the 365-day Haab'; the same pair returns every 52 "
+     "years."},
+    {"lblLordOfTheNight", "Lord of the Night",
+     "Which of the nine Lords of the Night, G1 to G9, ruled the night of this day."},
+    {"lblTrecena", "Trecena",
+     "The run of thirteen days this day belongs to, named after the day that opened it."},
+};
+
+} // namespace
+
+MayaDayFrame::MayaDayFrame(QWidget *parent)
+    : QGroupBox(QStringLiteral("This day in the Maya calendar"), parent)
+{
+    setObjectName(QStringLiteral("fraMayaCalendar"));
+    auto *grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(5);
+    QLabel **values[] = {&lblLongCount, &lblCalendarRound, &lblLordOfTheNight, &lblTrecena};
+    int row = 0;
+    for (const Line &line : kLines) {
+        auto *caption = new QLabel(QString::fromLatin1(line.caption), this);
+        caption->setFont(verdana(8.25, true));
+        auto *value = new QLabel(this);
+        value->setObjectName(QString::fromLatin1(line.name));
+        value->setFont(verdana(8.25));
+        value->setTextFormat(Qt::PlainText);
+        const QString tip = QString::fromLatin1(line.toolTip);
+        caption->setToolTip(tip);
+        value->setToolTip(tip);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(value, row, 1);
+        *values[row] = value;
+        ++row;
+    }
+    grid->setColumnStretch(1, 1);
+}
+
+void MayaDayFrame::showDate(int year, int month, int day)
+{
+    const QDate date(year, month, day);
+    if (!date.isValid() || year < MayaCalendar::kFirstYear || year > MayaCalendar::kLastYear) {
+        for (QLabel *value : {lblLongCount, lblCalendarRound, lblLordOfTheNight, lblTrecena})
+            value->clear();
+        return;
+    }
+    const MayaCalendar::Day mayaDay =
+        MayaCalendar::dayOf(MayaCalendar::julianDayOf(year, month, day));
+    lblLongCount->setText(QString::fromStdString(MayaCalendar::longCountText(mayaDay.longCount)));
+    lblCalendarRound->setText(QString::fromStdString(MayaCalendar::calendarRoundText(mayaDay)));
+    lblLordOfTheNight->setText(QString::fromStdString(MayaCalendar::lordOfTheNightText(mayaDay)));
+    lblTrecena->setText(QString::fromStdString(MayaCalendar::trecenaText(mayaDay)));
+}
+
+} // namespace tzolkara

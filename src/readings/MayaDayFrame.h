@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QLabel;
+
+namespace tzolkara {
+
+// "This day in the Maya calendar": where a birth date stands beyond the
+// 260-day count, in four short lines.
+class MayaDayFrame final : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit MayaDayFrame(QWidget *parent = nullptr);
+
+    // month is 1..12; a date the calendar does not hold empties the lines.
+    void showDate(int year, int month, int day);
+
+private:
+    QLabel *lblLongCount = nullptr;
+    QLabel *lblCalendarRound = nullptr;
+    QLabel *lblLordOfTheNight = nullptr;
+    QLabel *lblTrecena = nullptr;
+};
+
+} // namespace tzolkara
