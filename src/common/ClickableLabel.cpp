@@ -1,16 +1,103 @@
 #include "ClickableLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace tzolkara {
 
+namespace {
+
+// A screen reader hears a keyboard link as a link that can be pressed.
+class AccessibleLink final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleLink(ClickableLabel *label)
+        : QAccessibleWidget(label,
+                            label->isKeyboardLink() ? QAccessible::Link : QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString own = QAccessibleWidget::text(t);
+        if (!own.isEmpty())
+            return own;
+        if (t == QAccessible::Name)
+            return label()->text();
+        if (t == QAccessible::Description && label()->isKeyboardLink())
+            return label()->address();
+        return own;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (label()->isCoveredByTwin())
+            s.invisible = true;
+        if (label()->isKeyboardLink())
+            s.linked = true;
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (label()->isKeyboardLink())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction() && label()->isKeyboardLink())
+            label()->activate();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    ClickableLabel *label() const { return static_cast<ClickableLabel *>(widget()); }
+};
+
+QAccessibleInterface *linkFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("tzolkara::ClickableLabel") && object && object->isWidgetType())
+        return new AccessibleLink(static_cast<ClickableLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 ClickableLabel::ClickableLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(linkFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setCursor(Qt::PointingHandCursor);
     // Captions are shown as they are: "&&" stays a double ampersand unless
     // the caller turns it into one.
     setTextFormat(Qt::PlainText);
     setMouseTracking(true);
+}
+
+void ClickableLabel::makeKeyboardLink(const QString &address)
+{
+    m_keyboardLink = true;
+    m_address = address;
+    setFocusPolicy(m_coveredByTwin ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+void ClickableLabel::setCoveredByTwin(bool covered)
+{
+    m_coveredByTwin = covered;
+    if (m_keyboardLink)
+        setFocusPolicy(covered ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent *event)
@@ -37,6 +124,31 @@ void ClickableLabel::mouseMoveEvent(QMouseEvent *event)
     QLabel::mouseMoveEvent(event);
     event->accept(); // a move over a caption is not a move over the panel beneath
     emit mouseMoved();
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent *event)
+{
+    const bool opens = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                       event->key() == Qt::Key_Space;
+    if (m_keyboardLink && opens && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Where the keyboard is, as on a button.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 } // namespace tzolkara

@@ -12,6 +12,21 @@ class ClickableLabel : public QLabel
 public:
     explicit ClickableLabel(const QString &text, QWidget *parent = nullptr);
 
+    // Makes the label a link for the keyboard and for screen readers: it
+    // takes the focus with Tab, opens with Enter or Space, and says what it
+    // is, with its address as description.
+    void makeKeyboardLink(const QString &address);
+    bool isKeyboardLink() const { return m_keyboardLink; }
+    const QString &address() const { return m_address; }
+
+    // Marks a label that lies hidden beneath another in the same place: it
+    // is neither in the tab order nor shown to screen readers.
+    void setCoveredByTwin(bool covered);
+    bool isCoveredByTwin() const { return m_coveredByTwin; }
+
+    // What a click does, for the keyboard and for assistive technology.
+    void activate() { emit clicked(); }
+
 signals:
     void clicked();
     void mouseMoved();
@@ -20,9 +35,14 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_pressed = false;
+    bool m_keyboardLink = false;
+    bool m_coveredByTwin = false;
+    QString m_address;
 };
 
 } // namespace tzolkara

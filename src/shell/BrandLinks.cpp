@@ -64,7 +64,11 @@ QWidget *createBrandLinks(QWidget *parent, BrandOnTop onTop, bool inFrame)
         linkLabel(holder, QStringLiteral("lblFullBrand"), fullBrandCaption());
     grid->addWidget(coBrand, 0, 0);
     grid->addWidget(fullBrand, 0, 0);
-    (onTop == BrandOnTop::CoBrand ? coBrand : fullBrand)->raise();
+    coBrand->makeKeyboardLink(modHelp::coBrandPageAddress());
+    fullBrand->makeKeyboardLink(modHelp::fullBrandPageAddress());
+    const bool coBrandOnTop = onTop == BrandOnTop::CoBrand;
+    (coBrandOnTop ? coBrand : fullBrand)->raise();
+    (coBrandOnTop ? fullBrand : coBrand)->setCoveredByTwin(true);
 
     QObject::connect(coBrand, &ClickableLabel::clicked, [] { modHelp::OpenCoBrandPage(); });
     QObject::connect(fullBrand, &ClickableLabel::clicked, [] { modHelp::OpenFullBrandPage(); });
@@ -76,6 +80,7 @@ ClickableLabel *createHomePageLink(QWidget *parent, const QString &objectName,
 {
     ClickableLabel *label = linkLabel(parent, objectName, caption);
     label->setAutoFillBackground(false);
+    label->makeKeyboardLink(modHelp::homePageAddress());
     QObject::connect(label, &ClickableLabel::clicked, [] { modHelp::OpenHomePage(); });
     return label;
 }

@@ -86,6 +86,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
                           QStringLiteral("Click here for more details."), this);
     lblHomePage = cyanLink(QStringLiteral("lblHomePage"),
                            QStringLiteral("Click here to visit ") + mainSiteCaptionAddress(), this);
+    lblCoBrand->makeKeyboardLink(modHelp::fullBrandPageAddress());
+    lblHomePage->makeKeyboardLink(modHelp::homePageAddress());
 
     auto *line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));

@@ -184,6 +184,7 @@ QFrame *frmMDI::buildBanner()
             mainSiteCaptionAddress() + QStringLiteral(" Now"),
         Picture6);
     lblStarloomBanner->setObjectName(QStringLiteral("lblStarloomBanner"));
+    lblStarloomBanner->makeKeyboardLink(modHelp::homePageAddress());
     lblStarloomBanner->setFont(verdana(9.75, true, true));
     lblStarloomBanner->setAutoFillBackground(true);
     QPalette palette = lblStarloomBanner->palette();
@@ -320,6 +321,7 @@ QFrame *frmMDI::buildCoBrandStrip()
     QFrame *strip = colouredStrip(QStringLiteral("PicCoBrand"), kStripColour, kCoBrandHeight);
     Label7 = new ClickableLabel(fullBrandCaption(), strip);
     Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->makeKeyboardLink(modHelp::fullBrandPageAddress());
     Label7->setFont(verdana(8.25, true, true));
     Label7->setWordWrap(true);
     connect(Label7, &ClickableLabel::clicked, this, [] { modHelp::OpenFullBrandPage(); });

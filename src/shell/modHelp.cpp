@@ -11,6 +11,36 @@
 
 namespace tzolkara::modHelp {
 
+QString onlineHelpAddress()
+{
+    return mainSiteFullAddress() + QStringLiteral("/tzolkara/tzolkara-help.html");
+}
+
+QString homePageAddress()
+{
+    return mainSiteFullAddress();
+}
+
+QString downloadPageAddress()
+{
+    return mainSiteFullAddress() + QStringLiteral("/tzolkara/download-tzolkara.html");
+}
+
+QString donatePageAddress()
+{
+    return helpSiteFullAddress() + QStringLiteral("/donate.html");
+}
+
+QString fullBrandPageAddress()
+{
+    return helpSiteFullAddress() + QStringLiteral("/fully-branded.html");
+}
+
+QString coBrandPageAddress()
+{
+    return helpSiteFullAddress() + QStringLiteral("/co-brand.html");
+}
+
 void OpenWebPage(const QString &address)
 {
     QDesktopServices::openUrl(QUrl(address));
@@ -18,32 +48,32 @@ void OpenWebPage(const QString &address)
 
 void OpenOnlineHelp()
 {
-    OpenWebPage(mainSiteFullAddress() + QStringLiteral("/tzolkara/tzolkara-help.html"));
+    OpenWebPage(onlineHelpAddress());
 }
 
 void OpenHomePage()
 {
-    OpenWebPage(mainSiteFullAddress());
+    OpenWebPage(homePageAddress());
 }
 
 void OpenDownloadPage()
 {
-    OpenWebPage(mainSiteFullAddress() + QStringLiteral("/tzolkara/download-tzolkara.html"));
+    OpenWebPage(downloadPageAddress());
 }
 
 void OpenDonatePage()
 {
-    OpenWebPage(helpSiteFullAddress() + QStringLiteral("/donate.html"));
+    OpenWebPage(donatePageAddress());
 }
 
 void OpenFullBrandPage()
 {
-    OpenWebPage(helpSiteFullAddress() + QStringLiteral("/fully-branded.html"));
+    OpenWebPage(fullBrandPageAddress());
 }
 
 void OpenCoBrandPage()
 {
-    OpenWebPage(helpSiteFullAddress() + QStringLiteral("/co-brand.html"));
+    OpenWebPage(coBrandPageAddress());
 }
 
 void CheckUpdateReminder()

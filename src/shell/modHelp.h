@@ -9,6 +9,14 @@ namespace tzolkara::modHelp {
 // reported (there is nothing the user could do about it here).
 void OpenWebPage(const QString &address);
 
+// The fixed addresses of the links.
+QString onlineHelpAddress();
+QString homePageAddress();
+QString downloadPageAddress();
+QString donatePageAddress();
+QString fullBrandPageAddress();
+QString coBrandPageAddress();
+
 void OpenOnlineHelp();
 void OpenHomePage();
 void OpenDownloadPage();
