@@ -2,6 +2,7 @@
 // the arguments, or one per line from standard input, and prints the place of
 // each in the 260-day count.
 
+#include "engine/BirthDate.h"
 #include "engine/KinTables.h"
 #include "engine/SignTable.h"
 
@@ -30,17 +31,6 @@ struct Date
     int day;
 };
 
-bool isLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInMonth(int year, int month)
-{
-    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 1 && isLeapYear(year) ? 29 : kLengths[month];
-}
-
 bool parseNumber(const std::string &text, std::size_t from, std::size_t count, int &value)
 {
     value = 0;
@@ -61,10 +51,8 @@ bool parseDate(const std::string &text, Date &date)
     if (!parseNumber(text, 0, 4, date.year) || !parseNumber(text, 5, 2, month) ||
         !parseNumber(text, 8, 2, date.day))
         return false;
-    if (date.year < kFirstBirthYear || date.year > kLastBirthYear || month < 1 || month > 12)
-        return false;
     date.month = month - 1;
-    return date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
+    return isValidBirthDate(date.year, date.month, date.day);
 }
 
 std::string trimmed(const std::string &text)
