@@ -2,10 +2,15 @@
 #include "engine/ReadingState.h"
 #include "readings/ReadingFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace tzolkara;
 
@@ -41,6 +46,7 @@ private slots:
     void hugeOneLineFile_readsOnlyItsStart();
     void randomBytes_neverFail();
     void write_replacesOnlyWhenComplete();
+    void write_failingDisk_keepsOldFileAndSaysWhy();
 };
 
 void TestReadingFile::plainName_fourShiftedLines()
@@ -204,6 +210,36 @@ void TestReadingFile::write_replacesOnlyWhenComplete()
     QVERIFY(!error.isEmpty());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), line("Ana") + line("1900") + line("March") + line("1"));
+}
+
+void TestReadingFile::write_failingDisk_keepsOldFileAndSaysWhy()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.man"));
+    const QByteArray old = line("First") + line("1999") + line("May") + line("5");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    file.close();
+
+    // A file size limit of nothing: every write fails as on a full disk,
+    // for any user. Only the save runs under it.
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit none = saved;
+    none.rlim_cur = 0;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &none), 0);
+    QString error;
+    const bool written = ReadingFile::write(path, inputs(QStringLiteral("Ana")), &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!written);
+    QCOMPARE(error, QStringLiteral("File too large"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("reading.man")});
 }
 
 QTEST_GUILESS_MAIN(TestReadingFile)
