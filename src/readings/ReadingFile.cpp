@@ -1,5 +1,6 @@
 #include "ReadingFile.h"
 
+#include "common/RegularFile.h"
 #include "common/ShiftCodec.h"
 #include "common/Windows1252.h"
 #include "engine/ReadingState.h"
@@ -157,8 +158,8 @@ bool write(const QString &path, const Inputs &inputs, QString *error)
 
 bool read(const QString &path, Inputs &inputs)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, path))
         return false;
     inputs = decode(file);
     return true;

@@ -40,7 +40,7 @@ Inputs decode(const QByteArray &bytes);
 // Replaces `path` only once the new file is complete; on failure the old
 // file is untouched and `error` says why.
 bool write(const QString &path, const Inputs &inputs, QString *error = nullptr);
-// False when the file cannot be opened.
+// False when the path is no regular file or cannot be opened.
 bool read(const QString &path, Inputs &inputs);
 
 } // namespace ReadingFile

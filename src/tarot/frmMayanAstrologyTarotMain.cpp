@@ -3,6 +3,7 @@
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
+#include "common/RegularFile.h"
 #include "common/ScreenStyle.h"
 #include "common/SiteAddresses.h"
 #include "modMayanAstrologyTarot.h"
@@ -30,10 +31,11 @@ namespace {
 constexpr int kForeignLines = 6;
 constexpr qint64 kForeignLineBytes = 4096;
 
+// Anything but a regular file counts as unreadable.
 void readForeignFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, path))
         return;
     for (int line = 0; line < kForeignLines && !file.atEnd(); ++line)
         file.readLine(kForeignLineBytes);

@@ -4,6 +4,7 @@
 #include "engine/KinEngine.h"
 #include "readings/ReadingFile.h"
 #include "support/ScreenDriver.h"
+#include "support/UnreadablePath.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,6 +60,8 @@ private slots:
     void open_emptyFileAsksForName();
     void open_fullNameFromFifthLine();
     void open_unknownValuesLeaveSelection();
+    void open_noReadableFile_isRefused_data();
+    void open_noReadableFile_isRefused();
 };
 
 void TestEntryScreen::formLoad_listsAndFirstDate_data()
@@ -353,6 +356,30 @@ void TestEntryScreen::open_unknownValuesLeaveSelection()
     QCOMPARE(modMayanAstrology.state().BirthYear, qint16(1900));
     QCOMPARE(modMayanAstrology.state().BirthMonth, QStringLiteral("January"));
     QCOMPARE(modMayanAstrology.state().BirthDay, qint16(7));
+}
+
+void TestEntryScreen::open_noReadableFile_isRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : {"named pipe", "folder", "unreadable file"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+void TestEntryScreen::open_noReadableFile_isRefused()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.man"));
+    const QString whyNot = makeUnreadablePath(path, kind);
+    if (!whyNot.isEmpty())
+        QSKIP(qPrintable(whyNot));
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    FileDialog::setNextFileName(path);
+    ScreenDriver::click(entry, "cmdOpen");
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
+    QVERIFY(!ui.screen(ScreenId::AstrologyResult));
 }
 
 QTEST_MAIN(TestEntryScreen)

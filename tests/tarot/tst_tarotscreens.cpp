@@ -3,6 +3,7 @@
 #include "common/MessageBox.h"
 #include "common/RandomSource.h"
 #include "support/ScreenDriver.h"
+#include "support/UnreadablePath.h"
 #include "tarot/modMayanAstrologyTarot.h"
 
 #include <QAction>
@@ -69,6 +70,8 @@ private slots:
     void exitMenuAndCloseBox_bringWelcomePanelBack();
     void openNum_castsReadingWhateverTheFile();
     void openNum_upperCaseRefusedAndCancelSilent();
+    void openNum_noReadableFile_stillCasts_data();
+    void openNum_noReadableFile_stillCasts();
 };
 
 void TestTarotScreens::question_captionsAndOpenButtonInView()
@@ -268,6 +271,30 @@ void TestTarotScreens::openNum_upperCaseRefusedAndCancelSilent()
     ScreenDriver::click(question, "cmdOpen");
     QVERIFY(MessageBox::shown().isEmpty());
     QVERIFY(!ui.screen(ScreenId::TarotResult));
+}
+
+void TestTarotScreens::openNum_noReadableFile_stillCasts_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : {"named pipe", "folder", "unreadable file"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+void TestTarotScreens::openNum_noReadableFile_stillCasts()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.num"));
+    const QString whyNot = makeUnreadablePath(path, kind);
+    if (!whyNot.isEmpty())
+        QSKIP(qPrintable(whyNot));
+    ScreenDriver ui;
+    ProgramScreen *question = ui.open(ScreenId::TarotMain);
+    ScreenDriver::child<QLineEdit>(question, "txtName")->setText(QStringLiteral("Ana"));
+    FileDialog::setNextFileName(path);
+    ScreenDriver::click(question, "cmdOpen");
+    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(ui.screen(ScreenId::TarotResult));
 }
 
 QTEST_MAIN(TestTarotScreens)
