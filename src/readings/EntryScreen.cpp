@@ -100,6 +100,7 @@ QWidget *EntryScreen::buildContent()
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(verdana(9.75));
     txtName->setMinimumWidth(300);
+    txtName->setMaxLength(ReadingFile::kMaxNameLength);
     grid->addWidget(txtName, 0, 2);
 
     grid->addWidget(boldCaption(QStringLiteral("Label1_1"), QStringLiteral("Date of Birth"), frame),

@@ -47,20 +47,21 @@ QString fullNameFrom(const QByteArray &fifthLine, const QByteArray &firstLine)
     return name;
 }
 
-// Reads one line of at most kMaxLineBytes, without its line break (CR LF,
-// or a bare LF as other editors write it). Sets `tooLong` when the line did
-// not end within the limit.
+// Reads one line, without its line break (CR LF, or a bare LF as other
+// editors write it). False at the end of the device; `tooLong` when the line
+// has more than kMaxLineBytes, of which only the start has been read.
 bool readLine(QIODevice &device, QByteArray &line, bool &tooLong)
 {
-    line = device.readLine(kMaxLineBytes + 2);
+    // At most the line's limit and its CR LF.
+    line = device.readLine(kMaxLineBytes + 3);
     if (line.isEmpty())
         return false;
-    tooLong = !line.endsWith('\n') && !device.atEnd();
-    if (line.endsWith('\n'))
+    const bool ended = line.endsWith('\n');
+    if (ended)
         line.chop(1);
     if (line.endsWith('\r'))
         line.chop(1);
-    line.truncate(kMaxLineBytes);
+    tooLong = line.size() > kMaxLineBytes || (!ended && !device.atEnd());
     return true;
 }
 
@@ -107,15 +108,17 @@ QByteArray encode(const Inputs &inputs)
     return bytes;
 }
 
-Inputs decode(QIODevice &device)
+std::optional<Inputs> decode(QIODevice &device)
 {
     QList<QByteArray> lines;
     QByteArray line;
     bool tooLong = false;
     while (lines.size() < kMaxLines && readLine(device, line, tooLong)) {
-        lines.append(line);
-        if (tooLong)
-            break; // no trustworthy line can follow an endless one
+        // Half a line is no value; an endless fifth line is no full name of
+        // ours and is passed over like any other foreign fifth line.
+        if (tooLong && lines.size() < kMaxLines - 1)
+            return std::nullopt;
+        lines.append(tooLong ? QByteArray() : line);
     }
     while (lines.size() < kMaxLines)
         lines.append(QByteArray());
@@ -127,10 +130,12 @@ Inputs decode(QIODevice &device)
         if (!fullName.isEmpty())
             inputs.userName = fullName;
     }
+    if (inputs.userName.size() > kMaxNameLength)
+        return std::nullopt;
     return inputs;
 }
 
-Inputs decode(const QByteArray &bytes)
+std::optional<Inputs> decode(const QByteArray &bytes)
 {
     QByteArray copy(bytes);
     QBuffer buffer(&copy);
@@ -140,6 +145,11 @@ Inputs decode(const QByteArray &bytes)
 
 bool write(const QString &path, const Inputs &inputs, QString *error)
 {
+    if (inputs.userName.size() > kMaxNameLength) {
+        if (error)
+            *error = QStringLiteral("The name is longer than %1 characters.").arg(kMaxNameLength);
+        return false;
+    }
     const QByteArray bytes = encode(inputs);
     QSaveFile file(path);
     // QSaveFile::commit() puts the new file in place even when its buffered
@@ -161,8 +171,10 @@ bool read(const QString &path, Inputs &inputs)
     QFile file;
     if (!openRegularFile(file, path))
         return false;
-    inputs = decode(file);
-    return true;
+    const std::optional<Inputs> decoded = decode(file);
+    if (decoded)
+        inputs = *decoded;
+    return decoded.has_value();
 }
 
 } // namespace tzolkara::ReadingFile

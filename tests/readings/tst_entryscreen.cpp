@@ -60,8 +60,8 @@ private slots:
     void open_emptyFileAsksForName();
     void open_fullNameFromFifthLine();
     void open_unknownValuesLeaveSelection();
-    void open_noReadableFile_isRefused_data();
-    void open_noReadableFile_isRefused();
+    void open_noReading_isRefused_data();
+    void open_noReading_isRefused();
 };
 
 void TestEntryScreen::formLoad_listsAndFirstDate_data()
@@ -103,7 +103,9 @@ void TestEntryScreen::formLoad_listsAndFirstDate()
         QVERIFY(!list->isEditable());
         QCOMPARE(list->currentIndex(), 0);
     }
-    QVERIFY(ScreenDriver::child<QLineEdit>(screen, "txtName")->text().isEmpty());
+    auto *name = ScreenDriver::child<QLineEdit>(screen, "txtName");
+    QVERIFY(name->text().isEmpty());
+    QCOMPARE(name->maxLength(), ReadingFile::kMaxNameLength); // what a reading file keeps
     const bool numerology = ScreenId(entry) == ScreenId::NumerologyMain;
     auto *intro = screen->findChild<QLabel *>(QStringLiteral("Label1_2"));
     QCOMPARE(intro != nullptr, numerology);
@@ -358,21 +360,25 @@ void TestEntryScreen::open_unknownValuesLeaveSelection()
     QCOMPARE(modMayanAstrology.state().BirthDay, qint16(7));
 }
 
-void TestEntryScreen::open_noReadableFile_isRefused_data()
+void TestEntryScreen::open_noReading_isRefused_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const char *kind : {"named pipe", "folder", "unreadable file"})
+    for (const char *kind : {"named pipe", "folder", "unreadable file", "too long line"})
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
-void TestEntryScreen::open_noReadableFile_isRefused()
+void TestEntryScreen::open_noReading_isRefused()
 {
     QFETCH(QString, kind);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("x.man"));
-    const QString whyNot = makeUnreadablePath(path, kind);
-    if (!whyNot.isEmpty())
+    if (kind == QLatin1String("too long line")) {
+        // Its start alone would be a reading of 1 January 1900.
+        writeFile(path, ShiftEncode("Ana") + "\r\n" +
+                            ShiftEncode(QByteArray(ReadingFile::kMaxLineBytes + 1, '1')) + "\r\n");
+    } else if (const QString whyNot = makeUnreadablePath(path, kind); !whyNot.isEmpty()) {
         QSKIP(qPrintable(whyNot));
+    }
     ScreenDriver ui;
     ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
     FileDialog::setNextFileName(path);

@@ -657,7 +657,7 @@ void TestReportScreen::save_writesItsReadingOverEarlierFile()
     const QByteArray bytes = readAll(path);
     QCOMPARE(bytes, ReadingFile::encode(ReadingFile::inputsOf(engineOf(kind).state())));
     QCOMPARE(bytes.count("\r\n"), 4);
-    const ReadingFile::Inputs read = ReadingFile::decode(bytes);
+    const ReadingFile::Inputs read = ReadingFile::decode(bytes).value();
     QCOMPARE(QStringList({read.userName, read.birthYear, read.birthMonth, read.birthDay}), lines);
     // Nothing but the file: no temporary left beside it.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
