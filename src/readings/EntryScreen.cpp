@@ -214,9 +214,14 @@ void EntryScreen::cmdCalculate_Click()
 
 void EntryScreen::cmdOpen_Click()
 {
-    const QString path = FileDialog::getOpenFileName(
-        this, {QStringLiteral("Select the source file"), QStringLiteral("Mayan Astrology (*.man)"),
-               QStringLiteral("man"), QString(), QFileDialog::ReadOnly});
+    FileDialog::Request request;
+    request.title = QStringLiteral("Select the source file");
+    request.filter = QStringLiteral("Mayan Astrology (*.man)");
+    request.defaultSuffix = QStringLiteral("man");
+    // No options: Qt's dialog has no read-only check box to hide, and its
+    // ReadOnly would stop the user making or renaming folders in it.
+    request.options = {};
+    const QString path = FileDialog::getOpenFileName(this, request);
     if (path.isEmpty())
         return;
     ReadingFile::Inputs inputs;

@@ -150,9 +150,14 @@ void frmMayanAstrologyTarotMain::cmdNext_Click()
 
 void frmMayanAstrologyTarotMain::cmdOpen_Click()
 {
-    const QString path = FileDialog::getOpenFileName(
-        this, {QStringLiteral("Select the source file"), QStringLiteral("Numerwell (*.num)"),
-               QStringLiteral("num"), QString(), QFileDialog::ReadOnly});
+    FileDialog::Request request;
+    request.title = QStringLiteral("Select the source file");
+    request.filter = QStringLiteral("Numerwell (*.num)");
+    request.defaultSuffix = QStringLiteral("num");
+    // No options: Qt's dialog has no read-only check box to hide, and its
+    // ReadOnly would stop the user making or renaming folders in it.
+    request.options = {};
+    const QString path = FileDialog::getOpenFileName(this, request);
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String("num"))) {

@@ -273,6 +273,7 @@ void TestEntryScreen::open_cancelChangesNothing()
     QCOMPARE(FileDialog::lastRequest().title, QStringLiteral("Select the source file"));
     QCOMPARE(FileDialog::lastRequest().filter, QStringLiteral("Mayan Astrology (*.man)"));
     QCOMPARE(FileDialog::lastRequest().defaultSuffix, QStringLiteral("man"));
+    QCOMPARE(FileDialog::lastRequest().options, QFileDialog::Options()); // not ReadOnly
 }
 
 void TestEntryScreen::open_upperCaseExtensionIsRefused()

@@ -245,6 +245,7 @@ void TestTarotScreens::openNum_castsReadingWhateverTheFile()
         ScreenDriver::click(question, "cmdOpen");
         QVERIFY(ui.screen(ScreenId::TarotResult));
         QCOMPARE(FileDialog::lastRequest().filter, QStringLiteral("Numerwell (*.num)"));
+        QCOMPARE(FileDialog::lastRequest().options, QFileDialog::Options()); // not ReadOnly
     }
     // A missing file still casts: nothing is read.
     ScreenDriver ui;
