@@ -60,6 +60,7 @@ private slots:
     void open_emptyFileAsksForName();
     void open_fullNameFromFifthLine();
     void open_unknownValuesLeaveSelection();
+    void open_whatTheReportSaved_givesTheSameReading();
     void open_noReading_isRefused_data();
     void open_noReading_isRefused();
 };
@@ -359,6 +360,39 @@ void TestEntryScreen::open_unknownValuesLeaveSelection()
     QCOMPARE(modMayanAstrology.state().BirthYear, qint16(1900));
     QCOMPARE(modMayanAstrology.state().BirthMonth, QStringLiteral("January"));
     QCOMPARE(modMayanAstrology.state().BirthDay, qint16(7));
+}
+
+void TestEntryScreen::open_whatTheReportSaved_givesTheSameReading()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.man"));
+    ReadingState saved;
+    {
+        ScreenDriver ui;
+        ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+        ScreenDriver::enter(entry, QStringLiteral("José Müller"), QStringLiteral("November"), 16,
+                            1948);
+        ScreenDriver::click(entry, "cmdCalculate");
+        ScreenDriver::click(ui.screen(ScreenId::AstrologyResult), "cmdSave");
+        FileDialog::setNextFileName(path);
+        ScreenDriver::click(ui.screen(ScreenId::AstrologySave), "cmdSave");
+        QVERIFY(MessageBox::shown().isEmpty());
+        saved = modMayanAstrology.state();
+    }
+    resetStates();
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    FileDialog::setNextFileName(path);
+    ScreenDriver::click(entry, "cmdOpen");
+    QVERIFY(ui.screen(ScreenId::AstrologyResult));
+    const ReadingState &reopened = modMayanAstrology.state();
+    QCOMPARE(reopened.UserName, saved.UserName);
+    QCOMPARE(reopened.BirthYear, saved.BirthYear);
+    QCOMPARE(reopened.BirthMonth, saved.BirthMonth);
+    QCOMPARE(reopened.BirthDay, saved.BirthDay);
+    QCOMPARE(reopened.DayNumber, saved.DayNumber);
+    QCOMPARE(reopened.DaySignLabel, saved.DaySignLabel);
+    QCOMPARE(saved.DaySignLabel, QStringLiteral("TOJ - (MULUK)"));
 }
 
 void TestEntryScreen::open_noReading_isRefused_data()

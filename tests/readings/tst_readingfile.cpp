@@ -34,7 +34,8 @@ class TestReadingFile : public QObject
     Q_OBJECT
 
 private slots:
-    void plainName_fourShiftedLines();
+    void fileBytes_pinned_data();
+    void fileBytes_pinned();
     void inputsOf_writesNumbersWithoutLeadingZeros();
     void roundTrip_byteForByte_data();
     void roundTrip_byteForByte();
@@ -51,11 +52,36 @@ private slots:
     void write_nameOverLimit_isRefusedNotCut();
 };
 
-void TestReadingFile::plainName_fourShiftedLines()
+void TestReadingFile::fileBytes_pinned_data()
 {
-    const QByteArray bytes = ReadingFile::encode(inputs(QStringLiteral("Ana")));
-    QCOMPARE(bytes, line("Ana") + line("2012") + line("December") + line("21"));
-    QCOMPARE(bytes.left(5), QByteArray("p\x9d\x90\r\n"));
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("four lines") << QStringLiteral("Ana")
+                                << QByteArray("p\x9d\x90\r\n"
+                                              "a_`a\r\n"
+                                              "s\x94\x92\x94\x9c\x91\x94\xa1\r\n"
+                                              "a`\r\n");
+    // é and ü shift past 255 and drop out of line 1; line 5 is
+    // "Jos%C3%A9%20M%C3%BCller" shifted.
+    QTest::newRow("fifth line") << QStringLiteral("José Müller")
+                                << QByteArray("y\x9e\xa2O|\x9b\x9b\x94\xa1\r\n"
+                                              "a_`a\r\n"
+                                              "s\x94\x92\x94\x9c\x91\x94\xa1\r\n"
+                                              "a`\r\n"
+                                              "y\x9e\xa2TrbTphTa_|TrbTqr\x9b\x9b\x94\xa1\r\n");
+}
+
+void TestReadingFile::fileBytes_pinned()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.man"));
+    QVERIFY(ReadingFile::write(path, inputs(name)));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+    QCOMPARE(ReadingFile::decode(bytes)->userName, name);
 }
 
 void TestReadingFile::inputsOf_writesNumbersWithoutLeadingZeros()

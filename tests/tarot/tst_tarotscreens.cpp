@@ -70,6 +70,7 @@ private slots:
     void exitMenuAndCloseBox_bringWelcomePanelBack();
     void openNum_castsReadingWhateverTheFile();
     void openNum_upperCaseRefusedAndCancelSilent();
+    void openNum_emptyName_asksForNameAndCastsNothing();
     void openNum_noReadableFile_stillCasts_data();
     void openNum_noReadableFile_stillCasts();
 };
@@ -271,6 +272,22 @@ void TestTarotScreens::openNum_upperCaseRefusedAndCancelSilent()
     FileDialog::setNextFileName(QString());
     ScreenDriver::click(question, "cmdOpen");
     QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(!ui.screen(ScreenId::TarotResult));
+}
+
+void TestTarotScreens::openNum_emptyName_asksForNameAndCastsNothing()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("client.num"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("1\n2\n3\n4\n5\n6\n") == 12);
+    file.close();
+    ScreenDriver ui;
+    ProgramScreen *question = ui.open(ScreenId::TarotMain);
+    FileDialog::setNextFileName(path);
+    ScreenDriver::click(question, "cmdOpen");
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Enter Your Name"));
     QVERIFY(!ui.screen(ScreenId::TarotResult));
 }
 
