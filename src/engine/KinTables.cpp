@@ -19,7 +19,7 @@ constexpr std::array<int, kYearCount> makeYearCodes()
     codes[0] = codes[1] - 105;
     for (int i = 2; i < kYearCount; ++i) {
         const int year = kFirstCodedYear + i;
-        codes[i] = (codes[i - 1] + 105 + (year % 4 == 0 ? 1 : 0)) % kKinCount;
+        codes[i] = (codes[i - 1] + 105 + (isLeapYear(year) ? 1 : 0)) % kKinCount;
     }
     return codes;
 }
@@ -31,8 +31,8 @@ constexpr std::array<const char *, 12> kMonthNames = {
     "July",    "August",   "September", "October", "November", "December",
 };
 
-// Days of each month, January first; February always counts 29 days.
-constexpr std::array<int, 12> kMonthLengths = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+// The count has a place for 29 February in every year.
+constexpr int kLeapYear = 2000;
 
 using MonthDayTable = std::array<std::array<int, 32>, 12>; // [month][day 1..31]
 
@@ -44,7 +44,7 @@ constexpr MonthDayTable makeMonthDayTable()
     // and February of the next calendar year.
     for (int step = 0; step < 12; ++step) {
         const int month = (step + 2) % 12;
-        for (int day = 1; day <= kMonthLengths[month]; ++day) {
+        for (int day = 1; day <= daysInMonth(kLeapYear, month); ++day) {
             table[month][day] = running;
             ++running;
             if (running > kKinCount)

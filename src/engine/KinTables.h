@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BirthDate.h"
+
 #include <QStringView>
 
 namespace tzolkara {
@@ -7,8 +9,6 @@ namespace tzolkara {
 // The constant arithmetic of the 260-day count: year codes, month-day values
 // and the kin table. Pure integer look-ups, no calendar library.
 
-constexpr int kFirstBirthYear = 1900;
-constexpr int kLastBirthYear = 2016;
 constexpr int kKinCount = 260;
 
 // Year code of 1899..2016. 1899 (42) follows from the stepping rule run

@@ -6,8 +6,8 @@
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/ScreenStyle.h"
+#include "engine/BirthDate.h"
 #include "engine/KinEngine.h"
-#include "engine/KinTables.h"
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
 #include "shell/frmMDI.h"
@@ -31,12 +31,6 @@ const std::array<const char *, 12> kMonths = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December",
 };
-
-bool isLeapYear(int year)
-{
-    // Gregorian: 1900 is not a leap year, 2000 is.
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
 
 } // namespace
 
@@ -106,6 +100,7 @@ QWidget *EntryScreen::buildContent()
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(verdana(9.75));
     txtName->setMinimumWidth(300);
+    txtName->setMaxLength(ReadingFile::kMaxNameLength);
     grid->addWidget(txtName, 0, 2);
 
     grid->addWidget(boldCaption(QStringLiteral("Label1_1"), QStringLiteral("Date of Birth"), frame),
@@ -185,19 +180,14 @@ bool EntryScreen::ValidateBirthDetails()
     }
     const int year = cboYear->currentText().toInt();
     const int month = cboMonth->currentIndex();
-    const int dayPosition = cboDate->currentIndex();
+    if (isValidBirthDate(year, month, cboDate->currentIndex() + 1))
+        return true;
+    // February and the 30-day months keep their own, slightly different texts.
     constexpr int kFebruary = 1;
-    const int lastDayOfFebruary = isLeapYear(year) ? 29 : 28;
-    if (month == kFebruary && dayPosition + 1 > lastDayOfFebruary) {
-        MessageBox::information(this, QStringLiteral("Please Enter Correct Date Or Month!"));
-        return false;
-    }
-    const bool thirtyDayMonth = month == 3 || month == 5 || month == 8 || month == 10;
-    if (thirtyDayMonth && dayPosition == 30) {
-        MessageBox::information(this, QStringLiteral("Please Enter Correct Date Or Month !"));
-        return false;
-    }
-    return true;
+    MessageBox::information(this, month == kFebruary
+                                      ? QStringLiteral("Please Enter Correct Date Or Month!")
+                                      : QStringLiteral("Please Enter Correct Date Or Month !"));
+    return false;
 }
 
 void EntryScreen::cmdCalculate_Click()
@@ -224,9 +214,14 @@ void EntryScreen::cmdCalculate_Click()
 
 void EntryScreen::cmdOpen_Click()
 {
-    const QString path = FileDialog::getOpenFileName(
-        this, {QStringLiteral("Select the source file"), QStringLiteral("Mayan Astrology (*.man)"),
-               QStringLiteral("man"), QString(), QFileDialog::ReadOnly});
+    FileDialog::Request request;
+    request.title = QStringLiteral("Select the source file");
+    request.filter = QStringLiteral("Mayan Astrology (*.man)");
+    request.defaultSuffix = QStringLiteral("man");
+    // No options: Qt's dialog has no read-only check box to hide, and its
+    // ReadOnly would stop the user making or renaming folders in it.
+    request.options = {};
+    const QString path = FileDialog::getOpenFileName(this, request);
     if (path.isEmpty())
         return;
     ReadingFile::Inputs inputs;

@@ -1,5 +1,6 @@
 #include "ReadingFile.h"
 
+#include "common/RegularFile.h"
 #include "common/ShiftCodec.h"
 #include "common/Windows1252.h"
 #include "engine/ReadingState.h"
@@ -8,6 +9,13 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace tzolkara::ReadingFile {
 
@@ -39,21 +47,46 @@ QString fullNameFrom(const QByteArray &fifthLine, const QByteArray &firstLine)
     return name;
 }
 
-// Reads one line of at most kMaxLineBytes, without its line break (CR LF,
-// or a bare LF as other editors write it). Sets `tooLong` when the line did
-// not end within the limit.
+// Reads one line, without its line break (CR LF, or a bare LF as other
+// editors write it). False at the end of the device; `tooLong` when the line
+// has more than kMaxLineBytes, of which only the start has been read.
 bool readLine(QIODevice &device, QByteArray &line, bool &tooLong)
 {
-    line = device.readLine(kMaxLineBytes + 2);
+    // At most the line's limit and its CR LF.
+    line = device.readLine(kMaxLineBytes + 3);
     if (line.isEmpty())
         return false;
-    tooLong = !line.endsWith('\n') && !device.atEnd();
-    if (line.endsWith('\n'))
+    const bool ended = line.endsWith('\n');
+    if (ended)
         line.chop(1);
     if (line.endsWith('\r'))
         line.chop(1);
-    line.truncate(kMaxLineBytes);
+    tooLong = line.size() > kMaxLineBytes || (!ended && !device.atEnd());
     return true;
+}
+
+// Bytes the disk has not taken yet can still fail to arrive (quotas,
+// network drives). Devices and read-only mounts cannot sync: no failure.
+bool syncToDisk(QFileDevice &file)
+{
+#ifdef Q_OS_UNIX
+    return ::fsync(file.handle()) == 0 || errno == EINVAL || errno == EROFS;
+#else
+    Q_UNUSED(file);
+    return true;
+#endif
+}
+
+// Qt names most failures itself; where it has nothing to say, its text is
+// "Unknown error", and the system's reason says more.
+QString reasonOf(const QFileDevice &file, int systemError)
+{
+    const QString qtReason = file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    if (!qtReason.isEmpty() && qtReason != QLatin1String("Unknown error"))
+        return qtReason;
+    if (systemError != 0)
+        return QString::fromLocal8Bit(std::strerror(systemError));
+    return QStringLiteral("The file could not be written.");
 }
 
 } // namespace
@@ -75,15 +108,17 @@ QByteArray encode(const Inputs &inputs)
     return bytes;
 }
 
-Inputs decode(QIODevice &device)
+std::optional<Inputs> decode(QIODevice &device)
 {
     QList<QByteArray> lines;
     QByteArray line;
     bool tooLong = false;
     while (lines.size() < kMaxLines && readLine(device, line, tooLong)) {
-        lines.append(line);
-        if (tooLong)
-            break; // no trustworthy line can follow an endless one
+        // Half a line is no value; an endless fifth line is no full name of
+        // ours and is passed over like any other foreign fifth line.
+        if (tooLong && lines.size() < kMaxLines - 1)
+            return std::nullopt;
+        lines.append(tooLong ? QByteArray() : line);
     }
     while (lines.size() < kMaxLines)
         lines.append(QByteArray());
@@ -95,10 +130,12 @@ Inputs decode(QIODevice &device)
         if (!fullName.isEmpty())
             inputs.userName = fullName;
     }
+    if (inputs.userName.size() > kMaxNameLength)
+        return std::nullopt;
     return inputs;
 }
 
-Inputs decode(const QByteArray &bytes)
+std::optional<Inputs> decode(const QByteArray &bytes)
 {
     QByteArray copy(bytes);
     QBuffer buffer(&copy);
@@ -108,23 +145,36 @@ Inputs decode(const QByteArray &bytes)
 
 bool write(const QString &path, const Inputs &inputs, QString *error)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = encode(inputs);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (inputs.userName.size() > kMaxNameLength) {
         if (error)
-            *error = file.errorString();
+            *error = QStringLiteral("The name is longer than %1 characters.").arg(kMaxNameLength);
         return false;
     }
-    return true;
+    const QByteArray bytes = encode(inputs);
+    QSaveFile file(path);
+    // QSaveFile::commit() puts the new file in place even when its buffered
+    // bytes never reached the disk (a full disk), so each step is checked
+    // before it, and the system's reason taken at the failing step.
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                         file.flush() && syncToDisk(file);
+    const int systemError = errno;
+    if (written && file.commit())
+        return true;
+    // Uncommitted, the new file goes away with `file`.
+    if (error)
+        *error = reasonOf(file, written ? errno : systemError);
+    return false;
 }
 
 bool read(const QString &path, Inputs &inputs)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, path))
         return false;
-    inputs = decode(file);
-    return true;
+    const std::optional<Inputs> decoded = decode(file);
+    if (decoded)
+        inputs = *decoded;
+    return decoded.has_value();
 }
 
 } // namespace tzolkara::ReadingFile

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 class QIODevice;
 
 namespace tzolkara {
@@ -25,22 +27,34 @@ struct Inputs
     QString birthDay;
 };
 
+// The longest name, in QString characters, that the entry screens take and
+// a reading file keeps.
+constexpr int kMaxNameLength = 255;
+
 // Reading never trusts the file: at most this many lines of at most this
 // many bytes are read, whatever its size.
 constexpr int kMaxLines = 5;
 constexpr int kMaxLineBytes = 4096;
+// The fifth line of the longest name: each character is at most three UTF-8
+// bytes, nine once percent-encoded.
+static_assert(kMaxNameLength * 9 <= kMaxLineBytes);
 
 Inputs inputsOf(const ReadingState &state);
 
 QByteArray encode(const Inputs &inputs);
-// Missing lines stay empty; lines after the fifth are ignored.
-Inputs decode(QIODevice &device);
-Inputs decode(const QByteArray &bytes);
+// Missing lines stay empty; lines after the fifth are ignored, and so is a
+// fifth line that is not the first one's full name. Nothing when one of the
+// first four lines is longer than kMaxLineBytes or the name longer than
+// kMaxNameLength: no file this program writes.
+std::optional<Inputs> decode(QIODevice &device);
+std::optional<Inputs> decode(const QByteArray &bytes);
 
 // Replaces `path` only once the new file is complete; on failure the old
-// file is untouched and `error` says why.
+// file is untouched and `error` says why. A name longer than kMaxNameLength
+// is refused, never cut.
 bool write(const QString &path, const Inputs &inputs, QString *error = nullptr);
-// False when the file cannot be opened.
+// False when the path is no regular file, cannot be opened, or `decode`
+// finds no reading in it.
 bool read(const QString &path, Inputs &inputs);
 
 } // namespace ReadingFile

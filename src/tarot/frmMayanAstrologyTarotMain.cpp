@@ -3,6 +3,7 @@
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
+#include "common/RegularFile.h"
 #include "common/ScreenStyle.h"
 #include "common/SiteAddresses.h"
 #include "modMayanAstrologyTarot.h"
@@ -30,10 +31,11 @@ namespace {
 constexpr int kForeignLines = 6;
 constexpr qint64 kForeignLineBytes = 4096;
 
+// Anything but a regular file counts as unreadable.
 void readForeignFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, path))
         return;
     for (int line = 0; line < kForeignLines && !file.atEnd(); ++line)
         file.readLine(kForeignLineBytes);
@@ -148,9 +150,14 @@ void frmMayanAstrologyTarotMain::cmdNext_Click()
 
 void frmMayanAstrologyTarotMain::cmdOpen_Click()
 {
-    const QString path = FileDialog::getOpenFileName(
-        this, {QStringLiteral("Select the source file"), QStringLiteral("Numerwell (*.num)"),
-               QStringLiteral("num"), QString(), QFileDialog::ReadOnly});
+    FileDialog::Request request;
+    request.title = QStringLiteral("Select the source file");
+    request.filter = QStringLiteral("Numerwell (*.num)");
+    request.defaultSuffix = QStringLiteral("num");
+    // No options: Qt's dialog has no read-only check box to hide, and its
+    // ReadOnly would stop the user making or renaming folders in it.
+    request.options = {};
+    const QString path = FileDialog::getOpenFileName(this, request);
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String("num"))) {

@@ -2,10 +2,13 @@
 // the arguments, or one per line from standard input, and prints the place of
 // each in the 260-day count.
 
+#include "engine/BirthDate.h"
 #include "engine/KinTables.h"
 #include "engine/SignTable.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -21,7 +24,12 @@ constexpr const char *kUsage =
     "  date, KinNumber, DayNumber, DaySign (1..20, Crocodile 1), DaySignLabel, EnglishName\n"
     "separated by tabs, or one JSON object per line with --json.\n"
     "Without dates, reads one date per line from standard input (blank lines are skipped).\n"
-    "Exit code: 0 when every date was printed, 2 when any input was refused.\n";
+    "Exit code: 0 when every date was printed, 1 when the output could not be written,\n"
+    "2 when any input was refused.\n";
+
+constexpr int kAllPrinted = 0;
+constexpr int kOutputLost = 1;
+constexpr int kInputRefused = 2;
 
 struct Date
 {
@@ -29,17 +37,6 @@ struct Date
     int month; // 0..11
     int day;
 };
-
-bool isLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInMonth(int year, int month)
-{
-    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 1 && isLeapYear(year) ? 29 : kLengths[month];
-}
 
 bool parseNumber(const std::string &text, std::size_t from, std::size_t count, int &value)
 {
@@ -61,10 +58,8 @@ bool parseDate(const std::string &text, Date &date)
     if (!parseNumber(text, 0, 4, date.year) || !parseNumber(text, 5, 2, month) ||
         !parseNumber(text, 8, 2, date.day))
         return false;
-    if (date.year < kFirstBirthYear || date.year > kLastBirthYear || month < 1 || month > 12)
-        return false;
     date.month = month - 1;
-    return date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
+    return isValidBirthDate(date.year, date.month, date.day);
 }
 
 std::string trimmed(const std::string &text)
@@ -74,6 +69,114 @@ std::string trimmed(const std::string &text)
     if (first == std::string::npos)
         return {};
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// Length of the valid UTF-8 sequence of two or more bytes at `at`, or 0 when
+// there is none or it encodes a C1 control character (U+0080..U+009F).
+std::size_t printableSequenceAt(const std::string &text, std::size_t at)
+{
+    const auto byte = [&text](std::size_t i) {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
+    };
+    const unsigned char lead = byte(at);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xbf;
+    if (lead >= 0xc2 && lead <= 0xdf) {
+        length = 2;
+        if (lead == 0xc2)
+            low = 0xa0;
+    } else if (lead >= 0xe0 && lead <= 0xef) {
+        length = 3;
+        low = lead == 0xe0 ? 0xa0 : low;   // no overlong form
+        high = lead == 0xed ? 0x9f : high; // no surrogate
+    } else if (lead >= 0xf0 && lead <= 0xf4) {
+        length = 4;
+        low = lead == 0xf0 ? 0x90 : low;
+        high = lead == 0xf4 ? 0x8f : high;
+    } else {
+        return 0;
+    }
+    if (byte(at + 1) < low || byte(at + 1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(at + i) < 0x80 || byte(at + i) > 0xbf)
+            return 0;
+    }
+    return length;
+}
+
+// The input as an error message shows it: quoted, at most 40 characters
+// (then "..."), every control character and stray byte escaped, so no
+// terminal control sequence reaches the terminal.
+std::string quoted(const std::string &text)
+{
+    constexpr std::size_t kShownCharacters = 40;
+    std::string out = "'";
+    std::size_t at = 0;
+    for (std::size_t shown = 0; at < text.size() && shown < kShownCharacters; ++shown) {
+        const unsigned char c = static_cast<unsigned char>(text[at]);
+        if (const std::size_t length = printableSequenceAt(text, at)) {
+            out.append(text, at, length);
+            at += length;
+            continue;
+        }
+        ++at;
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\0':
+            out += "\\0";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            if (c >= 0x20 && c < 0x7f) {
+                out += static_cast<char>(c);
+            } else {
+                char escape[5];
+                std::snprintf(escape, sizeof escape, "\\x%02x", c);
+                out += escape;
+            }
+        }
+    }
+    if (at < text.size())
+        out += "...";
+    return out + "'";
+}
+
+// Standard output takes no more (a full disk, a closed device): nothing
+// printed after this would arrive either.
+[[noreturn]] void outputLost(int error)
+{
+    std::fprintf(stderr, "tzolkara-kin: cannot write the output: %s\n",
+                 std::strerror(error != 0 ? error : EIO));
+    std::_Exit(kOutputLost);
+}
+
+void writeOutput(const std::string &text)
+{
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+        outputLost(errno);
+}
+
+// The last bytes can fail as late as the close (a full disk, a network
+// drive): only then is the output known to have arrived.
+int closeOutput(int exitCode)
+{
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || std::fclose(stdout) != 0)
+        outputLost(errno);
+    return exitCode;
 }
 
 void appendJsonString(std::string &out, const char *text)
@@ -111,18 +214,18 @@ class KinPrinter
 {
 public:
     explicit KinPrinter(bool json) : m_json(json) {}
-    ~KinPrinter() { flush(); }
 
     void process(const std::string &input)
     {
         const std::string text = trimmed(input);
         Date date{};
+        // A NUL or any other byte out of place makes the whole line no date.
         if (!parseDate(text, date)) {
             flush(); // keep the error in order with the lines before it
             std::fprintf(stderr,
-                         "tzolkara-kin: '%s' is not a date from 1900-01-01 to 2016-12-31 "
+                         "tzolkara-kin: %s is not a date from 1900-01-01 to 2016-12-31 "
                          "(YYYY-MM-DD)\n",
-                         text.c_str());
+                         quoted(text).c_str());
             m_failed = true;
             return;
         }
@@ -135,8 +238,7 @@ public:
 
     void flush()
     {
-        std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout);
-        std::fflush(stdout);
+        writeOutput(m_buffer);
         m_buffer.clear();
     }
 
@@ -157,11 +259,12 @@ int main(int argc, char **argv)
         if (std::strcmp(arg, "--json") == 0) {
             json = true;
         } else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
-            std::fputs(kUsage, stdout);
-            return 0;
+            writeOutput(kUsage);
+            return closeOutput(kAllPrinted);
         } else if (arg[0] == '-' && arg[1] == '-') {
-            std::fprintf(stderr, "tzolkara-kin: unknown option '%s'\n%s", arg, kUsage);
-            return 2;
+            std::fprintf(stderr, "tzolkara-kin: unknown option %s\n%s", quoted(arg).c_str(),
+                         kUsage);
+            return kInputRefused;
         } else {
             dates.emplace_back(arg);
         }
@@ -174,11 +277,18 @@ int main(int argc, char **argv)
     } else {
         std::ios::sync_with_stdio(false);
         std::string line;
+        errno = 0;
         while (std::getline(std::cin, line)) {
             if (!trimmed(line).empty())
                 printer.process(line);
         }
+        if (std::cin.bad()) {
+            const int error = errno != 0 ? errno : EIO;
+            printer.flush();
+            std::fprintf(stderr, "tzolkara-kin: cannot read the input: %s\n", std::strerror(error));
+            return closeOutput(kInputRefused);
+        }
     }
     printer.flush();
-    return printer.failed() ? 2 : 0;
+    return closeOutput(printer.failed() ? kInputRefused : kAllPrinted);
 }

@@ -4,6 +4,7 @@
 #include "engine/KinEngine.h"
 #include "readings/ReadingFile.h"
 #include "support/ScreenDriver.h"
+#include "support/UnreadablePath.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,6 +60,9 @@ private slots:
     void open_emptyFileAsksForName();
     void open_fullNameFromFifthLine();
     void open_unknownValuesLeaveSelection();
+    void open_whatTheReportSaved_givesTheSameReading();
+    void open_noReading_isRefused_data();
+    void open_noReading_isRefused();
 };
 
 void TestEntryScreen::formLoad_listsAndFirstDate_data()
@@ -100,7 +104,9 @@ void TestEntryScreen::formLoad_listsAndFirstDate()
         QVERIFY(!list->isEditable());
         QCOMPARE(list->currentIndex(), 0);
     }
-    QVERIFY(ScreenDriver::child<QLineEdit>(screen, "txtName")->text().isEmpty());
+    auto *name = ScreenDriver::child<QLineEdit>(screen, "txtName");
+    QVERIFY(name->text().isEmpty());
+    QCOMPARE(name->maxLength(), ReadingFile::kMaxNameLength); // what a reading file keeps
     const bool numerology = ScreenId(entry) == ScreenId::NumerologyMain;
     auto *intro = screen->findChild<QLabel *>(QStringLiteral("Label1_2"));
     QCOMPARE(intro != nullptr, numerology);
@@ -268,6 +274,7 @@ void TestEntryScreen::open_cancelChangesNothing()
     QCOMPARE(FileDialog::lastRequest().title, QStringLiteral("Select the source file"));
     QCOMPARE(FileDialog::lastRequest().filter, QStringLiteral("Mayan Astrology (*.man)"));
     QCOMPARE(FileDialog::lastRequest().defaultSuffix, QStringLiteral("man"));
+    QCOMPARE(FileDialog::lastRequest().options, QFileDialog::Options()); // not ReadOnly
 }
 
 void TestEntryScreen::open_upperCaseExtensionIsRefused()
@@ -353,6 +360,67 @@ void TestEntryScreen::open_unknownValuesLeaveSelection()
     QCOMPARE(modMayanAstrology.state().BirthYear, qint16(1900));
     QCOMPARE(modMayanAstrology.state().BirthMonth, QStringLiteral("January"));
     QCOMPARE(modMayanAstrology.state().BirthDay, qint16(7));
+}
+
+void TestEntryScreen::open_whatTheReportSaved_givesTheSameReading()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.man"));
+    ReadingState saved;
+    {
+        ScreenDriver ui;
+        ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+        ScreenDriver::enter(entry, QStringLiteral("José Müller"), QStringLiteral("November"), 16,
+                            1948);
+        ScreenDriver::click(entry, "cmdCalculate");
+        ScreenDriver::click(ui.screen(ScreenId::AstrologyResult), "cmdSave");
+        FileDialog::setNextFileName(path);
+        ScreenDriver::click(ui.screen(ScreenId::AstrologySave), "cmdSave");
+        QVERIFY(MessageBox::shown().isEmpty());
+        saved = modMayanAstrology.state();
+    }
+    resetStates();
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    FileDialog::setNextFileName(path);
+    ScreenDriver::click(entry, "cmdOpen");
+    QVERIFY(ui.screen(ScreenId::AstrologyResult));
+    const ReadingState &reopened = modMayanAstrology.state();
+    QCOMPARE(reopened.UserName, saved.UserName);
+    QCOMPARE(reopened.BirthYear, saved.BirthYear);
+    QCOMPARE(reopened.BirthMonth, saved.BirthMonth);
+    QCOMPARE(reopened.BirthDay, saved.BirthDay);
+    QCOMPARE(reopened.DayNumber, saved.DayNumber);
+    QCOMPARE(reopened.DaySignLabel, saved.DaySignLabel);
+    QCOMPARE(saved.DaySignLabel, QStringLiteral("TOJ - (MULUK)"));
+}
+
+void TestEntryScreen::open_noReading_isRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : {"named pipe", "folder", "unreadable file", "too long line"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+void TestEntryScreen::open_noReading_isRefused()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.man"));
+    if (kind == QLatin1String("too long line")) {
+        // Its start alone would be a reading of 1 January 1900.
+        writeFile(path, ShiftEncode("Ana") + "\r\n" +
+                            ShiftEncode(QByteArray(ReadingFile::kMaxLineBytes + 1, '1')) + "\r\n");
+    } else if (const QString whyNot = makeUnreadablePath(path, kind); !whyNot.isEmpty()) {
+        QSKIP(qPrintable(whyNot));
+    }
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    FileDialog::setNextFileName(path);
+    ScreenDriver::click(entry, "cmdOpen");
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
+    QVERIFY(!ui.screen(ScreenId::AstrologyResult));
 }
 
 QTEST_MAIN(TestEntryScreen)

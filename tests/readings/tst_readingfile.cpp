@@ -2,10 +2,15 @@
 #include "engine/ReadingState.h"
 #include "readings/ReadingFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace tzolkara;
 
@@ -29,7 +34,8 @@ class TestReadingFile : public QObject
     Q_OBJECT
 
 private slots:
-    void plainName_fourShiftedLines();
+    void fileBytes_pinned_data();
+    void fileBytes_pinned();
     void inputsOf_writesNumbersWithoutLeadingZeros();
     void roundTrip_byteForByte_data();
     void roundTrip_byteForByte();
@@ -38,16 +44,44 @@ private slots:
     void fifthLineNotMatchingFirst_isIgnored();
     void fourLineFileFromElsewhere_readsAsBefore();
     void shortEmptyAndLongFiles();
-    void hugeOneLineFile_readsOnlyItsStart();
+    void lineAndNameLimits_data();
+    void lineAndNameLimits();
     void randomBytes_neverFail();
     void write_replacesOnlyWhenComplete();
+    void write_failingDisk_keepsOldFileAndSaysWhy();
+    void write_nameOverLimit_isRefusedNotCut();
 };
 
-void TestReadingFile::plainName_fourShiftedLines()
+void TestReadingFile::fileBytes_pinned_data()
 {
-    const QByteArray bytes = ReadingFile::encode(inputs(QStringLiteral("Ana")));
-    QCOMPARE(bytes, line("Ana") + line("2012") + line("December") + line("21"));
-    QCOMPARE(bytes.left(5), QByteArray("p\x9d\x90\r\n"));
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("four lines") << QStringLiteral("Ana")
+                                << QByteArray("p\x9d\x90\r\n"
+                                              "a_`a\r\n"
+                                              "s\x94\x92\x94\x9c\x91\x94\xa1\r\n"
+                                              "a`\r\n");
+    // é and ü shift past 255 and drop out of line 1; line 5 is
+    // "Jos%C3%A9%20M%C3%BCller" shifted.
+    QTest::newRow("fifth line") << QStringLiteral("José Müller")
+                                << QByteArray("y\x9e\xa2O|\x9b\x9b\x94\xa1\r\n"
+                                              "a_`a\r\n"
+                                              "s\x94\x92\x94\x9c\x91\x94\xa1\r\n"
+                                              "a`\r\n"
+                                              "y\x9e\xa2TrbTphTa_|TrbTqr\x9b\x9b\x94\xa1\r\n");
+}
+
+void TestReadingFile::fileBytes_pinned()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.man"));
+    QVERIFY(ReadingFile::write(path, inputs(name)));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+    QCOMPARE(ReadingFile::decode(bytes)->userName, name);
 }
 
 void TestReadingFile::inputsOf_writesNumbersWithoutLeadingZeros()
@@ -72,6 +106,10 @@ void TestReadingFile::roundTrip_byteForByte_data()
     QTest::newRow("accented") << QStringLiteral("José Müller");
     QTest::newRow("outside the code page") << QStringLiteral("Łucja");
     QTest::newRow("cyrillic and cjk") << QStringLiteral("Анна 李");
+    const int longest = ReadingFile::kMaxNameLength;
+    QTest::newRow("longest name, ascii") << QString(longest, QLatin1Char('a'));
+    QTest::newRow("longest name, e acute") << QString(longest, QChar(0xE9));
+    QTest::newRow("longest name, cjk") << QString(longest, QChar(0x674E));
 }
 
 void TestReadingFile::roundTrip_byteForByte()
@@ -111,16 +149,16 @@ void TestReadingFile::nameTheFourLinesCannotHold_getsFifthLine()
     QCOMPARE(bytes.left(bytes.indexOf(lines[4])),
              line(firstLinePlain) + line("2012") + line("December") + line("21"));
     QCOMPARE(ShiftDecode(lines[4].chopped(1)), name.toUtf8().toPercentEncoding());
-    QCOMPARE(ReadingFile::decode(bytes).userName, name);
+    QCOMPARE(ReadingFile::decode(bytes)->userName, name);
 }
 
 void TestReadingFile::fifthLineNotMatchingFirst_isIgnored()
 {
     const QByteArray four = line("Jos") + line("2012") + line("December") + line("21");
     const QByteArray otherName = ShiftEncode(QStringLiteral("Zoé").toUtf8().toPercentEncoding());
-    QCOMPARE(ReadingFile::decode(four + otherName + "\r\n").userName, QStringLiteral("Jos"));
+    QCOMPARE(ReadingFile::decode(four + otherName + "\r\n")->userName, QStringLiteral("Jos"));
     const QByteArray badUtf8 = ShiftEncode(QByteArray("%FF%FE"));
-    QCOMPARE(ReadingFile::decode(four + badUtf8 + "\r\n").userName, QStringLiteral("Jos"));
+    QCOMPARE(ReadingFile::decode(four + badUtf8 + "\r\n")->userName, QStringLiteral("Jos"));
 }
 
 void TestReadingFile::fourLineFileFromElsewhere_readsAsBefore()
@@ -129,23 +167,23 @@ void TestReadingFile::fourLineFileFromElsewhere_readsAsBefore()
     const QByteArray bytes = ShiftEncode("Ana") + "\n" + ShiftEncode("1948") + "\n" +
                              ShiftEncode("November") + "\n" + ShiftEncode("16") + "\n" +
                              "extra\r\nmore\r\n";
-    const ReadingFile::Inputs in = ReadingFile::decode(bytes);
+    const ReadingFile::Inputs in = ReadingFile::decode(bytes).value();
     QCOMPARE(in.userName, QStringLiteral("Ana"));
     QCOMPARE(in.birthYear, QStringLiteral("1948"));
     QCOMPARE(in.birthMonth, QStringLiteral("November"));
     QCOMPARE(in.birthDay, QStringLiteral("16"));
 
     const QByteArray withExtra = ReadingFile::encode(inputs(QStringLiteral("Ana"))) + "x\r\ny\r\n";
-    QCOMPARE(ReadingFile::decode(withExtra).userName, QStringLiteral("Ana"));
-    QCOMPARE(ReadingFile::decode(withExtra).birthDay, QStringLiteral("21"));
+    QCOMPARE(ReadingFile::decode(withExtra)->userName, QStringLiteral("Ana"));
+    QCOMPARE(ReadingFile::decode(withExtra)->birthDay, QStringLiteral("21"));
 }
 
 void TestReadingFile::shortEmptyAndLongFiles()
 {
-    const ReadingFile::Inputs empty = ReadingFile::decode(QByteArray());
+    const ReadingFile::Inputs empty = ReadingFile::decode(QByteArray()).value();
     QVERIFY(empty.userName.isEmpty() && empty.birthYear.isEmpty() && empty.birthMonth.isEmpty() &&
             empty.birthDay.isEmpty());
-    const ReadingFile::Inputs two = ReadingFile::decode(line("Ana") + ShiftEncode("1999"));
+    const ReadingFile::Inputs two = ReadingFile::decode(line("Ana") + ShiftEncode("1999")).value();
     QCOMPARE(two.userName, QStringLiteral("Ana"));
     QCOMPARE(two.birthYear, QStringLiteral("1999"));
     QVERIFY(two.birthMonth.isEmpty());
@@ -155,21 +193,39 @@ void TestReadingFile::shortEmptyAndLongFiles()
     QVERIFY(!ReadingFile::read(dir.filePath(QStringLiteral("missing.man")), in));
 }
 
-void TestReadingFile::hugeOneLineFile_readsOnlyItsStart()
+void TestReadingFile::lineAndNameLimits_data()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("huge.man"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    const QByteArray chunk(1024 * 1024, 'p'); // 'A' shifted
-    for (int i = 0; i < 50; ++i)
-        QCOMPARE(file.write(chunk), chunk.size());
-    file.close();
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name"); // null: the file is refused
+    const QByteArray date = line("2012") + line("December") + line("21");
+    const QByteArray longest(ReadingFile::kMaxLineBytes, 'a');
+    const QString ana = QStringLiteral("Ana");
+    QTest::newRow("longest line") << line("Ana") + ShiftEncode(longest) + "\r\n" << ana;
+    QTest::newRow("one byte longer") << line("Ana") + ShiftEncode(longest + 'a') + "\r\n"
+                                     << QString();
+    QTest::newRow("longest line, last, without line break")
+        << line("Ana") + line("2012") + line("December") + ShiftEncode(longest) << ana;
+    QTest::newRow("one byte longer, last, without line break")
+        << line("Ana") + line("2012") + line("December") + ShiftEncode(longest + 'a') << QString();
+    QTest::newRow("a megabyte, no line break") << QByteArray(1024 * 1024, 'p') << QString();
+    QTest::newRow("longest name") << line(QByteArray(ReadingFile::kMaxNameLength, 'a')) + date
+                                  << QString(ReadingFile::kMaxNameLength, QLatin1Char('a'));
+    QTest::newRow("name one longer")
+        << line(QByteArray(ReadingFile::kMaxNameLength + 1, 'a')) + date << QString();
+    // A fifth line that long is no full name of this program's.
+    QTest::newRow("too long fifth line is ignored")
+        << line("Ana") + date + ShiftEncode(longest + longest) + "\r\n"
+        << ana;
+}
 
-    ReadingFile::Inputs in;
-    QVERIFY(ReadingFile::read(path, in));
-    QCOMPARE(in.userName.size(), ReadingFile::kMaxLineBytes);
-    QVERIFY(in.birthYear.isEmpty());
+void TestReadingFile::lineAndNameLimits()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    const std::optional<ReadingFile::Inputs> in = ReadingFile::decode(bytes);
+    QCOMPARE(in.has_value(), !name.isNull());
+    if (in)
+        QCOMPARE(in->userName, name);
 }
 
 void TestReadingFile::randomBytes_neverFail()
@@ -179,9 +235,12 @@ void TestReadingFile::randomBytes_neverFail()
         QByteArray bytes(int(random.bounded(20000)), Qt::Uninitialized);
         for (char &c : bytes)
             c = char(random.bounded(256));
-        const ReadingFile::Inputs in = ReadingFile::decode(bytes);
-        for (const QString *field : {&in.userName, &in.birthYear, &in.birthMonth, &in.birthDay})
-            QVERIFY(field->size() <= ReadingFile::kMaxLineBytes * 2);
+        const std::optional<ReadingFile::Inputs> in = ReadingFile::decode(bytes);
+        if (!in)
+            continue;
+        QVERIFY(in->userName.size() <= ReadingFile::kMaxNameLength);
+        for (const QString *field : {&in->birthYear, &in->birthMonth, &in->birthDay})
+            QVERIFY(field->size() <= ReadingFile::kMaxLineBytes);
     }
 }
 
@@ -204,6 +263,47 @@ void TestReadingFile::write_replacesOnlyWhenComplete()
     QVERIFY(!error.isEmpty());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), line("Ana") + line("1900") + line("March") + line("1"));
+}
+
+void TestReadingFile::write_failingDisk_keepsOldFileAndSaysWhy()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.man"));
+    const QByteArray old = line("First") + line("1999") + line("May") + line("5");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    file.close();
+
+    // A file size limit of nothing: every write fails as on a full disk,
+    // for any user. Only the save runs under it.
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit none = saved;
+    none.rlim_cur = 0;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &none), 0);
+    QString error;
+    const bool written = ReadingFile::write(path, inputs(QStringLiteral("Ana")), &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!written);
+    QCOMPARE(error, QStringLiteral("File too large"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("reading.man")});
+}
+
+void TestReadingFile::write_nameOverLimit_isRefusedNotCut()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.man"));
+    QString error;
+    QVERIFY(!ReadingFile::write(
+        path, inputs(QString(ReadingFile::kMaxNameLength + 1, QLatin1Char('a'))), &error));
+    QCOMPARE(error, QStringLiteral("The name is longer than 255 characters."));
+    QVERIFY(!QFile::exists(path));
 }
 
 QTEST_GUILESS_MAIN(TestReadingFile)

@@ -27,6 +27,12 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <cerrno>
+#include <cstring>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
 using namespace tzolkara;
 
 Q_DECLARE_METATYPE(tzolkara::ReportScreen::Kind)
@@ -224,6 +230,7 @@ private slots:
     void save_writesItsReadingOverEarlierFile_data();
     void save_writesItsReadingOverEarlierFile();
     void save_intoFolderThatCannotExist_namesFileAndReason();
+    void save_ontoFullDisk_saysSoAndKeepsOldFile();
 
     void closing_showsItsResultScreenAgain_data();
     void closing_showsItsResultScreenAgain();
@@ -650,7 +657,7 @@ void TestReportScreen::save_writesItsReadingOverEarlierFile()
     const QByteArray bytes = readAll(path);
     QCOMPARE(bytes, ReadingFile::encode(ReadingFile::inputsOf(engineOf(kind).state())));
     QCOMPARE(bytes.count("\r\n"), 4);
-    const ReadingFile::Inputs read = ReadingFile::decode(bytes);
+    const ReadingFile::Inputs read = ReadingFile::decode(bytes).value();
     QCOMPARE(QStringList({read.userName, read.birthYear, read.birthMonth, read.birthDay}), lines);
     // Nothing but the file: no temporary left beside it.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
@@ -675,6 +682,44 @@ void TestReportScreen::save_intoFolderThatCannotExist_namesFileAndReason()
     QVERIFY2(message.text.startsWith(opening), qPrintable(message.text));
     QVERIFY2(message.text.size() > opening.size(), "the reason is missing");
     QCOMPARE(readAll(blocker), QByteArray("keep"));
+}
+
+void TestReportScreen::save_ontoFullDisk_saysSoAndKeepsOldFile()
+{
+    if (geteuid() != 0)
+        QSKIP("Mounting the small file system to fill needs root.");
+    const QString disk = m_dir->filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkdir(disk));
+    if (mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP(qPrintable(QStringLiteral("Cannot mount a tmpfs: ") +
+                         QString::fromLocal8Bit(std::strerror(errno))));
+    struct Unmount
+    {
+        QByteArray path;
+        ~Unmount() { umount2(path.constData(), MNT_DETACH); }
+    } unmountAtEnd{QFile::encodeName(disk)};
+
+    const QString path = disk + QStringLiteral("/reading.man");
+    const QByteArray old = "earlier reading\r\n";
+    QVERIFY(writeFile(path, old));
+    QFile filler(disk + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) > 0) {
+    }
+    filler.close();
+
+    ReportScreen *screen = open(Kind::Astrology);
+    FileDialog::setNextFileName(path);
+    click(screen, "cmdSave");
+
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text,
+             QStringLiteral("The reading could not be saved to ") + QDir::toNativeSeparators(path) +
+                 QStringLiteral(".\rNo space left on device"));
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden),
+             QStringList({QStringLiteral("filler"), QStringLiteral("reading.man")}));
 }
 
 void TestReportScreen::closing_showsItsResultScreenAgain_data()

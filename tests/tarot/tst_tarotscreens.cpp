@@ -3,6 +3,7 @@
 #include "common/MessageBox.h"
 #include "common/RandomSource.h"
 #include "support/ScreenDriver.h"
+#include "support/UnreadablePath.h"
 #include "tarot/modMayanAstrologyTarot.h"
 
 #include <QAction>
@@ -71,6 +72,9 @@ private slots:
     void exitMenuAndCloseBox_bringWelcomePanelBack();
     void openNum_castsReadingWhateverTheFile();
     void openNum_upperCaseRefusedAndCancelSilent();
+    void openNum_emptyName_asksForNameAndCastsNothing();
+    void openNum_noReadableFile_stillCasts_data();
+    void openNum_noReadableFile_stillCasts();
 };
 
 void TestTarotScreens::question_captionsAndOpenButtonInView()
@@ -273,6 +277,7 @@ void TestTarotScreens::openNum_castsReadingWhateverTheFile()
         ScreenDriver::click(question, "cmdOpen");
         QVERIFY(ui.screen(ScreenId::TarotResult));
         QCOMPARE(FileDialog::lastRequest().filter, QStringLiteral("Numerwell (*.num)"));
+        QCOMPARE(FileDialog::lastRequest().options, QFileDialog::Options()); // not ReadOnly
     }
     // A missing file still casts: nothing is read.
     ScreenDriver ui;
@@ -299,6 +304,46 @@ void TestTarotScreens::openNum_upperCaseRefusedAndCancelSilent()
     ScreenDriver::click(question, "cmdOpen");
     QVERIFY(MessageBox::shown().isEmpty());
     QVERIFY(!ui.screen(ScreenId::TarotResult));
+}
+
+void TestTarotScreens::openNum_emptyName_asksForNameAndCastsNothing()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("client.num"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("1\n2\n3\n4\n5\n6\n") == 12);
+    file.close();
+    ScreenDriver ui;
+    ProgramScreen *question = ui.open(ScreenId::TarotMain);
+    FileDialog::setNextFileName(path);
+    ScreenDriver::click(question, "cmdOpen");
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Enter Your Name"));
+    QVERIFY(!ui.screen(ScreenId::TarotResult));
+}
+
+void TestTarotScreens::openNum_noReadableFile_stillCasts_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : {"named pipe", "folder", "unreadable file"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+void TestTarotScreens::openNum_noReadableFile_stillCasts()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.num"));
+    const QString whyNot = makeUnreadablePath(path, kind);
+    if (!whyNot.isEmpty())
+        QSKIP(qPrintable(whyNot));
+    ScreenDriver ui;
+    ProgramScreen *question = ui.open(ScreenId::TarotMain);
+    ScreenDriver::child<QLineEdit>(question, "txtName")->setText(QStringLiteral("Ana"));
+    FileDialog::setNextFileName(path);
+    ScreenDriver::click(question, "cmdOpen");
+    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(ui.screen(ScreenId::TarotResult));
 }
 
 QTEST_MAIN(TestTarotScreens)

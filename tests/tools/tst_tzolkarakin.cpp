@@ -1,4 +1,5 @@
 #include <QDate>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -15,6 +16,10 @@ private slots:
     void outOfRangeAndImpossibleDates_areRefused_data();
     void outOfRangeAndImpossibleDates_areRefused();
     void wholeRange_fromStandardInput();
+    void badInput_isQuotedSafely_data();
+    void badInput_isQuotedSafely();
+    void fullOutputDevice_exitsOneWithTheReason_data();
+    void fullOutputDevice_exitsOneWithTheReason();
 
 private:
     struct Run
@@ -22,13 +27,18 @@ private:
         int exitCode;
         QStringList out;
         QStringList err;
+        QByteArray errBytes;
     };
-    static Run run(const QStringList &args, const QByteArray &input = {});
+    static Run run(const QStringList &args, const QByteArray &input = {},
+                   const QString &outputFile = {});
 };
 
-TestTzolkaraKin::Run TestTzolkaraKin::run(const QStringList &args, const QByteArray &input)
+TestTzolkaraKin::Run TestTzolkaraKin::run(const QStringList &args, const QByteArray &input,
+                                          const QString &outputFile)
 {
     QProcess process;
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(TZOLKARA_KIN_PATH), args);
     process.write(input);
     process.closeWriteChannel();
@@ -37,8 +47,8 @@ TestTzolkaraKin::Run TestTzolkaraKin::run(const QStringList &args, const QByteAr
     auto lines = [](const QByteArray &bytes) {
         return QString::fromUtf8(bytes).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     };
-    return {process.exitCode(), lines(process.readAllStandardOutput()),
-            lines(process.readAllStandardError())};
+    const QByteArray err = process.readAllStandardError();
+    return {process.exitCode(), lines(process.readAllStandardOutput()), lines(err), err};
 }
 
 void TestTzolkaraKin::goodDates_printOneLineEach()
@@ -117,6 +127,57 @@ void TestTzolkaraKin::wholeRange_fromStandardInput()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out.size(), 42734);
     QVERIFY(r.out.last().startsWith(QStringLiteral("2016-12-31\t181\t")));
+}
+
+void TestTzolkaraKin::badInput_isQuotedSafely_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("quoted");
+    QTest::newRow("escape sequence, cut after 40 characters")
+        << QByteArray("\x1b[31m") + QByteArray(195, 'x')
+        << QStringLiteral("'\\x1b[31m") + QString(35, QLatin1Char('x')) + QStringLiteral("...'");
+    QTest::newRow("NUL after a good date")
+        << QByteArray("2000-01-01\0", 11) << QStringLiteral("'2000-01-01\\0'");
+    QTest::newRow("C1 control in UTF-8, stray byte, letters kept")
+        << QByteArray("\xc2\x9b"
+                      "2J\xff\tJosé")
+        << QStringLiteral("'\\xc2\\x9b2J\\xff\\tJosé'");
+}
+
+void TestTzolkaraKin::badInput_isQuotedSafely()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, quoted);
+    const Run r = run({}, line + "\n2000-02-29\n");
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(r.out.size(), 1);
+    QCOMPARE(r.err, QStringList(QStringLiteral("tzolkara-kin: ") + quoted +
+                                QStringLiteral(" is not a date from 1900-01-01 to 2016-12-31 "
+                                               "(YYYY-MM-DD)")));
+    for (char c : r.errBytes.chopped(1))
+        QVERIFY2(uchar(c) >= 0x20 && c != 0x7f, "a control character reached standard error");
+}
+
+void TestTzolkaraKin::fullOutputDevice_exitsOneWithTheReason_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("input");
+    QTest::newRow("dates as arguments")
+        << QStringList{QStringLiteral("2000-01-01")} << QByteArray();
+    QTest::newRow("dates on standard input") << QStringList() << QByteArray("2000-01-01\n");
+    QTest::newRow("help") << QStringList{QStringLiteral("--help")} << QByteArray();
+}
+
+void TestTzolkaraKin::fullOutputDevice_exitsOneWithTheReason()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        QSKIP("This system has no /dev/full.");
+    const Run r = run(args, input, QStringLiteral("/dev/full"));
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.err, QStringList(QStringLiteral(
+                        "tzolkara-kin: cannot write the output: No space left on device")));
 }
 
 QTEST_GUILESS_MAIN(TestTzolkaraKin)

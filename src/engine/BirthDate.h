@@ -1,0 +1,33 @@
+#pragma once
+
+namespace tzolkara {
+
+// The birth dates the program reads: the Gregorian calendar from 1 January
+// 1900 to 31 December 2016. The one place for its calendar rules.
+
+constexpr int kFirstBirthYear = 1900;
+constexpr int kLastBirthYear = 2016;
+
+constexpr bool isLeapYear(int year)
+{
+    // 1900 is not a leap year, 2000 is.
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// Days of month `month0` (January 0) in `year`; 0 for a month outside 0..11.
+constexpr int daysInMonth(int year, int month0)
+{
+    constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month0 < 0 || month0 > 11)
+        return 0;
+    return month0 == 1 && isLeapYear(year) ? 29 : kLengths[month0];
+}
+
+// A real day of the supported years.
+constexpr bool isValidBirthDate(int year, int month0, int day)
+{
+    return year >= kFirstBirthYear && year <= kLastBirthYear && day >= 1 &&
+           day <= daysInMonth(year, month0);
+}
+
+} // namespace tzolkara
