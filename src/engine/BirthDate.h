@@ -2,8 +2,8 @@
 
 namespace tzolkara {
 
-// The birth dates the program reads: the Gregorian calendar from 1 January
-// 1900 to 31 December 2016. The one place for its calendar rules.
+// The one place for the program's calendar rules: the Gregorian calendar,
+// and the birth dates the readings take, 1 January 1900 to 31 December 2016.
 
 constexpr int kFirstBirthYear = 1900;
 constexpr int kLastBirthYear = 2016;
@@ -23,11 +23,16 @@ constexpr int daysInMonth(int year, int month0)
     return month0 == 1 && isLeapYear(year) ? 29 : kLengths[month0];
 }
 
+// A real day of the proleptic Gregorian calendar, in any year from 1 on.
+constexpr bool isValidDate(int year, int month0, int day)
+{
+    return year >= 1 && day >= 1 && day <= daysInMonth(year, month0);
+}
+
 // A real day of the supported years.
 constexpr bool isValidBirthDate(int year, int month0, int day)
 {
-    return year >= kFirstBirthYear && year <= kLastBirthYear && day >= 1 &&
-           day <= daysInMonth(year, month0);
+    return year >= kFirstBirthYear && year <= kLastBirthYear && isValidDate(year, month0, day);
 }
 
 } // namespace tzolkara

@@ -1,5 +1,7 @@
 #include "MayaCalendar.h"
 
+#include "BirthDate.h"
+
 #include <array>
 
 namespace tzolkara::MayaCalendar {
@@ -36,6 +38,11 @@ constexpr long kCreationHaabOffset = 17 * 20 + 8;
 constexpr long kCreationLordOffset = 8; // G9
 
 } // namespace
+
+bool isCalendarDate(int year, int month, int day)
+{
+    return year >= kFirstYear && year <= kLastYear && isValidDate(year, month - 1, day);
+}
 
 bool isSupportedCorrelation(long correlation)
 {

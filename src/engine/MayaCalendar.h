@@ -19,6 +19,8 @@ bool isSupportedCorrelation(long correlation);
 // Dates the calendar accepts, proleptic Gregorian.
 constexpr int kFirstYear = 1;
 constexpr int kLastYear = 3999;
+// month is 1..12.
+bool isCalendarDate(int year, int month, int day);
 
 // Julian day number of a proleptic Gregorian date (astronomical years:
 // 0 is 1 BCE), and back.

@@ -3,7 +3,6 @@
 #include "common/Fonts.h"
 #include "engine/MayaCalendar.h"
 
-#include <QDate>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -61,8 +60,7 @@ MayaDayFrame::MayaDayFrame(QWidget *parent)
 
 void MayaDayFrame::showDate(int year, int month, int day)
 {
-    const QDate date(year, month, day);
-    if (!date.isValid() || year < MayaCalendar::kFirstYear || year > MayaCalendar::kLastYear) {
+    if (!MayaCalendar::isCalendarDate(year, month, day)) {
         for (QLabel *value : {lblLongCount, lblCalendarRound, lblLordOfTheNight, lblTrecena})
             value->clear();
         return;

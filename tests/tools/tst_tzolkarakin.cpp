@@ -20,6 +20,10 @@ private slots:
     void badInput_isQuotedSafely();
     void fullOutputDevice_exitsOneWithTheReason_data();
     void fullOutputDevice_exitsOneWithTheReason();
+    void calendar_appendsItsColumnsAndTakesTheWholeRange();
+    void calendar_readingColumnsEqualTheKinTablesOverEveryBirthDate();
+    void correlation_shiftsTheCountOrIsRefused_data();
+    void correlation_shiftsTheCountOrIsRefused();
 
 private:
     struct Run
@@ -178,6 +182,64 @@ void TestTzolkaraKin::fullOutputDevice_exitsOneWithTheReason()
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.err, QStringList(QStringLiteral(
                         "tzolkara-kin: cannot write the output: No space left on device")));
+}
+
+void TestTzolkaraKin::calendar_appendsItsColumnsAndTakesTheWholeRange()
+{
+    Run r =
+        run({QStringLiteral("--calendar"), QStringLiteral("--json"), QStringLiteral("2012-12-21")});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QStringList{QStringLiteral(
+                        "{\"date\":\"2012-12-21\",\"KinNumber\":10,\"DayNumber\":4,\"DaySign\":20,"
+                        "\"DaySignLabel\":\"AJPU - (AHUA)\",\"EnglishName\":\"Sun\","
+                        "\"LongCount\":\"13.0.0.0.0\",\"HaabDay\":3,\"HaabMonth\":14,"
+                        "\"HaabMonthName\":\"K'ank'in\",\"LordOfTheNight\":9,\"TrecenaSign\":17,"
+                        "\"JulianDay\":2456283}")});
+    r = run({QStringLiteral("--calendar"), QStringLiteral("0001-01-01"),
+             QStringLiteral("3999-12-31"), QStringLiteral("4000-01-01")});
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(r.out.size(), 2);
+    QVERIFY(r.out[0].endsWith(QStringLiteral("\t1721426")));
+    QCOMPARE(r.out[1].split(QLatin1Char('\t')).size(), 13);
+    QVERIFY(r.err.at(0).contains(QStringLiteral("0001-01-01 to 3999-12-31")));
+}
+
+void TestTzolkaraKin::calendar_readingColumnsEqualTheKinTablesOverEveryBirthDate()
+{
+    QByteArray input;
+    for (QDate d(1900, 1, 1); d <= QDate(2016, 12, 31); d = d.addDays(1))
+        input += d.toString(Qt::ISODate).toLatin1() + '\n';
+    const Run tables = run({}, input);
+    const Run calendar = run({QStringLiteral("--calendar")}, input);
+    QCOMPARE(calendar.out.size(), tables.out.size());
+    for (qsizetype i = 0; i < tables.out.size(); ++i) {
+        if (!calendar.out[i].startsWith(tables.out[i] + QLatin1Char('\t')))
+            QFAIL(qPrintable(calendar.out[i]));
+    }
+}
+
+void TestTzolkaraKin::correlation_shiftsTheCountOrIsRefused_data()
+{
+    QTest::addColumn<QString>("correlation");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("line");
+    // Two days later in the count: 2 Etz'nab instead of 4 Ajaw.
+    QTest::newRow("584285") << "584285" << 0 << "2012-12-21\t8\t2\t18\tTIJASH - (ETZNAB)\tFlint";
+    QTest::newRow("584286") << "584286" << 0 << "2012-12-21\t7\t1\t17\tNOJ - (CABAN)\tEarth";
+    QTest::newRow("584284") << "584284" << 2 << "";
+    QTest::newRow("not a number") << "GMT" << 2 << "";
+}
+
+void TestTzolkaraKin::correlation_shiftsTheCountOrIsRefused()
+{
+    QFETCH(QString, correlation);
+    QFETCH(int, exitCode);
+    QFETCH(QString, line);
+    const Run r = run({QStringLiteral("--correlation"), correlation, QStringLiteral("2012-12-21")});
+    QCOMPARE(r.exitCode, exitCode);
+    QCOMPARE(r.out.value(0), line);
+    if (exitCode != 0)
+        QVERIFY(r.err.at(0).contains(QStringLiteral("584283, 584285 or 584286")));
 }
 
 QTEST_GUILESS_MAIN(TestTzolkaraKin)
