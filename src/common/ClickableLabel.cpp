@@ -15,10 +15,12 @@ namespace {
 class AccessibleLink final : public QAccessibleWidget
 {
 public:
-    explicit AccessibleLink(ClickableLabel *label)
-        : QAccessibleWidget(label,
-                            label->isKeyboardLink() ? QAccessible::Link : QAccessible::StaticText)
+    explicit AccessibleLink(ClickableLabel *label) : QAccessibleWidget(label) {}
+
+    // Asked each time: the interface may be made before the label becomes a link.
+    QAccessible::Role role() const override
     {
+        return label()->isKeyboardLink() ? QAccessible::Link : QAccessible::StaticText;
     }
 
     QString text(QAccessible::Text t) const override

@@ -103,8 +103,9 @@ QWidget *EntryScreen::buildContent()
     txtName->setMaxLength(ReadingFile::kMaxNameLength);
     grid->addWidget(txtName, 0, 2);
 
-    grid->addWidget(boldCaption(QStringLiteral("Label1_1"), QStringLiteral("Date of Birth"), frame),
-                    1, 1);
+    QLabel *dateCaption =
+        boldCaption(QStringLiteral("Label1_1"), QStringLiteral("Date of Birth"), frame);
+    grid->addWidget(dateCaption, 1, 1);
     auto *date = new QHBoxLayout;
     date->setSpacing(8);
     auto makeList = [frame](const char *name) {
@@ -143,6 +144,17 @@ QWidget *EntryScreen::buildContent()
     layout->addSpacing(4);
     layout->addWidget(createHomePageLink(content, QStringLiteral("Label14"), forumCaption()));
     layout->addWidget(createBrandLinks(content, BrandOnTop::FullBrand));
+
+    // Screen readers would otherwise name the boxes after their frame, and
+    // the lists only by the value they show.
+    // (Qt names a list after its value; the caption and a description say
+    // which part of the date it is.)
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    dateCaption->setBuddy(cboMonth);
+    cboMonth->setAccessibleDescription(QStringLiteral("Month of birth"));
+    cboDate->setAccessibleDescription(QStringLiteral("Day of birth"));
+    cboYear->setAccessibleDescription(QStringLiteral("Year of birth"));
+    picture->setAccessibleName(QStringLiteral("The Tzolkara emblem"));
 
     setTabOrder(txtName, cboMonth);
     setTabOrder(cboMonth, cboDate);

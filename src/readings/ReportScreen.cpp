@@ -100,6 +100,7 @@ ReportScreen::ReportScreen(Kind kind, QWidget *parent)
         link->setAlignment(Qt::AlignCenter);
     }
     QWidget *brandLinks = createBrandLinks(content, BrandOnTop::CoBrand);
+    setTabOrder(Label14, Label1); // as they stand, top to bottom
 
     auto *buttons = new QVBoxLayout;
     buttons->setSpacing(8);

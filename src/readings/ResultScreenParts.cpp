@@ -1,5 +1,6 @@
 #include "ResultScreenParts.h"
 
+#include "common/Artwork.h"
 #include "common/Fonts.h"
 #include "common/ImageList.h"
 #include "common/ScreenStyle.h"
@@ -55,11 +56,20 @@ QPushButton *button(const QString &objectName, const QString &caption, QWidget *
     return button;
 }
 
-void showPicture(QLabel *box, const ImageList &list, int index)
+void showPicture(QLabel *box, const ImageList &list, int index, const QString &description)
 {
     if (index < 1 || index > list.count())
         return;
     box->setPixmap(list.picture(index, box->devicePixelRatioF()));
+    box->setAccessibleName(description);
+}
+
+QString toneDescription(int dayNumber)
+{
+    // The tone's name is its picture's key without the number: "04-Self-Existing".
+    const QString key = Artwork::astrologyTones().key(dayNumber);
+    return key.isEmpty() ? QStringLiteral("Day number %1").arg(dayNumber)
+                         : QStringLiteral("Day number %1, %2").arg(dayNumber).arg(key.mid(3));
 }
 
 void closeReport(frmMDI *main, ScreenId report)

@@ -23,9 +23,12 @@ QLabel *valueLabel(const QString &objectName, QWidget *parent, int wrapWidth = 0
 QLabel *pictureBox(const QString &objectName, const QPixmap &designTimePicture, QWidget *parent);
 QPushButton *button(const QString &objectName, const QString &caption, QWidget *parent);
 
-// Shows picture `index` of `list` in `box`; an index outside the list
-// leaves the design-time picture in place.
-void showPicture(QLabel *box, const ImageList &list, int index);
+// Shows picture `index` of `list` in `box`, which screen readers then name
+// `description`; an index outside the list leaves the design-time picture in
+// place.
+void showPicture(QLabel *box, const ImageList &list, int index, const QString &description);
+// "Day number 4, Self-Existing"
+QString toneDescription(int dayNumber);
 
 // Closes the report of a result screen that is closing: left open, it would
 // stay behind the welcome panel, out of sight, yet still take its Alt keys.

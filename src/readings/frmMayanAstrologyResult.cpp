@@ -40,6 +40,7 @@ QWidget *frmMayanAstrologyResult::buildContent()
     frame2->setObjectName(QStringLiteral("Frame2"));
     picDaySign =
         pictureBox(QStringLiteral("picDaySign"), Artwork::signFrame(devicePixelRatioF()), frame2);
+    picDaySign->setAccessibleName(QStringLiteral("Day sign"));
     auto *facts = new QGridLayout;
     facts->setHorizontalSpacing(10);
     facts->setVerticalSpacing(7);
@@ -78,6 +79,7 @@ QWidget *frmMayanAstrologyResult::buildContent()
     frame1->setObjectName(QStringLiteral("Frame1"));
     picGalacticTone = pictureBox(QStringLiteral("picGalacticTone"),
                                  Artwork::toneFrame(devicePixelRatioF()), frame1);
+    picGalacticTone->setAccessibleName(QStringLiteral("Day number"));
     lblMayanDayNumber = valueLabel(QStringLiteral("lblMayanDayNumber"), frame1);
     lblMayanDayNumber->setFont(verdana(24, true));
     lblMayanNoDesc = valueLabel(QStringLiteral("lblMayanNoDesc"), frame1, 318);
@@ -144,8 +146,10 @@ void frmMayanAstrologyResult::Form_Load()
     lblMayanEnglishName->setText(state.EnglishName);
     setWrappedText(lblFamousPersons, state.FamousPersons);
     fraMayaCalendar->showDate(state.BirthYear, monthIndexOf(state.BirthMonth) + 1, state.BirthDay);
-    showPicture(picGalacticTone, Artwork::astrologyTones(), state.DayNumber);
-    showPicture(picDaySign, Artwork::daySigns(), Artwork::daySigns().indexOfKey(state.EnglishName));
+    showPicture(picGalacticTone, Artwork::astrologyTones(), state.DayNumber,
+                toneDescription(state.DayNumber));
+    showPicture(picDaySign, Artwork::daySigns(), Artwork::daySigns().indexOfKey(state.EnglishName),
+                QStringLiteral("Day sign %1 (%2)").arg(state.EnglishName, state.DaySignLabel));
 }
 
 void frmMayanAstrologyResult::cmdSave_Click()

@@ -37,6 +37,7 @@ QWidget *frmMayanNumerologyResult::buildContent()
     frame1->setObjectName(QStringLiteral("Frame1"));
     picGalacticTone = pictureBox(QStringLiteral("picGalacticTone"),
                                  Artwork::toneFrame(devicePixelRatioF()), frame1);
+    picGalacticTone->setAccessibleName(QStringLiteral("Day number"));
     auto *caption = new QLabel(QStringLiteral("Mayan Day Number"), frame1);
     caption->setObjectName(QStringLiteral("Label1"));
     caption->setFont(verdana(9.75, true));
@@ -75,6 +76,7 @@ QWidget *frmMayanNumerologyResult::buildContent()
     layout->addWidget(createBrandLinks(content, BrandOnTop::FullBrand));
     layout->addWidget(createHomePageLink(content, QStringLiteral("Label14"), forumCaption()));
 
+    setTabOrder(cmdSave, cmdBack); // left to right, as they stand
     connect(cmdSave, &QPushButton::clicked, this, &frmMayanNumerologyResult::cmdSave_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmMayanNumerologyResult::cmdBack_Click);
     content->setFixedWidth(600);
@@ -87,7 +89,8 @@ void frmMayanNumerologyResult::Form_Load()
     const ReadingState &state = modMayanNumerology.state();
     lblMayanDayNumber->setText(QString::number(state.DayNumber));
     setWrappedText(lblMayanNoDesc, state.DayNumberDescription);
-    showPicture(picGalacticTone, Artwork::numerologyTones(), state.DayNumber);
+    showPicture(picGalacticTone, Artwork::numerologyTones(), state.DayNumber,
+                toneDescription(state.DayNumber));
 }
 
 void frmMayanNumerologyResult::cmdSave_Click()

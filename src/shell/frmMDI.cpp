@@ -111,6 +111,9 @@ frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
     layout->addWidget(buildClientArea(), 1);
     layout->addWidget(buildCoBrandStrip());
     setCentralWidget(central);
+    // The program buttons and the open screens first, then Exit, then the links.
+    setTabOrder(cmdMdiExit, lblStarloomBanner);
+    setTabOrder(lblStarloomBanner, Label7);
 
     MDIForm_Load();
 }
@@ -220,6 +223,7 @@ QFrame *frmMDI::buildButtonRow()
         auto *picture = new QLabel(picButtonContainer);
         picture->setObjectName(QString::fromLatin1(pictureNames[i]));
         picture->setFixedSize(32, 32);
+        picture->setAccessibleName(QStringLiteral("Icon of ") + QString::fromLatin1(captions[i]));
         picture->setPixmap(Artwork::programButtonIcon(icons[i], devicePixelRatioF()));
         cmdSelectOption[i] = greyButton(QStringLiteral("cmdSelectOption_%1").arg(i),
                                         QString::fromLatin1(captions[i]), picButtonContainer);
@@ -294,6 +298,7 @@ QWidget *frmMDI::buildClientArea()
     picEmblem = new QLabel(picMain);
     picEmblem->setObjectName(QStringLiteral("picEmblem"));
     picEmblem->setAttribute(Qt::WA_TransparentForMouseEvents);
+    picEmblem->setAccessibleName(QStringLiteral("The Tzolkara emblem"));
     picEmblem->setPixmap(svgPixmap(Artwork::kApplicationIconResource,
                                    QSize(kEmblemSize, kEmblemSize), devicePixelRatioF()));
     picEmblem->setFixedSize(kEmblemSize, kEmblemSize);

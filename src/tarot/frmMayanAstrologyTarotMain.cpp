@@ -70,11 +70,12 @@ QWidget *frmMayanAstrologyTarotMain::buildContent()
     layout->setContentsMargins(18, 10, 18, 12);
     layout->setSpacing(10);
 
-    layout->addWidget(createHomePageLink(
+    ClickableLabel *forumLink = createHomePageLink(
         content, QStringLiteral("Label61"),
         QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For "
                        "Everything Mystic. Visit ") +
-            mainSiteCaptionAddress() + QStringLiteral(" Now")));
+            mainSiteCaptionAddress() + QStringLiteral(" Now"));
+    layout->addWidget(forumLink);
 
     layout->addWidget(introLabel(QStringLiteral("lblLabel_2"),
                                  QStringLiteral("Let the Mayan Glyphs help you solve your "
@@ -111,11 +112,17 @@ QWidget *frmMayanAstrologyTarotMain::buildContent()
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
     cmdOpen->setFont(verdana(8.25, true));
     layout->addWidget(cmdOpen, 0, Qt::AlignLeft);
-    layout->addWidget(createBrandLinks(content, BrandOnTop::FullBrand));
+    QWidget *brandLinks = createBrandLinks(content, BrandOnTop::FullBrand);
+    layout->addWidget(brandLinks);
 
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    txtQuestion->setAccessibleName(QStringLiteral("Describe the Problem"));
     setTabOrder(txtName, cmdNext);
     setTabOrder(cmdNext, cmdOpen);
     setTabOrder(cmdOpen, txtQuestion);
+    // The links come after, the forum link at the top included.
+    setTabOrder(txtQuestion, forumLink);
+    setTabOrder(forumLink, brandLinks->findChild<ClickableLabel *>(QStringLiteral("lblFullBrand")));
 
     connect(cmdNext, &QPushButton::clicked, this, &frmMayanAstrologyTarotMain::cmdNext_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMayanAstrologyTarotMain::cmdOpen_Click);

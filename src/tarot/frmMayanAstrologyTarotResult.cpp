@@ -76,6 +76,7 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
         card->setScaledContents(true);
         card->setGeometry(QRect(kCardPlaces[p], kCardSize));
         card->setPixmap(firstCard);
+        card->setAccessibleName(QString::fromLatin1(names[p]));
         imgMayanTarot[p] = card;
 
         auto *caption = new QLabel(QString::fromLatin1(names[p]), cross);
@@ -168,8 +169,16 @@ void frmMayanAstrologyTarotResult::setGlyphPicture(int position, int glyph)
     if (position < 0 || position >= kPositionCount)
         return;
     const QPixmap card = Artwork::tarotCards().picture(glyph + 1, devicePixelRatioF());
-    if (!card.isNull())
-        imgMayanTarot[position]->setPixmap(card);
+    if (card.isNull())
+        return;
+    imgMayanTarot[position]->setPixmap(card);
+    // What a screen reader says of the card: "Guide: Cauac, Blue Storm".
+    static const GlyphTableType glyphs = glyphTableContents();
+    const GlyphRecord &record = glyphs[glyph];
+    imgMayanTarot[position]->setAccessibleName(
+        QStringLiteral("%1: %2, %3")
+            .arg(lblImageName[position]->text(), record.SignLabel.section(QLatin1Char('/'), 0, 0),
+                 record.ColourName));
 }
 
 void frmMayanAstrologyTarotResult::cmdBack_Click()

@@ -21,44 +21,6 @@ using namespace tzolkara;
 
 namespace {
 
-// Where a test starts: the welcome panel (no screen) or one program screen,
-// reached the way a user reaches it.
-enum class Start {
-    Welcome,
-    AstrologyEntry,
-    NumerologyEntry,
-    TarotQuestion,
-    AstrologyResult,
-    NumerologyResult,
-    AstrologyReport,
-    NumerologyReport,
-    TarotResult,
-};
-
-ScreenId frontScreen(Start start)
-{
-    switch (start) {
-    case Start::Welcome:
-    case Start::AstrologyEntry:
-        return ScreenId::AstrologyMain;
-    case Start::NumerologyEntry:
-        return ScreenId::NumerologyMain;
-    case Start::TarotQuestion:
-        return ScreenId::TarotMain;
-    case Start::AstrologyResult:
-        return ScreenId::AstrologyResult;
-    case Start::NumerologyResult:
-        return ScreenId::NumerologyResult;
-    case Start::AstrologyReport:
-        return ScreenId::AstrologySave;
-    case Start::NumerologyReport:
-        return ScreenId::NumerologySave;
-    case Start::TarotResult:
-        return ScreenId::TarotResult;
-    }
-    return ScreenId::AstrologyMain;
-}
-
 // The screen (or main window) a menu belongs to.
 QWidget *ownerOf(QWidget *widget)
 {
@@ -94,7 +56,7 @@ private slots:
     void orphanedReport_isClosedWithItsResult();
 
 private:
-    QWidget *startAt(Start start);
+    QWidget *startAt(Start start) { return m_ui->reach(start); }
     void pressAlt(Qt::Key key);
     // Presses key after key with Alt held for the first: a menu title, then
     // an item of the menu it opened.
@@ -125,34 +87,6 @@ void TestKeyboard::cleanup()
     m_ui.reset();
     Printing::setPdfOutputFile(QString());
     FileDialog::reset();
-}
-
-QWidget *TestKeyboard::startAt(Start start)
-{
-    if (start == Start::Welcome)
-        return &m_ui->main();
-    const bool numerology = start == Start::NumerologyEntry || start == Start::NumerologyResult ||
-                            start == Start::NumerologyReport;
-    if (start == Start::TarotQuestion || start == Start::TarotResult) {
-        QWidget *question = m_ui->open(ScreenId::TarotMain);
-        if (start == Start::TarotResult) {
-            ScreenDriver::child<QLineEdit>(question, "txtName")->setText(QStringLiteral("Ana"));
-            ScreenDriver::click(question, "cmdNext");
-        }
-    } else {
-        QWidget *entry =
-            m_ui->open(numerology ? ScreenId::NumerologyMain : ScreenId::AstrologyMain);
-        if (start != Start::AstrologyEntry && start != Start::NumerologyEntry) {
-            ScreenDriver::enter(entry, QStringLiteral("Ana"), QStringLiteral("December"), 21, 2012);
-            ScreenDriver::click(entry, "cmdCalculate");
-        }
-        if (start == Start::AstrologyReport || start == Start::NumerologyReport) {
-            ScreenDriver::click(
-                m_ui->screen(numerology ? ScreenId::NumerologyResult : ScreenId::AstrologyResult),
-                "cmdSave");
-        }
-    }
-    return m_ui->screen(frontScreen(start));
 }
 
 void TestKeyboard::pressAlt(Qt::Key key)

@@ -1,7 +1,7 @@
 #include "ScreenDriver.h"
 
-#include "common/FileDialog.h"
 #include "app/ProgramScreens.h"
+#include "common/FileDialog.h"
 #include "common/MessageBox.h"
 
 using namespace tzolkara;
@@ -53,4 +53,53 @@ void ScreenDriver::clickOnTopOf(QWidget *widget)
     if (!target)
         target = window;
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(window, point));
+}
+
+ScreenId ScreenDriver::frontScreen(Start start)
+{
+    switch (start) {
+    case Start::Welcome:
+    case Start::AstrologyEntry:
+        return ScreenId::AstrologyMain;
+    case Start::NumerologyEntry:
+        return ScreenId::NumerologyMain;
+    case Start::TarotQuestion:
+        return ScreenId::TarotMain;
+    case Start::AstrologyResult:
+        return ScreenId::AstrologyResult;
+    case Start::NumerologyResult:
+        return ScreenId::NumerologyResult;
+    case Start::AstrologyReport:
+        return ScreenId::AstrologySave;
+    case Start::NumerologyReport:
+        return ScreenId::NumerologySave;
+    case Start::TarotResult:
+        return ScreenId::TarotResult;
+    }
+    return ScreenId::AstrologyMain;
+}
+
+QWidget *ScreenDriver::reach(Start start)
+{
+    if (start == Start::Welcome)
+        return m_main.get();
+    const bool numerology = start == Start::NumerologyEntry || start == Start::NumerologyResult ||
+                            start == Start::NumerologyReport;
+    if (start == Start::TarotQuestion || start == Start::TarotResult) {
+        QWidget *question = open(ScreenId::TarotMain);
+        if (start == Start::TarotResult) {
+            child<QLineEdit>(question, "txtName")->setText(QStringLiteral("Ana"));
+            click(question, "cmdNext");
+        }
+    } else {
+        QWidget *entry = open(numerology ? ScreenId::NumerologyMain : ScreenId::AstrologyMain);
+        if (start != Start::AstrologyEntry && start != Start::NumerologyEntry) {
+            enter(entry, QStringLiteral("Ana"), QStringLiteral("December"), 21, 2012);
+            click(entry, "cmdCalculate");
+        }
+        if (start == Start::AstrologyReport || start == Start::NumerologyReport)
+            click(screen(numerology ? ScreenId::NumerologyResult : ScreenId::AstrologyResult),
+                  "cmdSave");
+    }
+    return screen(frontScreen(start));
 }

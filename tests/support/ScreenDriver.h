@@ -11,6 +11,20 @@
 
 #include <memory>
 
+// Where a test starts: the welcome panel or one program screen, reached the
+// way a user reaches it (the name "Ana", 21 December 2012).
+enum class Start {
+    Welcome,
+    AstrologyEntry,
+    NumerologyEntry,
+    TarotQuestion,
+    AstrologyResult,
+    NumerologyResult,
+    AstrologyReport,
+    NumerologyReport,
+    TarotResult,
+};
+
 // Drives the real main window and its screens the way a user does.
 class ScreenDriver
 {
@@ -21,6 +35,9 @@ public:
     tzolkara::frmMDI &main() { return *m_main; }
     tzolkara::ProgramScreen *screen(tzolkara::ScreenId id) const { return m_main->findScreen(id); }
     tzolkara::ProgramScreen *open(tzolkara::ScreenId entry);
+    // The screen in front once there (the main window for the welcome panel).
+    QWidget *reach(Start start);
+    static tzolkara::ScreenId frontScreen(Start start);
 
     template <typename T> static T *child(QWidget *screen, const char *name)
     {
