@@ -18,7 +18,8 @@ bool isInstalled(const QString &family)
 QString programFamily()
 {
     static const QString family = [] {
-        for (const QString &candidate : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
+        for (const QString &candidate :
+             {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
             if (isInstalled(candidate))
                 return candidate;
         }

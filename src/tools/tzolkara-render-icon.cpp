@@ -24,7 +24,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "tzolkara-render-icon: cannot read %s\n", argv[1]);
         return 1;
     }
-    if (!tzolkara::renderSvg(input, QSize(size, size)).save(QString::fromLocal8Bit(argv[3]), "PNG")) {
+    const QImage image = tzolkara::renderSvg(input, QSize(size, size));
+    if (!image.save(QString::fromLocal8Bit(argv[3]), "PNG")) {
         std::fprintf(stderr, "tzolkara-render-icon: cannot write %s\n", argv[3]);
         return 1;
     }

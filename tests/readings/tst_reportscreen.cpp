@@ -1,6 +1,6 @@
 #include "app/ProgramScreens.h"
-#include "common/Fonts.h"
 #include "common/FileDialog.h"
+#include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/Printing.h"
 #include "engine/KinEngine.h"
