@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench artwork screenshot clean
+.PHONY: run test build deps package bench artwork screenshot clean
 
 run: build
 	$(BUILD_DIR)/src/tzolkara
@@ -17,6 +17,11 @@ build: deps
 
 deps:
 	@scripts/install-deps
+
+# The Debian package, $(BUILD_DIR)/tzolkara_<version>_<arch>.deb.
+package: build
+	@TZOLKARA_WITH_PACKAGING_TOOLS=1 scripts/install-deps
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	$(BUILD_DIR)/bench/bench_kin $(BUILD_DIR)/src/tzolkara-kin

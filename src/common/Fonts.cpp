@@ -1,17 +1,38 @@
 #include "Fonts.h"
 
-#include <QStringList>
+#include <QFontDatabase>
+#include <QFontInfo>
 
 namespace tzolkara {
 
+namespace {
+
+bool isInstalled(const QString &family)
+{
+    // A missing family resolves to a substitute, which reports its own name.
+    return QFontInfo(QFont(family)).family().compare(family, Qt::CaseInsensitive) == 0;
+}
+
+// One family for the whole program, chosen once, so that every screen falls
+// back the same way.
+QString programFamily()
+{
+    static const QString family = [] {
+        for (const QString &candidate :
+             {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
+            if (isInstalled(candidate))
+                return candidate;
+        }
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }();
+    return family;
+}
+
+} // namespace
+
 QFont verdana(qreal pointSize, bool bold, bool underline)
 {
-    QFont font;
-    QStringList families;
-    families << QStringLiteral("Verdana") << QStringLiteral("DejaVu Sans")
-             << QStringLiteral("Noto Sans") << QStringLiteral("Liberation Sans");
-    font.setFamilies(families);
-    font.setStyleHint(QFont::SansSerif);
+    QFont font(programFamily());
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setUnderline(underline);

@@ -4,8 +4,9 @@
 
 namespace tzolkara {
 
-// Verdana where it is installed, otherwise a close sans-serif, so no screen
-// ever depends on a font the machine lacks.
+// Verdana where it is installed, otherwise DejaVu Sans (close in metrics),
+// otherwise the system's sans-serif: the same family on every screen, and
+// none the machine lacks.
 QFont verdana(qreal pointSize, bool bold = false, bool underline = false);
 
 } // namespace tzolkara
