@@ -4,6 +4,7 @@
 #include "engine/MayaCalendar.h"
 
 #include <QGridLayout>
+#include <QStringList>
 #include <QLabel>
 
 namespace tzolkara {
@@ -71,6 +72,23 @@ void MayaDayFrame::showDate(int year, int month, int day)
     lblCalendarRound->setText(QString::fromStdString(MayaCalendar::calendarRoundText(mayaDay)));
     lblLordOfTheNight->setText(QString::fromStdString(MayaCalendar::lordOfTheNightText(mayaDay)));
     lblTrecena->setText(QString::fromStdString(MayaCalendar::trecenaText(mayaDay)));
+}
+
+QStringList MayaDayFrame::linesFor(int year, int month, int day)
+{
+    if (!MayaCalendar::isCalendarDate(year, month, day))
+        return {};
+    const MayaCalendar::Day mayaDay =
+        MayaCalendar::dayOf(MayaCalendar::julianDayOf(year, month, day));
+    const std::string values[] = {MayaCalendar::longCountText(mayaDay.longCount),
+                                  MayaCalendar::calendarRoundText(mayaDay),
+                                  MayaCalendar::lordOfTheNightText(mayaDay),
+                                  MayaCalendar::trecenaText(mayaDay)};
+    QStringList lines;
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        lines << QString::fromLatin1(kLines[i].caption) + QStringLiteral(": ") +
+                     QString::fromStdString(values[i]);
+    return lines;
 }
 
 } // namespace tzolkara

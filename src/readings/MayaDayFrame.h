@@ -3,6 +3,7 @@
 #include <QGroupBox>
 
 class QLabel;
+#include <QStringList>
 
 namespace tzolkara {
 
@@ -17,6 +18,10 @@ public:
 
     // month is 1..12; a date the calendar does not hold empties the lines.
     void showDate(int year, int month, int day);
+
+    // The same four facts as lines of text ("Long Count: 13.0.0.0.0"), or
+    // none for a date the calendar does not hold.
+    static QStringList linesFor(int year, int month, int day);
 
 private:
     QLabel *lblLongCount = nullptr;

@@ -7,10 +7,14 @@
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
+#include "MayaDayFrame.h"
+#include "common/Artwork.h"
 #include "common/Printing.h"
+#include "common/ReadingPdf.h"
 #include "common/ScreenStyle.h"
 #include "common/SiteAddresses.h"
 #include "engine/KinEngine.h"
+#include "engine/KinTables.h"
 #include "shell/BrandLinks.h"
 #include "shell/frmMDI.h"
 
@@ -89,6 +93,8 @@ ReportScreen::ReportScreen(Kind kind, QWidget *parent)
     cmdPrint = button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), content);
     connect(cmdSave, &QPushButton::clicked, this, &ReportScreen::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ReportScreen::cmdPrint_Click);
+    cmdSavePdf = button(QStringLiteral("cmdSavePdf"), QStringLiteral("Save as P&DF"), content);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &ReportScreen::cmdSavePdf_Click);
 
     Label1 = createHomePageLink(content, QStringLiteral("Label1"),
                                 QStringLiteral("Click Here To Visit ") + mainSiteCaptionAddress() +
@@ -106,6 +112,7 @@ ReportScreen::ReportScreen(Kind kind, QWidget *parent)
     buttons->setSpacing(8);
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdSavePdf);
     buttons->addStretch();
 
     auto *report = new QHBoxLayout;
@@ -200,6 +207,40 @@ void ReportScreen::cmdPrint_Click()
         MessageBox::error(this, QStringLiteral("The report could not be printed."));
         break;
     }
+}
+
+void ReportScreen::cmdSavePdf_Click()
+{
+    const ReadingState &state = engine().state();
+    const bool astrology = m_kind == Kind::Astrology;
+    const int month = monthIndexOf(state.BirthMonth) + 1;
+
+    ReadingPdf::Header header;
+    header.heading = windowTitle();
+    header.name = state.UserName;
+    header.lines << QStringLiteral("Date of birth: %1 %2, %3")
+                        .arg(state.BirthMonth)
+                        .arg(state.BirthDay)
+                        .arg(state.BirthYear)
+                 << MayaDayFrame::linesFor(state.BirthYear, month, state.BirthDay);
+    const QString tone = Artwork::astrologyTones().resource(state.DayNumber);
+    if (astrology) {
+        header.pictureArea = QSizeF(200, 100);
+        const int sign = Artwork::daySigns().indexOfKey(state.EnglishName);
+        header.pictures = {{Artwork::daySigns().resource(sign), QRectF(0, 0, 100, 100), {}},
+                           {tone, QRectF(110, 22, 88, 55), {}}};
+    } else {
+        header.pictureArea = QSizeF(120, 76);
+        header.pictures = {{tone, QRectF(0, 2, 120, 75), {}}};
+    }
+    const QString date = QStringLiteral("%1-%2-%3")
+                             .arg(state.BirthYear, 4, 10, QLatin1Char('0'))
+                             .arg(month, 2, 10, QLatin1Char('0'))
+                             .arg(state.BirthDay, 2, 10, QLatin1Char('0'));
+    ReadingPdf::exportWithDialog(
+        this, ReadingPdf::suggestedFileName(state.UserName, date),
+        QStringLiteral("%1 reading for %2").arg(windowTitle(), state.UserName), header,
+        *RTB->document());
 }
 
 } // namespace tzolkara

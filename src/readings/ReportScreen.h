@@ -30,6 +30,7 @@ protected:
 private:
     void cmdSave_Click();
     void cmdPrint_Click();
+    void cmdSavePdf_Click();
 
     KinEngine &engine() const;
 
@@ -37,6 +38,7 @@ private:
     QTextEdit *RTB = nullptr;
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdPrint = nullptr;
+    QPushButton *cmdSavePdf = nullptr;
     ClickableLabel *Label1 = nullptr;
     ClickableLabel *Label14 = nullptr;
 };

@@ -146,27 +146,30 @@ void frmMDI::buildMenuBar()
     m_ownMenus = menuBar()->actions();
 }
 
-ProgramScreen *frmMDI::screenInFront() const
-{
-    if (isWelcomePanelVisible())
-        return nullptr;
-    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::StackingOrder);
-    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
-        auto *screen = qobject_cast<ProgramScreen *>(*it);
-        // A screen without menus (the report) lends the bar to the one it
-        // stands in front of.
-        if (screen && !screen->isClosed() && !screen->isHidden() &&
-            !screen->menuBarActions().isEmpty())
-            return screen;
-    }
-    return nullptr;
-}
-
 void frmMDI::updateMenuBar()
 {
-    const ProgramScreen *front = screenInFront();
-    const QList<QAction *> wanted = front ? front->menuBarActions() : m_ownMenus;
+    QList<QAction *> wanted = m_ownMenus;
+    bool usable = true;
+    if (!isWelcomePanelVisible()) {
+        const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::StackingOrder);
+        bool inFront = true;
+        for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+            auto *screen = qobject_cast<ProgramScreen *>(*it);
+            if (!screen || screen->isClosed() || screen->isHidden())
+                continue;
+            if (!screen->menuBarActions().isEmpty()) {
+                wanted = screen->menuBarActions();
+                usable = inFront;
+                break;
+            }
+            // A screen without menus (the report) in front: the bar shows the
+            // menus of the screen behind it, greyed, so that no Alt key of
+            // theirs competes with the report's own buttons.
+            inFront = false;
+        }
+    }
     QMenuBar *bar = menuBar();
+    bar->setEnabled(usable);
     if (bar->actions() == wanted)
         return;
     // removeAction, not clear(): clear() deletes the items the bar owns.

@@ -56,7 +56,6 @@ private:
     // The menu bar shows the menus of the program screen in front, or the
     // main window's own while the welcome panel or no screen is shown.
     void updateMenuBar();
-    ProgramScreen *screenInFront() const;
     QFrame *buildBanner();
     QFrame *buildButtonRow();
     QWidget *buildClientArea();
