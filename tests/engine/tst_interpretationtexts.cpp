@@ -1,6 +1,8 @@
 #include "engine/SignTable.h"
 #include "tarot/TarotTables.h"
 
+#include <QHash>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace tzolkara;
@@ -99,6 +101,12 @@ QList<ExpectedText> allTexts()
     return texts;
 }
 
+QStringList words(const QString &text)
+{
+    static const QRegularExpression nonWord(QStringLiteral("[^a-z']+"));
+    return text.toLower().split(nonWord, Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 class TestInterpretationTexts : public QObject
@@ -108,6 +116,7 @@ class TestInterpretationTexts : public QObject
 private slots:
     void texts_keepOpeningAndLength_data();
     void texts_keepOpeningAndLength();
+    void texts_shareNoPhraseOfEightWords();
 };
 
 void TestInterpretationTexts::texts_keepOpeningAndLength_data()
@@ -133,6 +142,26 @@ void TestInterpretationTexts::texts_keepOpeningAndLength()
         QVERIFY2(c.isPrint(), qPrintable(QStringLiteral("U+%1").arg(c.unicode(), 4, 16)));
     QVERIFY(!text.contains(QStringLiteral("  ")));
     QCOMPARE(text.trimmed(), text);
+}
+
+// Each text speaks for its own sign, number or card: no sentence is carried
+// over from another text. The fixed openings are left out, since several of
+// them are alike by design.
+void TestInterpretationTexts::texts_shareNoPhraseOfEightWords()
+{
+    constexpr int kPhraseWords = 8;
+    QHash<QString, QString> firstTextOf;
+    for (const ExpectedText &expected : allTexts()) {
+        const QStringList body = words(expected.text.mid(expected.opening.size()));
+        for (int i = 0; i + kPhraseWords <= body.size(); ++i) {
+            const QString phrase = body.mid(i, kPhraseWords).join(QLatin1Char(' '));
+            const QString other = firstTextOf.value(phrase, expected.name);
+            QVERIFY2(
+                other == expected.name,
+                qPrintable(QStringLiteral("%1 and %2: \"%3\"").arg(other, expected.name, phrase)));
+            firstTextOf.insert(phrase, expected.name);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestInterpretationTexts)
