@@ -1,13 +1,16 @@
 #pragma once
 
-#include <array>
+#include <QString>
 
 namespace tzolkara {
 
-// The long interpretation texts, one paragraph of plain ASCII each.
-// Day signs are in sign-table order (index 0 is Monkey, 10 is Crocodile, 19 is Dog);
-// day numbers are in order 1..13 (index 0 is day number 1).
-extern const std::array<const char *, 20> kSignDescriptions;
-extern const std::array<const char *, 13> kToneDescriptions;
+// The long interpretation texts of the day signs and day numbers, one
+// paragraph each, read from resources/texts (see the README there).
+
+// Text of the sign with this English name ("Crocodile"), from
+// resources/texts/signs/crocodile.txt.
+QString signDescription(const QString &englishName);
+// Text of day number 1..13, from resources/texts/tones/01.txt .. 13.txt.
+QString toneDescription(int number);
 
 } // namespace tzolkara

@@ -19,13 +19,13 @@ void KinEngine::CalculateReading()
     m_state.DaySignLabel = QString::fromLatin1(SignTable()[entry.signPosition].Label);
 
     if (const ToneRecord *tone = findToneByNumber(m_state.DayNumber))
-        m_state.DayNumberDescription = QString::fromLatin1(tone->Description);
+        m_state.DayNumberDescription = tone->Description;
 
     // Looked up by label, as every reader of the tables does, so a label
     // that matches no record leaves the sign texts as they were.
     if (const SignRecord *sign = findSignByLabel(m_state.DaySignLabel)) {
         m_state.EnglishName = QString::fromLatin1(sign->EnglishName);
-        m_state.SignDescription = QString::fromLatin1(sign->Description);
+        m_state.SignDescription = sign->Description;
         m_state.Keywords = QString::fromLatin1(sign->Keywords);
         m_state.Gemstone = QString::fromLatin1(sign->Gemstone);
         m_state.Significance = QString::fromLatin1(sign->Significance);

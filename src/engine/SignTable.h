@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 
 #include <array>
@@ -16,13 +17,13 @@ struct SignRecord
     const char *Gemstone;
     const char *Significance;
     const char *FamousPersons;
-    const char *Description;
+    QString Description;
 };
 
 struct ToneRecord
 {
     int Number;
-    const char *Description;
+    QString Description;
 };
 
 constexpr int kSignCount = 20;

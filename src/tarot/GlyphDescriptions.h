@@ -1,12 +1,12 @@
 #pragma once
 
-#include <array>
+#include <QString>
 
 namespace tzolkara {
 
-// The interpretation of each of the 20 tarot glyphs, one paragraph of plain
-// ASCII each, indexed by glyph (0 is Imix, the Red Dragon; 19 is Ahau, the
-// Yellow Sun).
-extern const std::array<const char *, 20> kGlyphDescriptions;
+// The interpretation of tarot glyph 0..19 (0 is Imix, the Red Dragon; 19 is
+// Ahau, the Yellow Sun), one paragraph read from
+// resources/texts/glyphs/00.txt .. 19.txt.
+QString glyphDescription(int glyph);
 
 } // namespace tzolkara

@@ -31,7 +31,7 @@ GlyphTableType glyphTableContents()
     GlyphTableType table;
     for (int i = 0; i < kGlyphCount; ++i) {
         table[i] = {QString::fromLatin1(names[i].first), QString::fromLatin1(names[i].second),
-                    QString::fromLatin1(kGlyphDescriptions[i])};
+                    glyphDescription(i)};
     }
     return table;
 }

@@ -1,56 +1,27 @@
 #include "engine/SignTable.h"
+#include "tarot/TarotTables.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QTest>
 
 using namespace tzolkara;
 
-class TestInterpretationTexts : public QObject
+namespace {
+
+struct ExpectedText
 {
-    Q_OBJECT
-
-private slots:
-    void signDescriptions_data();
-    void signDescriptions();
-    void toneDescriptions_data();
-    void toneDescriptions();
-
-private:
-    static void addRow(const char *name, const char *text, const char *opening, int length);
-    static void checkText();
+    QString name;
+    QString text;
+    QString opening;
+    int length;
 };
 
-void TestInterpretationTexts::addRow(const char *name, const char *text, const char *opening,
-                                     int length)
+// Every text as the engine and the tarot read it from the built-in files,
+// with the opening words and the length each must keep.
+QList<ExpectedText> allTexts()
 {
-    QTest::newRow(name) << QString::fromLatin1(text) << QString::fromLatin1(opening) << length;
-}
-
-static void addColumns()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("opening");
-    QTest::addColumn<int>("length");
-}
-
-void TestInterpretationTexts::checkText()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, opening);
-    QFETCH(int, length);
-    QVERIFY2(text.startsWith(opening), qPrintable(text.left(opening.size())));
-    QCOMPARE(text.size(), length);
-    // One paragraph of plain printable ASCII, with no stray blanks.
-    static const QRegularExpression plain(QStringLiteral("^[\\x20-\\x7E]+$"));
-    QVERIFY(plain.match(text).hasMatch());
-    QVERIFY(!text.contains(QStringLiteral("  ")));
-    QCOMPARE(text.trimmed(), text);
-}
-
-void TestInterpretationTexts::signDescriptions_data()
-{
-    addColumns();
-    const std::pair<const char *, int> expected[] = {
+    const std::pair<const char *, int> signs[kSignCount] = {
         {"The eleventh sign of Mayan astrology is the Monkey who signifies the", 954},
         {"Road also known as the Grass is the twelfth sign of Mayan", 873},
         {"Reed - the thirteenth sign of Mayan astrology and the fourth sign", 857},
@@ -72,21 +43,7 @@ void TestInterpretationTexts::signDescriptions_data()
         {"Offering or Water - the ninth sign of Mayan zodiac signifies the", 869},
         {"Dogs are well known for the most loyal and helpful living being", 839},
     };
-    for (int i = 0; i < kSignCount; ++i) {
-        const SignRecord &sign = SignTable()[i];
-        addRow(sign.EnglishName, sign.Description, expected[i].first, expected[i].second);
-    }
-}
-
-void TestInterpretationTexts::signDescriptions()
-{
-    checkText();
-}
-
-void TestInterpretationTexts::toneDescriptions_data()
-{
-    addColumns();
-    const std::pair<const char *, int> expected[] = {
+    const std::pair<const char *, int> tones[kToneCount] = {
         {"Power and great force are the keywords describing this day number of", 412},
         {"Balance is the keyword describing this day number of Mayan astrology.", 457},
         {"Versatile and communicative are the keywords describing this day number of Mayan", 461},
@@ -102,15 +59,109 @@ void TestInterpretationTexts::toneDescriptions_data()
         {"Strong and abundant energy is the keyword for birth number twelve of", 271},
         {"Realization is the keyword that best describes this birth number of Mayan", 429},
     };
+    const std::pair<const char *, int> glyphs[kGlyphCount] = {
+        {"Red Dragon days cast a particular influence on the natives born on", 755},
+        {"The most notable trait about the persons born on White Wind days", 676},
+        {"As a Blue Night person, you tend to have your head always", 737},
+        {"Regarding a nurturing attitude, these people are similar to Red Dragon people", 772},
+        {"The Serpent, a powerful symbol of healing power and transformation is well", 912},
+        {"If you are born on 'White Worldbridger' day, your sole mission in", 799},
+        {"Blue Hand people have the ability to rise above all kinds of", 838},
+        {"The 'Yellow Star' person was born with an eye for beauty. He", 796},
+        {"This is the ninth glyph of Mayan calendar. If you were born", 770},
+        {"If you were born on a 'White Dog' day, you are likely", 776},
+        {"'Blue Monkey' persons are very energetic and restless type of people. The", 761},
+        {"Great wisdom and mystic capabilities are connected to 'Yellow Human' persons. You", 666},
+        {"People born on the days of 'Red Skywalkers' have an adventurous streak", 849},
+        {"This is the 14th glyph of the Mayan Birth chart. The sign", 604},
+        {"'Blue Eagle' is the 15the glyph of Mayan birth chart. The most", 664},
+        {"As the name suggests, 'Yellow Warrior' possesses enormous power and bravery to", 692},
+        {"The 'Red Earth' person is always on the lookout for self improvement.", 760},
+        {"This is the 18th glyph of Mayan birth chart. You are an", 617},
+        {"'Blue Storm' is the 19th glyph of Mayan birth chart. People born", 666},
+        {"The last glyph of the Mayan birth chart indicates people with sunny", 612},
+    };
+
+    QList<ExpectedText> texts;
+    for (int i = 0; i < kSignCount; ++i) {
+        const SignRecord &sign = SignTable()[i];
+        texts.append({QStringLiteral("sign %1").arg(QLatin1StringView(sign.EnglishName)),
+                      sign.Description, QString::fromLatin1(signs[i].first), signs[i].second});
+    }
     for (int i = 0; i < kToneCount; ++i) {
-        const QByteArray name = "day number " + QByteArray::number(i + 1);
-        addRow(name.constData(), ToneTable()[i].Description, expected[i].first, expected[i].second);
+        texts.append({QStringLiteral("day number %1").arg(i + 1), ToneTable()[i].Description,
+                      QString::fromLatin1(tones[i].first), tones[i].second});
+    }
+    const GlyphTableType glyphTable = glyphTableContents();
+    for (int i = 0; i < kGlyphCount; ++i) {
+        texts.append({QStringLiteral("glyph %1").arg(glyphTable[i].ColourName),
+                      glyphTable[i].Description, QString::fromLatin1(glyphs[i].first),
+                      glyphs[i].second});
+    }
+    return texts;
+}
+
+QStringList words(const QString &text)
+{
+    static const QRegularExpression nonWord(QStringLiteral("[^a-z']+"));
+    return text.toLower().split(nonWord, Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class TestInterpretationTexts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void texts_keepOpeningAndLength_data();
+    void texts_keepOpeningAndLength();
+    void texts_shareNoPhraseOfEightWords();
+};
+
+void TestInterpretationTexts::texts_keepOpeningAndLength_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("opening");
+    QTest::addColumn<int>("length");
+    for (const ExpectedText &expected : allTexts()) {
+        QTest::newRow(qPrintable(expected.name))
+            << expected.text << expected.opening << expected.length;
     }
 }
 
-void TestInterpretationTexts::toneDescriptions()
+void TestInterpretationTexts::texts_keepOpeningAndLength()
 {
-    checkText();
+    QFETCH(QString, text);
+    QFETCH(QString, opening);
+    QFETCH(int, length);
+    QVERIFY2(text.startsWith(opening), qPrintable(text.left(opening.size())));
+    QCOMPARE(text.size(), length);
+    // One paragraph of printable characters, with no stray blanks.
+    for (QChar c : text)
+        QVERIFY2(c.isPrint(), qPrintable(QStringLiteral("U+%1").arg(c.unicode(), 4, 16)));
+    QVERIFY(!text.contains(QStringLiteral("  ")));
+    QCOMPARE(text.trimmed(), text);
+}
+
+// Each text speaks for its own sign, number or card: no sentence is carried
+// over from another text. The fixed openings are left out, since several of
+// them are alike by design.
+void TestInterpretationTexts::texts_shareNoPhraseOfEightWords()
+{
+    constexpr int kPhraseWords = 8;
+    QHash<QString, QString> firstTextOf;
+    for (const ExpectedText &expected : allTexts()) {
+        const QStringList body = words(expected.text.mid(expected.opening.size()));
+        for (int i = 0; i + kPhraseWords <= body.size(); ++i) {
+            const QString phrase = body.mid(i, kPhraseWords).join(QLatin1Char(' '));
+            const QString other = firstTextOf.value(phrase, expected.name);
+            QVERIFY2(
+                other == expected.name,
+                qPrintable(QStringLiteral("%1 and %2: \"%3\"").arg(other, expected.name, phrase)));
+            firstTextOf.insert(phrase, expected.name);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestInterpretationTexts)

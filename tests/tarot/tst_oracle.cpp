@@ -34,8 +34,6 @@ private slots:
     void draw_endGlyphsComeHalfAsOftenInGuide();
 
     void tables_positionsAndGlyphs();
-    void glyphDescriptions_openingAndLength_data();
-    void glyphDescriptions_openingAndLength();
 
     void text_titleBlocksAndBoldRuns();
 };
@@ -133,48 +131,6 @@ void TestOracle::tables_positionsAndGlyphs()
     QCOMPARE(glyphs[19].SignLabel, QStringLiteral("Ahau/Sun"));
     for (int g = 1; g < kGlyphCount; ++g)
         QVERIFY(glyphs[g].SignLabel.contains(QLatin1Char('/')));
-}
-
-void TestOracle::glyphDescriptions_openingAndLength_data()
-{
-    QTest::addColumn<int>("glyph");
-    QTest::addColumn<QString>("opening");
-    QTest::addColumn<int>("length");
-    const std::pair<const char *, int> rows[] = {
-        {"Red Dragon days cast a particular influence on the natives born on", 755},
-        {"The most notable trait about the persons born on White Wind days", 676},
-        {"As a Blue Night person, you tend to have your head always", 737},
-        {"Regarding a nurturing attitude, these people are similar to Red Dragon people", 772},
-        {"The Serpent, a powerful symbol of healing power and transformation is well", 912},
-        {"If you are born on 'White Worldbridger' day, your sole mission in", 799},
-        {"Blue Hand people have the ability to rise above all kinds of", 838},
-        {"The 'Yellow Star' person was born with an eye for beauty. He", 796},
-        {"This is the ninth glyph of Mayan calendar. If you were born", 770},
-        {"If you were born on a 'White Dog' day, you are likely", 776},
-        {"'Blue Monkey' persons are very energetic and restless type of people. The", 761},
-        {"Great wisdom and mystic capabilities are connected to 'Yellow Human' persons. You", 666},
-        {"People born on the days of 'Red Skywalkers' have an adventurous streak", 849},
-        {"This is the 14th glyph of the Mayan Birth chart. The sign", 604},
-        {"'Blue Eagle' is the 15the glyph of Mayan birth chart. The most", 664},
-        {"As the name suggests, 'Yellow Warrior' possesses enormous power and bravery to", 692},
-        {"The 'Red Earth' person is always on the lookout for self improvement.", 760},
-        {"This is the 18th glyph of Mayan birth chart. You are an", 617},
-        {"'Blue Storm' is the 19th glyph of Mayan birth chart. People born", 666},
-        {"The last glyph of the Mayan birth chart indicates people with sunny", 612},
-    };
-    for (int g = 0; g < kGlyphCount; ++g)
-        QTest::addRow("%d", g) << g << QString::fromLatin1(rows[g].first) << rows[g].second;
-}
-
-void TestOracle::glyphDescriptions_openingAndLength()
-{
-    QFETCH(int, glyph);
-    QFETCH(QString, opening);
-    QFETCH(int, length);
-    const QString text = glyphTableContents()[glyph].Description;
-    QVERIFY(text.startsWith(opening));
-    QCOMPARE(text.size(), length);
-    QVERIFY(!text.contains(QLatin1Char('\n')));
 }
 
 void TestOracle::text_titleBlocksAndBoldRuns()
