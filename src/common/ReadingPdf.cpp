@@ -23,8 +23,8 @@ namespace {
 
 constexpr int kResolution = 300; // dots per inch of the layout
 constexpr qreal kPointsToDots = kResolution / 72.0;
-constexpr qreal kMargin = 50;       // points, left, right and top
-constexpr qreal kFooterSpace = 60;  // points below the text
+constexpr qreal kMargin = 50;      // points, left, right and top
+constexpr qreal kFooterSpace = 60; // points below the text
 constexpr int kPicturesObject = QTextFormat::UserObject + 1;
 constexpr int kPicturesProperty = QTextFormat::UserProperty + 1;
 
@@ -185,16 +185,16 @@ QByteArray withInformation(const QByteArray &pdf, const QString &title, const QS
     if (!update.endsWith('\n'))
         update += '\n';
     const qsizetype objectOffset = update.size();
-    update += QByteArray::number(object) + " 0 obj\n<< /Title " + pdfText(title) +
-              " /Author " + pdfText(author) + " /Creator " + pdfText(programCaption()) +
-              " /Producer " + pdfText(programCaption()) + " >>\nendobj\n";
+    update += QByteArray::number(object) + " 0 obj\n<< /Title " + pdfText(title) + " /Author " +
+              pdfText(author) + " /Creator " + pdfText(programCaption()) + " /Producer " +
+              pdfText(programCaption()) + " >>\nendobj\n";
     const qsizetype xrefOffset = update.size();
     update += "xref\n" + QByteArray::number(object) + " 1\n" +
               QByteArray::number(objectOffset).rightJustified(10, '0') + " 00000 n \n";
     update += "trailer\n<< /Size " + QByteArray::number(object + 1) + " /Root " +
-              root.captured(1).toLatin1() + " /Info " + QByteArray::number(object) +
-              " 0 R /Prev " + match.captured(2).toLatin1() + " >>\nstartxref\n" +
-              QByteArray::number(xrefOffset) + "\n%%EOF\n";
+              root.captured(1).toLatin1() + " /Info " + QByteArray::number(object) + " 0 R /Prev " +
+              match.captured(2).toLatin1() + " >>\nstartxref\n" + QByteArray::number(xrefOffset) +
+              "\n%%EOF\n";
     return update;
 }
 

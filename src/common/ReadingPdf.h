@@ -25,10 +25,10 @@ struct Picture
 
 struct Header
 {
-    QString heading;     // the program, e.g. "Tzolkara Mayan Astrology"
-    QString name;        // the person, larger
-    QStringList lines;   // the date, then further facts
-    QSizeF pictureArea;  // in points
+    QString heading;    // the program, e.g. "Tzolkara Mayan Astrology"
+    QString name;       // the person, larger
+    QStringList lines;  // the date, then further facts
+    QSizeF pictureArea; // in points
     QList<Picture> pictures;
 };
 

@@ -4,8 +4,8 @@
 #include "engine/MayaCalendar.h"
 
 #include <QGridLayout>
-#include <QStringList>
 #include <QLabel>
+#include <QStringList>
 
 namespace tzolkara {
 
@@ -80,10 +80,9 @@ QStringList MayaDayFrame::linesFor(int year, int month, int day)
         return {};
     const MayaCalendar::Day mayaDay =
         MayaCalendar::dayOf(MayaCalendar::julianDayOf(year, month, day));
-    const std::string values[] = {MayaCalendar::longCountText(mayaDay.longCount),
-                                  MayaCalendar::calendarRoundText(mayaDay),
-                                  MayaCalendar::lordOfTheNightText(mayaDay),
-                                  MayaCalendar::trecenaText(mayaDay)};
+    const std::string values[] = {
+        MayaCalendar::longCountText(mayaDay.longCount), MayaCalendar::calendarRoundText(mayaDay),
+        MayaCalendar::lordOfTheNightText(mayaDay), MayaCalendar::trecenaText(mayaDay)};
     QStringList lines;
     for (std::size_t i = 0; i < std::size(values); ++i)
         lines << QString::fromLatin1(kLines[i].caption) + QStringLiteral(": ") +

@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QStringDecoder>
 
-
 namespace tzolkara::ReadingFile {
 
 namespace {

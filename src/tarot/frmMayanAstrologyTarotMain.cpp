@@ -175,6 +175,11 @@ void frmMayanAstrologyTarotMain::cmdOpen_Click()
     cmdNext_Click();
 }
 
+QString frmMayanAstrologyTarotMain::enteredName() const
+{
+    return txtName->text();
+}
+
 void frmMayanAstrologyTarotMain::Form_Unload()
 {
     if (frmMDI *main = frmMDI::instance())

@@ -3,15 +3,20 @@
 #include "common/Artwork.h"
 #include "common/ClickableLabel.h"
 #include "common/ClipboardGuard.h"
+#include "common/Clock.h"
 #include "common/Fonts.h"
+#include "common/ReadingPdf.h"
 #include "common/ScreenStyle.h"
 #include "common/SiteAddresses.h"
+#include "frmMayanAstrologyTarotMain.h"
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
 #include "shell/frmMDI.h"
 
+#include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -51,6 +56,8 @@ QMenuBar *frmMayanAstrologyTarotResult::buildMenuBar()
     QMenu *file = addFileMenu(bar);
     // Shown, but there is nothing to print from here.
     addMenuItem(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"))->setEnabled(false);
+    connect(addMenuItem(file, QStringLiteral("mnuSavePdf"), QStringLiteral("Save as PDF\u2026")),
+            &QAction::triggered, this, &frmMayanAstrologyTarotResult::mnuSavePdf_Click);
     connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
             &QAction::triggered, this, &frmMayanAstrologyTarotResult::cmdBack_Click);
     addMenuSeparator(file, QStringLiteral("mnuFileSep1"));
@@ -172,6 +179,7 @@ void frmMayanAstrologyTarotResult::setGlyphPicture(int position, int glyph)
     if (card.isNull())
         return;
     imgMayanTarot[position]->setPixmap(card);
+    m_glyphs[position] = glyph;
     // What a screen reader says of the card: "Guide: Cauac, Blue Storm".
     static const GlyphTableType glyphs = glyphTableContents();
     const GlyphRecord &record = glyphs[glyph];
@@ -203,6 +211,35 @@ void frmMayanAstrologyTarotResult::Form_Unload()
         return;
     if (frmMDI *main = frmMDI::instance())
         main->setWelcomePanelVisible(true);
+}
+
+void frmMayanAstrologyTarotResult::mnuSavePdf_Click()
+{
+    // The cross as on the screen, at half its size, each card with its position.
+    constexpr qreal kScale = 0.5;
+    ReadingPdf::Header header;
+    header.heading = windowTitle();
+    header.pictureArea = QSizeF(kCrossWidth, kCrossHeight) * kScale;
+    for (int p = 0; p < kPositionCount; ++p) {
+        header.pictures.append(
+            {Artwork::tarotCards().resource(m_glyphs[p] + 1),
+             QRectF(QPointF(kCardPlaces[p]) * kScale, QSizeF(kCardSize) * kScale),
+             lblImageName[p]->text()});
+    }
+    QString name;
+    if (frmMDI *main = frmMDI::instance()) {
+        if (auto *question =
+                qobject_cast<frmMayanAstrologyTarotMain *>(main->findScreen(ScreenId::TarotMain)))
+            name = question->enteredName();
+    }
+    header.name = name;
+    const QDate today = Clock::today();
+    header.lines
+        << QStringLiteral("Reading of %1")
+               .arg(QLocale(QLocale::English).toString(today, QStringLiteral("d MMMM yyyy")));
+    ReadingPdf::exportWithDialog(
+        this, ReadingPdf::suggestedFileName(name, today.toString(Qt::ISODate)),
+        QStringLiteral("%1 reading for %2").arg(windowTitle(), name), header, *RTB->document());
 }
 
 } // namespace tzolkara

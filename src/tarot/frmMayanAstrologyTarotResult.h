@@ -27,6 +27,7 @@ public:
 
     void cmdBack_Click();
     void cmdExit_Click();
+    void mnuSavePdf_Click();
 
 protected:
     void Form_Unload() override;
@@ -41,6 +42,7 @@ private:
     QPushButton *cmdExit = nullptr;
     QPushButton *cmdBack = nullptr;
     bool m_closingForBack = false;
+    std::array<int, kPositionCount> m_glyphs{};
 };
 
 } // namespace tzolkara
