@@ -240,6 +240,7 @@ private:
 
 void TestReportScreen::initTestCase()
 {
+    MessageBox::recordShownMessages(true);
     QStandardPaths::setTestModeEnabled(true);
     registerProgramScreens();
     for (ScreenId id : {ScreenId::AstrologyResult, ScreenId::NumerologyResult})

@@ -95,6 +95,7 @@ private:
 
 void TestFrmMDI::initTestCase()
 {
+    MessageBox::recordShownMessages(true);
     for (ScreenId id : kAllScreens)
         ScreenRegistry::setFactory(id, [id] { return new TestScreen(id); });
 }

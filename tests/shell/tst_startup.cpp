@@ -1,7 +1,7 @@
-#include "common/Clock.h"
+#include "app/Startup.h"
+#include "common/ClockForTests.h"
 #include "common/MessageBox.h"
 #include "shell/SettingsStore.h"
-#include "app/Startup.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmMDI.h"
 #include "support/UrlCatcher.h"
@@ -41,6 +41,7 @@ private:
 
 void TestStartup::initTestCase()
 {
+    MessageBox::recordShownMessages(true);
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_home.isValid());
     QVERIFY(QDir(m_home.path()).mkdir(QStringLiteral("runtime")));
@@ -53,7 +54,7 @@ void TestStartup::reminderRunsBeforeMainWindow()
     QFile::remove(SettingsStore().fileName());
     QVERIFY(SettingsStore().write(kSettingsSection, kLastReminderDateKey,
                                   QStringLiteral("2026-01-01")));
-    Clock::setToday(QDate(2026, 12, 7));
+    testing::setToday(QDate(2026, 12, 7));
     MessageBox::clearShown();
     MessageBox::setNextAnswer(MessageBox::Answer::Yes);
     UrlCatcher urls;
@@ -66,7 +67,7 @@ void TestStartup::reminderRunsBeforeMainWindow()
     QVERIFY(!mainWindowExistedAtQuestion);
     QVERIFY(window->isVisible());
     QVERIFY(window->isWelcomePanelVisible());
-    Clock::setToday(QDate());
+    testing::setToday(QDate());
 }
 
 void TestStartup::mainWindow_opensInWelcomeStateEvenWhenSettingsCannotBeWritten()

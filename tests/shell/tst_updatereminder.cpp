@@ -1,4 +1,4 @@
-#include "common/Clock.h"
+#include "common/ClockForTests.h"
 #include "common/MessageBox.h"
 #include "shell/SettingsStore.h"
 #include "shell/UpdateReminder.h"
@@ -56,12 +56,13 @@ private slots:
 
 void TestUpdateReminder::initTestCase()
 {
+    MessageBox::recordShownMessages(true);
     QStandardPaths::setTestModeEnabled(true);
 }
 
 void TestUpdateReminder::init()
 {
-    Clock::setToday(kToday);
+    testing::setToday(kToday);
     MessageBox::clearShown();
     const QString file = SettingsStore().fileName();
     QFile::remove(file);
@@ -71,7 +72,7 @@ void TestUpdateReminder::init()
 void TestUpdateReminder::cleanup()
 {
     init();
-    Clock::setToday(QDate());
+    testing::setToday(QDate());
 }
 
 void TestUpdateReminder::decision_data()

@@ -1,7 +1,7 @@
 #include "ScreenDriver.h"
 
-#include "common/FileDialog.h"
 #include "app/ProgramScreens.h"
+#include "common/FileDialog.h"
 #include "common/MessageBox.h"
 
 using namespace tzolkara;
@@ -9,6 +9,7 @@ using namespace tzolkara;
 ScreenDriver::ScreenDriver()
 {
     registerProgramScreens();
+    MessageBox::recordShownMessages(true);
     MessageBox::clearShown();
     FileDialog::reset();
     m_main = std::make_unique<frmMDI>();
