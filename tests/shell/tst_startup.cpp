@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QProcess>
 #include <QScopeGuard>
@@ -16,9 +17,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <memory>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -61,6 +65,58 @@ void fillFolder(const QString &folder)
         ;
 }
 
+// What lies at `path`, for telling whether anything was changed there.
+QByteArray snapshot(const QString &path)
+{
+    struct stat info = {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return "nothing";
+    if (S_ISDIR(info.st_mode))
+        return "a folder";
+    if (S_ISFIFO(info.st_mode))
+        return "a pipe";
+    if (S_ISLNK(info.st_mode))
+        return "a link to " + QFile::encodeName(QFile::symLinkTarget(path));
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+}
+
+// Opens the writing end of a named pipe whenever someone waits to read it,
+// so a start-up that reads the pipe is caught instead of hanging.
+class PipeWatch
+{
+public:
+    explicit PipeWatch(const QString &pipe)
+    {
+        if (pipe.isEmpty())
+            return;
+        m_thread = std::thread([this, path = QFile::encodeName(pipe)] {
+            while (!m_stop) {
+                const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                if (fd >= 0) {
+                    m_readerSeen = true;
+                    ::close(fd);
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+    }
+    ~PipeWatch()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    Q_DISABLE_COPY_MOVE(PipeWatch)
+
+    bool readerSeen() const { return m_readerSeen; }
+
+private:
+    std::atomic<bool> m_stop = false;
+    std::atomic<bool> m_readerSeen = false;
+    std::thread m_thread;
+};
+
 } // namespace
 
 class TestStartup : public QObject
@@ -72,7 +128,8 @@ private slots:
     void init();
 
     void reminderRunsBeforeMainWindow();
-    void mainWindow_opensInWelcomeStateEvenWhenSettingsCannotBeWritten();
+    void unusableSettings_leftAloneAndStartUpCompletes_data();
+    void unusableSettings_leftAloneAndStartUpCompletes();
 
     void secondInstance_saysSoAndLeavesFirstRunning();
     void staleLockOfCrashedRun_doesNotBlockStart();
@@ -126,19 +183,67 @@ void TestStartup::reminderRunsBeforeMainWindow()
     testing::setToday(QDate());
 }
 
-void TestStartup::mainWindow_opensInWelcomeStateEvenWhenSettingsCannotBeWritten()
+void TestStartup::unusableSettings_leftAloneAndStartUpCompletes_data()
 {
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("a folder in its place") << "folder";
+    QTest::newRow("a named pipe in its place") << "pipe";
+    QTest::newRow("a link to a named pipe") << "link";
+    QTest::newRow("65 KiB, with a date that would ask") << "large";
+    QTest::newRow("a folder in place of its write lock") << "lock";
+}
+
+void TestStartup::unusableSettings_leftAloneAndStartUpCompletes()
+{
+    QFETCH(QString, damage);
     const QString settings = SettingsStore().fileName();
-    QFile::remove(settings);
-    QVERIFY(QDir().mkpath(settings)); // a folder in its place: nothing can be written
+    const QString pipe = settings + QStringLiteral(".pipe");
+    const QString lock = settings + QStringLiteral(".lock");
+    const auto removeAll = [&] {
+        for (const QString &path : {settings, pipe, lock}) {
+            QFile::remove(path);
+            QDir(path).removeRecursively();
+        }
+        testing::setToday(QDate());
+    };
+    removeAll();
+    const auto cleanUp = qScopeGuard(removeAll);
+    QVERIFY(QDir().mkpath(QFileInfo(settings).path()));
+    testing::setToday(QDate(2026, 12, 7));
+
+    if (damage == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(settings));
+    } else if (damage == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    } else if (damage == QLatin1String("link")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(QFile::link(pipe, settings));
+    } else if (damage == QLatin1String("large")) {
+        QVERIFY(SettingsStore().write(kSettingsSection, kLastReminderDateKey,
+                                      QStringLiteral("2026-01-01")));
+        QFile file(settings);
+        QVERIFY(file.open(QIODevice::Append));
+        while (file.size() < 65 * 1024)
+            file.write("; a comment to make the file long\n");
+    } else {
+        QVERIFY(QDir().mkpath(lock));
+    }
+    const QByteArray before = snapshot(settings);
     MessageBox::clearShown();
 
-    const std::unique_ptr<frmMDI> window(startMainWindow());
+    std::unique_ptr<frmMDI> window;
+    {
+        const PipeWatch watch(damage == QLatin1String("pipe")   ? settings
+                              : damage == QLatin1String("link") ? pipe
+                                                                : QString());
+        window.reset(startMainWindow());
+        QVERIFY2(!watch.readerSeen(), "start-up opened the pipe and waited on it");
+    }
     QVERIFY(window->isVisible());
     QVERIFY(window->isWelcomePanelVisible());
     QVERIFY(window->mdiArea()->subWindowList().isEmpty());
     QVERIFY(MessageBox::shown().isEmpty());
-    QDir(settings).removeRecursively();
+    QCOMPARE(snapshot(settings), before);
 }
 
 QProcessEnvironment TestStartup::isolatedEnvironment() const
