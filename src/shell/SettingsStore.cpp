@@ -71,13 +71,18 @@ QString SettingsStore::encoded(const QString &text)
     return fromWindows1252(ShiftEncode(toWindows1252(text)));
 }
 
-QString SettingsStore::read(const QString &section, const QString &key) const
+std::optional<QString> SettingsStore::read(const QString &section, const QString &key) const
 {
     if (settingsFileState(m_fileName) != FileState::Usable)
         return QString();
     const QSettings settings(m_fileName, QSettings::IniFormat);
-    const QString stored = settings.value(section + QLatin1Char('/') + encoded(key)).toString();
-    return decoded(stored);
+    const QString name = section + QLatin1Char('/') + encoded(key);
+    if (!settings.contains(name))
+        return QString();
+    const QVariant stored = settings.value(name);
+    if (stored.typeId() != QMetaType::QString)
+        return std::nullopt;
+    return decoded(stored.toString());
 }
 
 bool SettingsStore::write(const QString &section, const QString &key, const QString &value)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace tzolkara {
 
 // The per-user store of the program's text settings: an INI file in the
@@ -22,8 +24,10 @@ public:
     static QString defaultApplicationName();
     static constexpr qint64 kMaxFileSize = 64 * 1024;
 
-    // Decoded value of `key` in `section`; empty when absent.
-    QString read(const QString &section, const QString &key) const;
+    // Decoded value of `key` in `section`; empty when absent. No value at all
+    // when the entry holds something other than one text, which the program
+    // never writes: a hand edit with a comma, say, reads as a list.
+    std::optional<QString> read(const QString &section, const QString &key) const;
     // Creates or replaces the entry; false when the store could not be written.
     bool write(const QString &section, const QString &key, const QString &value);
 
