@@ -52,7 +52,8 @@ protected:
     // closing every screen).
     virtual void Form_Unload() {}
 
-    // `content` fills the window below `menuBar` (which may be null).
+    // `content` fills the window below `menuBar` (which may be null), in the
+    // screens' colours.
     void setContent(QWidget *content, QMenuBar *menuBar = nullptr);
 
     void closeEvent(QCloseEvent *event) override;
