@@ -26,6 +26,7 @@ package: build
 bench: build
 	$(BUILD_DIR)/bench/bench_kin $(BUILD_DIR)/src/tzolkara-kin
 	$(BUILD_DIR)/bench/bench_startup
+	$(BUILD_DIR)/bench/bench_tarotreading
 
 # Regenerates the SVG artwork and its contact sheet (needs python3).
 artwork: build

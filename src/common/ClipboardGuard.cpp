@@ -9,12 +9,6 @@ namespace tzolkara {
 
 namespace {
 
-void emptyClipboard()
-{
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
-}
-
 class MouseGuard final : public QObject
 {
 public:
@@ -38,6 +32,16 @@ protected:
 };
 
 } // namespace
+
+void emptyClipboard()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->supportsSelection())
+        clipboard->clear(QClipboard::Selection);
+}
 
 void guardClipboard(QTextEdit *text)
 {

@@ -5,7 +5,13 @@ class QTextEdit;
 namespace tzolkara {
 
 // Keeps a reading's text off the clipboard: any change of the text, and any
-// mouse press, move or release over it, empties the system clipboard.
+// mouse press, move or release over it, empties the system clipboard and,
+// where the desktop has one, the selection that a middle click pastes.
 void guardClipboard(QTextEdit *text);
+
+// Empties the clipboard and the selection now. Under X11 each emptying is a
+// round trip to the display server: code that changes a guarded text many
+// times in a row blocks its signals meanwhile and calls this once.
+void emptyClipboard();
 
 } // namespace tzolkara

@@ -1,5 +1,7 @@
 #include "Clock.h"
 
+#include "ClockForTests.h"
+
 namespace tzolkara {
 
 namespace {
@@ -15,7 +17,7 @@ QDate Clock::today()
     return fixedToday().isValid() ? fixedToday() : QDate::currentDate();
 }
 
-void Clock::setToday(const QDate &date)
+void testing::setToday(const QDate &date)
 {
     fixedToday() = date;
 }

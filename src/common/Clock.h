@@ -4,12 +4,11 @@
 
 namespace tzolkara {
 
-// "Today" for the whole program; tests set it.
+// "Today" for the whole program (tests fix it through ClockForTests.h).
 class Clock final
 {
 public:
     static QDate today();
-    static void setToday(const QDate &date); // an invalid date returns to the real clock
 };
 
 } // namespace tzolkara

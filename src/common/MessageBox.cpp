@@ -4,21 +4,24 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <optional>
 
 namespace tzolkara {
 
 namespace {
 
-QList<MessageBox::Answer> &queuedAnswers()
+// What tests set and read; left untouched, it costs the program nothing.
+struct TestSeam
 {
-    static QList<MessageBox::Answer> answers;
-    return answers;
-}
+    std::optional<MessageBox::Answer> nextAnswer;
+    bool record = false;
+    QList<MessageBox::Shown> shown;
+};
 
-QList<MessageBox::Shown> &shownMessages()
+TestSeam &testSeam()
 {
-    static QList<MessageBox::Shown> messages;
-    return messages;
+    static TestSeam seam;
+    return seam;
 }
 
 MessageBox::Answer defaultAnswer(MessageBox::Buttons buttons)
@@ -37,9 +40,14 @@ const QString &MessageBox::title()
 MessageBox::Answer MessageBox::show(QWidget *parent, const QString &text, Icon icon,
                                     Buttons buttons)
 {
-    shownMessages().append({text, icon, buttons});
-    if (!queuedAnswers().isEmpty())
-        return queuedAnswers().takeFirst();
+    TestSeam &seam = testSeam();
+    if (seam.record)
+        seam.shown.append({text, icon, buttons});
+    if (seam.nextAnswer) {
+        const Answer answer = *seam.nextAnswer;
+        seam.nextAnswer.reset();
+        return answer;
+    }
 
     // Nobody can see or answer a box on a headless platform: say it on
     // standard error and take the safe default instead of waiting forever.
@@ -63,18 +71,23 @@ MessageBox::Answer MessageBox::show(QWidget *parent, const QString &text, Icon i
 
 void MessageBox::setNextAnswer(Answer answer)
 {
-    queuedAnswers().append(answer);
+    testSeam().nextAnswer = answer;
+}
+
+void MessageBox::recordShownMessages(bool record)
+{
+    testSeam().record = record;
 }
 
 const QList<MessageBox::Shown> &MessageBox::shown()
 {
-    return shownMessages();
+    return testSeam().shown;
 }
 
 void MessageBox::clearShown()
 {
-    shownMessages().clear();
-    queuedAnswers().clear();
+    testSeam().shown.clear();
+    testSeam().nextAnswer.reset();
 }
 
 } // namespace tzolkara

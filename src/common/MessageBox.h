@@ -3,14 +3,13 @@
 #include <QList>
 #include <QString>
 
-#include <optional>
-
 class QWidget;
 
 namespace tzolkara {
 
 // Every message the program shows goes through here: the title is always the
-// program's name. Tests queue the next answers and read what was shown.
+// program's name. Tests set the next answer and, once they ask for it, read
+// what was shown; the program itself keeps nothing.
 class MessageBox final
 {
 public:
@@ -36,8 +35,12 @@ public:
     static void error(QWidget *parent, const QString &text) { show(parent, text, Icon::Error); }
 
     // For tests: the next message is not shown but answered with `answer`.
+    // One answer waits at a time; a second call replaces it.
     static void setNextAnswer(Answer answer);
+    // For tests: from now on keep every message shown, for shown().
+    static void recordShownMessages(bool record);
     static const QList<Shown> &shown();
+    // Forgets the messages shown and the waiting answer.
     static void clearShown();
 };
 

@@ -11,9 +11,14 @@
 
 namespace tzolkara {
 
-void applyScreenStyle(QWidget *content)
+namespace {
+
+// Every role of every group is set, so that QWidget::setPalette() keeps this
+// very palette (a palette with any role unset is merged with the inherited
+// one into a new palette).
+QPalette screenPalette(const QPalette &standard)
 {
-    QPalette palette = content->palette();
+    QPalette palette = standard;
     palette.setColor(QPalette::Window, QColor(0xf6, 0xf0, 0xe2));
     palette.setColor(QPalette::WindowText, QColor(0x2a, 0x1b, 0x12));
     palette.setColor(QPalette::Base, Qt::white);
@@ -21,9 +26,35 @@ void applyScreenStyle(QWidget *content)
     palette.setColor(QPalette::Button, QColor(0xe4, 0xd6, 0xb8));
     palette.setColor(QPalette::ButtonText, QColor(0x2a, 0x1b, 0x12));
     palette.setColor(QPalette::Link, QColor(0x1f, 0x5d, 0x7a));
-    content->setPalette(palette);
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    }
+    return palette;
+}
+
+} // namespace
+
+void applyScreenStyle(QWidget *content)
+{
     content->setAutoFillBackground(true);
     content->setFont(verdana(8.25));
+}
+
+void applyScreenPalette(QWidget *content)
+{
+    // The style keeps what it draws for each palette, and a widget that
+    // inherits a palette from a parent with one of its own gets a palette of
+    // its own. One palette, the same object for every widget of every
+    // screen, keeps that to one set of drawings for the life of the program.
+    static const QPalette shared = screenPalette(content->palette());
+    content->setPalette(shared);
+    const QList<QWidget *> widgets = content->findChildren<QWidget *>();
+    for (QWidget *widget : widgets)
+        widget->setPalette(shared);
 }
 
 void makeWrappingText(QLabel *label, int width)

@@ -9,8 +9,11 @@ class QWidget;
 namespace tzolkara {
 
 // The look shared by the program screens: warm paper behind dark ink, the
-// colours of the program's artwork.
+// colours of the program's artwork. The colours come with the screen's
+// content (applyScreenPalette, once the content is complete).
 void applyScreenStyle(QWidget *content);
+// The screens' colours, on `content` and every widget in it.
+void applyScreenPalette(QWidget *content);
 
 // A label for a long text that wraps at `width` and never clips.
 void makeWrappingText(QLabel *label, int width);

@@ -1,5 +1,7 @@
 #include "ProgramScreen.h"
 
+#include "common/ScreenStyle.h"
+
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -28,6 +30,7 @@ ProgramScreen::ProgramScreen(ScreenId id, QWidget *parent) : QMdiSubWindow(paren
 
 void ProgramScreen::setContent(QWidget *content, QMenuBar *menuBar)
 {
+    applyScreenPalette(content);
     auto *frame = new QWidget(this);
     auto *layout = new QVBoxLayout(frame);
     layout->setContentsMargins(0, 0, 0, 0);

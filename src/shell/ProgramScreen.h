@@ -65,8 +65,8 @@ protected:
     // closing every screen).
     virtual void Form_Unload() {}
 
-    // `content` fills the window; `menuBar` (which may be null) holds the
-    // screen's menus and is never shown itself.
+    // `content` fills the window, in the screens' colours; `menuBar` (which
+    // may be null) holds the screen's menus and is never shown itself.
     void setContent(QWidget *content, QMenuBar *menuBar = nullptr);
 
     void closeEvent(QCloseEvent *event) override;

@@ -4,8 +4,14 @@
 #include "common/Windows1252.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include <cerrno>
+
+#include <sys/stat.h>
 
 namespace tzolkara {
 
@@ -16,11 +22,42 @@ QString decoded(const QString &text)
     return fromWindows1252(ShiftDecode(toWindows1252(text)));
 }
 
+enum class FileState { Missing, Usable, Unusable };
+
+// Looked at before QSettings opens anything: it would read a pipe until
+// someone writes to it, and a file of any size whole.
+FileState settingsFileState(const QString &path)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return errno == ENOENT ? FileState::Missing : FileState::Unusable;
+    if (!S_ISREG(info.st_mode) || info.st_size > SettingsStore::kMaxFileSize)
+        return FileState::Unusable;
+    return FileState::Usable;
+}
+
+// QSettings guards every write with "<file>.lock" and waits for ever on one
+// it cannot take or remove, such as a folder or a pipe of that name.
+bool writeLockUsable(const QString &path)
+{
+    struct stat info = {};
+    const QByteArray lock = QFile::encodeName(path + QStringLiteral(".lock"));
+    if (::lstat(lock.constData(), &info) != 0)
+        return errno == ENOENT;
+    return S_ISREG(info.st_mode);
+}
+
 } // namespace
 
 SettingsStore::SettingsStore() : SettingsStore(defaultApplicationName()) {}
 
-SettingsStore::SettingsStore(QString application) : m_application(std::move(application)) {}
+SettingsStore::SettingsStore(const QString &application)
+    // Where QSettings keeps an application's native settings on this desktop.
+    : m_fileName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                 QLatin1Char('/') + application + QLatin1Char('/') + application +
+                 QStringLiteral(".conf"))
+{
+}
 
 QString SettingsStore::defaultApplicationName()
 {
@@ -34,27 +71,28 @@ QString SettingsStore::encoded(const QString &text)
     return fromWindows1252(ShiftEncode(toWindows1252(text)));
 }
 
-QString SettingsStore::read(const QString &section, const QString &key) const
+std::optional<QString> SettingsStore::read(const QString &section, const QString &key) const
 {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_application,
-                             m_application);
-    const QString stored = settings.value(section + QLatin1Char('/') + encoded(key)).toString();
-    return decoded(stored);
+    if (settingsFileState(m_fileName) != FileState::Usable)
+        return QString();
+    const QSettings settings(m_fileName, QSettings::IniFormat);
+    const QString name = section + QLatin1Char('/') + encoded(key);
+    if (!settings.contains(name))
+        return QString();
+    const QVariant stored = settings.value(name);
+    if (stored.typeId() != QMetaType::QString)
+        return std::nullopt;
+    return decoded(stored.toString());
 }
 
 bool SettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_application, m_application);
+    if (settingsFileState(m_fileName) == FileState::Unusable || !writeLockUsable(m_fileName))
+        return false;
+    QSettings settings(m_fileName, QSettings::IniFormat);
     settings.setValue(section + QLatin1Char('/') + encoded(key), encoded(value));
     settings.sync();
     return settings.status() == QSettings::NoError;
-}
-
-QString SettingsStore::fileName() const
-{
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_application,
-                             m_application);
-    return settings.fileName();
 }
 
 } // namespace tzolkara

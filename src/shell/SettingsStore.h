@@ -2,30 +2,40 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace tzolkara {
 
-// The per-user store of the program's text settings, in the platform's native
-// settings store. Keys and values are kept shift-encoded (Windows-1252 bytes
-// raised by 47), so the store never shows them in plain text.
+// The per-user store of the program's text settings: an INI file in the
+// user's settings folder (~/.config/<application>/<application>.conf). Keys
+// and values are kept shift-encoded (Windows-1252 bytes raised by 47), so the
+// store never shows them in plain text.
+//
+// A file that is not a regular file (a pipe would block start-up) or is larger
+// than any file the program writes is not ours: it reads as absent and is
+// never written over.
 class SettingsStore final
 {
 public:
     // The application name is the executable's base name ("tzolkara").
     SettingsStore();
-    explicit SettingsStore(QString application);
+    explicit SettingsStore(const QString &application);
 
     static QString defaultApplicationName();
+    static constexpr qint64 kMaxFileSize = 64 * 1024;
 
-    // Decoded value of `key` in `section`; empty when absent.
-    QString read(const QString &section, const QString &key) const;
+    // Decoded value of `key` in `section`; empty when absent. No value at all
+    // when the entry holds something other than one text, which the program
+    // never writes: a hand edit with a comma, say, reads as a list.
+    std::optional<QString> read(const QString &section, const QString &key) const;
     // Creates or replaces the entry; false when the store could not be written.
     bool write(const QString &section, const QString &key, const QString &value);
 
-    QString fileName() const;
+    QString fileName() const { return m_fileName; }
     static QString encoded(const QString &text);
 
 private:
-    QString m_application;
+    QString m_fileName;
 };
 
 } // namespace tzolkara

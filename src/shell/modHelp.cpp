@@ -80,8 +80,11 @@ void CheckUpdateReminder()
 {
     SettingsStore store;
     const QDate today = Clock::today();
-    const QString stored = store.read(kSettingsSection, kLastReminderDateKey);
-    switch (decideUpdateReminder(stored, today)) {
+    const std::optional<QString> stored = store.read(kSettingsSection, kLastReminderDateKey);
+    // Not a text the program wrote (edited by hand): no question, no change.
+    if (!stored)
+        return;
+    switch (decideUpdateReminder(*stored, today)) {
     case ReminderAction::Nothing:
         return;
     case ReminderAction::RecordFirstRun:

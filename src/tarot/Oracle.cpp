@@ -8,7 +8,10 @@ namespace tzolkara {
 
 int glyphForRandomValue(float r)
 {
-    const float product = r * 19.0f;
+    // In double the product is exact (24 + 5 significant bits), so the
+    // rounding below sees the true r x 19. In float it is rounded first,
+    // and values just beside a .5 boundary land on the wrong side of it.
+    const double product = double(r) * 19.0;
     // std::nearbyint rounds halves to even in the default rounding mode;
     // make sure it is the one in force.
     const int previous = std::fegetround();

@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -152,23 +153,29 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
 
 void frmMayanAstrologyTarotResult::writeReading(const QList<TarotTextPiece> &pieces)
 {
-    RTB->clear();
-    QTextCursor cursor(RTB->document());
-    QTextCharFormat format;
-    format.setFont(verdana(10));
-    format.setFontPointSize(10);
-    bool first = true;
-    for (const TarotTextPiece &piece : pieces) {
-        format.setFontWeight(piece.bold ? QFont::Bold : QFont::Normal);
-        if (first) {
-            cursor.setCharFormat(format);
-            cursor.setBlockCharFormat(format);
-            first = false;
+    {
+        // Each piece changes the text, and each change would empty the
+        // clipboard: once is enough.
+        const QSignalBlocker quiet(RTB);
+        RTB->clear();
+        QTextCursor cursor(RTB->document());
+        QTextCharFormat format;
+        format.setFont(verdana(10));
+        format.setFontPointSize(10);
+        bool first = true;
+        for (const TarotTextPiece &piece : pieces) {
+            format.setFontWeight(piece.bold ? QFont::Bold : QFont::Normal);
+            if (first) {
+                cursor.setCharFormat(format);
+                cursor.setBlockCharFormat(format);
+                first = false;
+            }
+            cursor.insertText(piece.text, format);
+            cursor.insertBlock(QTextBlockFormat(), format);
         }
-        cursor.insertText(piece.text, format);
-        cursor.insertBlock(QTextBlockFormat(), format);
+        RTB->moveCursor(QTextCursor::Start);
     }
-    RTB->moveCursor(QTextCursor::Start);
+    emptyClipboard();
 }
 
 void frmMayanAstrologyTarotResult::setGlyphPicture(int position, int glyph)

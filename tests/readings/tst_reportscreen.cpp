@@ -248,6 +248,7 @@ private:
 
 void TestReportScreen::initTestCase()
 {
+    MessageBox::recordShownMessages(true);
     QStandardPaths::setTestModeEnabled(true);
     registerProgramScreens();
     for (ScreenId id : {ScreenId::AstrologyResult, ScreenId::NumerologyResult})

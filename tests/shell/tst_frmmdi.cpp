@@ -1,4 +1,4 @@
-#include "common/Clock.h"
+#include "common/ClockForTests.h"
 #include "common/MessageBox.h"
 #include "shell/frmMDI.h"
 #include "support/UrlCatcher.h"
@@ -97,6 +97,7 @@ private:
 
 void TestFrmMDI::initTestCase()
 {
+    MessageBox::recordShownMessages(true);
     for (ScreenId id : kAllScreens)
         ScreenRegistry::setFactory(id, [id] { return new TestScreen(id); });
 }
@@ -119,17 +120,17 @@ void TestFrmMDI::cleanup()
 
 void TestFrmMDI::welcomePanel_showsTodayInTheMayaCalendar()
 {
-    Clock::setToday(QDate(2026, 12, 7));
+    testing::setToday(QDate(2026, 12, 7));
     delete m_window;
     m_window = new frmMDI;
     auto *today = m_window->findChild<QLabel *>(QStringLiteral("lblToday"));
     QCOMPARE(today->text(), QStringLiteral("Today: 7 Kawak 12 Mak, 13.0.14.2.19"));
     // It follows the clock when the panel comes back.
-    Clock::setToday(QDate(2012, 12, 21));
+    testing::setToday(QDate(2012, 12, 21));
     m_window->setWelcomePanelVisible(false);
     m_window->setWelcomePanelVisible(true);
     QCOMPARE(today->text(), QStringLiteral("Today: 4 Ajaw 3 K'ank'in, 13.0.0.0.0"));
-    Clock::setToday(QDate());
+    testing::setToday(QDate());
 }
 
 void TestFrmMDI::startsInWelcomeState()

@@ -1,23 +1,123 @@
-#include "common/Clock.h"
+#include "app/Startup.h"
+#include "common/ClockForTests.h"
 #include "common/MessageBox.h"
 #include "shell/SettingsStore.h"
-#include "app/Startup.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmMDI.h"
 #include "support/UrlCatcher.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <cstring>
 #include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tzolkara;
+
+namespace {
+
+// The process holding the lock on `path`, or 0 when none does. Asking does
+// not take the lock, so it never disturbs a program that is starting.
+qint64 lockHolder(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    struct flock probe = {};
+    probe.l_type = F_WRLCK;
+    probe.l_whence = SEEK_SET;
+    const bool answered = ::fcntl(fd, F_GETLK, &probe) == 0;
+    ::close(fd);
+    return answered && probe.l_type != F_UNLCK ? probe.l_pid : 0;
+}
+
+// What a crashed run leaves: a lock naming a process that no longer exists.
+QByteArray staleLockContents()
+{
+    return "999999999\ntzolkara\n" + QSysInfo::machineHostName().toUtf8() + '\n';
+}
+
+// Writes 4 KiB pieces until the folder holds no more.
+void fillFolder(const QString &folder)
+{
+    QFile filler(folder + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    const QByteArray piece(4096, 'x');
+    while (filler.write(piece) == piece.size() && filler.flush())
+        ;
+}
+
+// What lies at `path`, for telling whether anything was changed there.
+QByteArray snapshot(const QString &path)
+{
+    struct stat info = {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return "nothing";
+    if (S_ISDIR(info.st_mode))
+        return "a folder";
+    if (S_ISFIFO(info.st_mode))
+        return "a pipe";
+    if (S_ISLNK(info.st_mode))
+        return "a link to " + QFile::encodeName(QFile::symLinkTarget(path));
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+}
+
+// Opens the writing end of a named pipe whenever someone waits to read it,
+// so a start-up that reads the pipe is caught instead of hanging.
+class PipeWatch
+{
+public:
+    explicit PipeWatch(const QString &pipe)
+    {
+        if (pipe.isEmpty())
+            return;
+        m_thread = std::thread([this, path = QFile::encodeName(pipe)] {
+            while (!m_stop) {
+                const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                if (fd >= 0) {
+                    m_readerSeen = true;
+                    ::close(fd);
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+    }
+    ~PipeWatch()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    Q_DISABLE_COPY_MOVE(PipeWatch)
+
+    bool readerSeen() const { return m_readerSeen; }
+
+private:
+    std::atomic<bool> m_stop = false;
+    std::atomic<bool> m_readerSeen = false;
+    std::thread m_thread;
+};
+
+} // namespace
 
 class TestStartup : public QObject
 {
@@ -25,15 +125,20 @@ class TestStartup : public QObject
 
 private slots:
     void initTestCase();
+    void init();
 
     void reminderRunsBeforeMainWindow();
-    void mainWindow_opensInWelcomeStateEvenWhenSettingsCannotBeWritten();
+    void unusableSettings_leftAloneAndStartUpCompletes_data();
+    void unusableSettings_leftAloneAndStartUpCompletes();
 
     void secondInstance_saysSoAndLeavesFirstRunning();
     void staleLockOfCrashedRun_doesNotBlockStart();
+    void damagedLock_doesNotBlockStart_data();
+    void damagedLock_doesNotBlockStart();
 
 private:
     QProcessEnvironment isolatedEnvironment() const;
+    QString lockPath() const { return m_home.filePath(QStringLiteral("runtime/tzolkara.lock")); }
     static bool waitFor(const std::function<bool()> &condition, int ms = 10000);
 
     QTemporaryDir m_home;
@@ -41,11 +146,20 @@ private:
 
 void TestStartup::initTestCase()
 {
+    MessageBox::recordShownMessages(true);
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_home.isValid());
+}
+
+void TestStartup::init()
+{
+    // Every run of the program starts from an empty runtime folder and no
+    // settings.
+    const QString runtime = m_home.filePath(QStringLiteral("runtime"));
+    QDir(runtime).removeRecursively();
     QVERIFY(QDir(m_home.path()).mkdir(QStringLiteral("runtime")));
-    QFile::setPermissions(m_home.filePath(QStringLiteral("runtime")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir(m_home.filePath(QStringLiteral("config"))).removeRecursively();
 }
 
 void TestStartup::reminderRunsBeforeMainWindow()
@@ -53,7 +167,7 @@ void TestStartup::reminderRunsBeforeMainWindow()
     QFile::remove(SettingsStore().fileName());
     QVERIFY(SettingsStore().write(kSettingsSection, kLastReminderDateKey,
                                   QStringLiteral("2026-01-01")));
-    Clock::setToday(QDate(2026, 12, 7));
+    testing::setToday(QDate(2026, 12, 7));
     MessageBox::clearShown();
     MessageBox::setNextAnswer(MessageBox::Answer::Yes);
     UrlCatcher urls;
@@ -66,22 +180,70 @@ void TestStartup::reminderRunsBeforeMainWindow()
     QVERIFY(!mainWindowExistedAtQuestion);
     QVERIFY(window->isVisible());
     QVERIFY(window->isWelcomePanelVisible());
-    Clock::setToday(QDate());
+    testing::setToday(QDate());
 }
 
-void TestStartup::mainWindow_opensInWelcomeStateEvenWhenSettingsCannotBeWritten()
+void TestStartup::unusableSettings_leftAloneAndStartUpCompletes_data()
 {
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("a folder in its place") << "folder";
+    QTest::newRow("a named pipe in its place") << "pipe";
+    QTest::newRow("a link to a named pipe") << "link";
+    QTest::newRow("65 KiB, with a date that would ask") << "large";
+    QTest::newRow("a folder in place of its write lock") << "lock";
+}
+
+void TestStartup::unusableSettings_leftAloneAndStartUpCompletes()
+{
+    QFETCH(QString, damage);
     const QString settings = SettingsStore().fileName();
-    QFile::remove(settings);
-    QVERIFY(QDir().mkpath(settings)); // a folder in its place: nothing can be written
+    const QString pipe = settings + QStringLiteral(".pipe");
+    const QString lock = settings + QStringLiteral(".lock");
+    const auto removeAll = [&] {
+        for (const QString &path : {settings, pipe, lock}) {
+            QFile::remove(path);
+            QDir(path).removeRecursively();
+        }
+        testing::setToday(QDate());
+    };
+    removeAll();
+    const auto cleanUp = qScopeGuard(removeAll);
+    QVERIFY(QDir().mkpath(QFileInfo(settings).path()));
+    testing::setToday(QDate(2026, 12, 7));
+
+    if (damage == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(settings));
+    } else if (damage == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    } else if (damage == QLatin1String("link")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(QFile::link(pipe, settings));
+    } else if (damage == QLatin1String("large")) {
+        QVERIFY(SettingsStore().write(kSettingsSection, kLastReminderDateKey,
+                                      QStringLiteral("2026-01-01")));
+        QFile file(settings);
+        QVERIFY(file.open(QIODevice::Append));
+        while (file.size() < 65 * 1024)
+            file.write("; a comment to make the file long\n");
+    } else {
+        QVERIFY(QDir().mkpath(lock));
+    }
+    const QByteArray before = snapshot(settings);
     MessageBox::clearShown();
 
-    const std::unique_ptr<frmMDI> window(startMainWindow());
+    std::unique_ptr<frmMDI> window;
+    {
+        const PipeWatch watch(damage == QLatin1String("pipe")   ? settings
+                              : damage == QLatin1String("link") ? pipe
+                                                                : QString());
+        window.reset(startMainWindow());
+        QVERIFY2(!watch.readerSeen(), "start-up opened the pipe and waited on it");
+    }
     QVERIFY(window->isVisible());
     QVERIFY(window->isWelcomePanelVisible());
     QVERIFY(window->mdiArea()->subWindowList().isEmpty());
     QVERIFY(MessageBox::shown().isEmpty());
-    QDir(settings).removeRecursively();
+    QCOMPARE(snapshot(settings), before);
 }
 
 QProcessEnvironment TestStartup::isolatedEnvironment() const
@@ -155,6 +317,112 @@ void TestStartup::staleLockOfCrashedRun_doesNotBlockStart()
     QCOMPARE(next.state(), QProcess::Running);
     next.terminate();
     QVERIFY(next.waitForFinished(10000));
+}
+
+void TestStartup::damagedLock_doesNotBlockStart_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<bool>("lockable");
+    QTest::newRow("empty file") << "empty" << true;
+    QTest::newRow("random bytes") << "random" << true;
+    // Files cannot grow: writes fail as in a full folder.
+    QTest::newRow("stale lock, full folder (simulated)") << "full-simulated" << true;
+    QTest::newRow("stale lock in a full tmpfs") << "full-tmpfs" << true;
+    QTest::newRow("a folder in its place") << "folder" << false;
+    QTest::newRow("a named pipe in its place") << "fifo" << false;
+}
+
+void TestStartup::damagedLock_doesNotBlockStart()
+{
+    QFETCH(QString, damage);
+    QFETCH(bool, lockable);
+    const QString runtime = m_home.filePath(QStringLiteral("runtime"));
+    const QByteArray runtimePath = QFile::encodeName(runtime);
+    const QString lock = lockPath();
+
+    bool mounted = false;
+    const auto unmount = qScopeGuard([&] {
+        if (mounted)
+            ::umount2(runtimePath.constData(), MNT_DETACH);
+    });
+    if (damage == QLatin1String("full-tmpfs")) {
+        if (::geteuid() != 0)
+            QSKIP("mounting a small tmpfs needs root");
+        if (::mount("tmpfs", runtimePath.constData(), "tmpfs", 0, "size=64k,mode=0700") != 0)
+            QSKIP(qPrintable(QStringLiteral("cannot mount a tmpfs here: ") +
+                             QString::fromLocal8Bit(std::strerror(errno))));
+        mounted = true;
+    }
+
+    if (damage == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(lock));
+    } else if (damage == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+    } else {
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (damage == QLatin1String("random"))
+            file.write(QByteArray::fromHex("9f3a00ff7e0a0d1bc4e2885a0a0a41f0"));
+        else if (damage != QLatin1String("empty"))
+            file.write(staleLockContents());
+        file.close();
+        if (damage == QLatin1String("full-tmpfs"))
+            fillFolder(runtime);
+    }
+
+    // Declared after the guard: they end before the tmpfs goes.
+    QProcess first;
+    QProcess second;
+    for (QProcess *program : {&first, &second}) {
+        program->setProcessEnvironment(isolatedEnvironment());
+        if (damage == QLatin1String("full-simulated")) {
+            program->setChildProcessModifier([] {
+                const rlimit nothing = {0, 0};
+                ::setrlimit(RLIMIT_FSIZE, &nothing);
+                ::signal(SIGXFSZ, SIG_IGN);
+            });
+        }
+    }
+    const auto end = qScopeGuard([&] {
+        for (QProcess *program : {&first, &second}) {
+            program->terminate();
+            program->waitForFinished(10000);
+        }
+    });
+    const QString settings = m_home.filePath(QStringLiteral("config/tzolkara/tzolkara.conf"));
+    const auto said = [](QProcess &program) {
+        return QString::fromLocal8Bit(program.readAllStandardError())
+            .count(QStringLiteral("Application is already running"));
+    };
+
+    if (!lockable) {
+        // Nothing can be locked there: the program starts all the same.
+        first.start(QStringLiteral(TZOLKARA_PATH));
+        QVERIFY(first.waitForStarted());
+        QVERIFY(
+            waitFor([&] { return QFile::exists(settings) || first.state() != QProcess::Running; }));
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(said(first), 0);
+        return;
+    }
+
+    // Two starting at once over the damaged lock: exactly one runs, and it
+    // holds the lock.
+    first.start(QStringLiteral(TZOLKARA_PATH));
+    second.start(QStringLiteral(TZOLKARA_PATH));
+    QVERIFY(first.waitForStarted() && second.waitForStarted());
+    QVERIFY(waitFor([&] {
+        return first.state() == QProcess::NotRunning || second.state() == QProcess::NotRunning;
+    }));
+    QProcess &refused = first.state() == QProcess::NotRunning ? first : second;
+    QProcess &running = &refused == &first ? second : first;
+    QCOMPARE(refused.exitCode(), 0);
+    QCOMPARE(said(refused), 1);
+    QVERIFY(waitFor([&] {
+        return lockHolder(lock) == running.processId() || running.state() != QProcess::Running;
+    }));
+    QCOMPARE(running.state(), QProcess::Running);
+    QCOMPARE(said(running), 0);
 }
 
 QTEST_MAIN(TestStartup)

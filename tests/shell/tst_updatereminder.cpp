@@ -1,4 +1,4 @@
-#include "common/Clock.h"
+#include "common/ClockForTests.h"
 #include "common/MessageBox.h"
 #include "shell/SettingsStore.h"
 #include "shell/UpdateReminder.h"
@@ -23,7 +23,9 @@ const QString kQuestion = QStringLiteral(
 
 QString storedDate()
 {
-    return SettingsStore().read(kSettingsSection, kLastReminderDateKey);
+    return SettingsStore()
+        .read(kSettingsSection, kLastReminderDateKey)
+        .value_or(QStringLiteral("<not a text>"));
 }
 
 void storeDate(const QString &text)
@@ -50,18 +52,20 @@ private slots:
     void fourteenDaysAgo_asksNothingAndKeepsDate();
     void fifteenDaysAgo_asksAndNoOpensNothing();
     void twentyDaysAhead_yesOpensDownloadPageAfterStoringToday();
-    void storedNonDate_asksNothingAndWritesNothing();
+    void handEditedValue_asksNothingAndChangesNothing_data();
+    void handEditedValue_asksNothingAndChangesNothing();
     void unwritableStore_isIgnored();
 };
 
 void TestUpdateReminder::initTestCase()
 {
+    MessageBox::recordShownMessages(true);
     QStandardPaths::setTestModeEnabled(true);
 }
 
 void TestUpdateReminder::init()
 {
-    Clock::setToday(kToday);
+    testing::setToday(kToday);
     MessageBox::clearShown();
     const QString file = SettingsStore().fileName();
     QFile::remove(file);
@@ -71,7 +75,7 @@ void TestUpdateReminder::init()
 void TestUpdateReminder::cleanup()
 {
     init();
-    Clock::setToday(QDate());
+    testing::setToday(QDate());
 }
 
 void TestUpdateReminder::decision_data()
@@ -164,12 +168,34 @@ void TestUpdateReminder::twentyDaysAhead_yesOpensDownloadPageAfterStoringToday()
     QCOMPARE(storedWhenOpened, QStringLiteral("2026-12-07"));
 }
 
-void TestUpdateReminder::storedNonDate_asksNothingAndWritesNothing()
+void TestUpdateReminder::handEditedValue_asksNothingAndChangesNothing_data()
 {
-    storeDate(QStringLiteral("edited by hand"));
+    // The value as it ends up in the file; "$" is what the program wrote.
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QByteArray>("inFile");
+    QTest::newRow("not a date") << "edited by hand" << QByteArray("$");
+    QTest::newRow("a comma after a date that would ask") << "2026-01-01" << QByteArray("$, 1");
+    QTest::newRow("read as no value at all") << "2026-01-01" << QByteArray("@Invalid()");
+}
+
+void TestUpdateReminder::handEditedValue_asksNothingAndChangesNothing()
+{
+    QFETCH(QString, stored);
+    QFETCH(QByteArray, inFile);
+    storeDate(stored);
+    QFile file(SettingsStore().fileName());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray text = file.readAll();
+    const qsizetype from = text.indexOf('=') + 1;
+    const qsizetype length = text.indexOf('\n', from) - from;
+    text.replace(from, length, inFile.replace("$", text.mid(from, length)));
+    QVERIFY(file.resize(0) && file.write(text) == text.size());
+    file.close();
+
     modHelp::CheckUpdateReminder();
     QVERIFY(MessageBox::shown().isEmpty());
-    QCOMPARE(storedDate(), QStringLiteral("edited by hand"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), text);
 }
 
 void TestUpdateReminder::unwritableStore_isIgnored()

@@ -9,6 +9,7 @@ using namespace tzolkara;
 ScreenDriver::ScreenDriver()
 {
     registerProgramScreens();
+    MessageBox::recordShownMessages(true);
     MessageBox::clearShown();
     FileDialog::reset();
     m_main = std::make_unique<frmMDI>();

@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <cmath>
+
 using namespace tzolkara;
 
 namespace {
@@ -12,6 +14,20 @@ std::function<float()> fixedValues(QList<float> values)
 {
     auto queue = std::make_shared<QList<float>>(std::move(values));
     return [queue] { return queue->takeFirst(); };
+}
+
+// The sign of r - (2k + 1) / 38, in exact integer arithmetic: r is M / 2^s
+// with a 24-bit whole number M.
+int compareWithBoundary(float r, int k)
+{
+    int exponent = 0;
+    const double fraction = std::frexp(double(r), &exponent);
+    const qint64 mantissa = qint64(std::ldexp(fraction, 24));
+    const int shift = 24 - exponent;
+    Q_ASSERT(shift >= 0 && shift < 40);
+    const qint64 left = 38 * mantissa;
+    const qint64 right = qint64(2 * k + 1) << shift;
+    return left < right ? -1 : left > right ? 1 : 0;
 }
 
 std::function<float()> programRandom()
@@ -43,12 +59,22 @@ void TestOracle::glyphForRandomValue_roundsHalfToEven_data()
     QTest::addColumn<float>("r");
     QTest::addColumn<int>("glyph");
     QTest::newRow("0") << 0.0f << 0;
-    QTest::newRow("just below 0.5/19") << std::nextafter(0.5f / 19.0f, 0.0f) << 0;
     QTest::newRow("0.5 (9.5 to even 10)") << 0.5f << 10;
-    QTest::newRow("1.5/19 goes to even 2") << 1.5f / 19.0f << 2;
-    QTest::newRow("18.5/19 goes to even 18") << 18.5f / 19.0f << 18;
     QTest::newRow("0.98") << 0.98f << 19;
     QTest::newRow("just below 1") << std::nextafter(1.0f, 0.0f) << 19;
+    // r x 19 crosses k + 0.5 at r = (2k + 1) / 38. On each side of that
+    // boundary take the float closest to it: the one below gives k, the one
+    // at or above gives k + 1 (only 0.5, for k = 9, lies exactly on it, and
+    // 10 is even).
+    for (int k = 0; k < 19; ++k) {
+        float below = float((2 * k + 1) / 38.0);
+        while (compareWithBoundary(below, k) >= 0)
+            below = std::nextafter(below, 0.0f);
+        while (compareWithBoundary(std::nextafter(below, 1.0f), k) < 0)
+            below = std::nextafter(below, 1.0f);
+        QTest::addRow("below (%d + 0.5) / 19", k) << below << k;
+        QTest::addRow("at or above (%d + 0.5) / 19", k) << std::nextafter(below, 1.0f) << k + 1;
+    }
 }
 
 void TestOracle::glyphForRandomValue_roundsHalfToEven()

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDate>
+
+// Only tests include this: the program itself always runs on the real clock.
+namespace tzolkara::testing {
+
+// Fixes Clock::today(); an invalid date returns to the real clock.
+void setToday(const QDate &date);
+
+} // namespace tzolkara::testing

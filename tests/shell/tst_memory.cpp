@@ -1,0 +1,95 @@
+#include "common/Artwork.h"
+#include "common/RandomSource.h"
+#include "support/ScreenDriver.h"
+
+#include <QApplication>
+#include <QLocale>
+
+#include <malloc.h>
+
+using namespace tzolkara;
+
+namespace {
+
+// The heap in use once the event loop has done what a reading left it.
+qint64 heapInUse()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return qint64(::mallinfo2().uordblks);
+}
+
+// Name and date in, Calculate, then Back to the entry screen. Consecutive
+// days: the first hundred readings show every sign and day number once.
+void astrologyReading(ScreenDriver &ui, int i)
+{
+    ProgramScreen *entry = ui.screen(ScreenId::AstrologyMain);
+    if (!entry)
+        entry = ui.open(ScreenId::AstrologyMain);
+    const QDate birth = QDate(1970, 1, 1).addDays(i);
+    ScreenDriver::enter(entry, QStringLiteral("Ana"), QLocale::c().monthName(birth.month()),
+                        birth.day(), birth.year());
+    ScreenDriver::click(entry, "cmdCalculate");
+    ScreenDriver::click(ui.screen(ScreenId::AstrologyResult), "cmdBack");
+}
+
+// Next on the question screen, then Back to it.
+void tarotCast(ScreenDriver &ui, int)
+{
+    ProgramScreen *question = ui.screen(ScreenId::TarotMain);
+    if (!question) {
+        question = ui.open(ScreenId::TarotMain);
+        ScreenDriver::child<QLineEdit>(question, "txtName")->setText(QStringLiteral("Ana"));
+    }
+    ScreenDriver::click(question, "cmdNext");
+    ScreenDriver::click(ui.screen(ScreenId::TarotResult), "cmdBack");
+}
+
+} // namespace
+
+class TestMemory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void readings_leaveHeapAsItWas_data();
+    void readings_leaveHeapAsItWas();
+};
+
+void TestMemory::initTestCase()
+{
+    // As at start-up: every screen shows the program's icon.
+    QApplication::setWindowIcon(Artwork::applicationIcon());
+    RandomSource::instance().seed(5);
+}
+
+void TestMemory::readings_leaveHeapAsItWas_data()
+{
+    QTest::addColumn<bool>("tarot");
+    QTest::newRow("Astrology") << false;
+    QTest::newRow("tarot") << true;
+}
+
+void TestMemory::readings_leaveHeapAsItWas()
+{
+    QFETCH(bool, tarot);
+    const auto reading = tarot ? tarotCast : astrologyReading;
+    ScreenDriver ui;
+    // The first readings fill the caches of pictures and drawings for good.
+    for (int i = 0; i < 100; ++i) {
+        reading(ui, i);
+        heapInUse();
+    }
+    const qint64 before = heapInUse();
+    for (int i = 100; i < 300; ++i) {
+        reading(ui, i);
+        heapInUse();
+    }
+    const qint64 growth = heapInUse() - before;
+    QVERIFY2(growth < 100 * 1024,
+             qPrintable(QStringLiteral("%1 bytes more after 200 readings").arg(growth)));
+}
+
+QTEST_MAIN(TestMemory)
+#include "tst_memory.moc"
