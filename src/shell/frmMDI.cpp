@@ -114,6 +114,8 @@ frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
     // The program buttons and the open screens first, then Exit, then the links.
     setTabOrder(cmdMdiExit, lblStarloomBanner);
     setTabOrder(lblStarloomBanner, Label7);
+    // The keyboard starts on the first program.
+    cmdSelectOption[0]->setFocus();
 
     MDIForm_Load();
 }
