@@ -10,6 +10,7 @@
 #include "shell/CommonMenus.h"
 #include "shell/frmMDI.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -69,14 +70,13 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
     cross->setFixedSize(kCrossWidth, kCrossHeight);
     const std::array<const char *, kPositionCount> names = {"Guide", "Challenge", "Central", "Ally",
                                                             "Occult"};
-    const QPixmap firstCard = Artwork::tarotCards().picture(1, devicePixelRatioF());
     for (int p = 0; p < kPositionCount; ++p) {
         auto *card = new QLabel(cross);
         card->setObjectName(QStringLiteral("imgMayanTarot_%1").arg(p));
         card->setScaledContents(true);
         card->setGeometry(QRect(kCardPlaces[p], kCardSize));
-        card->setPixmap(firstCard);
         imgMayanTarot[p] = card;
+        showCard(p);
 
         auto *caption = new QLabel(QString::fromLatin1(names[p]), cross);
         caption->setObjectName(QStringLiteral("lblImageName_%1").arg(p));
@@ -165,11 +165,35 @@ void frmMayanAstrologyTarotResult::writeReading(const QList<TarotTextPiece> &pie
 
 void frmMayanAstrologyTarotResult::setGlyphPicture(int position, int glyph)
 {
-    if (position < 0 || position >= kPositionCount)
+    if (position < 0 || position >= kPositionCount || glyph < 0 ||
+        glyph >= Artwork::tarotCards().count())
         return;
-    const QPixmap card = Artwork::tarotCards().picture(glyph + 1, devicePixelRatioF());
-    if (!card.isNull())
-        imgMayanTarot[position]->setPixmap(card);
+    m_cardGlyphs[position] = glyph;
+    showCard(position);
+}
+
+// The card is drawn straight at the control's size in device pixels, so it
+// is as sharp as the screen allows; the control then has nothing to scale.
+void frmMayanAstrologyTarotResult::showCard(int position)
+{
+    QLabel *card = imgMayanTarot[position];
+    card->setPixmap(Artwork::tarotCards().picture(m_cardGlyphs[position] + 1, card->size(),
+                                                  card->devicePixelRatioF()));
+}
+
+bool frmMayanAstrologyTarotResult::event(QEvent *event)
+{
+    // On a screen of another pixel density the cards are drawn afresh.
+    const bool densityChanged = event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+                                || event->type() == QEvent::DevicePixelRatioChange
+#endif
+        ;
+    if (densityChanged) {
+        for (int p = 0; p < kPositionCount; ++p)
+            showCard(p);
+    }
+    return ProgramScreen::event(event);
 }
 
 void frmMayanAstrologyTarotResult::cmdBack_Click()
