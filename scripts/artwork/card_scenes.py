@@ -105,7 +105,7 @@ def wind_scene(c):
                       1.3)
     leaves = [shape("M0 -4C4 -4 6 0 0 4C-6 0 -4 -4 0 -4Z", JADE_LIGHT, 1.2,
                     transform=f"translate({x},{y}) rotate({a})")
-              for x, y, a in ((90, 24, 40), (98, 50, -20), (82, 72, 70), (36, 80, 20))]
+              for x, y, a in ((100, 14, 40), (104, 34, -20), (62, 86, 70), (30, 82, 20))]
     return [backdrop(SKY), hill, tree_trunk, crown, cloud, *face, *gusts, *leaves]
 
 
@@ -144,17 +144,17 @@ def seed_scene(c):
                 (78, 78, 2.4, 1.8))]
     roots = line("M50 88C46 94 40 96 34 100M56 90C56 96 60 100 58 106"
                  "M62 86C68 90 74 90 80 96M46 84C40 84 34 80 28 82", 2.2, FUR_LIGHT)
-    sprout = tube("M54 66C50 56 58 48 54 30", JADE, 4.5, DETAIL)
+    sprout = tube("M54 66C50 56 58 48 54 30", JADE, 4.5, DETAIL)[:1] + \
+        tube("M54 62C50 56 58 48 54 30", JADE, 4.5, DETAIL)[1:]
     leaves = [shape("M54 32C46 20 34 16 20 20C28 32 42 36 54 32Z", JADE),
               shape("M55 28C62 16 74 10 88 12C84 24 70 32 55 28Z", JADE),
               line("M51 30C44 24 36 21 25 21M58 27C66 20 74 15 84 14", 1.2, JADE_DARK)]
-    kernel = shape("M54 62C68 60 78 66 76 76C74 86 62 96 54 99C46 96 34 86 32 76"
-                   "C30 66 40 62 54 62Z", c.main, OUTLINE + 0.2)
-    germ = shape("M47 84C51 80 58 80 61 84C59 90 57 94 54 96C51 94 49 90 47 84Z",
-                 "#f6df9a", DETAIL)
-    shine = shape("M37 72C38 66 44 64 50 65C44 67 41 70 40 76Z", RIM_LIGHT, 0)
+    kernel = ellipse(54, 78, 23, 15, c.main, OUTLINE + 0.2, rotate=-10)
+    germ = line("M44 88C48 91 54 91 58 88", DETAIL + 0.4, c.shade)
+    shine = ellipse(42, 74, 5, 2.6, RIM_LIGHT, 0, rotate=-30)
+    split = line("M50 64C52 67 56 67 58 64", DETAIL)
     return [backdrop(SKY), *sun, soil, strata, *pebbles, roots, *sprout, *leaves,
-            kernel, germ, shine]
+            kernel, germ, shine, split]
 
 
 # ---------------------------------------------------------------- serpent
@@ -551,10 +551,9 @@ def earth_scene(c):
     agave = [shape("M70 64C66 56 64 50 66 44C70 50 72 56 72 64Z", JADE, 1.4),
              shape("M72 64C74 56 78 50 84 48C82 54 78 60 74 64Z", JADE, 1.4),
              shape("M68 64C62 60 58 56 56 50C62 52 66 56 70 64Z", JADE, 1.4)]
-    roots = line("M70 66C68 72 64 76 60 78M72 66C74 72 78 74 82 78", 1.6, FUR_LIGHT)
-    crystal = shape("M62 92L66 84L70 92L66 98Z", c.main, 1.2)
+    roots = line("M70 68C68 72 64 76 60 78M72 68C74 72 78 74 82 78", 1.6, SOIL)
     return [backdrop(SKY), circle(92, 16, 8, AMBER, DETAIL), back, snow, mesa, mesa_strata,
-            surface, *strata, grass, *stones, roots, *agave, crystal]
+            surface, *strata, grass, *stones, roots, *agave]
 
 
 # ----------------------------------------------------------------- mirror

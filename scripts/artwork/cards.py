@@ -72,7 +72,7 @@ WINDOW = (9, 36, 102, 106, 5)
 FOOT = (9, 145, 102, 31, 5)
 TEXT_ROOM = 94
 
-TITLE_SIZE = 15.5
+TITLE_SIZE = 16.5
 NAME_SIZE = 13.5
 CAP_HEIGHT = 0.729      # of DejaVu Sans Bold, in em
 
