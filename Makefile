@@ -31,6 +31,7 @@ bench: build
 # Regenerates the SVG artwork and its contact sheet (needs python3).
 artwork: build
 	python3 scripts/artwork/signs.py
+	python3 scripts/artwork/cards.py
 	python3 scripts/artwork/numerals.py
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/src/tzolkara-artwork-sheet docs/artwork.png

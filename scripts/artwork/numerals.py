@@ -9,6 +9,7 @@ Writes, relative to the repository root:
   resources/icons/tarot.svg
   resources/icons/numerology.svg
   resources/icons/tzolkara.svg     the program icon (calendar wheel)
+  resources/icons/tzolkara-small.svg  the same wheel simplified for 16 to 24 px
 
 Run from the repository root:  python3 scripts/artwork/numerals.py
 The output is deterministic and uses only what Qt SVG (SVG Tiny 1.2) draws:
@@ -230,8 +231,8 @@ def tone_tablet():
 
 def tone_numeral(value):
     return numeral(value, TONE_W / 2, 5 + (NAME_BAND_Y - 6.5) / 2,
-                   dot_r=4.0, dot_step=11.6, bar_w=50.0, bar_h=6.8, gap=2.2,
-                   stroke=1.5)
+                   dot_r=5.6, dot_step=15.0, bar_w=64.0, bar_h=7.6, gap=2.1,
+                   stroke=1.6)
 
 
 def tone_name(name):
@@ -388,6 +389,30 @@ def icon_program():
     return document(256, 256, out, title="Tzolkara")
 
 
+def icon_program_small():
+    """The calendar wheel for 16 to 24 pixels, drawn on a 16-unit grid.
+
+    Only what survives at that size: the four direction quarters on a dark
+    ring, their dividing spokes and the limestone heart with its red centre.
+    """
+    c = 8
+    out = [el("circle", cx=8.0, cy=8.0, r=8.0, fill=RIM_LIGHT),
+           el("circle", cx=8.0, cy=8.0, r=7.2, fill=INK)]
+    quarters = [("red", -45, 45), ("yellow", 45, 135), ("blue", 135, 225),
+                ("white", 225, 315)]
+    for colour, start, end in quarters:
+        out.append(f'<path d="{ring_sector(c, c, 6.3, 3.3, start, end)}" '
+                   f'fill="{DIRECTION_COLOURS[colour]}"/>')
+    for k in range(4):
+        x1, y1 = polar(c, c, 3.0, 45 + 90 * k)
+        x2, y2 = polar(c, c, 6.6, 45 + 90 * k)
+        out.append(el("line", x1=x1, y1=y1, x2=x2, y2=y2, stroke=INK,
+                      stroke_width=1.1))
+    out.append(el("circle", cx=8.0, cy=8.0, r=2.6, fill=STONE))
+    out.append(el("circle", cx=8.0, cy=8.0, r=1.3, fill=DIRECTION_COLOURS["red"]))
+    return document(16, 16, out, title="Tzolkara")
+
+
 # ------------------------------------------------------------------- main
 
 def outputs():
@@ -401,6 +426,7 @@ def outputs():
     files.append(("resources/icons/tarot.svg", icon_tarot()))
     files.append(("resources/icons/numerology.svg", icon_numerology()))
     files.append(("resources/icons/tzolkara.svg", icon_program()))
+    files.append(("resources/icons/tzolkara-small.svg", icon_program_small()))
     return files
 
 

@@ -17,3 +17,20 @@ NIGHT = "#162536"        # the inside of the night house
 PINK = "#e07f7a"         # tongues
 BONE_SHADE = "#d8ccb2"   # hollows of the skull
 STONE_DEEP = "#a8936a"    # pedestal of the empty cartouche
+
+# Skies, water and people of the tarot card pictures.
+SKY = "#a9d8e6"          # daylight sky
+SKY_PALE = "#dcefee"     # sky near the horizon, mist
+DUSK = "#f2c7a0"         # warm evening sky
+NIGHT_SKY = "#1c3451"    # night sky, lighter than the night house
+NIGHT_HILL = "#10202f"   # hills against the night sky
+SEA = "#2c6f92"
+FOAM = "#d9eef2"
+SAND = "#e6c487"
+SKIN = "#c88756"
+SKIN_DARK = "#97603a"
+HAIR = "#2a1b12"
+FLINT = "#6f7b80"        # knapped stone
+FLINT_LIGHT = "#aab6b8"
+FLINT_DARK = "#46545a"
+VIOLET = "#4a3a6b"       # the wizard's night

@@ -10,9 +10,11 @@ from collections import namedtuple
 
 from palette import INK, INK_SOFT, STONE, STONE_SHADE, RIM_LIGHT, JADE
 from shades import (FUR, FUR_DARK, FUR_LIGHT, TAWNY, AMBER, SOIL, SOIL_LIGHT,
-                    JADE_LIGHT, JADE_DARK, NIGHT, PINK, BONE_SHADE)
+                    JADE_LIGHT, JADE_DARK, NIGHT, PINK, BONE_SHADE, FLINT,
+                    FLINT_LIGHT, FLINT_DARK)
 from svgkit import (OUTLINE, DETAIL, tag, shape, line, circle, ellipse, tube,
                     poly_d, spiral_points, star_points, num)
+from drawkit import capsule_d, gust_points, solid
 
 Colours = namedtuple("Colours", "main shade")
 
@@ -49,17 +51,17 @@ def crocodile(c):
 
 
 def wind(c):
-    swirls = []
-    for cx, cy, a0, sense in ((18, 22, 200, 1), (82, 22, -20, -1),
-                              (18, 80, 160, -1), (82, 80, 20, 1)):
-        pts = spiral_points(cx, cy, 1.5, 11, a0 + sense * 540, a0, 30)
-        swirls.append(line(poly_d(pts, False), 3.2, INK_SOFT))
-    disc = circle(50, 51, 33, c.main, OUTLINE + 0.4)
-    ring = circle(50, 51, 27.5, "none", DETAIL, c.shade)
-    t_hole = shape("M30 34H70Q73 34 73 37V45Q73 48 70 48H58V70Q58 73 55 73"
-                   "H45Q42 73 42 70V48H30Q27 48 27 45V37Q27 34 30 34Z", INK)
-    breath = line("M40 41H60", 1.4, INK_SOFT)
-    return [*swirls, disc, ring, t_hole, breath]
+    gusts = []
+    for x0, y0, x1, r, sense in ((6, 34, 60, 13, 1), (2, 58, 72, 12, -1),
+                                 (16, 80, 52, 9, 1)):
+        gusts += tube(poly_d(gust_points(x0, y0, x1, r, sense), False), RIM_LIGHT, 5.6,
+                      OUTLINE)
+    leaf = "M0 -6.5C6.5 -6.5 10 0 0 6.5C-10 0 -6.5 -6.5 0 -6.5Z"
+    leaves = [shape(leaf, JADE, DETAIL, transform=f"translate({x},{y}) rotate({a})")
+              for x, y, a in ((88, 24, 50), (92, 50, 10), (82, 82, 80))]
+    veins = [line("M0 -5V5", 1.2, JADE_DARK, transform=f"translate({x},{y}) rotate({a})")
+             for x, y, a in ((88, 24, 50), (92, 50, 10), (82, 82, 80))]
+    return [*gusts, *leaves, *veins]
 
 
 def night(c):
@@ -183,25 +185,23 @@ def offering(c):
 
 
 def dog(c):
-    tongue = shape("M66 66C66 76 70 84 76 84C82 84 82 76 80 66Z", PINK, DETAIL)
-    jaw = shape("M40 60L84 64C88 64 88 70 84 70L62 74C52 76 44 72 40 60Z",
-                c.main)
-    head = shape("M16 92C10 74 12 52 24 38C30 30 38 26 46 26L60 34L68 40"
-                 "L86 46C94 48 96 58 90 60L70 62L56 64C48 72 42 84 44 92Z", c.main)
-    ear = shape("M24 40C20 26 22 12 28 4C36 12 44 22 46 30C40 32 32 36 24 40Z",
-                FUR_DARK)
-    inner_ear = shape("M29 33C28 24 29 16 30 12C34 18 38 24 40 29Z", PINK, 0)
-    patch = shape("M46 30C54 30 62 36 62 44C56 48 46 46 42 40C40 36 42 32 46 30Z",
+    head = shape("M18 100C14 80 16 58 24 44C28 36 34 30 42 28C50 26 58 30 62 36"
+                 "L88 42C94 43 98 47 97 52C97 56 94 58 90 58L70 62L86 62C89 62 90 66 87 68"
+                 "C82 72 74 74 66 74C60 78 54 84 50 100Z", c.main)
+    ear = shape("M26 42C22 28 22 14 28 4C38 12 46 22 48 30C40 32 32 36 26 42Z", c.main)
+    inner_ear = shape("M30 34C28 24 29 16 31 12C36 18 40 24 42 29Z", PINK, 0)
+    patch = shape("M44 30C52 28 60 32 62 38C60 46 52 48 46 44C42 40 40 34 44 30Z",
                   FUR, 0)
-    nose = shape("M86 46C92 44 96 48 95 53C92 54 88 53 86 50Z", INK, DETAIL)
-    spots = [circle(x, y, r, FUR, 0) for x, y, r in ((26, 66, 4), (20, 80, 3),
-                                                     (32, 78, 2.5))]
-    collar = shape("M14 84C24 80 36 80 46 84L46 92C36 88 24 88 16 92Z",
-                   c.shade, DETAIL)
-    return [tongue, jaw, head, patch, ear, inner_ear, *spots,
-            *eye(54, 40, 4.5, AMBER, 1), nose,
-            line("M70 62C66 60 62 60 58 62", DETAIL), collar,
-            circle(31, 88, 2.5, AMBER, 1.1)]
+    tongue = shape("M72 64C78 63 84 64 84 70C85 78 81 82 77 81C73 80 72 74 72 66Z",
+                   PINK, DETAIL)
+    nose = shape("M88 42C94 42 98 46 97 51C93 53 89 52 87 49Z", INK, DETAIL)
+    spots = [circle(x, y, r, FUR, 0) for x, y, r in ((28, 68, 4.4), (22, 84, 3.2),
+                                                     (36, 82, 2.6))]
+    return [head, ear, inner_ear, patch, *spots, tongue,
+            line("M78 65V74", 1.2, "#b85a56"),
+            *eye(54, 40, 4.6, AMBER, 1), nose,
+            line("M58 33C61 31 65 32 67 35", DETAIL),
+            line("M64 64C66 64 68 63 70 62", DETAIL)]
 
 
 def monkey(c):
@@ -328,26 +328,25 @@ def jaguar(c):
 
 
 def eagle(c):
-    crest = [shape("M30 26C20 16 10 12 2 14C8 22 18 30 28 36Z", c.main),
-             shape("M24 36C14 30 6 30 0 34C6 40 14 44 22 46Z", c.main),
-             shape("M36 22C32 12 26 6 18 4C20 12 26 20 32 28Z", c.main)]
-    neck = shape("M22 52C16 66 18 84 26 96H78C70 84 66 72 66 58Z", FUR_DARK)
-    scallops = line("M28 74c4 4 8 4 12 0s8-4 12 0s8 4 12 0M26 88c4 4 8 4 12 0"
-                    "s8-4 12 0s8 4 12 0", 2, FUR)
-    head = shape("M22 54C16 36 28 20 46 18C58 17 68 22 72 30L74 46"
-                 "C70 56 58 64 44 66C34 66 26 62 22 54Z", RIM_LIGHT)
-    feathers = line("M26 44C30 50 34 52 40 52M30 58C36 60 42 60 48 58"
-                    "M34 28C38 26 42 26 46 27", DETAIL, STONE_SHADE)
-    beak = shape("M62 30C72 27 86 29 92 37C97 44 97 53 92 60C91 55 88 51 83 50"
-                 "H64C61 44 60 36 62 30Z", AMBER)
-    lower = shape("M66 50H82C81 55 77 58 72 58C68 58 65 55 66 50Z", AMBER, DETAIL)
-    cere = line("M66 30C65 37 66 44 70 50", DETAIL)
-    gape = line("M64 50H54", 2)
-    nostril = ellipse(74, 37, 2.8, 1.5, INK, 0)
-    brow = shape("M34 33C42 26 54 26 64 34C60 36 52 36 46 35C42 35 38 36 34 38Z",
-                 INK, 0)
-    return [*crest, neck, scallops, head, feathers, beak, lower, cere, gape,
-            nostril, *eye(48, 41, 5.5, AMBER, 1), brow]
+    body = shape("M8 100C8 84 14 70 26 62H56C68 64 80 78 88 100Z", FUR_DARK)
+    scallops = line("M20 78c4 4 8 4 12 0s8-4 12 0s8 4 12 0s8-4 12 0M16 90c4 4 8 4 12 0"
+                    "s8-4 12 0s8 4 12 0s8-4 12 0s8 4 12 0", 2, FUR)
+    lower = shape("M56 48H80C78 54 72 56 65 56C60 56 57 53 56 48Z", AMBER, DETAIL)
+    # Head and upper beak share one outline; the beak is then coloured in
+    # up to the feathered edge at its root.
+    head = ("M20 72C12 58 12 38 24 27C34 18 50 15 62 21C72 22 82 24 89 31"
+            "C95 37 96 48 92 56C91 59 88 59 88 56C87 52 84 49 78 48H62"
+            "C58 54 56 56 52 58L50 68L45 62L40 70L35 62L30 70L27 63Z")
+    beak = ("M63 21C72 22 82 24 89 31C95 37 96 48 92 56C91 59 88 59 88 56"
+            "C87 52 84 49 78 48H60C62 43 60 39 62 33C63 28 61 25 63 21Z")
+    root = line("M63 21C61 25 63 28 62 33C60 39 62 43 60 48", DETAIL)
+    shading = line("M22 48C24 56 28 60 34 62M30 36C34 32 40 30 46 30", DETAIL,
+                   STONE_SHADE)
+    gape = line("M79 48C72 48 64 49 56 52", 2.2)
+    brow = shape("M34 31C42 25 54 25 63 30C58 33 52 34 48 33C43 33 38 34 34 37Z", INK, 0)
+    return [body, scallops, lower, *solid([head], RIM_LIGHT, OUTLINE),
+            tag("path", d=beak, fill=AMBER), root, shading, gape,
+            ellipse(73, 32, 3, 1.6, INK, 0), *eye(49, 39, 5.4, AMBER, 1), brow]
 
 
 def wisdom(c):
@@ -373,50 +372,50 @@ def wisdom(c):
 
 
 def earth(c):
-    mound = "M2 92C6 58 26 32 50 32C74 32 94 58 98 92Z"
-    bands = [shape(mound, SOIL_LIGHT, 0),
-             shape("M11.6 60C24 52 36 60 50 54C64 48 78 56 87.3 58C92 66 96 78 98 92"
-                   "H2C3.5 80 7 68 11.6 60Z", SOIL, 0),
-             shape("M4.7 78C20 72 34 80 50 74C66 68 80 76 94.8 76C96.5 81 97.5 86 98 92"
-                   "H2C2.5 87 3.5 82 4.7 78Z", c.shade, 0)]
-    top = shape("M50 32C38 32 28 38 20.4 47C30 44 40 48 50 44C60 40 70 44 79.6 47"
-                "C72 38 62 32 50 32Z", c.main, 0)
-    seams = line("M11.6 60C24 52 36 60 50 54C64 48 78 56 87.3 58"
-                 "M4.7 78C20 72 34 80 50 74C66 68 80 76 94.8 76"
-                 "M20.4 47C30 44 40 48 50 44C60 40 70 44 79.6 47", 1.4, INK_SOFT)
-    curl = poly_d(spiral_points(52, 62, 1.5, 10, 600, 180, 36), False)
-    curl += "C38 62 34 66 30 70"
-    dots = [circle(x, y, 2, RIM_LIGHT, 1.1) for x, y in
-            ((30, 56), (72, 58), (70, 72), (40, 84), (62, 86), (20, 80), (82, 84))]
-    grass = line("M36 34l-2-6m2 6l1-7m-1 7l3-5M66 34l-2-6m2 6l1-7m-1 7l3-5",
-                 2, JADE_DARK)
-    quake = line("M8 34c-4 5-4 11 0 16M16 28c-5 7-5 17 0 24M92 34c4 5 4 11 0 16"
-                 "M84 28c5 7 5 17 0 24M40 14c5-3 15-3 20 0M34 7c8-4 24-4 32 0",
-                 2.4, INK_SOFT)
-    return [quake, grass, *bands, top, seams, shape(mound, "none", OUTLINE + 0.2),
-            *tube(curl, RIM_LIGHT, 3.2, 1.6), *dots]
+    clod = ("M6 54C30 49 70 49 94 54L90 64L94 72L80 78L76 90L62 86L52 97L44 87L30 90"
+            "L26 78L12 74L14 64Z")
+    layers = [shape(clod, SOIL),
+              shape("M6 54C30 49 70 49 94 54L91.5 61C70 57 30 57 9.5 61Z", JADE, 0),
+              line("M9.5 61C30 57 70 57 91.5 61", DETAIL, JADE_DARK),
+              line("M14 70C30 66 40 72 56 68C70 64 80 70 92 68M28 82C38 78 50 82 62 80"
+                   "C68 79 72 80 76 82", DETAIL, SOIL_LIGHT)]
+    stones = [ellipse(x, y, rx, ry, STONE_SHADE, 1.2) for x, y, rx, ry in
+              ((24, 66, 4, 2.6), (66, 74, 3.6, 2.4), (48, 84, 3, 2), (80, 64, 2.6, 1.8))]
+    roots = line("M44 88C42 92 44 96 40 100M62 86C64 90 62 94 66 98M30 90C28 94 24 96 22 98"
+                 "M78 80C80 84 84 86 86 90", 2.2, SOIL)
+    peak = shape("M18 53L42 14L56 34L64 26L86 53C64 50 40 50 18 53Z", c.main)
+    snow = shape("M42 14L49 25L44 23L40 27L36 24Z", RIM_LIGHT, DETAIL)
+    ridge = line("M42 14L46 34M64 26L62 40", DETAIL, c.shade)
+    grass = line("M10 52l-1-5m1 5l2-5M88 52l-1-5m1 5l2-5M72 50l-1-4m1 4l2-4", 1.8,
+                 JADE_DARK)
+    return [roots, *layers, *stones, peak, ridge, snow, grass,
+            shape(clod, "none", OUTLINE + 0.2)]
 
 
 def flint(c):
-    handle = [shape("M42 70H58L60 96H40Z", FUR),
-              line("M41 76H59M41 82H59M40.5 88H59.5", 2.2, FUR_DARK)]
-    blade = ("M50 2C58 16 72 30 74 46C75 56 68 66 58 72H42C32 66 25 56 26 46"
-             "C28 30 42 16 50 2Z")
-    facets = [
-        shape("M50 2L56 22L50 34L44 22Z", c.main, DETAIL),
-        shape("M44 22L50 34L44 46L34 40L38 28Z", STONE_SHADE, DETAIL),
-        shape("M56 22L66 30L68 40L56 46L50 34Z", c.shade, DETAIL),
-        shape("M34 40L44 46L42 60L30 56L27 46Z", c.main, DETAIL),
-        shape("M56 46L68 40L73 48L70 58L58 60Z", STONE_SHADE, DETAIL),
-        shape("M44 46L50 34L56 46L58 60L50 66L42 60Z", c.main, DETAIL),
-        shape("M30 56L42 60L50 66L42 72L34 66Z", c.shade, DETAIL),
-        shape("M58 60L70 58L64 68L58 72L50 66Z", c.main, DETAIL),
-    ]
-    glints = line("M48 12L46 18M37 46L36 52", 1.6, RIM_LIGHT)
-    drawing = [*handle, *facets, shape(blade, "none", OUTLINE + 0.4), glints,
-               line("M40 96H60", OUTLINE)]
+    # Drawn lying along y = 50 with the point to the right, then tilted.
+    upper, lower = [], []
+    for i in range(21):
+        t = i / 20
+        x = 40 + 56 * t
+        half = 14 * (1 - t ** 1.7) ** 0.85 * (0.62 + 0.38 * math.sin(min(t / 0.3, 1) * math.pi / 2))
+        notch = 1.3 if i % 2 else 0
+        upper.append((x, 50 - half + notch))
+        lower.append((x, 50 + half - notch))
+    blade = poly_d(upper + lower[::-1][:-1])
+    scars = [ellipse(x, 50 + side * 6, 5, 3.4, FLINT_LIGHT, 0, rotate=side * 14)
+             for x, side in ((48, -1), (58, -1), (68, -1), (50, 1), (60, 1), (70, 1))]
+    ridge = line("M42 50C56 49 72 50 92 50", 1.4, FLINT_DARK)
+    handle = [shape(capsule_d(8, 50, 40, 50, 6.4), FUR),
+              line("M14 46H30M14 54H30", 1.2, FUR_DARK)]
+    pommel = circle(8, 50, 7.4, FUR_DARK)
+    binding = [shape("M32 41H46V59H32Z", SOIL_LIGHT),
+               line("M35 41L32 47M39 41L33 53M43 41L34 59M46 44L39 59M46 51L43 59", 1.4,
+                    INK_SOFT)]
+    drawing = [*handle, pommel, shape(blade, FLINT, OUTLINE), *scars, ridge,
+               shape(blade, "none", OUTLINE), *binding]
     return [tag("g", drawing,
-                transform="translate(48,52) rotate(30) translate(-50,-50)")]
+                transform="translate(50,50) scale(1.12) rotate(-38) translate(-50,-46)")]
 
 
 def storm(c):

@@ -100,11 +100,15 @@ QIcon applicationIcon()
 {
     // Rendered once at each common size rather than through an icon-engine
     // plugin, so the icon never depends on a plugin being installed. Kept as
-    // images, which may outlive the application object.
+    // images, which may outlive the application object. The full wheel turns
+    // to mush below 32 pixels, so the small sizes get a simpler drawing.
     static const QList<QImage> sizes = [] {
         QList<QImage> images;
-        for (int size : {16, 20, 24, 32, 48, 64, 128, 256})
-            images.append(renderSvg(kApplicationIconResource, QSize(size, size)));
+        for (int size : {16, 20, 24, 32, 48, 64, 128, 256}) {
+            const QString &drawing =
+                size <= 24 ? kSmallApplicationIconResource : kApplicationIconResource;
+            images.append(renderSvg(drawing, QSize(size, size)));
+        }
         return images;
     }();
     QIcon icon;

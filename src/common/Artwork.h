@@ -17,7 +17,8 @@ const ImageList &daySigns();
 // "01-Magnetic.jpg" .. "13-Cosmic.jpg".
 const ImageList &astrologyTones();
 const ImageList &numerologyTones();
-// The 20 tarot cards, 120 x 184: entry n is the card of glyph n - 1.
+// The 20 tarot cards, designed at 120 x 184: entry n is the card of glyph
+// n - 1. The result screen draws them straight at its own card size.
 const ImageList &tarotCards();
 
 // Shown by the result screens until a reading picture is selected.
@@ -33,6 +34,9 @@ QIcon applicationIcon();
 inline const QString kSignFrameResource = QStringLiteral(":/artwork/frames/sign-frame.svg");
 inline const QString kToneFrameResource = QStringLiteral(":/artwork/frames/tone-frame.svg");
 inline const QString kApplicationIconResource = QStringLiteral(":/artwork/icons/tzolkara.svg");
+// The same wheel simplified for 16 to 24 pixels.
+inline const QString kSmallApplicationIconResource =
+    QStringLiteral(":/artwork/icons/tzolkara-small.svg");
 
 } // namespace Artwork
 } // namespace tzolkara

@@ -31,19 +31,37 @@ QString ImageList::resource(int index) const
     return index >= 1 && index <= count() ? m_entries.at(index - 1).resource : QString();
 }
 
-quint64 ImageList::cacheKey(int index, qreal devicePixelRatio)
+namespace {
+
+QSize devicePixels(QSize logicalSize, qreal devicePixelRatio)
 {
-    return (quint64(index) << 32) | quint32(std::lround(devicePixelRatio * 1000));
+    return QSize(int(std::ceil(logicalSize.width() * devicePixelRatio)),
+                 int(std::ceil(logicalSize.height() * devicePixelRatio)));
+}
+
+} // namespace
+
+// A rendering is known by its device-pixel size, which covers both the
+// logical size and the ratio it was asked for.
+quint64 ImageList::cacheKey(int index, QSize pixels)
+{
+    return (quint64(quint16(index)) << 48) | (quint64(pixels.width() & 0xffffff) << 24) |
+           quint64(pixels.height() & 0xffffff);
 }
 
 QPixmap ImageList::picture(int index, qreal devicePixelRatio) const
 {
-    if (index < 1 || index > count())
+    return picture(index, m_imageSize, devicePixelRatio);
+}
+
+QPixmap ImageList::picture(int index, QSize logicalSize, qreal devicePixelRatio) const
+{
+    if (index < 1 || index > count() || logicalSize.isEmpty())
         return {};
-    const quint64 key = cacheKey(index, devicePixelRatio);
+    const quint64 key = cacheKey(index, devicePixels(logicalSize, devicePixelRatio));
     auto it = m_rendered.constFind(key);
     if (it == m_rendered.constEnd())
-        it = m_rendered.insert(key, renderSvg(resource(index), m_imageSize, devicePixelRatio));
+        it = m_rendered.insert(key, renderSvg(resource(index), logicalSize, devicePixelRatio));
     QPixmap pixmap = QPixmap::fromImage(*it);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
@@ -51,13 +69,12 @@ QPixmap ImageList::picture(int index, qreal devicePixelRatio) const
 
 bool ImageList::isRendered(int index, qreal devicePixelRatio) const
 {
-    return m_rendered.contains(cacheKey(index, devicePixelRatio));
+    return m_rendered.contains(cacheKey(index, devicePixels(m_imageSize, devicePixelRatio)));
 }
 
 QImage renderSvg(const QString &resource, QSize logicalSize, qreal devicePixelRatio)
 {
-    const QSize pixels(int(std::ceil(logicalSize.width() * devicePixelRatio)),
-                       int(std::ceil(logicalSize.height() * devicePixelRatio)));
+    const QSize pixels = devicePixels(logicalSize, devicePixelRatio);
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QSvgRenderer renderer(resource);

@@ -35,10 +35,14 @@ public:
 
     // Picture of entry 1..count(); a null pixmap outside that range.
     QPixmap picture(int index, qreal devicePixelRatio = 1.0) const;
+    // The same picture drawn straight at `logicalSize`, stretched to fill it
+    // whatever its own proportions, for a control that stretches its picture:
+    // sharp where scaling a picture of the list's size would blur it.
+    QPixmap picture(int index, QSize logicalSize, qreal devicePixelRatio) const;
     bool isRendered(int index, qreal devicePixelRatio = 1.0) const;
 
 private:
-    static quint64 cacheKey(int index, qreal devicePixelRatio);
+    static quint64 cacheKey(int index, QSize pixels);
 
     QSize m_imageSize;
     QList<Entry> m_entries;

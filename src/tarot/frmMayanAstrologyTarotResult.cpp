@@ -14,6 +14,7 @@
 #include "shell/frmMDI.h"
 
 #include <QDate>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -77,15 +78,14 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
     cross->setFixedSize(kCrossWidth, kCrossHeight);
     const std::array<const char *, kPositionCount> names = {"Guide", "Challenge", "Central", "Ally",
                                                             "Occult"};
-    const QPixmap firstCard = Artwork::tarotCards().picture(1, devicePixelRatioF());
     for (int p = 0; p < kPositionCount; ++p) {
         auto *card = new QLabel(cross);
         card->setObjectName(QStringLiteral("imgMayanTarot_%1").arg(p));
         card->setScaledContents(true);
         card->setGeometry(QRect(kCardPlaces[p], kCardSize));
-        card->setPixmap(firstCard);
         card->setAccessibleName(QString::fromLatin1(names[p]));
         imgMayanTarot[p] = card;
+        showCard(p);
 
         auto *caption = new QLabel(QString::fromLatin1(names[p]), cross);
         caption->setObjectName(QStringLiteral("lblImageName_%1").arg(p));
@@ -180,13 +180,11 @@ void frmMayanAstrologyTarotResult::writeReading(const QList<TarotTextPiece> &pie
 
 void frmMayanAstrologyTarotResult::setGlyphPicture(int position, int glyph)
 {
-    if (position < 0 || position >= kPositionCount)
+    if (position < 0 || position >= kPositionCount || glyph < 0 ||
+        glyph >= Artwork::tarotCards().count())
         return;
-    const QPixmap card = Artwork::tarotCards().picture(glyph + 1, devicePixelRatioF());
-    if (card.isNull())
-        return;
-    imgMayanTarot[position]->setPixmap(card);
-    m_glyphs[position] = glyph;
+    m_cardGlyphs[position] = glyph;
+    showCard(position);
     // What a screen reader says of the card: "Guide: Cauac, Blue Storm".
     static const GlyphTableType glyphs = glyphTableContents();
     const GlyphRecord &record = glyphs[glyph];
@@ -194,6 +192,30 @@ void frmMayanAstrologyTarotResult::setGlyphPicture(int position, int glyph)
         QStringLiteral("%1: %2, %3")
             .arg(lblImageName[position]->text(), record.SignLabel.section(QLatin1Char('/'), 0, 0),
                  record.ColourName));
+}
+
+// The card is drawn straight at the control's size in device pixels, so it
+// is as sharp as the screen allows; the control then has nothing to scale.
+void frmMayanAstrologyTarotResult::showCard(int position)
+{
+    QLabel *card = imgMayanTarot[position];
+    card->setPixmap(Artwork::tarotCards().picture(m_cardGlyphs[position] + 1, card->size(),
+                                                  card->devicePixelRatioF()));
+}
+
+bool frmMayanAstrologyTarotResult::event(QEvent *event)
+{
+    // On a screen of another pixel density the cards are drawn afresh.
+    const bool densityChanged = event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+                                || event->type() == QEvent::DevicePixelRatioChange
+#endif
+        ;
+    if (densityChanged) {
+        for (int p = 0; p < kPositionCount; ++p)
+            showCard(p);
+    }
+    return ProgramScreen::event(event);
 }
 
 void frmMayanAstrologyTarotResult::cmdBack_Click()
@@ -229,7 +251,7 @@ void frmMayanAstrologyTarotResult::mnuSavePdf_Click()
     header.pictureArea = QSizeF(kCrossWidth, kCrossHeight) * kScale;
     for (int p = 0; p < kPositionCount; ++p) {
         header.pictures.append(
-            {Artwork::tarotCards().resource(m_glyphs[p] + 1),
+            {Artwork::tarotCards().resource(m_cardGlyphs[p] + 1),
              QRectF(QPointF(kCardPlaces[p]) * kScale, QSizeF(kCardSize) * kScale),
              lblImageName[p]->text()});
     }

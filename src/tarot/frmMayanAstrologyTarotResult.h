@@ -31,18 +31,21 @@ public:
 
 protected:
     void Form_Unload() override;
+    bool event(QEvent *event) override;
 
 private:
     QWidget *buildContent();
     QMenuBar *buildMenuBar();
+    void showCard(int position);
 
     std::array<QLabel *, kPositionCount> imgMayanTarot{};
     std::array<QLabel *, kPositionCount> lblImageName{};
+    // Glyph shown at each position; every card starts as glyph 0.
+    std::array<int, kPositionCount> m_cardGlyphs{};
     QTextEdit *RTB = nullptr;
     QPushButton *cmdExit = nullptr;
     QPushButton *cmdBack = nullptr;
     bool m_closingForBack = false;
-    std::array<int, kPositionCount> m_glyphs{};
 };
 
 } // namespace tzolkara

@@ -26,11 +26,14 @@ struct Tile
     QString label;
 };
 
-QList<Tile> tilesOf(const ImageList &list, qreal scale)
+QList<Tile> tilesOf(const ImageList &list, qreal scale, QSize size = {})
 {
     QList<Tile> tiles;
-    for (int i = 1; i <= list.count(); ++i)
-        tiles.append({list.picture(i, scale), QStringLiteral("%1 %2").arg(i).arg(list.key(i))});
+    for (int i = 1; i <= list.count(); ++i) {
+        const QPixmap picture =
+            size.isValid() ? list.picture(i, size, scale) : list.picture(i, scale);
+        tiles.append({picture, QStringLiteral("%1 %2").arg(i).arg(list.key(i))});
+    }
     return tiles;
 }
 
@@ -129,6 +132,8 @@ int main(int argc, char **argv)
         {QStringLiteral("Day numbers (88 x 55)"), tilesOf(Artwork::astrologyTones(), scale), 13},
         {QStringLiteral("Tarot cards (120 x 184), glyph 0 to 19"),
          tilesOf(Artwork::tarotCards(), scale), 10},
+        {QStringLiteral("Tarot cards as the result screen stretches them (93 x 120)"),
+         tilesOf(Artwork::tarotCards(), scale, QSize(93, 120)), 10},
         {QStringLiteral("Design-time frames, program buttons and program icon"), frames + icons,
          11},
     };

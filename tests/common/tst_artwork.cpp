@@ -31,6 +31,29 @@ bool isBlank(const QImage &image)
     return true;
 }
 
+// Mean difference of the colour channels (0 to 255) between the opaque pixels
+// of `part` and the piece of `whole` they would cover at `at`, sampled on a
+// grid of `step`.
+double meanDifference(const QImage &whole, const QImage &part, QPoint at, int step)
+{
+    qint64 sum = 0;
+    int samples = 0;
+    for (int y = 0; y < part.height(); y += step) {
+        const QRgb *wholeLine = reinterpret_cast<const QRgb *>(whole.constScanLine(at.y() + y));
+        const QRgb *partLine = reinterpret_cast<const QRgb *>(part.constScanLine(y));
+        for (int x = 0; x < part.width(); x += step) {
+            const QRgb a = wholeLine[at.x() + x];
+            const QRgb b = partLine[x];
+            if (qAlpha(b) < 255)
+                continue;
+            sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                   std::abs(qBlue(a) - qBlue(b));
+            ++samples;
+        }
+    }
+    return samples ? double(sum) / (3.0 * samples) : 255.0;
+}
+
 } // namespace
 
 class TestArtwork : public QObject
@@ -47,6 +70,8 @@ private slots:
 
     void lists_renderEveryPictureAtOneAndTwoTimes_data();
     void lists_renderEveryPictureAtOneAndTwoTimes();
+    void cards_areNotTheirDaySignBadges_data();
+    void cards_areNotTheirDaySignBadges();
     void pictures_areRenderedOnFirstUseOnly();
     void framesAndIcons_render();
     void outOfRange_givesNullPicture();
@@ -155,6 +180,74 @@ void TestArtwork::lists_renderEveryPictureAtOneAndTwoTimes()
     QVERIFY2(g_svgWarnings.isEmpty(), qPrintable(g_svgWarnings.join(u'\n')));
 }
 
+void TestArtwork::cards_areNotTheirDaySignBadges_data()
+{
+    QTest::addColumn<int>("glyph");
+    QTest::addColumn<QString>("sign");
+    // Glyph g belongs to day sign g + 1 in calendar order.
+    const char *signs[] = {"Crocodile",   "Wind",  "Night", "Seed",     "Serpent",
+                           "Transformer", "Deer",  "Star",  "Offering", "Dog",
+                           "Monkey",      "Road",  "Reed",  "Jaguar",   "Eagle",
+                           "Wisdom",      "Earth", "Flint", "Storm",    "Sun"};
+    for (int glyph = 0; glyph < 20; ++glyph)
+        QTest::addRow("%d %s", glyph, signs[glyph]) << glyph << QString::fromLatin1(signs[glyph]);
+}
+
+// A card is a picture of its own, not the day-sign badge set on a card: the
+// badge, at any size from half the card's width to all of it and at any
+// place, never matches the card closely.
+void TestArtwork::cards_areNotTheirDaySignBadges()
+{
+    QFETCH(int, glyph);
+    QFETCH(QString, sign);
+    const QImage card = Artwork::tarotCards().picture(glyph + 1).toImage().convertToFormat(
+        QImage::Format_ARGB32_Premultiplied);
+    const ImageList &signs = Artwork::daySigns();
+    struct Match
+    {
+        double difference = 255;
+        int width = 0;
+        QPoint at;
+    };
+    // The closest placement of badges from `widths`, at every `stride`-th
+    // place within `reach` of `around` (or anywhere when reach is 0).
+    const auto search = [&](QList<int> widths, int stride, QPoint around, int reach) {
+        Match best;
+        for (int width : widths) {
+            const QImage badge = signs.picture(signs.indexOfKey(sign), QSize(width, width), 1.0)
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            const QRect room(0, 0, card.width() - width + 1, card.height() - width + 1);
+            const QRect places = reach ? room & QRect(around - QPoint(reach, reach),
+                                                      QSize(2 * reach + 1, 2 * reach + 1))
+                                       : room;
+            for (int y = places.top(); y <= places.bottom(); y += stride) {
+                for (int x = places.left(); x <= places.right(); x += stride) {
+                    const double difference = meanDifference(card, badge, QPoint(x, y), 2);
+                    if (difference < best.difference)
+                        best = {difference, width, QPoint(x, y)};
+                }
+            }
+        }
+        return best;
+    };
+    QList<int> coarse;
+    for (int width = card.width() / 2; width <= card.width(); width += 6)
+        coarse << width;
+    const Match rough = search(coarse, 3, {}, 0);
+    QList<int> fine;
+    for (int width = std::max(1, rough.width - 4); width <= std::min(card.width(), rough.width + 4);
+         ++width)
+        fine << width;
+    const Match closest = search(fine, 1, rough.at, 4);
+    QVERIFY2(closest.difference > 30,
+             qPrintable(QStringLiteral("the badge, %1 wide, matches at (%2, %3) within %4")
+                            .arg(closest.width)
+                            .arg(closest.at.x())
+                            .arg(closest.at.y())
+                            .arg(closest.difference)));
+}
+
 void TestArtwork::pictures_areRenderedOnFirstUseOnly()
 {
     const ImageList list(QSize(150, 150),
@@ -192,6 +285,12 @@ void TestArtwork::framesAndIcons_render()
         QCOMPARE(pixmap.size(), QSize(size, size));
         QVERIFY(!isBlank(pixmap.toImage()));
     }
+    // The small sizes show the simplified wheel, the larger ones the full one.
+    for (int size : {16, 24})
+        QCOMPARE(icon.pixmap(QSize(size, size)).toImage(),
+                 svgPixmap(Artwork::kSmallApplicationIconResource, QSize(size, size)).toImage());
+    QCOMPARE(icon.pixmap(QSize(32, 32)).toImage(),
+             svgPixmap(Artwork::kApplicationIconResource, QSize(32, 32)).toImage());
     QVERIFY2(g_svgWarnings.isEmpty(), qPrintable(g_svgWarnings.join(u'\n')));
 }
 

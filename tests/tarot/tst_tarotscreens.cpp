@@ -33,16 +33,23 @@ ProgramScreen *ask(ScreenDriver &ui, const QString &name, const QString &problem
     return ui.screen(ScreenId::TarotResult);
 }
 
-QImage cardAt(ProgramScreen *result, int position)
+QLabel *cardControl(ProgramScreen *result, int position)
 {
-    return result->findChild<QLabel *>(QStringLiteral("imgMayanTarot_%1").arg(position))
-        ->pixmap()
-        .toImage();
+    return result->findChild<QLabel *>(QStringLiteral("imgMayanTarot_%1").arg(position));
 }
 
-QImage cardOfGlyph(int glyph, QWidget *on)
+QImage cardAt(ProgramScreen *result, int position)
 {
-    return Artwork::tarotCards().picture(glyph + 1, on->devicePixelRatioF()).toImage();
+    return cardControl(result, position)->pixmap().toImage();
+}
+
+// The card of `glyph` as the control at `position` shows it: drawn at its size.
+QImage cardOfGlyph(int glyph, ProgramScreen *result, int position)
+{
+    const QLabel *control = cardControl(result, position);
+    return Artwork::tarotCards()
+        .picture(glyph + 1, control->size(), control->devicePixelRatioF())
+        .toImage();
 }
 
 void moveMouseOver(QWidget *widget)
@@ -66,6 +73,7 @@ private slots:
     void blankNameAndEmptyProblem_castAReading();
     void reading_textBoldRunsAndSize();
     void reading_picturesFollowGlyphs();
+    void cards_drawnAtTheControlsDevicePixelSize();
     void cross_cardsStandAtTheirPlacesInTheClientArea();
     void reading_clearsClipboardOnceAndMouseOverTextDoesToo();
     void back_keepsEntriesAndAskingAgainDrawsAfresh();
@@ -165,15 +173,37 @@ void TestTarotScreens::reading_picturesFollowGlyphs()
     // Glyph 0 in Guide and 19 in Challenge.
     RandomSource::instance().feed({0.0f, 0.999f, 0.5f, 0.2f, 0.1f});
     ProgramScreen *result = ask(ui, QStringLiteral("Ana"));
-    QCOMPARE(cardAt(result, 0), cardOfGlyph(0, result));
-    QCOMPARE(cardAt(result, 1), cardOfGlyph(19, result));
-    QCOMPARE(cardAt(result, 2), cardOfGlyph(10, result));
+    QCOMPARE(cardAt(result, 0), cardOfGlyph(0, result, 0));
+    QCOMPARE(cardAt(result, 1), cardOfGlyph(19, result, 1));
+    QCOMPARE(cardAt(result, 2), cardOfGlyph(10, result, 2));
     const QStringList captions = {QStringLiteral("Guide"), QStringLiteral("Challenge"),
                                   QStringLiteral("Central"), QStringLiteral("Ally"),
                                   QStringLiteral("Occult")};
     for (int p = 0; p < 5; ++p)
         QCOMPARE(result->findChild<QLabel *>(QStringLiteral("lblImageName_%1").arg(p))->text(),
                  captions.at(p));
+}
+
+void TestTarotScreens::cards_drawnAtTheControlsDevicePixelSize()
+{
+    // CTest runs this once more with QT_SCALE_FACTOR=2, as on a high-density screen.
+    const qreal ratio = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                            : 1.0;
+    const auto sharp = [ratio](ProgramScreen *result) {
+        for (int p = 0; p < 5; ++p) {
+            const QLabel *control = cardControl(result, p);
+            QCOMPARE(control->devicePixelRatioF(), ratio);
+            QCOMPARE(control->pixmap().devicePixelRatio(), ratio);
+            QCOMPARE(control->pixmap().size(), QSize(93, 120) * ratio);
+        }
+    };
+    ScreenDriver ui;
+    ProgramScreen *fresh = ui.main().loadScreen(ScreenId::TarotResult);
+    sharp(fresh);
+    for (int p = 0; p < 5; ++p)
+        QCOMPARE(cardAt(fresh, p), cardOfGlyph(0, fresh, p));
+    sharp(ask(ui, QStringLiteral("Ana")));
 }
 
 void TestTarotScreens::cross_cardsStandAtTheirPlacesInTheClientArea()

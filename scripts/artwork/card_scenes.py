@@ -1,0 +1,626 @@
+"""The twenty tarot card pictures, one drawing function per glyph.
+
+Each function takes the glyph's direction colours and returns SVG elements
+drawn in a SCENE_WIDTH x SCENE_HEIGHT box; the card puts that box behind its
+window.  A picture may run a few units past its box: the card frame covers
+the overrun.  The top left corner is kept quiet, as the card's day-sign
+medallion sits there.
+"""
+
+import math
+
+from palette import INK, INK_SOFT, STONE, STONE_SHADE, RIM_LIGHT, JADE
+from shades import (FUR, FUR_DARK, FUR_LIGHT, TAWNY, AMBER, SOIL, SOIL_LIGHT,
+                    JADE_LIGHT, JADE_DARK, PINK, SKY, SKY_PALE, DUSK, NIGHT_SKY,
+                    NIGHT_HILL, SEA, FOAM, SAND, SKIN, SKIN_DARK, HAIR, FLINT,
+                    FLINT_DARK, VIOLET)
+from svgkit import (OUTLINE, DETAIL, tag, shape, line, circle, ellipse, tube,
+                    poly_d, star_points, spiral_points, num)
+from drawkit import (spine, band, taper, capsule_d, circle_d, solid, spikes,
+                     wave_d, gust_points, normals)
+
+SCENE_WIDTH, SCENE_HEIGHT = 110, 106
+
+
+def backdrop(fill):
+    return tag("rect", x=-6, y=-6, width=SCENE_WIDTH + 12, height=SCENE_HEIGHT + 12,
+               fill=fill)
+
+
+def ground(y, fill, edge=INK, width=OUTLINE):
+    return shape(f"M-6 {num(y)}H{SCENE_WIDTH + 6}V{SCENE_HEIGHT + 6}H-6Z", fill,
+                 width, edge)
+
+
+def twinkle(x, y, r, fill=RIM_LIGHT, width=0):
+    return shape(poly_d(star_points(x, y, r, r * 0.32, 4)), fill, width)
+
+
+def sky_dots(points, r=1.1, fill=RIM_LIGHT):
+    return [circle(x, y, r, fill, 0) for x, y in points]
+
+
+# ----------------------------------------------------------------- dragon
+
+def dragon(c):
+    segments = [((110, 100), (98, 104), (90, 80), (76, 78)),
+                ((76, 78), (60, 76), (56, 98), (38, 96)),
+                ((38, 96), (16, 94), (14, 66), (30, 56)),
+                ((30, 56), (40, 50), (44, 44), (44, 38))]
+    body = spine(segments, 14)
+    widths = taper(len(body), 3.5, 15, 0.7)
+    wing = [shape("M66 78C66 66 74 56 86 52C86 58 90 61 97 59C95 65 99 69 108 69"
+                  "C100 73 96 80 94 88Z", c.shade),
+            line("M68 76C72 66 78 58 86 53M74 80C82 72 88 66 97 60"
+                 "M82 84C90 78 98 72 107 69", DETAIL, INK_SOFT)]
+    legs = [shape(capsule_d(62, 84, 58, 100, 3.4), c.main),
+            shape(capsule_d(30, 76, 22, 88, 3.4), c.main),
+            line("M55 101l-3 3M58 102v4M61 101l3 3M19 88l-4 2M21 90l-2 4"
+                 "M24 90l1 4", 1.8)]
+    back = spikes(body, widths, 5, 5.5, start=4, stop=len(body) - 4, side=1)
+    head = [
+        shape("M40 40L70 34L58 48Z", "#6e1a12", 1.4),                   # mouth
+        shape("M38 44C30 38 32 22 44 18C54 15 64 18 74 22C80 24 80 30 74 31"
+              "L48 36L70 42C74 44 72 49 68 48L44 47C41 47 39 46 38 44Z", c.main),
+        shape("M50 35.6l2 4l2-4.4ZM58 34l2 4l2-4.6ZM66 32.4l2 3.6l2-4Z",
+              RIM_LIGHT, 1),
+        shape("M52 42.6l2-3.6l2 3.8ZM60 44.2l2-3.4l2 3.6Z", RIM_LIGHT, 1),
+        shape("M42 20C38 12 30 8 22 8C28 12 32 16 36 22Z", AMBER, DETAIL),  # horns
+        shape("M50 17C50 9 46 3 40 0C42 6 44 12 44 18Z", AMBER, DETAIL),
+        ellipse(52, 25, 4.4, 3.4, AMBER, DETAIL),
+        ellipse(52.6, 25, 1.2, 2.8, INK, 0),
+        line("M46 20C50 18 56 18 59 21", 2),
+        ellipse(71, 25, 1.6, 1.1, INK, 0),
+        line("M76 26C84 24 88 28 86 33C85 36 81 35 82 32", 1.6),     # whisker
+    ]
+    fire = [shape("M70 40C80 32 90 36 98 28C96 36 104 38 110 34C106 44 96 50 84 49"
+                  "C78 48 72 46 70 44Z", AMBER, DETAIL),
+            shape("M76 42C84 39 90 40 98 36C94 43 88 45 80 45Z", "#f6d36b", 0)]
+    water = [shape(wave_d(-6, 110, 92, 2.6, 14) + "V112H-6Z", SEA, DETAIL),
+             line(wave_d(1, 110, 100, 1.8, 14), 1.4, FOAM)]
+    return [backdrop(DUSK), *wing, *[shape(d, c.shade, 1.4) for d in back],
+            *solid(band(body, widths), c.main),
+            tag("path", d=band(body, widths, -0.45, -0.1), fill=AMBER),
+            *legs, *water, *fire, *head]
+
+
+# ------------------------------------------------------------------- wind
+
+def wind_scene(c):
+    hill = shape("M-6 92C20 80 50 82 70 88C86 92 100 88 116 84V112H-6Z", JADE)
+    tree_trunk = shape("M92 90C94 80 96 74 104 66L107 69C101 76 100 82 99 90Z", FUR)
+    crown = shape("M102 68C94 66 92 58 98 54C98 48 106 46 110 50C116 50 118 58 114 62"
+                  "C114 68 106 70 102 68Z", JADE_DARK)
+    cloud = shape("M12 58C2 58 0 44 10 42C8 30 22 24 30 30C34 18 52 16 58 28"
+                  "C68 26 72 38 66 44C70 52 64 60 56 58C50 64 40 64 36 58"
+                  "C28 64 18 64 12 58Z", RIM_LIGHT, OUTLINE + 0.2)
+    face = [line("M24 40C27 38 30 38 32 40M40 38C43 36 46 36 48 38", 2),
+            circle(34, 49, 6, "#f4d2c6", 0),
+            ellipse(58, 47, 5.2, 4, PINK, DETAIL),
+            ellipse(58, 47, 2.2, 1.8, INK, 0)]
+    gusts = []
+    for x0, y0, x1, curl, sense in ((64, 44, 88, 7, 1), (64, 52, 96, 7, -1),
+                                    (46, 70, 80, 6, -1), (66, 30, 84, 5, 1)):
+        gusts += tube(poly_d(gust_points(x0, y0, x1, curl, sense), False), RIM_LIGHT, 3.2,
+                      1.3)
+    leaves = [shape("M0 -4C4 -4 6 0 0 4C-6 0 -4 -4 0 -4Z", JADE_LIGHT, 1.2,
+                    transform=f"translate({x},{y}) rotate({a})")
+              for x, y, a in ((100, 14, 40), (104, 34, -20), (62, 86, 70), (30, 82, 20))]
+    return [backdrop(SKY), hill, tree_trunk, crown, cloud, *face, *gusts, *leaves]
+
+
+# ------------------------------------------------------------------ night
+
+def night_scene(c):
+    stars = [twinkle(x, y, r) for x, y, r in
+             ((50, 14, 4.5), (86, 10, 3.5), (100, 34, 4), (66, 30, 2.6),
+              (38, 40, 3), (80, 50, 2.8))]
+    dots = sky_dots(((40, 8), (60, 8), (74, 18), (94, 22), (106, 12), (56, 44),
+                     (28, 50), (46, 28), (90, 42), (72, 40), (104, 52), (20, 36)))
+    hills = shape("M-6 74C10 64 24 62 36 68C50 60 70 58 84 66C96 62 108 64 116 68"
+                  "V112H-6Z", NIGHT_HILL, OUTLINE, NIGHT_HILL)
+    pyramid = shape("M18 90H92L86 80H80L76 70H70L66 60H44L40 70H34L30 80H24Z",
+                    c.shade, DETAIL)
+    temple = shape("M44 60V46H66V60Z", c.shade, DETAIL)
+    roof = shape("M42 46H68L64 40H46Z", c.shade, DETAIL)
+    door = shape("M51 60V51C51 48 59 48 59 60Z", AMBER, 0)
+    steps = [shape("M49 90L51 60H59L61 90Z", "#27577a", DETAIL),
+             line("M50 80H60M50.4 70H59.6", 1.2, c.shade)]
+    field = shape("M-6 84C20 80 90 80 116 84V112H-6Z", "#0c1824", 0)
+    fireflies = sky_dots(((22, 92), (34, 96), (88, 94), (98, 88)), 1.3, AMBER)
+    return [backdrop(NIGHT_SKY), *dots, *stars, hills, pyramid, temple, roof, *steps, door,
+            field, *fireflies]
+
+
+# ------------------------------------------------------------------- seed
+
+def seed_scene(c):
+    sun = [circle(92, 12, 11, AMBER, DETAIL)]
+    soil = shape("M-6 38C20 34 40 36 56 38C74 40 94 36 116 38V112H-6Z", SOIL)
+    strata = line("M-6 64C20 58 40 66 60 62C80 58 96 62 116 60"
+                  "M-6 90C24 86 40 92 64 88C84 85 100 90 116 88", DETAIL, SOIL_LIGHT)
+    pebbles = [ellipse(x, y, rx, ry, SOIL_LIGHT, 1.2) for x, y, rx, ry in
+               ((14, 52, 3.4, 2.4), (92, 54, 3, 2), (20, 98, 4, 2.6), (96, 96, 3.4, 2.2),
+                (78, 78, 2.4, 1.8))]
+    roots = line("M50 88C46 94 40 96 34 100M56 90C56 96 60 100 58 106"
+                 "M62 86C68 90 74 90 80 96M46 84C40 84 34 80 28 82", 2.2, FUR_LIGHT)
+    sprout = tube("M54 66C50 56 58 48 54 30", JADE, 4.5, DETAIL)[:1] + \
+        tube("M54 62C50 56 58 48 54 30", JADE, 4.5, DETAIL)[1:]
+    leaves = [shape("M54 32C46 20 34 16 20 20C28 32 42 36 54 32Z", JADE),
+              shape("M55 28C62 16 74 10 88 12C84 24 70 32 55 28Z", JADE),
+              line("M51 30C44 24 36 21 25 21M58 27C66 20 74 15 84 14", 1.2, JADE_DARK)]
+    kernel = ellipse(54, 78, 23, 15, c.main, OUTLINE + 0.2, rotate=-10)
+    germ = line("M44 88C48 91 54 91 58 88", DETAIL + 0.4, c.shade)
+    shine = ellipse(42, 74, 5, 2.6, RIM_LIGHT, 0, rotate=-30)
+    split = line("M50 64C52 67 56 67 58 64", DETAIL)
+    return [backdrop(SKY), *sun, soil, strata, *pebbles, roots, *sprout, *leaves,
+            kernel, germ, shine, split]
+
+
+# ---------------------------------------------------------------- serpent
+
+def serpent_scene(c):
+    segments = [((24, 96), (2, 96), (0, 80), (24, 80)),
+                ((24, 80), (56, 80), (96, 92), (92, 72)),
+                ((92, 72), (88, 56), (56, 62), (54, 46)),
+                ((54, 46), (53, 38), (56, 34), (60, 32))]
+    body = spine(segments, 18)
+    widths = taper(len(body), 4, 14, 0.5)
+    ns = normals(body)
+    diamonds = []
+    for i in range(5, len(body) - 2, 4):
+        (x, y), (nx, ny), w = body[i], ns[i], widths[i]
+        tx, ty = -ny, nx
+        half, side = w * 0.5, w * 0.26
+        diamonds.append(poly_d([(x - tx * half, y - ty * half), (x + nx * side, y + ny * side),
+                                (x + tx * half, y + ty * half), (x - nx * side, y - ny * side)]))
+    rattle = [shape(capsule_d(20, 96, 14, 96, 3.4), SAND, DETAIL),
+              shape(capsule_d(13, 96, 8, 96, 2.8), SAND, DETAIL),
+              line("M6 90l-3-3M6 102l-3 3M4 96H0", 1.3, INK_SOFT)]
+    head = shape("M54 34C50 24 58 12 72 12C84 12 96 18 98 26C99 32 92 36 82 38"
+                 "C72 40 58 42 54 34Z", c.main)
+    scales = shape("M62 18C68 14 78 14 84 18C78 20 68 20 62 18Z", c.shade, 0)
+    tongue = line("M97 30H104l4-3.4m-4 3.4l4 3.4", 1.8, "#8e2a1e")
+    cactus = [shape("M90 100V60C90 54 98 54 98 60V100Z", JADE),
+              *tube("M98 80H104V66", JADE, 4, DETAIL),
+              line("M94 64V96", 1.2, JADE_DARK)]
+    return [backdrop(SAND), circle(22, 58, 0.1, SAND, 0),
+            shape("M-6 86C30 82 80 82 116 86V112H-6Z", SOIL_LIGHT),
+            *cactus, *rattle,
+            *solid(band(body, widths), c.main),
+            tag("path", d=band(body, widths, -0.5, -0.22), fill=SAND),
+            *[shape(d, c.shade, 1, SAND) for d in diamonds],
+            tongue, head, scales,
+            ellipse(76, 25, 4.2, 3.4, AMBER, DETAIL), ellipse(76.6, 25, 1.1, 2.8, INK, 0),
+            line("M70 20.6C74 18.8 79 19 83 21", 2), ellipse(91, 24, 1.4, 1, INK, 0),
+            line("M60 34C70 36 84 35 96 30", 1.4, c.shade)]
+
+
+# ---------------------------------------------------------- world bridger
+
+def bridger_scene(c):
+    night = tag("rect", x=55, y=-6, width=61, height=118, fill=NIGHT_SKY)
+    sun = [circle(44, 16, 8, AMBER, DETAIL)]
+    stars = [twinkle(x, y, r) for x, y, r in ((76, 10, 3.6), (100, 22, 3), (90, 4, 2.2),
+                                              (66, 24, 2.2), (104, 6, 1.8))]
+    chasm = shape("M-6 56H116V112H-6Z", NIGHT_HILL, 0)
+    mist = [line("M30 76C40 72 50 76 60 72C70 68 78 72 84 70", 2, "#2f4f6e"),
+            line("M28 88C40 84 54 88 66 84C74 82 80 84 86 82", 2, "#2f4f6e")]
+    river = [shape(wave_d(-6, 116, 100, 1.6, 12) + "V112H-6Z", SEA, DETAIL)]
+    cliff_left = shape("M-6 54H26C28 66 22 78 26 90C29 98 24 106 26 112H-6Z", SOIL)
+    cliff_right = shape("M116 54H84C82 66 88 78 84 90C81 98 86 106 84 112H116Z",
+                        FLINT_DARK)
+    ledges = [line("M-6 68H14M2 82H20M-2 96H16", DETAIL, SOIL_LIGHT),
+              line("M116 68H96M108 82H90M112 96H94", DETAIL, FLINT)]
+    grass = [shape("M-6 52H28V56H-6Z", JADE, 1.2), shape("M82 52H116V56H82Z", "#3d5f4f", 1.2)]
+    arch = ("M14 38H96V58H84C80 47 70 43 55 43C40 43 30 47 26 58H14Z")
+    points = spine([((26, 58), (30, 47), (40, 43), (55, 43)),
+                    ((55, 43), (70, 43), (80, 47), (84, 58))], 6)
+    ns = normals(points)
+    joints = "".join(f"M{num(x)} {num(y)}L{num(x + nx * 7)} {num(y + ny * 7)}"
+                     for (x, y), (nx, ny) in list(zip(points, ns))[1:-1:2])
+    joints = line(joints + "M14 48H24M86 48H96", 1.3, STONE_SHADE)
+    parapet = [shape("M14 30H96V38H14Z", RIM_LIGHT, DETAIL + 0.4),
+               line("M26 30V38M38 30V38M50 30V38M62 30V38M74 30V38M86 30V38", 1.2,
+                    STONE_SHADE)]
+    return [backdrop(SKY), night, *sun, *stars, chasm, *mist, *river, cliff_left,
+            cliff_right, *ledges, *grass, *parapet, shape(arch, RIM_LIGHT, OUTLINE + 0.2),
+            joints]
+
+
+# ------------------------------------------------------------------- hand
+
+def hand_scene(c):
+    rays = []
+    for k in range(12):
+        a0, a1 = math.radians(k * 30 - 90), math.radians(k * 30 - 75)
+        rays.append(shape(poly_d([(55, 52), (55 + 80 * math.cos(a0), 52 + 80 * math.sin(a0)),
+                                  (55 + 80 * math.cos(a1), 52 + 80 * math.sin(a1))]),
+                          "#c9e6ef", 0))
+    fingers = [capsule_d(42, 54, 38, 20, 5.6), capsule_d(53, 52, 52, 12, 5.8),
+               capsule_d(64, 53, 67, 17, 5.6), capsule_d(74, 58, 80, 31, 5)]
+    thumb = capsule_d(40, 76, 22, 56, 6.2)
+    palm = ("M35 52C42 48 68 46 80 54C82 66 80 80 74 88L72 100H40L39 88"
+            "C33 80 32 64 35 52Z")
+    creases = line("M47.4 49V36M58.4 49V34M69.6 52V40"
+                   "M36 29.8C38 30.6 41 30.6 43 29.6M48 23.8C50 24.6 54 24.6 56 23.6"
+                   "M61 27.2C63 28 67 28 69 26.8M73 38.4C75 39.2 78 39.6 80 38.6"
+                   "M26 62C28 63 31 62 32 60", 1.5, SKIN_DARK)
+    lines = line("M40 66C48 70 60 70 70 64M46 84C44 76 42 70 40 66", 1.5, SKIN_DARK)
+    spiral = line(poly_d(spiral_points(57, 74, 1, 8, 720, 120, 40), False), 2.6, c.main)
+    cuff = [shape("M38 92H74L76 112H36Z", c.main),
+            shape("M38 96H74V100H38Z", RIM_LIGHT, 1.2)]
+    sparkles = [twinkle(x, y, r, RIM_LIGHT, 1) for x, y, r in
+                ((90, 18, 5), (98, 44, 3.6), (20, 40, 3.6), (88, 70, 3))]
+    return [backdrop(SKY_PALE), *rays, *sparkles,
+            *solid(fingers + [thumb, palm], SKIN), creases, lines, spiral, *cuff]
+
+
+# ------------------------------------------------------------------- star
+
+def star_scene(c):
+    dots = sky_dots(((36, 8), (14, 50), (24, 70), (94, 12), (104, 40), (90, 72),
+                     (40, 60), (76, 8), (8, 36)))
+    small = [twinkle(x, y, r) for x, y, r in ((96, 26, 3.4), (22, 86, 2.6), (84, 86, 2.4),
+                                              (12, 64, 2.2))]
+    halo = circle(58, 46, 24, "#2b4d70", 0)
+    back = shape(poly_d(star_points(58, 46, 24, 8, 4, -45)), AMBER, DETAIL + 0.2)
+    front = shape(poly_d(star_points(58, 46, 40, 9, 4, -90)), c.main, OUTLINE + 0.2)
+    ridges = line("M58 10V34M58 58V82M22 46H46M70 46H94", 1.3, c.shade)
+    core = circle(58, 46, 7, RIM_LIGHT, OUTLINE)
+    hills = shape("M-6 92C14 86 30 86 44 90C60 84 86 84 116 90V112H-6Z", NIGHT_HILL,
+                  OUTLINE, NIGHT_HILL)
+    return [backdrop(NIGHT_SKY), halo, *dots, *small, back, front, ridges, core, hills]
+
+
+# ------------------------------------------------------------------- moon
+
+def crescent_d(cx, cy, r, ox, oy, r2):
+    """A crescent: the disc (cx, cy, r) less the disc (ox, oy, r2)."""
+    d = math.hypot(ox - cx, oy - cy)
+    a = (r * r - r2 * r2 + d * d) / (2 * d)
+    h = math.sqrt(r * r - a * a)
+    mx, my = cx + a * (ox - cx) / d, cy + a * (oy - cy) / d
+    p1 = (mx + h * (oy - cy) / d, my - h * (ox - cx) / d)
+    p2 = (mx - h * (oy - cy) / d, my + h * (ox - cx) / d)
+    return (f"M{num(p1[0])} {num(p1[1])}A{num(r)} {num(r)} 0 1 0 {num(p2[0])} {num(p2[1])}"
+            f"A{num(r2)} {num(r2)} 0 0 1 {num(p1[0])} {num(p1[1])}Z")
+
+
+def moon_scene(c):
+    stars = [twinkle(x, y, r) for x, y, r in ((94, 14, 3.4), (78, 34, 2.4), (100, 52, 2.6),
+                                              (40, 10, 2.2))]
+    dots = sky_dots(((60, 6), (86, 26), (104, 36), (12, 50), (30, 60), (70, 62)))
+    moon = shape(crescent_d(52, 40, 28, 66, 30, 24), c.main, OUTLINE + 0.2)
+    craters = [ellipse(x, y, rx, ry, c.shade, 0) for x, y, rx, ry in
+               ((30, 46, 3, 3.6), (38, 58, 2.4, 2), (34, 30, 2, 2.4), (48, 64, 2.6, 1.8))]
+    sea = shape("M-6 76H116V112H-6Z", "#173049", OUTLINE)
+    reflection = line("M40 82H62M44 88H60M38 94H56M46 100H58M42 106H52", 2.6, c.main)
+    ripples = line("M6 86H20M76 84H94M10 98H26M82 96H104M70 106H86", 1.6, "#3c6486")
+    reeds = [line("M100 80V56M104 80V62M96 80V64", 2.2, JADE_DARK),
+             ellipse(100, 54, 2.2, 5, SOIL_LIGHT, 1.2), ellipse(104, 60, 2, 4.4, SOIL_LIGHT, 1.2)]
+    return [backdrop(NIGHT_SKY), *dots, *stars, moon, *craters, sea, reflection, ripples,
+            *reeds]
+
+
+# -------------------------------------------------------------------- dog
+
+def dog_scene(c):
+    white = c.main
+    tail = tube("M84 86C96 80 100 70 96 58", white, 5, OUTLINE)
+    body = ("M40 52C36 66 38 86 46 96H90C96 88 94 76 84 70C74 64 62 58 56 46Z")
+    haunch = circle_d(78, 84, 13)
+    legs = [capsule_d(46, 66, 46, 97, 4.4), capsule_d(56, 66, 56, 97, 4.4)]
+    head = ("M30 36C30 26 38 20 46 20C54 20 60 28 58 38C57 44 54 48 50 50"
+            "C46 52 40 52 36 50Z")
+    snout = capsule_d(40, 42, 20, 44, 7)
+    ears = ["M36 26L34 6L46 22Z", "M48 22L58 6L56 28Z"]
+    figure = solid([body, haunch, *legs, head, snout, *ears], white)
+    inner_ears = [shape("M38 22L37 12L43 20Z", PINK, 0), shape("M51 21L56 12L55 25Z", PINK, 0)]
+    patches = [shape("M44 22C50 20 56 24 56 32C52 34 46 32 44 28Z", FUR, 0),
+               shape("M70 74C76 70 84 72 86 80C82 84 74 82 70 78Z", FUR, 0),
+               circle(60, 84, 3, FUR, 0)]
+    face = [*[circle(x, y, r, INK, 0) for x, y, r in ((13.4, 42, 3.4),)],
+            circle(44, 34, 2.6, INK, 0), circle(43.2, 33.2, 0.8, RIM_LIGHT, 0),
+            line("M13 47C18 50 24 50 30 48", 1.8),
+            shape("M20 49C20 56 24 60 28 58C30 56 28 52 27 49Z", PINK, 1.4)]
+    lines = line("M78 86C72 92 68 94 62 96M51 70V95M46 96H40M56 96H50", 1.6, STONE_SHADE)
+    grass = [ground(94, JADE), line("M4 100l-2-6m2 6l2-7M102 102l-2-6m2 6l2-7", 1.8, JADE_DARK)]
+    return [backdrop(SKY), circle(96, 16, 9, AMBER, DETAIL), *grass, *tail, *figure,
+            *inner_ears, *patches, lines, *face]
+
+
+# ----------------------------------------------------------------- monkey
+
+def monkey_scene(c):
+    leaves = [shape("M116 -6C100 4 96 20 104 34C110 24 116 18 116 10Z", JADE),
+              shape("M-6 112C-2 96 10 88 24 88C20 100 10 108 -6 112Z", JADE),
+              shape("M116 88C104 84 92 90 88 104L116 108Z", JADE_DARK)]
+    vine = tube("M82 -6C80 10 84 20 80 34", JADE_DARK, 2.4, 1.2)
+    branch = tube("M-6 78C30 72 70 70 116 66", FUR_DARK, 7, OUTLINE)
+    tail = tube("M44 78C36 88 38 100 48 100C56 100 56 90 50 90", FUR, 4.4, OUTLINE)
+    legs = [capsule_d(50, 74, 44, 92, 4.4), capsule_d(62, 74, 66, 92, 4.4)]
+    body = "M44 58C44 48 52 44 56 44C62 44 70 48 70 60C70 70 64 78 56 78C48 78 44 70 44 58Z"
+    arm_up = capsule_d(66, 52, 80, 32, 4.2)
+    arm_down = capsule_d(46, 54, 38, 68, 4.2)
+    head = circle_d(58, 34, 13)
+    ears = [circle_d(44, 34, 5.6), circle_d(72, 34, 5.6)]
+    figure = solid(legs + [body, arm_up, arm_down, head, *ears], FUR)
+    mask = shape("M58 30C61 25 68 25 69 31C70 36 67 40 65 42C66 46 62 47 58 47"
+                 "C54 47 50 46 51 42C49 40 46 36 47 31C48 25 55 25 58 30Z", FUR_LIGHT, DETAIL)
+    face = [circle(53.6, 33.6, 2.2, INK, 0), circle(62.4, 33.6, 2.2, INK, 0),
+            circle(53, 33, 0.7, RIM_LIGHT, 0), circle(61.8, 33, 0.7, RIM_LIGHT, 0),
+            circle(56.6, 39, 0.8, INK, 0), circle(59.4, 39, 0.8, INK, 0),
+            line("M54 42.6C56.6 44.6 59.4 44.6 62 42.6", 1.4)]
+    ears_in = [circle(44, 34, 2.8, FUR_LIGHT, 0), circle(72, 34, 2.8, FUR_LIGHT, 0)]
+    belly = shape("M52 60C52 54 62 54 62 60C62 68 52 68 52 60Z", FUR_LIGHT, 0)
+    fruit = [shape("M34 66C30 66 28 72 32 76C36 80 42 76 40 70C39 67 37 66 34 66Z",
+                   AMBER, DETAIL), line("M35 66l2-4", 1.4)]
+    return [backdrop(SKY), *leaves[:1], *vine, *branch, *tail, *figure, belly,
+            *ears_in, mask, *face, *fruit, *leaves[1:]]
+
+
+# ------------------------------------------------------------------ human
+
+def human_scene(c):
+    sun = [circle(60, 26, 24, "#f6e3a2", 0), circle(60, 26, 17, "#f2d27a", 0)]
+    field = [ground(90, "#c9b36a"),
+             line("M-6 96H116M-6 102H116", DETAIL, "#a89150")]
+    maize = []
+    for x in (8, 100):
+        maize += [line(f"M{x} 92V58", 2.4, JADE_DARK),
+                  shape(f"M{x} 70C{x - 10} 64 {x - 14} 60 {x - 16} 54"
+                        f"C{x - 8} 56 {x - 2} 62 {x} 68Z", JADE, 1.2),
+                  shape(f"M{x} 78C{x + 10} 72 {x + 14} 68 {x + 16} 62"
+                        f"C{x + 8} 64 {x + 2} 70 {x} 76Z", JADE, 1.2),
+                  ellipse(x + 3, 64, 2.6, 6, c.main, 1.2)]
+    arms = [capsule_d(50, 44, 38, 22, 3.8), capsule_d(70, 44, 82, 22, 3.8)]
+    hands = [circle_d(37, 19, 4.4), circle_d(83, 19, 4.4)]
+    legs = [capsule_d(55, 74, 53, 96, 4.4), capsule_d(65, 74, 67, 96, 4.4)]
+    head = circle_d(60, 28, 9)
+    neck = capsule_d(60, 34, 60, 40, 3.4)
+    skin = solid(arms + hands + legs + [neck, head], SKIN)
+    tunic = shape("M48 40H72L76 78H44Z", c.main)
+    pattern = [shape("M45 70H75L76 78H44Z", RIM_LIGHT, 1.2),
+               line("M47 74l3-3l3 3l3-3l3 3l3-3l3 3l3-3l3 3l3-3", 1.2, c.shade),
+               line("M54 40C56 46 64 46 66 40", 1.6)]
+    hair = shape("M51 26C51 17 69 17 69 26C66 22 54 22 51 26Z", HAIR, DETAIL)
+    band = line("M51.4 24.6C56 21.4 64 21.4 68.6 24.6", 2.2, JADE)
+    face = [circle(56.6, 29, 1.3, INK, 0), circle(63.4, 29, 1.3, INK, 0),
+            line("M57 32.6C59 34 61 34 63 32.6", 1.3)]
+    feet = [ellipse(52, 97, 5, 2.4, SOIL, DETAIL), ellipse(68, 97, 5, 2.4, SOIL, DETAIL)]
+    return [backdrop(SKY_PALE), *sun, *field, *maize, *skin, tunic, *pattern, hair, band,
+            *face, *feet]
+
+
+# -------------------------------------------------------------- skywalker
+
+def cloud_d(x, y, w):
+    """A flat-bottomed cloud of width w standing on (x, y)."""
+    h = w * 0.32
+    return (f"M{num(x)} {num(y)}C{num(x - h * 0.6)} {num(y)} {num(x - h * 0.6)} {num(y - h * 0.8)}"
+            f" {num(x + w * 0.14)} {num(y - h * 0.7)}"
+            f"C{num(x + w * 0.16)} {num(y - h * 1.5)} {num(x + w * 0.5)} {num(y - h * 1.6)}"
+            f" {num(x + w * 0.56)} {num(y - h * 0.9)}"
+            f"C{num(x + w * 0.7)} {num(y - h * 1.4)} {num(x + w + h * 0.4)} {num(y - h * 0.9)}"
+            f" {num(x + w)} {num(y)}Z")
+
+
+def skywalker_scene(c):
+    bands = [tag("rect", x=-6, y=-6, width=122, height=30, fill="#e48f74"),
+             tag("rect", x=-6, y=24, width=122, height=22, fill="#eca884")]
+    stars = [twinkle(x, y, r) for x, y, r in ((98, 10, 3.4), (76, 6, 2.4), (104, 34, 2.6),
+                                              (36, 6, 2))]
+    clouds = [shape(cloud_d(x, y, w), RIM_LIGHT, DETAIL + 0.4) for x, y, w in
+              ((-4, 102, 30), (24, 88, 34), (64, 78, 36), (88, 104, 24), (2, 62, 20))]
+    cape = shape("M50 40C40 46 30 56 26 70C34 68 40 70 44 74C44 64 48 56 56 50Z", c.main)
+    legs = [capsule_d(54, 60, 46, 84, 4.4), capsule_d(60, 60, 70, 76, 4.4)]
+    arms = [capsule_d(62, 42, 72, 52, 3.6), capsule_d(52, 42, 46, 58, 3.6)]
+    head = circle_d(58, 28, 8)
+    neck = capsule_d(58, 34, 58, 40, 3)
+    skin = solid(legs + arms + [neck, head], SKIN)
+    tunic = shape("M50 40C54 36 62 36 66 40L66 64H50Z", c.main)
+    belt = line("M50.4 55H65.6", 2.6, RIM_LIGHT)
+    staff = [line("M76 20L70 96", 3.6, INK), line("M76 20L70 96", 2, FUR)]
+    staff_top = circle(76.2, 18, 3.6, JADE_LIGHT, DETAIL)
+    hair = shape("M50 27C49 18 66 17 66 24C62 22 56 22 54 28Z", HAIR, DETAIL)
+    plume = shape("M52 22C46 14 44 8 46 2C50 8 54 12 56 20Z", JADE, DETAIL)
+    face = [circle(62, 28, 1.3, INK, 0), line("M61.4 32.4C62.8 33 64 32.8 64.8 32", 1.2)]
+    feet = [ellipse(44, 85.4, 5.4, 2.4, SOIL, DETAIL),
+            ellipse(73, 77.4, 5.4, 2.4, SOIL, DETAIL)]
+    return [backdrop(DUSK), *bands, *stars, *clouds, cape, *staff, *skin, tunic, belt,
+            staff_top, hair, plume, *face, *feet]
+
+
+# ----------------------------------------------------------------- wizard
+
+def wizard_scene(c):
+    stars = [twinkle(x, y, r, "#f6d36b") for x, y, r in ((92, 10, 3.4), (100, 34, 2.4),
+                                                          (14, 44, 2.6), (40, 8, 2))]
+    dots = sky_dots(((70, 6), (104, 20), (8, 60), (100, 60), (26, 36)))
+    floor = shape("M-6 98C20 94 90 94 116 98V112H-6Z", "#2c2344")
+    robe = shape("M42 44C36 60 30 80 26 104H84C80 80 74 60 68 44Z", c.main)
+    folds = line("M44 60C42 74 40 88 38 104M66 60C68 74 70 88 72 104M55 72V104",
+                 1.6, STONE_SHADE)
+    sleeve_l = shape("M44 48C36 52 28 56 22 54C20 60 26 66 32 64C38 62 44 58 48 54Z",
+                     c.main)
+    sleeve_r = shape("M66 48C72 50 78 48 82 44C86 48 86 54 82 58C76 60 70 58 64 54Z",
+                     c.main)
+    hands = [circle(20, 58, 4, SKIN, DETAIL), circle(84, 50, 4, SKIN, DETAIL)]
+    staff = [line("M86 104L84 30", 3.6, INK), line("M86 104L84 30", 2, FUR)]
+    crystal = [shape("M84 14L90 24L84 32L78 24Z", JADE_LIGHT, DETAIL),
+               line("M84 14V32", 1, JADE_DARK)]
+    glow = [twinkle(x, y, r, "#f6d36b", 1) for x, y, r in ((94, 20, 3), (76, 14, 2.4),
+                                                            (12, 64, 3), (8, 50, 2))]
+    face = shape("M47 34C47 28 63 28 63 34C63 40 59 44 55 44C51 44 47 40 47 34Z", SKIN)
+    beard = shape("M46 38C48 44 52 42 55 42C58 42 62 44 64 38C66 50 62 62 55 70"
+                  "C48 62 44 50 46 38Z", RIM_LIGHT)
+    beard_lines = line("M52 50C52 56 54 62 55 66M58 50C58 56 56 62 55 66", 1.2,
+                       STONE_SHADE)
+    eyes = [circle(51.6, 35, 1.2, INK, 0), circle(58.4, 35, 1.2, INK, 0),
+            line("M49 32.4C50.6 31.4 52.4 31.4 53.6 32.4M56.4 32.4C57.6 31.4 59.4 31.4 61 32.4",
+                 1.4, RIM_LIGHT)]
+    hat = shape("M55 -2C52 10 46 20 38 30C48 34 62 34 72 30C64 20 58 10 55 -2Z", "#33507a")
+    brim = shape("M32 30C42 36 68 36 78 30C76 26 66 24 55 24C44 24 34 26 32 30Z",
+                 "#33507a")
+    hat_stars = [twinkle(x, y, r, "#f6d36b", 0.8) for x, y, r in ((54, 12, 3), (58, 22, 2.4),
+                                                                   (49, 22, 2))]
+    return [backdrop(VIOLET), *dots, *stars, floor, robe, folds, *staff, sleeve_l,
+            sleeve_r, *hands, *crystal, *glow, face, beard, beard_lines, *eyes, hat, brim,
+            *hat_stars]
+
+
+# ------------------------------------------------------------------ eagle
+
+def eagle_scene(c):
+    peaks = [shape("M-6 96L22 62L38 80L58 54L82 86L96 70L116 90V112H-6Z", "#7b98ad"),
+             shape("M22 62L28 72L22 70L16 74ZM58 54L66 66L58 63L51 66Z", RIM_LIGHT, 1.2)]
+    wing_l = ("M48 50C36 42 20 36 0 38C2 44 6 48 10 50C6 54 6 58 10 60C8 64 10 68 14 68"
+              "C14 72 18 74 22 72C26 76 32 74 34 70C40 70 46 66 50 62Z")
+    wing_r = ("M62 50C74 42 90 36 110 38C108 44 104 48 100 50C104 54 104 58 100 60"
+              "C102 64 100 68 96 68C96 72 92 74 88 72C84 76 78 74 76 70C70 70 64 66 60 62Z")
+    body = "M46 48C46 40 64 40 64 48C66 60 64 72 55 80C46 72 44 60 46 48Z"
+    wings = solid([wing_l, wing_r, body], FUR_DARK)
+    coverts = line("M8 44C20 42 32 44 44 50M12 56C22 54 34 56 44 58"
+                   "M102 44C90 42 78 44 66 50M98 56C88 54 76 56 66 58", 1.6, FUR)
+    tail = shape("M48 76L44 94C50 98 60 98 66 94L62 76Z", RIM_LIGHT)
+    tail_lines = line("M52 80L50 95M58 80L60 95M55 80V96", 1.2, STONE_SHADE)
+    talons = [line("M50 76l-3 6M50 76l0 7M50 76l3 6M60 76l-3 6M60 76l0 7M60 76l3 6",
+                   2.2, AMBER)]
+    head = shape("M46 40C44 30 50 22 58 22C64 22 68 26 70 30L64 40C60 46 50 46 46 40Z",
+                 RIM_LIGHT)
+    beak = shape("M66 27C72 26 78 28 78 34C78 38 76 40 74 42C74 38 72 36 68 36Z",
+                 AMBER, DETAIL)
+    eye = [circle(60, 29, 2.4, AMBER, 1.2), circle(60.4, 29, 1.2, INK, 0),
+           line("M55 26.4C58 25 62 25 65 27", 2)]
+    return [backdrop(SKY), *peaks, *wings, coverts, tail, tail_lines, *talons, head, beak,
+            *eye]
+
+
+# ---------------------------------------------------------------- warrior
+
+def warrior_scene(c):
+    ground_ = ground(96, SAND)
+    plumes = [shape(f"M55 22C{x - 4} {y + 6} {x - 2} {y - 4} {x} {y}C{x + 4} {y + 4} "
+                    f"{x + 2} {y + 10} 58 22Z", colour, DETAIL)
+              for x, y, colour in ((36, 4, JADE), (46, -2, c.shade), (62, -4, JADE),
+                                   (74, 2, c.shade), (82, 12, JADE))]
+    spear = [line("M88 104V16", 3.6, INK), line("M88 104V16", 2, FUR)]
+    tip = shape("M88 0L93 10L88 20L83 10Z", FLINT, DETAIL)
+    legs = [capsule_d(50, 74, 48, 96, 4.4), capsule_d(62, 74, 64, 96, 4.4)]
+    arm_r = capsule_d(66, 42, 86, 56, 4)
+    head = circle_d(56, 28, 9)
+    skin = solid(legs + [arm_r, head], SKIN)
+    hand = circle(87, 56, 4.4, SKIN, DETAIL)
+    torso = shape("M44 38H68L70 78H42Z", c.main)
+    quilt = line("M44 46H69M43 54H69.4M43 62H69.8M50 38V78M62 38V78", 1.2, c.shade)
+    helmet = shape("M46 26C46 16 66 16 66 26H46Z", TAWNY, DETAIL)
+    face = [circle(52.4, 29, 1.3, INK, 0), circle(59.6, 29, 1.3, INK, 0),
+            line("M50 26.4L54 27.4M62 26.4L58 27.4", 1.4),
+            line("M53 33.4H59", 1.4)]
+    paint = line("M49 31H52M60 31H63", 1.4, c.shade)
+    shield = [circle(40, 62, 19, c.main, OUTLINE + 0.2), circle(40, 62, 13, c.shade, DETAIL),
+              shape(poly_d(star_points(40, 62, 12, 5, 8, -90)), c.main, 1.2),
+              circle(40, 62, 4, RIM_LIGHT, DETAIL),
+              *[circle(40 + 16 * math.cos(math.radians(a)), 62 + 16 * math.sin(math.radians(a)),
+                       1.3, INK, 0) for a in range(0, 360, 45)]]
+    fringe = [shape(f"M{num(40 + 19 * math.cos(a))} {num(62 + 19 * math.sin(a))}"
+                    f"l{num(6 * math.cos(a) - 2)} {num(10)}l4 -3Z", colour, 1.2)
+              for a, colour in ((math.radians(110), JADE), (math.radians(90), c.shade),
+                                (math.radians(70), JADE))]
+    feet = [ellipse(47, 97, 5, 2.4, SOIL, DETAIL), ellipse(65, 97, 5, 2.4, SOIL, DETAIL)]
+    return [backdrop(SKY_PALE), ground_, *plumes, *spear, tip, *skin, torso, quilt, hand,
+            helmet, *face, paint, *fringe, *shield, *feet]
+
+
+# ------------------------------------------------------------------ earth
+
+def earth_scene(c):
+    back = shape("M-6 60L14 40L26 50L46 22L66 48L80 34L116 58V70H-6Z", c.shade)
+    snow = shape("M46 22L53 31L46 29L40 32Z", RIM_LIGHT, 1.2)
+    mesa = shape("M20 66L30 44H74L86 66Z", c.main)
+    mesa_strata = line("M26 52H78M23 58H82", DETAIL, c.shade)
+    surface = shape("M-6 64C20 60 90 60 116 64V112H-6Z", c.main)
+    grass = shape("M-6 64C20 60 90 60 116 64V68C90 64 20 64 -6 68Z", JADE, 1.2)
+    strata = [shape("M-6 80C24 74 44 84 70 78C86 74 100 78 116 76V112H-6Z", SOIL, DETAIL),
+              shape("M-6 96C20 92 40 98 64 94C84 90 100 96 116 94V112H-6Z", SOIL_LIGHT,
+                    DETAIL)]
+    stones = [ellipse(x, y, rx, ry, STONE_SHADE, 1.2) for x, y, rx, ry in
+              ((18, 88, 4, 2.6), (84, 86, 3.4, 2.2), (48, 104, 4, 2.4), (96, 102, 3, 2),
+               (36, 72, 2.6, 1.8))]
+    agave = [shape("M70 64C66 56 64 50 66 44C70 50 72 56 72 64Z", JADE, 1.4),
+             shape("M72 64C74 56 78 50 84 48C82 54 78 60 74 64Z", JADE, 1.4),
+             shape("M68 64C62 60 58 56 56 50C62 52 66 56 70 64Z", JADE, 1.4)]
+    roots = line("M70 68C68 72 64 76 60 78M72 68C74 72 78 74 82 78", 1.6, SOIL)
+    return [backdrop(SKY), circle(92, 16, 8, AMBER, DETAIL), back, snow, mesa, mesa_strata,
+            surface, *strata, grass, *stones, roots, *agave]
+
+
+# ----------------------------------------------------------------- mirror
+
+def mirror_scene(c):
+    wall = [backdrop("#3c4e5e"),
+            line("M-6 20H116M-6 46H116M-6 72H116M-6 98H116"
+                 "M20 -6V20M60 -6V20M100 -6V20M40 20V46M80 20V46M20 46V72M100 46V72"
+                 "M40 72V98M80 72V98M20 98V112M60 98V112M100 98V112", 1.4, "#2e3d4b")]
+    stand = [shape("M48 82H62L64 94H46Z", c.main),
+             shape("M34 104C34 96 42 94 55 94C68 94 76 96 76 104Z", c.main),
+             line("M40 100H70", 1.4, STONE_SHADE)]
+    rim = ellipse(55, 44, 30, 39, c.main, OUTLINE + 0.4)
+    inlays = [circle(55 + 26.4 * math.cos(math.radians(a)), 44 + 35.4 * math.sin(math.radians(a)),
+                     2, JADE, 1) for a in range(0, 360, 30)]
+    glass = ellipse(55, 44, 22, 31, "#b9d6e0", OUTLINE)
+    shade = shape("M77 44C77 62 68 75 55 75C48 75 42 72 38 66C62 68 74 54 74 26"
+                  "C76 32 77 38 77 44Z", "#8db4c4", 0)
+    streaks = [shape(capsule_d(40, 52, 58, 24, 3), RIM_LIGHT, 0),
+               shape(capsule_d(48, 62, 66, 34, 1.8), RIM_LIGHT, 0),
+               shape(capsule_d(58, 66, 68, 50, 1.2), RIM_LIGHT, 0)]
+    crest = shape("M55 0L61 6L55 10L49 6Z", JADE, DETAIL)
+    glints = [twinkle(x, y, r, RIM_LIGHT, 1) for x, y, r in ((96, 14, 4), (14, 82, 3.4),
+                                                             (96, 72, 2.6))]
+    return [*wall, *stand, rim, *inlays, glass, shade, *streaks,
+            ellipse(55, 44, 22, 31, "none", OUTLINE), crest, *glints]
+
+
+# ------------------------------------------------------------------ storm
+
+def storm_scene(c):
+    rain = line("".join(f"M{x} {y}l-5 12" for x, y in
+                        ((20, 52), (34, 58), (48, 52), (62, 58), (78, 52), (92, 58),
+                         (104, 52), (28, 72), (56, 72), (86, 72), (14, 66))), 2.2, "#9cc3d6")
+    cloud = shape("M6 50C-6 50 -6 32 6 30C6 16 22 10 32 18C38 4 60 2 68 14"
+                  "C80 6 98 12 98 26C112 26 114 46 102 50Z", c.shade, OUTLINE + 0.2)
+    under = shape("M6 50C12 44 20 44 26 50C32 44 42 44 48 50C54 44 64 44 70 50"
+                  "C76 44 86 44 92 50C96 46 100 46 102 50Z", "#173f55", DETAIL)
+    curls = line(poly_d(spiral_points(40, 28, 1, 7, 450, 120, 18), False) +
+                 poly_d(spiral_points(74, 26, 1, 6, 450, 120, 18), False),
+                 DETAIL, c.main)
+    bolts = [shape("M58 46L44 70H54L46 94L70 62H58L66 46Z", AMBER),
+             shape("M88 48L82 60H88L84 72L96 56H90L94 48Z", AMBER, DETAIL)]
+    sea = shape(wave_d(-6, 116, 88, 3, 16) + "V112H-6Z", SEA, OUTLINE)
+    foam = line(wave_d(2, 116, 96, 2, 16), 1.6, FOAM)
+    return [backdrop("#5d7a8f"), rain, sea, foam, *bolts, cloud, under, curls]
+
+
+# -------------------------------------------------------------------- sun
+
+def sun_scene(c):
+    glow = [circle(55, 50, 50, "#f9ebbf", 0), circle(55, 50, 38, "#f7e0a0", 0)]
+    long_rays = shape(poly_d(star_points(55, 50, 46, 26, 12, -90)), AMBER, DETAIL)
+    short_rays = shape(poly_d(star_points(55, 50, 36, 26, 12, -75)), c.main, DETAIL)
+    disc = circle(55, 50, 24, c.main, OUTLINE + 0.2)
+    ring = circle(55, 50, 18, "none", DETAIL, c.shade)
+    hills = shape("M-6 84C16 76 34 78 50 84C70 76 92 76 116 82V112H-6Z", JADE)
+    pyramid = shape("M26 98H84L78 90H74L70 82H66L62 74H48L44 82H40L36 90H32Z", STONE_SHADE)
+    temple = shape("M49 74V66H61V74Z", STONE_SHADE, DETAIL)
+    door = shape("M53 74V69H57V74Z", INK, 0)
+    stair = shape("M51 98L53 74H57L59 98Z", STONE, DETAIL)
+    front = ground(96, "#b7a15c")
+    return [backdrop(SKY_PALE), *glow, long_rays, short_rays, disc, ring, hills, pyramid,
+            temple, door, stair, front]
+
+
+SCENES = [dragon, wind_scene, night_scene, seed_scene, serpent_scene, bridger_scene,
+          hand_scene, star_scene, moon_scene, dog_scene, monkey_scene, human_scene,
+          skywalker_scene, wizard_scene, eagle_scene, warrior_scene, earth_scene,
+          mirror_scene, storm_scene, sun_scene]
