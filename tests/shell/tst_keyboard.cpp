@@ -324,9 +324,7 @@ void TestKeyboard::fileBack_andBackButton_returnToTheEntryScreenWhereItWasLeft()
         pressAlt(Qt::Key_B);
     else
         ScreenDriver::click(result, "cmdBack");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-    QVERIFY(!result);
+    QTRY_VERIFY(!result);
     QVERIFY(entry->isVisible());
     QCOMPARE(entry->pos(), movedTo);
     QVERIFY(!m_ui->main().isWelcomePanelVisible());
@@ -341,8 +339,7 @@ void TestKeyboard::tarotResultExitKey_closesReading()
 {
     QPointer<QWidget> result = startAt(Start::TarotResult);
     pressAlt(Qt::Key_X);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!result);
+    QTRY_VERIFY(!result);
     QVERIFY(m_ui->main().isWelcomePanelVisible());
     QVERIFY(!m_ui->screen(ScreenId::TarotMain)->isVisible());
     // Pressed again on the welcome panel, the key finds nothing to do.
