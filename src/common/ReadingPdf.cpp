@@ -54,7 +54,10 @@ public:
         painter->save();
         painter->translate(rect.topLeft());
         painter->scale(kPointsToDots, kPointsToDots);
+        // Sized in the painter's units, which are points here: a point size
+        // would be scaled twice.
         QFont captionFont = verdana(7, true);
+        captionFont.setPixelSize(7);
         painter->setFont(captionFont);
         for (const Picture &picture : m_header.pictures) {
             QSvgRenderer renderer(picture.resource);
