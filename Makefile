@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps package bench artwork screenshot clean test-sanitize
+.PHONY: run test build deps package bench artwork screenshot clean test-sanitize fuzz
 
 run: build
 	$(BUILD_DIR)/src/tzolkara
@@ -27,6 +27,16 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_BUILD_DIR) -j $(JOBS)
 	cd $(SANITIZE_BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Every fuzz target of tests/fuzz for FUZZ_SECONDS each (clang's libFuzzer,
+# with both sanitizers); a crash, a hang or a leak fails.
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 45
+fuzz: deps
+	@TZOLKARA_WITH_FUZZ_TOOLS=1 scripts/install-deps
+	cmake -S . -B $(FUZZ_BUILD_DIR) -DTZOLKARA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target fuzzers
+	tests/fuzz/run $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)
+
 # The Debian package, $(BUILD_DIR)/tzolkara_<version>_<arch>.deb.
 package: build
 	@TZOLKARA_WITH_PACKAGING_TOOLS=1 scripts/install-deps
@@ -49,4 +59,4 @@ screenshot: build
 	scripts/screenshot docs/main-window.png
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_BUILD_DIR) $(FUZZ_BUILD_DIR)
