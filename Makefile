@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps package bench artwork screenshot clean
+.PHONY: run test build deps package bench artwork screenshot clean test-sanitize fuzz
 
 run: build
 	$(BUILD_DIR)/src/tzolkara
@@ -17,6 +17,25 @@ build: deps
 
 deps:
 	@scripts/install-deps
+
+# The whole suite again, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer in a build folder of its own; the tests set the
+# sanitizers' options, and any report fails its test.
+SANITIZE_BUILD_DIR ?= build-sanitize
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD_DIR) -DTZOLKARA_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD_DIR) -j $(JOBS)
+	cd $(SANITIZE_BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every fuzz target of tests/fuzz for FUZZ_SECONDS each (clang's libFuzzer,
+# with both sanitizers); a crash, a hang or a leak fails.
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 45
+fuzz: deps
+	@TZOLKARA_WITH_FUZZ_TOOLS=1 scripts/install-deps
+	cmake -S . -B $(FUZZ_BUILD_DIR) -DTZOLKARA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target fuzzers
+	tests/fuzz/run $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)
 
 # The Debian package, $(BUILD_DIR)/tzolkara_<version>_<arch>.deb.
 package: build
@@ -41,4 +60,4 @@ screenshot: build
 	scripts/screenshot docs/main-window.png
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -33,7 +33,10 @@ QByteArray fullNameLine(const QString &name)
 QString fullNameFrom(const QByteArray &fifthLine, const QByteArray &firstLine)
 {
     const QByteArray utf8 = QByteArray::fromPercentEncoding(ShiftDecode(fifthLine));
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A name may begin with U+FEFF (pasted from a file): it is part of the
+    // name, not a byte order mark to skip.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
     const QString name = decoder.decode(utf8);
     if (decoder.hasError() || name.isEmpty() || encodeLine(name) != firstLine)
         return {};

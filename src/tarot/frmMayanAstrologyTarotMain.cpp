@@ -1,9 +1,9 @@
 #include "frmMayanAstrologyTarotMain.h"
 
+#include "ForeignFile.h"
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
-#include "common/RegularFile.h"
 #include "common/ScreenStyle.h"
 #include "common/SiteAddresses.h"
 #include "modMayanAstrologyTarot.h"
@@ -11,7 +11,6 @@
 #include "shell/CommonMenus.h"
 #include "shell/frmMDI.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,25 +22,6 @@
 #include <QVBoxLayout>
 
 namespace tzolkara {
-
-namespace {
-
-// The ".num" files belong to another program; their first lines are read
-// and not used. Never more than this, whatever the file holds.
-constexpr int kForeignLines = 6;
-constexpr qint64 kForeignLineBytes = 4096;
-
-// Anything but a regular file counts as unreadable.
-void readForeignFile(const QString &path)
-{
-    QFile file;
-    if (!openRegularFile(file, path))
-        return;
-    for (int line = 0; line < kForeignLines && !file.atEnd(); ++line)
-        file.readLine(kForeignLineBytes);
-}
-
-} // namespace
 
 frmMayanAstrologyTarotMain::frmMayanAstrologyTarotMain(QWidget *parent)
     : ProgramScreen(ScreenId::TarotMain, parent)
@@ -171,7 +151,8 @@ void frmMayanAstrologyTarotMain::cmdOpen_Click()
         MessageBox::error(this, QStringLiteral("Please Check The File."));
         return;
     }
-    readForeignFile(path);
+    // Its lines are read and not used; an unreadable file is no reason to stop.
+    ForeignFile::read(path);
     cmdNext_Click();
 }
 

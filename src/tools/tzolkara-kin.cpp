@@ -2,10 +2,10 @@
 // the arguments, or one per line from standard input, and prints the place of
 // each in the 260-day count, and with --calendar in the whole Maya calendar.
 
-#include "engine/BirthDate.h"
 #include "engine/KinTables.h"
 #include "engine/MayaCalendar.h"
 #include "engine/SignTable.h"
+#include "tools/KinInput.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -19,6 +19,11 @@
 namespace {
 
 using namespace tzolkara;
+using KinInput::Date;
+using KinInput::parseCorrelation;
+using KinInput::parseDate;
+using KinInput::quoted;
+using KinInput::trimmed;
 
 constexpr const char *kUsage =
     "Usage: tzolkara-kin [--json] [--calendar] [--correlation N] [YYYY-MM-DD ...]\n"
@@ -37,13 +42,6 @@ constexpr int kAllPrinted = 0;
 constexpr int kOutputLost = 1;
 constexpr int kInputRefused = 2;
 
-struct Date
-{
-    int year;
-    int month; // 0..11
-    int day;
-};
-
 struct Options
 {
     bool json = false;
@@ -57,31 +55,6 @@ struct Options
         return calendar || correlation != MayaCalendar::kDefaultCorrelation;
     }
 };
-
-bool parseNumber(const std::string &text, std::size_t from, std::size_t count, int &value)
-{
-    value = 0;
-    for (std::size_t i = from; i < from + count; ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-        value = value * 10 + (text[i] - '0');
-    }
-    return true;
-}
-
-// Accepts exactly YYYY-MM-DD naming a real day of the range in force.
-bool parseDate(const std::string &text, bool wholeCalendar, Date &date)
-{
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return false;
-    int month = 0;
-    if (!parseNumber(text, 0, 4, date.year) || !parseNumber(text, 5, 2, month) ||
-        !parseNumber(text, 8, 2, date.day))
-        return false;
-    date.month = month - 1;
-    return wholeCalendar ? MayaCalendar::isCalendarDate(date.year, month, date.day)
-                         : isValidBirthDate(date.year, date.month, date.day);
-}
 
 // The KinNumber of a day number and a day sign (1..20, Crocodile 1): the
 // kin table read backwards.
@@ -102,97 +75,6 @@ int kinNumberOfCount(int dayNumber, int daySign)
 int positionOfDaySign(int daySign)
 {
     return (daySign + 9) % kSignCount;
-}
-
-std::string trimmed(const std::string &text)
-{
-    const char *blanks = " \t\r\n\f\v";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-// Length of the valid UTF-8 sequence of two or more bytes at `at`, or 0 when
-// there is none or it encodes a C1 control character (U+0080..U+009F).
-std::size_t printableSequenceAt(const std::string &text, std::size_t at)
-{
-    const auto byte = [&text](std::size_t i) {
-        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
-    };
-    const unsigned char lead = byte(at);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xbf;
-    if (lead >= 0xc2 && lead <= 0xdf) {
-        length = 2;
-        if (lead == 0xc2)
-            low = 0xa0;
-    } else if (lead >= 0xe0 && lead <= 0xef) {
-        length = 3;
-        low = lead == 0xe0 ? 0xa0 : low;   // no overlong form
-        high = lead == 0xed ? 0x9f : high; // no surrogate
-    } else if (lead >= 0xf0 && lead <= 0xf4) {
-        length = 4;
-        low = lead == 0xf0 ? 0x90 : low;
-        high = lead == 0xf4 ? 0x8f : high;
-    } else {
-        return 0;
-    }
-    if (byte(at + 1) < low || byte(at + 1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(at + i) < 0x80 || byte(at + i) > 0xbf)
-            return 0;
-    }
-    return length;
-}
-
-// The input as an error message shows it: quoted, at most 40 characters
-// (then "..."), every control character and stray byte escaped, so no
-// terminal control sequence reaches the terminal.
-std::string quoted(const std::string &text)
-{
-    constexpr std::size_t kShownCharacters = 40;
-    std::string out = "'";
-    std::size_t at = 0;
-    for (std::size_t shown = 0; at < text.size() && shown < kShownCharacters; ++shown) {
-        const unsigned char c = static_cast<unsigned char>(text[at]);
-        if (const std::size_t length = printableSequenceAt(text, at)) {
-            out.append(text, at, length);
-            at += length;
-            continue;
-        }
-        ++at;
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\0':
-            out += "\\0";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            if (c >= 0x20 && c < 0x7f) {
-                out += static_cast<char>(c);
-            } else {
-                char escape[5];
-                std::snprintf(escape, sizeof escape, "\\x%02x", c);
-                out += escape;
-            }
-        }
-    }
-    if (at < text.size())
-        out += "...";
-    return out + "'";
 }
 
 // Standard output takes no more (a full disk, a closed device): nothing
@@ -324,17 +206,6 @@ private:
     bool m_failed = false;
     std::string m_buffer;
 };
-
-// The correlation named by `text`, or nothing when it is not one of the three.
-std::optional<long> parseCorrelation(const char *text)
-{
-    const std::string value = text ? text : "";
-    int number = 0;
-    if (value.size() != 6 || !parseNumber(value, 0, 6, number) ||
-        !MayaCalendar::isSupportedCorrelation(number))
-        return std::nullopt;
-    return number;
-}
 
 } // namespace
 

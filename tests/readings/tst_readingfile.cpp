@@ -106,6 +106,7 @@ void TestReadingFile::roundTrip_byteForByte_data()
     QTest::newRow("accented") << QStringLiteral("José Müller");
     QTest::newRow("outside the code page") << QStringLiteral("Łucja");
     QTest::newRow("cyrillic and cjk") << QStringLiteral("Анна 李");
+    QTest::newRow("leading U+FEFF") << QStringLiteral("\uFEFFAna");
     const int longest = ReadingFile::kMaxNameLength;
     QTest::newRow("longest name, ascii") << QString(longest, QLatin1Char('a'));
     QTest::newRow("longest name, e acute") << QString(longest, QChar(0xE9));

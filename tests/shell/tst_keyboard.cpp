@@ -359,7 +359,7 @@ void TestKeyboard::aboutFromProgramScreen_returnsToTheSameScreen()
     const QString sign = ScreenDriver::text(result, "lblMayanDaySign");
     const QPoint place = result->pos();
     QString seen;
-    int pressesLeft = 50; // about a second of tries, then the box is closed by force
+    int pressesLeft = 500; // ten seconds of tries, then the box is closed by force
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [&seen, &pressesLeft] {
         QPointer<QDialog> about = qobject_cast<QDialog *>(QApplication::activeModalWidget());

@@ -1,0 +1,116 @@
+// What tzolkara-kin reads: a date line, the --correlation value, and the
+// quoting of a refused input. A date it accepts is exactly the text it was
+// read from and goes through the engine as the tool sends it; a quoted input
+// is short, valid UTF-8 and free of control characters.
+
+#include "FuzzCheck.h"
+#include "engine/BirthDate.h"
+#include "engine/KinTables.h"
+#include "engine/MayaCalendar.h"
+#include "tools/KinInput.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+using namespace tzolkara;
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
+
+void checkTrimmed(const std::string &text)
+{
+    const std::string trimmed = KinInput::trimmed(text);
+    FUZZ_REQUIRE(text.find(trimmed) != std::string::npos);
+    if (!trimmed.empty())
+        FUZZ_REQUIRE(!isBlank(trimmed.front()) && !isBlank(trimmed.back()));
+}
+
+void checkCalendarDay(const MayaCalendar::Day &day)
+{
+    FUZZ_REQUIRE(day.number >= 1 && day.number <= 13);
+    FUZZ_REQUIRE(day.sign >= 1 && day.sign <= 20);
+    FUZZ_REQUIRE(day.haabMonth >= 1 && day.haabMonth <= 19);
+    FUZZ_REQUIRE(day.haabDay >= 0 && day.haabDay <= (day.haabMonth == 19 ? 4 : 19));
+    FUZZ_REQUIRE(day.lordOfTheNight >= 1 && day.lordOfTheNight <= 9);
+    FUZZ_REQUIRE(day.trecenaSign >= 1 && day.trecenaSign <= 20);
+    FUZZ_REQUIRE(MayaCalendar::haabMonthName(day.haabMonth) != nullptr);
+}
+
+void checkDate(const std::string &text, bool wholeCalendar)
+{
+    KinInput::Date date{};
+    if (!KinInput::parseDate(text, wholeCalendar, date))
+        return;
+    char written[32];
+    std::snprintf(written, sizeof written, "%04d-%02d-%02d", date.year, date.month + 1, date.day);
+    FUZZ_REQUIRE(text == written);
+    FUZZ_REQUIRE(isValidDate(date.year, date.month, date.day));
+    if (wholeCalendar) {
+        FUZZ_REQUIRE(date.year >= MayaCalendar::kFirstYear && date.year <= MayaCalendar::kLastYear);
+        const long julianDay = MayaCalendar::julianDayOf(date.year, date.month + 1, date.day);
+        for (const long correlation : {584283L, 584285L, 584286L})
+            checkCalendarDay(MayaCalendar::dayOf(julianDay, correlation));
+        return;
+    }
+    FUZZ_REQUIRE(date.year >= kFirstBirthYear && date.year <= kLastBirthYear);
+    const int kin = kinNumberOf(date.year, date.month, date.day);
+    FUZZ_REQUIRE(kin >= 1 && kin <= kKinCount);
+    const KinEntry entry = kinEntry(kin);
+    FUZZ_REQUIRE(entry.signPosition >= 0 && entry.signPosition < 20);
+    FUZZ_REQUIRE(entry.dayNumber >= 1 && entry.dayNumber <= 13);
+}
+
+bool printableAsciiWithoutBackslash(const std::string &text)
+{
+    for (const char c : text) {
+        if (c < 0x20 || c > 0x7e || c == '\\')
+            return false;
+    }
+    return true;
+}
+
+void checkQuoted(const std::string &text)
+{
+    const std::string quoted = KinInput::quoted(text);
+    FUZZ_REQUIRE(quoted.size() >= 2 && quoted.front() == '\'' && quoted.back() == '\'');
+    // Each shown character is at most four bytes, as UTF-8 or as an escape.
+    FUZZ_REQUIRE(quoted.size() <= 2 + 40 * 4 + 3);
+    const QByteArray bytes = QByteArray::fromStdString(quoted);
+    const QString shown = QString::fromUtf8(bytes);
+    FUZZ_REQUIRE(shown.toUtf8() == bytes); // valid UTF-8
+    for (const QChar ch : shown)
+        FUZZ_REQUIRE(ch.unicode() >= 0x20 && (ch.unicode() < 0x7f || ch.unicode() > 0x9f));
+    if (text.size() <= 40 && printableAsciiWithoutBackslash(text))
+        FUZZ_REQUIRE(quoted == "'" + text + "'");
+}
+
+void checkCorrelation(const std::string &text)
+{
+    // As an argument, the value ends at its first NUL.
+    const std::optional<long> correlation = KinInput::parseCorrelation(text.c_str());
+    if (!correlation)
+        return;
+    FUZZ_REQUIRE(MayaCalendar::isSupportedCorrelation(*correlation));
+    FUZZ_REQUIRE(std::string(text.c_str()) == std::to_string(*correlation));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char *>(data), size);
+    checkTrimmed(text);
+    const std::string line = KinInput::trimmed(text);
+    checkDate(line, false);
+    checkDate(line, true);
+    checkQuoted(text);
+    checkCorrelation(text);
+    return 0;
+}
