@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QStringDecoder>
+#include <algorithm>
 
 #include <cstdint>
 
@@ -58,7 +59,13 @@ void writeThenRead(const QByteArray &bytes)
                                      fieldText(part(3))};
     const std::optional<ReadingFile::Inputs> read =
         ReadingFile::decode(ReadingFile::encode(inputs));
-    if (inputs.userName.size() > ReadingFile::kMaxNameLength) {
+    // The program only ever writes four-digit years, month names and day
+    // numbers; a field longer than a line may be is refused like a long name.
+    const QList<QByteArray> written = ReadingFile::encode(inputs).split('\n');
+    const bool fieldTooLong = std::any_of(written.begin(), written.end(), [](const QByteArray &l) {
+        return l.size() > ReadingFile::kMaxLineBytes + 1;
+    });
+    if (inputs.userName.size() > ReadingFile::kMaxNameLength || fieldTooLong) {
         FUZZ_REQUIRE(!read.has_value());
         return;
     }
