@@ -26,6 +26,25 @@ void UnloadAllAndEnd()
         window->close();
 }
 
+// For the start-up benchmark only: ends the program once the main window has
+// been painted for the first time. The quit is queued, so the whole first
+// paint, children and flush included, completes before it.
+class QuitAfterFirstPaint final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 frmMDI *startMainWindow()
@@ -55,6 +74,8 @@ int runTzolkara(int &argc, char **argv)
     }
 
     const std::unique_ptr<frmMDI> window(startMainWindow());
+    if (qEnvironmentVariableIsSet("TZOLKARA_QUIT_AFTER_FIRST_PAINT"))
+        window->installEventFilter(new QuitAfterFirstPaint(window.get()));
     return QApplication::exec();
 }
 
