@@ -14,7 +14,7 @@
 #include "common/ScreenStyle.h"
 #include "common/SiteAddresses.h"
 #include "engine/KinEngine.h"
-#include "engine/KinTables.h"
+#include "engine/BirthMonth.h"
 #include "shell/BrandLinks.h"
 #include "shell/frmMDI.h"
 

@@ -6,7 +6,7 @@
 #include "common/Fonts.h"
 #include "common/ScreenStyle.h"
 #include "engine/KinEngine.h"
-#include "engine/KinTables.h"
+#include "engine/BirthMonth.h"
 #include "shell/BrandLinks.h"
 #include "shell/frmMDI.h"
 
