@@ -194,12 +194,6 @@ std::string quoted(const std::string &text)
     return out + "'";
 }
 
-// The blanks that trimmed() takes off a line: space, tab, CR, LF, FF, VT.
-constexpr bool isBlankByte(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 // Standard output takes no more (a full disk, a closed device): nothing
 // printed after this would arrive either.
 [[noreturn]] void outputLost(int error)
@@ -224,6 +218,70 @@ int closeOutput(int exitCode)
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || std::fclose(stdout) != 0)
         outputLost(errno);
     return exitCode;
+}
+
+// The blanks that trimmed() takes off a line: space, tab, CR, LF, FF, VT.
+constexpr bool isBlankByte(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// Whether a line holds nothing but blanks.
+bool isBlank(std::string_view line)
+{
+    for (const char c : line) {
+        if (!isBlankByte(c))
+            return false;
+    }
+    return true;
+}
+
+// Calls `onLine` with every line of `fd` (without its line feed; a last line
+// without one counts too), reading large blocks rather than line by line.
+// Returns 0 at the end of the input, or the error that stopped the reading.
+template <typename OnLine> int readLines(int fd, OnLine onLine)
+{
+    std::size_t size = 64 * 1024;
+    std::unique_ptr<char[]> block(new char[size]); // not zeroed: read() fills it
+    std::string line;
+    // Sized, then copied into: cheaper than assign() for a line of a date.
+    const auto setLine = [&line](const char *begin, std::size_t length) {
+        if (line.size() != length)
+            line.resize(length);
+        std::memcpy(line.data(), begin, length);
+    };
+    std::size_t kept = 0; // bytes of an unfinished line at the start of block
+    for (;;) {
+        if (kept == size) {
+            std::unique_ptr<char[]> larger(new char[size * 2]);
+            std::memcpy(larger.get(), block.get(), kept);
+            block = std::move(larger);
+            size *= 2;
+        }
+        const ssize_t count = ::read(fd, block.get() + kept, size - kept);
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        const char *begin = block.get();
+        const char *end = begin + kept + count;
+        if (count == 0) {
+            if (kept > 0) {
+                setLine(begin, kept);
+                onLine(line);
+            }
+            return 0;
+        }
+        while (const void *found = std::memchr(begin, '\n', std::size_t(end - begin))) {
+            const char *lineEnd = static_cast<const char *>(found);
+            setLine(begin, std::size_t(lineEnd - begin));
+            onLine(line);
+            begin = lineEnd + 1;
+        }
+        kept = std::size_t(end - begin);
+        std::memmove(block.get(), begin, kept);
+    }
 }
 
 // A text kept in a block of fixed size: copied whole, in one fixed-size copy
@@ -488,64 +546,6 @@ private:
     std::string m_trimmed;
     OutputBuffer m_buffer;
 };
-
-// Whether a line holds nothing but blanks.
-bool isBlank(std::string_view line)
-{
-    for (const char c : line) {
-        if (!isBlankByte(c))
-            return false;
-    }
-    return true;
-}
-
-// Calls `onLine` with every line of `fd` (without its line feed; a last line
-// without one counts too), reading large blocks rather than line by line.
-// Returns 0 at the end of the input, or the error that stopped the reading.
-template <typename OnLine> int readLines(int fd, OnLine onLine)
-{
-    std::size_t size = 64 * 1024;
-    std::unique_ptr<char[]> block(new char[size]); // not zeroed: read() fills it
-    std::string line;
-    // Sized, then copied into: cheaper than assign() for a line of a date.
-    const auto setLine = [&line](const char *begin, std::size_t length) {
-        if (line.size() != length)
-            line.resize(length);
-        std::memcpy(line.data(), begin, length);
-    };
-    std::size_t kept = 0; // bytes of an unfinished line at the start of block
-    for (;;) {
-        if (kept == size) {
-            std::unique_ptr<char[]> larger(new char[size * 2]);
-            std::memcpy(larger.get(), block.get(), kept);
-            block = std::move(larger);
-            size *= 2;
-        }
-        const ssize_t count = ::read(fd, block.get() + kept, size - kept);
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        const char *begin = block.get();
-        const char *end = begin + kept + count;
-        if (count == 0) {
-            if (kept > 0) {
-                setLine(begin, kept);
-                onLine(line);
-            }
-            return 0;
-        }
-        while (const void *found = std::memchr(begin, '\n', std::size_t(end - begin))) {
-            const char *lineEnd = static_cast<const char *>(found);
-            setLine(begin, std::size_t(lineEnd - begin));
-            onLine(line);
-            begin = lineEnd + 1;
-        }
-        kept = std::size_t(end - begin);
-        std::memmove(block.get(), begin, kept);
-    }
-}
 
 // The correlation named by `text`, or nothing when it is not one of the three.
 std::optional<long> parseCorrelation(const char *text)
