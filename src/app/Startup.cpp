@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "LazyStyleIcons.h"
 #include "ProgramScreens.h"
 #include "SingleInstance.h"
 #include "common/Artwork.h"
@@ -64,6 +65,7 @@ frmMDI *startMainWindow()
 int runTzolkara(int &argc, char **argv)
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(styleWithLazyMenuBarArrow());
     QApplication::setWindowIcon(Artwork::applicationIcon());
 
     SingleInstance instance;
