@@ -84,14 +84,18 @@ const ImageList &tarotCards()
     return list;
 }
 
+// Every result screen starts with a frame, and a result screen is made for
+// every reading: drawn once, kept as the picture lists keep theirs.
 QPixmap signFrame(qreal devicePixelRatio)
 {
-    return svgPixmap(kSignFrameResource, kDaySignSize, devicePixelRatio);
+    static const ImageList frame(kDaySignSize, {{QStringLiteral("frame"), kSignFrameResource}});
+    return frame.picture(1, devicePixelRatio);
 }
 
 QPixmap toneFrame(qreal devicePixelRatio)
 {
-    return svgPixmap(kToneFrameResource, kToneSize, devicePixelRatio);
+    static const ImageList frame(kToneSize, {{QStringLiteral("frame"), kToneFrameResource}});
+    return frame.picture(1, devicePixelRatio);
 }
 
 QPixmap programButtonIcon(ProgramIcon which, qreal devicePixelRatio)
