@@ -10,6 +10,7 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -236,6 +237,21 @@ bool isBlank(std::string_view line)
     return true;
 }
 
+constexpr std::ptrdiff_t kDateLength = 10; // YYYY-MM-DD
+
+// Whether the `length` (8 to 16) bytes at `text` hold a line feed: two
+// overlapping words, each tested for a zero byte once XORed with line feeds.
+bool hasLineFeedIn(const char *text, std::ptrdiff_t length)
+{
+    const auto hasLineFeed = [](const char *at) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, at, sizeof word);
+        word ^= 0x0a0a0a0a0a0a0a0aULL;
+        return ((word - 0x0101010101010101ULL) & ~word & 0x8080808080808080ULL) != 0;
+    };
+    return hasLineFeed(text) || hasLineFeed(text + length - 8);
+}
+
 // Calls `onLine` with every line of `fd` (without its line feed; a last line
 // without one counts too), reading large blocks rather than line by line.
 // Returns 0 at the end of the input, or the error that stopped the reading.
@@ -273,8 +289,16 @@ template <typename OnLine> int readLines(int fd, OnLine onLine)
             }
             return 0;
         }
-        while (const void *found = std::memchr(begin, '\n', std::size_t(end - begin))) {
-            const char *lineEnd = static_cast<const char *>(found);
+        for (;;) {
+            const char *lineEnd = nullptr;
+            if (end - begin > kDateLength && begin[kDateLength] == '\n' &&
+                !hasLineFeedIn(begin, kDateLength)) {
+                lineEnd = begin + kDateLength; // the usual line, a date
+            } else if (const void *found = std::memchr(begin, '\n', std::size_t(end - begin))) {
+                lineEnd = static_cast<const char *>(found);
+            } else {
+                break;
+            }
             setLine(begin, std::size_t(lineEnd - begin));
             onLine(line);
             begin = lineEnd + 1;
@@ -462,10 +486,9 @@ void appendCalendarColumns(OutputBuffer &out, const MayaCalendar::Day &day)
     }
 }
 
-void appendReading(OutputBuffer &out, const std::string &iso, const Date &date,
-                   const Options &options)
+void appendReading(OutputBuffer &out, const ReadingColumns &columns, const std::string &iso,
+                   const Date &date, const Options &options)
 {
-    static const ReadingColumns columns;
     if (!options.countsByCalendar()) {
         const int kin = kinNumberOf(date.year, date.month, date.day);
         if (options.json) {
@@ -527,7 +550,7 @@ public:
             m_failed = true;
             return;
         }
-        appendReading(m_buffer, text, date, m_options);
+        appendReading(m_buffer, m_columns, text, date, m_options);
         if (m_buffer.isFull())
             flush();
     }
@@ -544,6 +567,7 @@ private:
     Options m_options;
     bool m_failed = false;
     std::string m_trimmed;
+    ReadingColumns m_columns;
     OutputBuffer m_buffer;
 };
 
