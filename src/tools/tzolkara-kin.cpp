@@ -264,7 +264,10 @@ template <typename OnLine> int readLines(int fd, OnLine onLine)
     const auto setLine = [&line](const char *begin, std::size_t length) {
         if (line.size() != length)
             line.resize(length);
-        std::memcpy(line.data(), begin, length);
+        if (length == kDateLength)
+            std::memcpy(line.data(), begin, kDateLength); // a copy of fixed size, inlined
+        else
+            std::memcpy(line.data(), begin, length);
     };
     std::size_t kept = 0; // bytes of an unfinished line at the start of block
     for (;;) {
