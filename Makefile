@@ -42,10 +42,10 @@ package: build
 	@TZOLKARA_WITH_PACKAGING_TOOLS=1 scripts/install-deps
 	cd $(BUILD_DIR) && cpack -G DEB
 
+# Speed and memory as ratios against baselines built and run beside them.
 bench: build
-	$(BUILD_DIR)/bench/bench_kin $(BUILD_DIR)/src/tzolkara-kin
-	$(BUILD_DIR)/bench/bench_startup
-	$(BUILD_DIR)/bench/bench_tarotreading
+	@TZOLKARA_WITH_BENCH_TOOLS=1 scripts/install-deps
+	bench/run-benchmarks $(BUILD_DIR)
 
 # Regenerates the SVG artwork and its contact sheet (needs python3).
 artwork: build

@@ -1,42 +1,17 @@
-// Prints how long the kin engine takes over every date it accepts, and,
-// given the path of tzolkara-kin, how long the tool takes for all of them.
+// Prints how long the kin engine takes over every date it accepts
+// (bench/run-benchmarks measures tzolkara-kin from outside).
 
 #include "engine/KinEngine.h"
 
 #include <QDate>
 #include <QElapsedTimer>
 #include <QLocale>
-#include <QProcess>
 
 #include <cstdio>
 
 using namespace tzolkara;
 
-namespace {
-
-void benchTool(const QString &tool)
-{
-    QByteArray input;
-    int dates = 0;
-    for (QDate d(1900, 1, 1); d <= QDate(2016, 12, 31); d = d.addDays(1), ++dates)
-        input += d.toString(Qt::ISODate).toLatin1() + '\n';
-    QProcess process;
-    QElapsedTimer timer;
-    timer.start();
-    process.start(tool, {});
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(60000);
-    const qint64 ms = timer.elapsed();
-    const int lines = int(process.readAllStandardOutput().count('\n'));
-    std::printf("tzolkara-kin: %d dates in, %d lines out, exit code %d, %lld ms in all "
-                "(process start included)\n",
-                dates, lines, process.exitCode(), static_cast<long long>(ms));
-}
-
-} // namespace
-
-int main(int argc, char **argv)
+int main()
 {
     QList<QString> months;
     for (int m = 1; m <= 12; ++m)
@@ -61,7 +36,5 @@ int main(int argc, char **argv)
                 "%.1f ms for the whole 1900-2016 range\n",
                 static_cast<long long>(calculations), ns / 1e6, ns / calculations,
                 ns / kRounds / 1e6);
-    if (argc > 1)
-        benchTool(QString::fromLocal8Bit(argv[1]));
     return 0;
 }

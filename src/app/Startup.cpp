@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "LazyStyleIcons.h"
 #include "ProgramScreens.h"
 #include "SingleInstance.h"
 #include "common/Artwork.h"
@@ -26,6 +27,25 @@ void UnloadAllAndEnd()
         window->close();
 }
 
+// For the start-up benchmark only: ends the program once the main window has
+// been painted for the first time. The quit is queued, so the whole first
+// paint, children and flush included, completes before it.
+class QuitAfterFirstPaint final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 frmMDI *startMainWindow()
@@ -45,6 +65,7 @@ frmMDI *startMainWindow()
 int runTzolkara(int &argc, char **argv)
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(styleWithLazyMenuBarArrow());
     QApplication::setWindowIcon(Artwork::applicationIcon());
 
     SingleInstance instance;
@@ -55,6 +76,8 @@ int runTzolkara(int &argc, char **argv)
     }
 
     const std::unique_ptr<frmMDI> window(startMainWindow());
+    if (qEnvironmentVariableIsSet("TZOLKARA_QUIT_AFTER_FIRST_PAINT"))
+        window->installEventFilter(new QuitAfterFirstPaint(window.get()));
     return QApplication::exec();
 }
 

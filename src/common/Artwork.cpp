@@ -1,6 +1,14 @@
 #include "Artwork.h"
 
+#include <QApplication>
+#include <QHash>
+#include <QIconEngine>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
 #include <array>
+#include <cmath>
 
 namespace tzolkara::Artwork {
 
@@ -76,14 +84,18 @@ const ImageList &tarotCards()
     return list;
 }
 
+// Every result screen starts with a frame, and a result screen is made for
+// every reading: drawn once, kept as the picture lists keep theirs.
 QPixmap signFrame(qreal devicePixelRatio)
 {
-    return svgPixmap(kSignFrameResource, kDaySignSize, devicePixelRatio);
+    static const ImageList frame(kDaySignSize, {{QStringLiteral("frame"), kSignFrameResource}});
+    return frame.picture(1, devicePixelRatio);
 }
 
 QPixmap toneFrame(qreal devicePixelRatio)
 {
-    return svgPixmap(kToneFrameResource, kToneSize, devicePixelRatio);
+    static const ImageList frame(kToneSize, {{QStringLiteral("frame"), kToneFrameResource}});
+    return frame.picture(1, devicePixelRatio);
 }
 
 QPixmap programButtonIcon(ProgramIcon which, qreal devicePixelRatio)
@@ -96,25 +108,83 @@ QPixmap programButtonIcon(ProgramIcon which, qreal devicePixelRatio)
     return svgPixmap(resources[static_cast<std::size_t>(which)], kButtonIconSize, devicePixelRatio);
 }
 
+namespace {
+
+// The program icon, drawn from its SVG at a size the first time that size is
+// asked for: a window whose icon nobody shows (offscreen, or a desktop that
+// takes the installed icon) costs no drawing, and an X11 window manager gets
+// the sizes Qt hands it for a scalable icon (16, 32, 64, 128) rather than
+// eight drawn in advance. The full wheel turns to mush below 32 pixels, so
+// the small sizes get a simpler drawing.
+class ApplicationIconEngine final : public QIconEngine
+{
+public:
+    QIconEngine *clone() const override { return new ApplicationIconEngine; }
+    QString key() const override { return QStringLiteral("TzolkaraApplicationIcon"); }
+    bool isNull() override { return false; }
+    // Scalable: no fixed sizes, like Qt's own engine for SVG icons.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {}; }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::min(size.width(), size.height());
+        return QSize(side, side);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        const QSize size = actualSize(rect.size(), mode, state);
+        const QRect target(rect.x() + (rect.width() - size.width()) / 2,
+                           rect.y() + (rect.height() - size.height()) / 2, size.width(),
+                           size.height());
+        painter->drawPixmap(target, scaledPixmap(size, mode, state, ratio));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        const QSize logical = actualSize(size, mode, state);
+        if (logical.isEmpty())
+            return {};
+        QPixmap pixmap = QPixmap::fromImage(rendered(logical, scale));
+        pixmap.setDevicePixelRatio(scale);
+        if (mode != QIcon::Normal && qobject_cast<QApplication *>(QCoreApplication::instance())) {
+            // Greyed or highlighted as the style does it for any icon.
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+        }
+        return pixmap;
+    }
+
+private:
+    // Rendered once per size in device pixels, for every icon made here.
+    // Images, not pixmaps: they may outlive the application object.
+    static const QImage &rendered(QSize logical, qreal scale)
+    {
+        static QHash<int, QImage> images;
+        const int pixels = int(std::ceil(logical.width() * scale));
+        auto it = images.constFind(pixels);
+        if (it == images.constEnd()) {
+            const QString &drawing =
+                pixels <= 24 ? kSmallApplicationIconResource : kApplicationIconResource;
+            it = images.insert(pixels, renderSvg(drawing, logical, scale));
+        }
+        return *it;
+    }
+};
+
+} // namespace
+
 QIcon applicationIcon()
 {
-    // Rendered once at each common size rather than through an icon-engine
-    // plugin, so the icon never depends on a plugin being installed. Kept as
-    // images, which may outlive the application object. The full wheel turns
-    // to mush below 32 pixels, so the small sizes get a simpler drawing.
-    static const QList<QImage> sizes = [] {
-        QList<QImage> images;
-        for (int size : {16, 20, 24, 32, 48, 64, 128, 256}) {
-            const QString &drawing =
-                size <= 24 ? kSmallApplicationIconResource : kApplicationIconResource;
-            images.append(renderSvg(drawing, QSize(size, size)));
-        }
-        return images;
-    }();
-    QIcon icon;
-    for (const QImage &image : sizes)
-        icon.addPixmap(QPixmap::fromImage(image));
-    return icon;
+    return QIcon(new ApplicationIconEngine);
 }
 
 } // namespace tzolkara::Artwork

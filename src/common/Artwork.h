@@ -28,7 +28,7 @@ QPixmap toneFrame(qreal devicePixelRatio = 1.0);
 enum class ProgramIcon { Astrology, Tarot, Numerology };
 // The 32 x 32 icons of the main window's program buttons.
 QPixmap programButtonIcon(ProgramIcon which, qreal devicePixelRatio = 1.0);
-// The program's own icon, sharp at every size from 16 to 256 pixels.
+// The program's own icon, sharp at any size, drawn at a size when first shown.
 QIcon applicationIcon();
 
 inline const QString kSignFrameResource = QStringLiteral(":/artwork/frames/sign-frame.svg");

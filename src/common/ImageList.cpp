@@ -1,9 +1,11 @@
 #include "ImageList.h"
 
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 
 #include <cmath>
+#include <cstring>
 
 namespace tzolkara {
 
@@ -72,9 +74,37 @@ bool ImageList::isRendered(int index, qreal devicePixelRatio) const
     return m_rendered.contains(cacheKey(index, devicePixels(m_imageSize, devicePixelRatio)));
 }
 
+namespace {
+
+// The same drawing at the same size in pixels as rendered at build time
+// (src/CMakeLists.txt lists them: the pictures of the first paint), or a null
+// image. Copying these pixels is much cheaper than drawing the SVG.
+QImage prerendered(const QString &resource, QSize pixels)
+{
+    constexpr QLatin1StringView kArtwork(":/artwork/");
+    if (!resource.startsWith(kArtwork))
+        return {};
+    const QResource data(QStringLiteral(":/prerendered/%1.%2x%3")
+                             .arg(QStringView(resource).mid(kArtwork.size()))
+                             .arg(pixels.width())
+                             .arg(pixels.height()));
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    if (!data.isValid() || data.compressionAlgorithm() != QResource::NoCompression ||
+        data.size() != image.sizeInBytes())
+        return {};
+    std::memcpy(image.bits(), data.data(), std::size_t(image.sizeInBytes()));
+    return image;
+}
+
+} // namespace
+
 QImage renderSvg(const QString &resource, QSize logicalSize, qreal devicePixelRatio)
 {
     const QSize pixels = devicePixels(logicalSize, devicePixelRatio);
+    if (QImage ready = prerendered(resource, pixels); !ready.isNull()) {
+        ready.setDevicePixelRatio(devicePixelRatio);
+        return ready;
+    }
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QSvgRenderer renderer(resource);

@@ -57,25 +57,54 @@ void applyScreenPalette(QWidget *content)
         widget->setPalette(shared);
 }
 
-void makeWrappingText(QLabel *label, int width)
+namespace {
+
+// Wrapped text whose width is fixed and whose height setWrappedText() fixes to
+// its text. Once its size is fixed it answers the layouts with it: as a plain
+// QLabel it would lay its whole text out anew, several times, for every size
+// the layouts ask of it while a screen is made and shown, only for them to
+// clamp the answer to that fixed size.
+class WrappingTextLabel final : public QLabel
 {
+public:
+    using QLabel::QLabel;
+
+    QSize sizeHint() const override { return isSized() ? minimumSize() : QLabel::sizeHint(); }
+    QSize minimumSizeHint() const override
+    {
+        return isSized() ? minimumSize() : QLabel::minimumSizeHint();
+    }
+    int heightForWidth(int width) const override
+    {
+        return isSized() ? minimumHeight() : QLabel::heightForWidth(width);
+    }
+
+    // The height its text needs at its width.
+    int textHeight() const { return QLabel::heightForWidth(width()); }
+
+private:
+    bool isSized() const { return minimumSize() == maximumSize(); }
+};
+
+} // namespace
+
+QLabel *wrappingTextLabel(int width, QWidget *parent)
+{
+    auto *label = new WrappingTextLabel(parent);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFixedWidth(width);
-    // Its height is set with its text instead: height-for-width layouts
-    // would otherwise squeeze the screen below what the texts need.
-    QSizePolicy policy = label->sizePolicy();
-    policy.setHeightForWidth(false);
-    label->setSizePolicy(policy);
+    return label;
 }
 
 void setWrappedText(QLabel *label, const QString &text)
 {
     label->setText(text);
     // A wrapped label's size hint does not know its height at its width.
-    label->setFixedHeight(
-        std::max(label->heightForWidth(label->width()), label->fontMetrics().height()));
+    const auto *wrapping = dynamic_cast<const WrappingTextLabel *>(label);
+    const int height = wrapping ? wrapping->textHeight() : label->heightForWidth(label->width());
+    label->setFixedHeight(std::max(height, label->fontMetrics().height()));
 }
 
 QLabel *boldCaption(const QString &objectName, const QString &text, QWidget *parent)

@@ -16,7 +16,7 @@ void applyScreenStyle(QWidget *content);
 void applyScreenPalette(QWidget *content);
 
 // A label for a long text that wraps at `width` and never clips.
-void makeWrappingText(QLabel *label, int width);
+QLabel *wrappingTextLabel(int width, QWidget *parent);
 // Sets the text of such a label and makes it exactly as tall as the text.
 void setWrappedText(QLabel *label, const QString &text);
 

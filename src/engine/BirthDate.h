@@ -14,13 +14,16 @@ constexpr bool isLeapYear(int year)
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
+// At namespace scope, so that a call reads the table rather than building it
+// on the stack first.
+inline constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
 // Days of month `month0` (January 0) in `year`; 0 for a month outside 0..11.
 constexpr int daysInMonth(int year, int month0)
 {
-    constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month0 < 0 || month0 > 11)
         return 0;
-    return month0 == 1 && isLeapYear(year) ? 29 : kLengths[month0];
+    return month0 == 1 && isLeapYear(year) ? 29 : kMonthLengths[month0];
 }
 
 // A real day of the proleptic Gregorian calendar, in any year from 1 on.

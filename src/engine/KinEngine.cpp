@@ -1,5 +1,6 @@
 #include "KinEngine.h"
 
+#include "BirthMonth.h"
 #include "KinTables.h"
 #include "SignTable.h"
 

@@ -1,7 +1,5 @@
 #include "KinTables.h"
 
-#include <QLatin1StringView>
-
 #include <array>
 
 namespace tzolkara {
@@ -25,11 +23,6 @@ constexpr std::array<int, kYearCount> makeYearCodes()
 }
 
 constexpr std::array<int, kYearCount> kYearCodes = makeYearCodes();
-
-constexpr std::array<const char *, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December",
-};
 
 // The count has a place for 29 February in every year.
 constexpr int kLeapYear = 2000;
@@ -69,15 +62,6 @@ int yearCode(int year)
     return kYearCodes[year - kFirstCodedYear];
 }
 
-int monthIndexOf(QStringView monthName)
-{
-    for (int i = 0; i < 12; ++i) {
-        if (monthName == QLatin1StringView(kMonthNames[i]))
-            return i;
-    }
-    return -1;
-}
-
 int monthDayValue(int monthIndex, int day)
 {
     if (monthIndex < 0 || monthIndex >= 12 || day < 1 || day > 31)
@@ -88,11 +72,6 @@ int monthDayValue(int monthIndex, int day)
 KinEntry kinEntry(int kinNumber)
 {
     return {(kinNumber - 1) % 20, (kinNumber + 6) % 13 + 1};
-}
-
-int kinNumberOf(int year, QStringView monthName, int day)
-{
-    return kinNumberOf(year, monthIndexOf(monthName), day);
 }
 
 int kinNumberOf(int year, int month, int day)

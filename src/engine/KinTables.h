@@ -2,12 +2,12 @@
 
 #include "BirthDate.h"
 
-#include <QStringView>
-
 namespace tzolkara {
 
 // The constant arithmetic of the 260-day count: year codes, month-day values
-// and the kin table. Pure integer look-ups, no calendar library.
+// and the kin table. Pure integer look-ups, no calendar library, and plain
+// C++ without Qt, for the command-line tool (months by English name are in
+// BirthMonth.h).
 
 constexpr int kKinCount = 260;
 
@@ -15,10 +15,6 @@ constexpr int kKinCount = 260;
 // backwards from 1900 and serves January and February 1900, which continue
 // the count that began on 1 March 1899. Returns -1 for any other year.
 int yearCode(int year);
-
-// Month 0..11 (January 0) of an exact, case-sensitive English month name,
-// or -1.
-int monthIndexOf(QStringView monthName);
 
 // Distance in days of `day` of month `monthIndex` from 1 March, reduced into
 // 1..260 (1 March itself is 0). Days a month does not have, unknown months
@@ -35,9 +31,7 @@ struct KinEntry
 KinEntry kinEntry(int kinNumber);
 
 // KinNumber 1..260 of a birth date, or 0 for a year outside 1900..2016.
-// Months are English names, exact and case-sensitive.
-int kinNumberOf(int year, QStringView monthName, int day);
-// The same with the month as 0..11 (January 0); other months contribute 0.
+// The month is 0..11 (January 0); other months contribute 0.
 int kinNumberOf(int year, int monthIndex, int day);
 
 } // namespace tzolkara

@@ -6,58 +6,83 @@
 
 namespace tzolkara {
 
+namespace {
+
+// The short texts of each sign, in table order (that of kSignNames).
+struct SignTexts
+{
+    const char *Keywords;
+    const char *Gemstone;
+    const char *Significance;
+    const char *FamousPersons;
+};
+
+constexpr std::array<SignTexts, kSignCount> kSignTexts = {{
+    // Monkey
+    {"Witty and demonstrative", "Aventurine", "Manifestation", "Ronald Reagan, Sean Connery"},
+    // Road
+    {"Careful and useful", "Malachite", "Resolution", "Hugh Hefner, Friedrich Nietzsche"},
+    // Reed
+    {"Crusading and wise", "Turquoise ", "Understanding", "Franklin D. Roosevelt, Carl Jung"},
+    // Jaguar
+    {"Introvert and intelligent", "Moonstone", "Ascension", "Paul Newman, Edgar Cayce"},
+    // Eagle
+    {"Free and independent", "Unakite ", "Unity", "J.F Kennedy, Cary Grant"},
+    // Wisdom
+    {"Knowledgeable and authoritative", "Smokey Quartz", "Duality",
+     "Ayn Rand, William F. Buckley III"},
+    // Earth
+    {"Practical and intellectual", "Agate", "Action", "Benjamin Franklin, Alfred Hitchcock"},
+    // Flint
+    {"Romantic and self sufficient", "Rhodonite", "Stability", "Peter Sellers, Jackie Onassis"},
+    // Storm
+    {"Healing and helpful", "Jade", "Empowerment", "Pete Seeger, Sandra Day O'Connor"},
+    // Sun
+    {"Affectionate and creative", "Rose Quartz", "Flow", "Albert Einstein, Vincent Van Gogh"},
+    // Crocodile
+    {"Protective and dominating", "Red Jasper", "Unity", "Walt Disney, Mao Tse Tung"},
+    // Wind
+    {"Clever, lively, and multifaceted", "Sodalite", "Justice", "Elizabeth Taylor, Richard Pryor"},
+    // Night
+    {"Conservative and thoughtful", "Snowflake Obsidian", "Patience",
+     "Marlene Dietrich, Fidel Castro"},
+    // Seed
+    {"Sexual, dynamic and energetic", "Dumortierite", "Manifestation", "Bill Cosby, Paul Gauguin"},
+    // Serpent
+    {"Forceful, powerful and charismatic", "Amethyst", "Resolution",
+     "Marilyn Monroe, Warren Beatty"},
+    // Transformer
+    {"Helpful and sacrificing", "Carnelian", "Understanding", "George Bush, Jane Fonda"},
+    // Deer
+    {"Nomadic and cooperative", "Amazonite", "Ascension", "Mozart, Prince Charles"},
+    // Star
+    {"Witty and jolly", "Hematite", "Unity", "Elvis Presley, Jimi Hendrix"},
+    // Offering
+    {"Emotional and imaginative", "Lapis Lazuli", "Duality", "George Washington, John Lennon"},
+    // Dog
+    {"Helpful and loyal", "Bloodstone", "Patience", "Yasir Arafat, Mark Twain"},
+}};
+
+} // namespace
+
 const std::array<SignRecord, kSignCount> &SignTable()
 {
     // Built on first use, since each description is read from its text file.
-    const auto sign = [](const char *label, const char *englishName, const char *keywords,
-                         const char *gemstone, const char *significance,
-                         const char *famousPersons) {
-        SignRecord record{label, englishName, keywords, gemstone, significance, famousPersons, {}};
-        record.Description = signDescription(QString::fromLatin1(englishName));
-        return record;
-    };
-    static const std::array<SignRecord, kSignCount> table = {
-        sign("BATZ - (CHUEN)", "Monkey", "Witty and demonstrative", "Aventurine", "Manifestation",
-             "Ronald Reagan, Sean Connery"),
-        sign("E - (EB)", "Road", "Careful and useful", "Malachite", "Resolution",
-             "Hugh Hefner, Friedrich Nietzsche"),
-        sign("AJ - (BEN)", "Reed", "Crusading and wise", "Turquoise ", "Understanding",
-             "Franklin D. Roosevelt, Carl Jung"),
-        sign("ISH - (IX)", "Jaguar", "Introvert and intelligent", "Moonstone", "Ascension",
-             "Paul Newman, Edgar Cayce"),
-        sign("TZIKIN - (MEN)", "Eagle", "Free and independent", "Unakite ", "Unity",
-             "J.F Kennedy, Cary Grant"),
-        sign("AJMAK - (CIB)", "Wisdom", "Knowledgeable and authoritative", "Smokey Quartz",
-             "Duality", "Ayn Rand, William F. Buckley III"),
-        sign("NOJ - (CABAN)", "Earth", "Practical and intellectual", "Agate", "Action",
-             "Benjamin Franklin, Alfred Hitchcock"),
-        sign("TIJASH - (ETZNAB)", "Flint", "Romantic and self sufficient", "Rhodonite", "Stability",
-             "Peter Sellers, Jackie Onassis"),
-        sign("KAWOK - (CAUAC)", "Storm", "Healing and helpful", "Jade", "Empowerment",
-             "Pete Seeger, Sandra Day O'Connor"),
-        sign("AJPU - (AHUA)", "Sun", "Affectionate and creative", "Rose Quartz", "Flow",
-             "Albert Einstein, Vincent Van Gogh"),
-        sign("IMOSH - (IMIX)", "Crocodile", "Protective and dominating", "Red Jasper", "Unity",
-             "Walt Disney, Mao Tse Tung"),
-        sign("IK - (IK)", "Wind", "Clever, lively, and multifaceted", "Sodalite", "Justice",
-             "Elizabeth Taylor, Richard Pryor"),
-        sign("AKABAL - (AKBAL)", "Night", "Conservative and thoughtful", "Snowflake Obsidian",
-             "Patience", "Marlene Dietrich, Fidel Castro"),
-        sign("KAT - (KAN)", "Seed", "Sexual, dynamic and energetic", "Dumortierite",
-             "Manifestation", "Bill Cosby, Paul Gauguin"),
-        sign("KAN - (CHICCHAN)", "Serpent", "Forceful, powerful and charismatic", "Amethyst",
-             "Resolution", "Marilyn Monroe, Warren Beatty"),
-        sign("KAME - (CIMI)", "Transformer", "Helpful and sacrificing", "Carnelian",
-             "Understanding", "George Bush, Jane Fonda"),
-        sign("KIEJ - (MANIK)", "Deer", "Nomadic and cooperative", "Amazonite", "Ascension",
-             "Mozart, Prince Charles"),
-        sign("KANIL - (LAMAT)", "Star", "Witty and jolly", "Hematite", "Unity",
-             "Elvis Presley, Jimi Hendrix"),
-        sign("TOJ - (MULUK)", "Offering", "Emotional and imaginative", "Lapis Lazuli", "Duality",
-             "George Washington, John Lennon"),
-        sign("TZI - (OC)", "Dog", "Helpful and loyal", "Bloodstone", "Patience",
-             "Yasir Arafat, Mark Twain"),
-    };
+    static const std::array<SignRecord, kSignCount> table = [] {
+        std::array<SignRecord, kSignCount> records{};
+        for (int i = 0; i < kSignCount; ++i) {
+            const SignName &name = kSignNames[i];
+            const SignTexts &texts = kSignTexts[i];
+            records[i] = {name.Label,
+                          name.EnglishName,
+                          texts.Keywords,
+                          texts.Gemstone,
+                          texts.Significance,
+                          texts.FamousPersons,
+                          signDescription(QString::fromLatin1(name.EnglishName))};
+        }
+        return records;
+    }();
     return table;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SignNames.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -8,7 +10,8 @@
 namespace tzolkara {
 
 // The interpretation texts of one day sign. The label ("IMOSH - (IMIX)") is
-// the key by which a calculation finds its record.
+// the key by which a calculation finds its record; it and the English name
+// are those of kSignNames.
 struct SignRecord
 {
     const char *Label;
@@ -26,19 +29,12 @@ struct ToneRecord
     QString Description;
 };
 
-constexpr int kSignCount = 20;
 constexpr int kToneCount = 13;
 
 // The 20 signs in table order: position 0 is Monkey, 10 Crocodile, 19 Dog.
 const std::array<SignRecord, kSignCount> &SignTable();
 // The 13 day numbers in order 1..13.
 const std::array<ToneRecord, kToneCount> &ToneTable();
-
-// The sign number of the texts (Crocodile 1 .. Sun 20) of a table position.
-constexpr int daySignOfPosition(int position)
-{
-    return (position + 10) % kSignCount + 1;
-}
 
 // First record whose label equals `label` exactly (case and blanks count),
 // or nullptr.

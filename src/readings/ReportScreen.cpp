@@ -13,8 +13,8 @@
 #include "common/ReadingPdf.h"
 #include "common/ScreenStyle.h"
 #include "common/SiteAddresses.h"
+#include "engine/BirthMonth.h"
 #include "engine/KinEngine.h"
-#include "engine/KinTables.h"
 #include "shell/BrandLinks.h"
 #include "shell/frmMDI.h"
 

@@ -29,12 +29,10 @@ QMenuBar *buildMenuBar(ProgramScreen *screen, const std::function<void()> &back)
 
 QLabel *valueLabel(const QString &objectName, QWidget *parent, int wrapWidth)
 {
-    auto *label = new QLabel(parent);
+    QLabel *label = wrapWidth > 0 ? wrappingTextLabel(wrapWidth, parent) : new QLabel(parent);
     label->setObjectName(objectName);
     label->setTextFormat(Qt::PlainText);
     label->setFont(verdana(8.25));
-    if (wrapWidth > 0)
-        makeWrappingText(label, wrapWidth);
     return label;
 }
 

@@ -5,8 +5,8 @@
 #include "common/Artwork.h"
 #include "common/Fonts.h"
 #include "common/ScreenStyle.h"
+#include "engine/BirthMonth.h"
 #include "engine/KinEngine.h"
-#include "engine/KinTables.h"
 #include "shell/BrandLinks.h"
 #include "shell/frmMDI.h"
 

@@ -99,6 +99,10 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
     RTB = new QTextEdit(content);
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setReadOnly(true);
+    // Every reading is longer than the box: with the scroll bar there from the
+    // start, the text is laid out once at its width, not once without the bar
+    // and again with it.
+    RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Level with the cross: from the top of the Guide card to the bottom
     // of the Occult caption.
     RTB->setFixedSize(470, kCrossHeight - kCardPlaces[0].y());
@@ -159,6 +163,8 @@ void frmMayanAstrologyTarotResult::writeReading(const QList<TarotTextPiece> &pie
         const QSignalBlocker quiet(RTB);
         RTB->clear();
         QTextCursor cursor(RTB->document());
+        // One edit: the view lays the text out once, not once a piece.
+        cursor.beginEditBlock();
         QTextCharFormat format;
         format.setFont(verdana(10));
         format.setFontPointSize(10);
@@ -173,6 +179,7 @@ void frmMayanAstrologyTarotResult::writeReading(const QList<TarotTextPiece> &pie
             cursor.insertText(piece.text, format);
             cursor.insertBlock(QTextBlockFormat(), format);
         }
+        cursor.endEditBlock();
         RTB->moveCursor(QTextCursor::Start);
     }
     emptyClipboard();

@@ -4,17 +4,23 @@
 
 #include "engine/KinTables.h"
 #include "engine/MayaCalendar.h"
-#include "engine/SignTable.h"
+#include "engine/SignNames.h"
 #include "tools/KinInput.h"
 
+#include <array>
 #include <cerrno>
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -71,12 +77,6 @@ int kinNumberOfCount(int dayNumber, int daySign)
     return kinOf[dayNumber * 21 + daySign];
 }
 
-// The table position (0 is Monkey) of a day sign 1..20 (Crocodile 1).
-int positionOfDaySign(int daySign)
-{
-    return (daySign + 9) % kSignCount;
-}
-
 // Standard output takes no more (a full disk, a closed device): nothing
 // printed after this would arrive either.
 [[noreturn]] void outputLost(int error)
@@ -86,7 +86,7 @@ int positionOfDaySign(int daySign)
     std::_Exit(kOutputLost);
 }
 
-void writeOutput(const std::string &text)
+void writeOutput(std::string_view text)
 {
     errno = 0;
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
@@ -103,69 +103,313 @@ int closeOutput(int exitCode)
     return exitCode;
 }
 
-void appendJsonString(std::string &out, const char *text)
+// The blanks that trimmed() takes off a line: space, tab, CR, LF, FF, VT.
+constexpr bool isBlankByte(char c)
 {
-    out += '"';
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// Whether a line holds nothing but blanks.
+bool isBlank(std::string_view line)
+{
+    for (const char c : line) {
+        if (!isBlankByte(c))
+            return false;
+    }
+    return true;
+}
+
+constexpr std::ptrdiff_t kDateLength = 10; // YYYY-MM-DD
+
+// Whether the `length` (8 to 16) bytes at `text` hold a line feed: two
+// overlapping words, each tested for a zero byte once XORed with line feeds.
+bool hasLineFeedIn(const char *text, std::ptrdiff_t length)
+{
+    const auto hasLineFeed = [](const char *at) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, at, sizeof word);
+        word ^= 0x0a0a0a0a0a0a0a0aULL;
+        return ((word - 0x0101010101010101ULL) & ~word & 0x8080808080808080ULL) != 0;
+    };
+    return hasLineFeed(text) || hasLineFeed(text + length - 8);
+}
+
+// Calls `onLine` with every line of `fd` (without its line feed; a last line
+// without one counts too), reading large blocks rather than line by line.
+// Returns 0 at the end of the input, or the error that stopped the reading.
+template <typename OnLine> int readLines(int fd, OnLine onLine)
+{
+    std::size_t size = 64 * 1024;
+    std::unique_ptr<char[]> block(new char[size]); // not zeroed: read() fills it
+    std::string line;
+    // Sized, then copied into: cheaper than assign() for a line of a date.
+    const auto setLine = [&line](const char *begin, std::size_t length) {
+        if (line.size() != length)
+            line.resize(length);
+        if (length == kDateLength)
+            std::memcpy(line.data(), begin, kDateLength); // a copy of fixed size, inlined
+        else
+            std::memcpy(line.data(), begin, length);
+    };
+    std::size_t kept = 0; // bytes of an unfinished line at the start of block
+    for (;;) {
+        if (kept == size) {
+            std::unique_ptr<char[]> larger(new char[size * 2]);
+            std::memcpy(larger.get(), block.get(), kept);
+            block = std::move(larger);
+            size *= 2;
+        }
+        const ssize_t count = ::read(fd, block.get() + kept, size - kept);
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        const char *begin = block.get();
+        const char *end = begin + kept + count;
+        if (count == 0) {
+            if (kept > 0) {
+                setLine(begin, kept);
+                onLine(line);
+            }
+            return 0;
+        }
+        for (;;) {
+            const char *lineEnd = nullptr;
+            if (end - begin > kDateLength && begin[kDateLength] == '\n' &&
+                !hasLineFeedIn(begin, kDateLength)) {
+                lineEnd = begin + kDateLength; // the usual line, a date
+            } else if (const void *found = std::memchr(begin, '\n', std::size_t(end - begin))) {
+                lineEnd = static_cast<const char *>(found);
+            } else {
+                break;
+            }
+            setLine(begin, std::size_t(lineEnd - begin));
+            onLine(line);
+            begin = lineEnd + 1;
+        }
+        kept = std::size_t(end - begin);
+        std::memmove(block.get(), begin, kept);
+    }
+}
+
+// A text kept in a block of fixed size: copied whole, in one fixed-size copy
+// that the compiler inlines, of which only the first `size` bytes count.
+template <std::size_t N> struct PaddedText
+{
+    char text[N] = {};
+    std::size_t size = 0;
+
+    void assign(std::string_view from)
+    {
+        if (from.size() > N)
+            std::abort(); // the slots below are sized for every text they get
+        std::memcpy(text, from.data(), from.size());
+        size = from.size();
+    }
+};
+
+// The lines waiting to be written: a fixed block, so that adding to it is a
+// copy and a compare, and writing it out is one call.
+class OutputBuffer
+{
+public:
+    // Room enough for the longest line (a --calendar --json line is under
+    // 300 bytes) beyond the point at which the block is written out.
+    static constexpr std::size_t kFlushAt = 64 * 1024;
+    static constexpr std::size_t kLongestLine = 1024;
+
+    void append(const char *text, std::size_t size)
+    {
+        std::memcpy(m_data + m_size, text, size);
+        m_size += size;
+    }
+    void append(std::string_view text) { append(text.data(), text.size()); }
+    void push_back(char c) { m_data[m_size++] = c; }
+    // Copies the whole block, beyond the line too, into the room after it.
+    template <std::size_t N> void append(const PaddedText<N> &padded)
+    {
+        static_assert(N <= kLongestLine / 2);
+        std::memcpy(m_data + m_size, padded.text, N);
+        m_size += padded.size;
+    }
+    // A date as the reading lines print it, always YYYY-MM-DD.
+    void appendDate(std::string_view date)
+    {
+        if (date.size() == 10) {
+            std::memcpy(m_data + m_size, date.data(), 10);
+            m_size += 10;
+        } else {
+            append(date);
+        }
+    }
+
+    bool isFull() const { return m_size > kFlushAt; }
+    std::string_view text() const { return {m_data, m_size}; }
+    void clear() { m_size = 0; }
+
+private:
+    char m_data[kFlushAt + kLongestLine];
+    std::size_t m_size = 0;
+};
+
+// `Out` is an OutputBuffer or a std::string: both append and push_back.
+template <typename Out> void appendNumber(Out &out, long number)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    out.append(digits, static_cast<std::size_t>(end - digits));
+}
+
+template <typename Out> void appendText(Out &out, const char *text)
+{
+    out.append(text, std::strlen(text));
+}
+
+template <typename Out> void appendJsonString(Out &out, const char *text)
+{
+    out.push_back('"');
     for (const char *c = text; *c; ++c) {
         if (*c == '"' || *c == '\\')
-            out += '\\';
-        out += *c;
+            out.push_back('\\');
+        out.push_back(*c);
     }
-    out += '"';
+    out.push_back('"');
 }
 
-void appendCalendarJson(std::string &out, const MayaCalendar::Day &day)
+// What follows the date on a line of each KinNumber, made once: there are
+// only 260 different ones, so a line is its date and one of these.
+class ReadingColumns
 {
-    out += ",\"LongCount\":\"" + MayaCalendar::longCountText(day.longCount) +
-           "\",\"HaabDay\":" + std::to_string(day.haabDay) +
-           ",\"HaabMonth\":" + std::to_string(day.haabMonth) + ",\"HaabMonthName\":";
+public:
+    ReadingColumns()
+    {
+        for (int kin = 1; kin <= kKinCount; ++kin) {
+            const KinEntry entry = kinEntry(kin);
+            const SignName &sign = kSignNames[entry.signPosition];
+            const int daySign = daySignOfPosition(entry.signPosition);
+
+            std::string &tabs = m_tabs[kin];
+            for (const long number : {long(kin), long(entry.dayNumber), long(daySign)}) {
+                tabs += '\t';
+                appendNumber(tabs, number);
+            }
+            tabs.append("\t").append(sign.Label).append("\t").append(sign.EnglishName);
+            m_tabLines[kin].assign(tabs + '\n');
+
+            std::string &json = m_json[kin];
+            json += ",\"KinNumber\":";
+            appendNumber(json, kin);
+            json += ",\"DayNumber\":";
+            appendNumber(json, entry.dayNumber);
+            json += ",\"DaySign\":";
+            appendNumber(json, daySign);
+            json += ",\"DaySignLabel\":";
+            appendJsonString(json, sign.Label);
+            json += ",\"EnglishName\":";
+            appendJsonString(json, sign.EnglishName);
+            m_jsonLines[kin].assign(json + "}\n");
+        }
+    }
+
+    // Tab-separated: "\tKinNumber\tDayNumber\tDaySign\tDaySignLabel\tEnglishName",
+    // and the same ending the line.
+    std::string_view tabs(int kin) const { return m_tabs[kin]; }
+    const PaddedText<64> &tabLine(int kin) const { return m_tabLines[kin]; }
+    // The same as JSON members, each after a comma, and the same ending the
+    // object and the line.
+    std::string_view json(int kin) const { return m_json[kin]; }
+    const PaddedText<128> &jsonLine(int kin) const { return m_jsonLines[kin]; }
+
+private:
+    std::array<std::string, kKinCount + 1> m_tabs;
+    std::array<PaddedText<64>, kKinCount + 1> m_tabLines;
+    std::array<std::string, kKinCount + 1> m_json;
+    std::array<PaddedText<128>, kKinCount + 1> m_jsonLines;
+};
+
+void appendLongCount(OutputBuffer &out, const MayaCalendar::LongCount &count)
+{
+    appendNumber(out, count.baktun);
+    for (const int place : {count.katun, count.tun, count.uinal, count.kin}) {
+        out.push_back('.');
+        appendNumber(out, place);
+    }
+}
+
+void appendCalendarJson(OutputBuffer &out, const MayaCalendar::Day &day)
+{
+    out.append(",\"LongCount\":\"");
+    appendLongCount(out, day.longCount);
+    out.append("\",\"HaabDay\":");
+    appendNumber(out, day.haabDay);
+    out.append(",\"HaabMonth\":");
+    appendNumber(out, day.haabMonth);
+    out.append(",\"HaabMonthName\":");
     appendJsonString(out, MayaCalendar::haabMonthName(day.haabMonth));
-    out += ",\"LordOfTheNight\":" + std::to_string(day.lordOfTheNight) +
-           ",\"TrecenaSign\":" + std::to_string(day.trecenaSign) +
-           ",\"JulianDay\":" + std::to_string(day.julianDay);
+    out.append(",\"LordOfTheNight\":");
+    appendNumber(out, day.lordOfTheNight);
+    out.append(",\"TrecenaSign\":");
+    appendNumber(out, day.trecenaSign);
+    out.append(",\"JulianDay\":");
+    appendNumber(out, day.julianDay);
 }
 
-void appendCalendarColumns(std::string &out, const MayaCalendar::Day &day)
+void appendCalendarColumns(OutputBuffer &out, const MayaCalendar::Day &day)
 {
-    out += '\t' + MayaCalendar::longCountText(day.longCount) + '\t' + std::to_string(day.haabDay) +
-           '\t' + std::to_string(day.haabMonth) + '\t' +
-           MayaCalendar::haabMonthName(day.haabMonth) + '\t' + std::to_string(day.lordOfTheNight) +
-           '\t' + std::to_string(day.trecenaSign) + '\t' + std::to_string(day.julianDay);
-}
-
-void appendReading(std::string &out, const std::string &iso, const Date &date,
-                   const Options &options)
-{
-    int kin = 0;
-    KinEntry entry{};
-    std::optional<MayaCalendar::Day> day;
-    if (options.countsByCalendar()) {
-        day = MayaCalendar::dayOf(MayaCalendar::julianDayOf(date.year, date.month + 1, date.day),
-                                  options.correlation);
-        kin = kinNumberOfCount(day->number, day->sign);
-        entry = {positionOfDaySign(day->sign), day->number};
-    } else {
-        kin = kinNumberOf(date.year, date.month, date.day);
-        entry = kinEntry(kin);
+    out.push_back('\t');
+    appendLongCount(out, day.longCount);
+    out.push_back('\t');
+    appendNumber(out, day.haabDay);
+    out.push_back('\t');
+    appendNumber(out, day.haabMonth);
+    out.push_back('\t');
+    appendText(out, MayaCalendar::haabMonthName(day.haabMonth));
+    for (const long number : {long(day.lordOfTheNight), long(day.trecenaSign), day.julianDay}) {
+        out.push_back('\t');
+        appendNumber(out, number);
     }
-    const SignRecord &sign = SignTable()[entry.signPosition];
-    const std::string daySign = std::to_string(daySignOfPosition(entry.signPosition));
+}
+
+void appendReading(OutputBuffer &out, const ReadingColumns &columns, const std::string &iso,
+                   const Date &date, const Options &options)
+{
+    if (!options.countsByCalendar()) {
+        const int kin = kinNumberOf(date.year, date.month, date.day);
+        if (options.json) {
+            out.append("{\"date\":\"");
+            out.appendDate(iso);
+            out.push_back('"');
+            out.append(columns.jsonLine(kin));
+        } else {
+            out.appendDate(iso);
+            out.append(columns.tabLine(kin));
+        }
+        return;
+    }
+    const MayaCalendar::Day day = MayaCalendar::dayOf(
+        MayaCalendar::julianDayOf(date.year, date.month + 1, date.day), options.correlation);
+    const int kin = kinNumberOfCount(day.number, day.sign);
     if (options.json) {
-        out += "{\"date\":\"" + iso + "\",\"KinNumber\":" + std::to_string(kin) +
-               ",\"DayNumber\":" + std::to_string(entry.dayNumber) + ",\"DaySign\":" + daySign +
-               ",\"DaySignLabel\":";
-        appendJsonString(out, sign.Label);
-        out += ",\"EnglishName\":";
-        appendJsonString(out, sign.EnglishName);
-        if (options.calendar)
-            appendCalendarJson(out, *day);
-        out += "}\n";
+        out.append("{\"date\":\"");
+        out.appendDate(iso);
+        out.push_back('"');
+        if (options.calendar) {
+            out.append(columns.json(kin));
+            appendCalendarJson(out, day);
+            out.append("}\n");
+        } else {
+            out.append(columns.jsonLine(kin));
+        }
     } else {
-        out += iso + '\t' + std::to_string(kin) + '\t' + std::to_string(entry.dayNumber) + '\t' +
-               daySign + '\t' + sign.Label + '\t' + sign.EnglishName;
-        if (options.calendar)
-            appendCalendarColumns(out, *day);
-        out += '\n';
+        out.appendDate(iso);
+        if (options.calendar) {
+            out.append(columns.tabs(kin));
+            appendCalendarColumns(out, day);
+            out.push_back('\n');
+        } else {
+            out.append(columns.tabLine(kin));
+        }
     }
 }
 
@@ -176,7 +420,10 @@ public:
 
     void process(const std::string &input)
     {
-        const std::string text = trimmed(input);
+        // A line without blanks around it, as most are, is its own text.
+        const bool bare =
+            !input.empty() && !isBlankByte(input.front()) && !isBlankByte(input.back());
+        const std::string &text = bare ? input : (m_trimmed = trimmed(input));
         Date date{};
         // A NUL or any other byte out of place makes the whole line no date.
         if (!parseDate(text, m_options.calendar, date)) {
@@ -188,8 +435,8 @@ public:
             m_failed = true;
             return;
         }
-        appendReading(m_buffer, text, date, m_options);
-        if (m_buffer.size() > 64 * 1024)
+        appendReading(m_buffer, m_columns, text, date, m_options);
+        if (m_buffer.isFull())
             flush();
     }
 
@@ -197,14 +444,16 @@ public:
 
     void flush()
     {
-        writeOutput(m_buffer);
+        writeOutput(m_buffer.text());
         m_buffer.clear();
     }
 
 private:
     Options m_options;
     bool m_failed = false;
-    std::string m_buffer;
+    std::string m_trimmed;
+    ReadingColumns m_columns;
+    OutputBuffer m_buffer;
 };
 
 } // namespace
@@ -247,15 +496,10 @@ int main(int argc, char **argv)
         for (const std::string &date : dates)
             printer.process(date);
     } else {
-        std::ios::sync_with_stdio(false);
-        std::string line;
-        errno = 0;
-        while (std::getline(std::cin, line)) {
-            if (!trimmed(line).empty())
-                printer.process(line);
-        }
-        if (std::cin.bad()) {
-            const int error = errno != 0 ? errno : EIO;
+        if (const int error = readLines(STDIN_FILENO, [&printer](const std::string &line) {
+                if (!isBlank(line))
+                    printer.process(line);
+            })) {
             printer.flush();
             std::fprintf(stderr, "tzolkara-kin: cannot read the input: %s\n", std::strerror(error));
             return closeOutput(kInputRefused);

@@ -1,7 +1,9 @@
 #include "common/Artwork.h"
 
+#include <QDirIterator>
 #include <QGuiApplication>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tzolkara;
@@ -74,6 +76,7 @@ private slots:
     void cards_areNotTheirDaySignBadges();
     void pictures_areRenderedOnFirstUseOnly();
     void framesAndIcons_render();
+    void prerenderedPictures_areTheirDrawingsRendering();
     void outOfRange_givesNullPicture();
 };
 
@@ -292,6 +295,33 @@ void TestArtwork::framesAndIcons_render()
     QCOMPARE(icon.pixmap(QSize(32, 32)).toImage(),
              svgPixmap(Artwork::kApplicationIconResource, QSize(32, 32)).toImage());
     QVERIFY2(g_svgWarnings.isEmpty(), qPrintable(g_svgWarnings.join(u'\n')));
+}
+
+// The pictures rendered at build time must be exactly what drawing the SVG
+// gives, so that start-up copying them changes nothing on screen.
+void TestArtwork::prerenderedPictures_areTheirDrawingsRendering()
+{
+    QTemporaryDir dir;
+    int checked = 0;
+    for (QDirIterator it(QStringLiteral(":/prerendered"), QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString path = it.next();
+        // ":/prerendered/icons/tzolkara.svg.144x144"
+        const QString drawing = path.section(QLatin1Char('/'), 2).section(QLatin1Char('.'), 0, 1);
+        const QStringList size = path.section(QLatin1Char('.'), -1).split(QLatin1Char('x'));
+        const QSize pixels(size.value(0).toInt(), size.value(1).toInt());
+        const QString resource = QStringLiteral(":/artwork/") + drawing;
+        QVERIFY2(QFile::exists(resource), qPrintable(resource));
+        // Drawn afresh from a copy outside the artwork, which has nothing
+        // rendered in advance.
+        const QString copy = dir.filePath(QString::number(checked) + QStringLiteral(".svg"));
+        QVERIFY(QFile::copy(resource, copy));
+        QCOMPARE(renderSvg(resource, pixels), renderSvg(copy, pixels));
+        ++checked;
+    }
+    // The emblem and button icons at one and two times, the window icon's four.
+    QCOMPARE(checked, 4 * 2 + 4);
 }
 
 void TestArtwork::outOfRange_givesNullPicture()

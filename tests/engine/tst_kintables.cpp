@@ -1,3 +1,4 @@
+#include "engine/BirthMonth.h"
 #include "engine/KinTables.h"
 #include "engine/SignTable.h"
 

@@ -1,0 +1,53 @@
+#!/usr/bin/env python3
+"""A plain Python count, the yardstick for tzolkara-kin: reads ISO dates from
+standard input, one a line, computes each day's place in the 260-day count
+from its day number (the standard library's proleptic Gregorian ordinal) and
+prints the same tab-separated columns as tzolkara-kin."""
+
+import datetime
+import sys
+
+# Sign-table order, as tzolkara-kin prints them: position 0 is Monkey.
+SIGNS = [
+    ("BATZ - (CHUEN)", "Monkey"), ("E - (EB)", "Road"), ("AJ - (BEN)", "Reed"),
+    ("ISH - (IX)", "Jaguar"), ("TZIKIN - (MEN)", "Eagle"), ("AJMAK - (CIB)", "Wisdom"),
+    ("NOJ - (CABAN)", "Earth"), ("TIJASH - (ETZNAB)", "Flint"), ("KAWOK - (CAUAC)", "Storm"),
+    ("AJPU - (AHUA)", "Sun"), ("IMOSH - (IMIX)", "Crocodile"), ("IK - (IK)", "Wind"),
+    ("AKABAL - (AKBAL)", "Night"), ("KAT - (KAN)", "Seed"), ("KAN - (CHICCHAN)", "Serpent"),
+    ("KAME - (CIMI)", "Transformer"), ("KIEJ - (MANIK)", "Deer"), ("KANIL - (LAMAT)", "Star"),
+    ("TOJ - (MULUK)", "Offering"), ("TZI - (OC)", "Dog"),
+]
+# 21 December 2012, 4 Ajaw: day number 4 of the Sun (sign 20), KinNumber 10.
+ANCHOR = datetime.date(2012, 12, 21).toordinal()
+ANCHOR_KIN = 10
+FIRST = datetime.date(1900, 1, 1)
+LAST = datetime.date(2016, 12, 31)
+
+
+def main():
+    out = []
+    failed = False
+    for line in sys.stdin:
+        text = line.strip()
+        if not text:
+            continue
+        try:
+            day = datetime.date.fromisoformat(text)
+        except ValueError:
+            day = None
+        if day is None or len(text) != 10 or not FIRST <= day <= LAST:
+            print(f"count_days: '{text}' is not a date from 1900-01-01 to 2016-12-31",
+                  file=sys.stderr)
+            failed = True
+            continue
+        kin = (day.toordinal() - ANCHOR + ANCHOR_KIN - 1) % 260 + 1
+        position = (kin - 1) % 20
+        label, name = SIGNS[position]
+        out.append(f"{text}\t{kin}\t{(kin + 6) % 13 + 1}\t{(position + 10) % 20 + 1}"
+                   f"\t{label}\t{name}\n")
+    sys.stdout.write("".join(out))
+    return 2 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
