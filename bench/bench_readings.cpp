@@ -117,6 +117,18 @@ void print(const char *name, const Figures &figures)
                 median(figures.repaints), figures.readings.size());
 }
 
+void runEventLoopFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// A user takes at least this long between opening an entry screen and asking
+// for the first reading (typing a name, choosing a date, asking a question);
+// the program may use it, as the tarot does to draw its cards.
+constexpr int kUserPauseMs = 1000;
+
 // Clicks `button` on `question` and times until `result` is painted, then
 // times one repaint of it, then goes back with its Back button.
 void measure(frmMDI &main, ScreenId entry, ScreenId result, const char *button, int readings,
@@ -152,17 +164,14 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true); // never touch the real settings
     QApplication::setWindowIcon(Artwork::applicationIcon());
     const std::unique_ptr<frmMDI> main(startMainWindow());
-    {
-        // Until the main window is on screen (QApplication::quit would close it).
-        QEventLoop settle;
-        QTimer::singleShot(500, &settle, &QEventLoop::quit);
-        settle.exec();
-    }
+    // Until the main window is on screen (QApplication::quit would close it).
+    runEventLoopFor(500);
 
     const int readings = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
 
     Figures astrology;
     main->OpenProgramScreen(ScreenId::AstrologyMain);
+    runEventLoopFor(kUserPauseMs);
     measure(
         *main, ScreenId::AstrologyMain, ScreenId::AstrologyResult, "cmdCalculate", readings,
         [](ProgramScreen *entry, int i) {
@@ -181,6 +190,7 @@ int main(int argc, char **argv)
 
     Figures tarot;
     main->OpenProgramScreen(ScreenId::TarotMain);
+    runEventLoopFor(kUserPauseMs);
     measure(
         *main, ScreenId::TarotMain, ScreenId::TarotResult, "cmdNext", readings,
         [](ProgramScreen *question, int) {

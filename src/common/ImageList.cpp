@@ -71,7 +71,12 @@ QPixmap ImageList::picture(int index, QSize logicalSize, qreal devicePixelRatio)
 
 bool ImageList::isRendered(int index, qreal devicePixelRatio) const
 {
-    return m_rendered.contains(cacheKey(index, devicePixels(m_imageSize, devicePixelRatio)));
+    return isRendered(index, m_imageSize, devicePixelRatio);
+}
+
+bool ImageList::isRendered(int index, QSize logicalSize, qreal devicePixelRatio) const
+{
+    return m_rendered.contains(cacheKey(index, devicePixels(logicalSize, devicePixelRatio)));
 }
 
 namespace {

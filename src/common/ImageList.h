@@ -40,6 +40,7 @@ public:
     // sharp where scaling a picture of the list's size would blur it.
     QPixmap picture(int index, QSize logicalSize, qreal devicePixelRatio) const;
     bool isRendered(int index, qreal devicePixelRatio = 1.0) const;
+    bool isRendered(int index, QSize logicalSize, qreal devicePixelRatio) const;
 
 private:
     static quint64 cacheKey(int index, QSize pixels);

@@ -1,5 +1,6 @@
 #include "frmMayanAstrologyTarotMain.h"
 
+#include "CardsAhead.h"
 #include "ForeignFile.h"
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
@@ -30,6 +31,7 @@ frmMayanAstrologyTarotMain::frmMayanAstrologyTarotMain(QWidget *parent)
     setWindowTitle(QStringLiteral("Tzolkara Mayan Astrology Tarot"));
     QMenuBar *menu = buildMenuBar();
     setContent(buildContent(), menu);
+    new CardsAhead(this);
 }
 
 QMenuBar *frmMayanAstrologyTarotMain::buildMenuBar()

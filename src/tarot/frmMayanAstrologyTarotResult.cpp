@@ -210,6 +210,16 @@ void frmMayanAstrologyTarotResult::showCard(int position)
                                                   card->devicePixelRatioF()));
 }
 
+void frmMayanAstrologyTarotResult::drawCardAhead(int glyph, qreal devicePixelRatio)
+{
+    Artwork::tarotCards().picture(glyph + 1, kCardSize, devicePixelRatio);
+}
+
+bool frmMayanAstrologyTarotResult::isCardDrawn(int glyph, qreal devicePixelRatio)
+{
+    return Artwork::tarotCards().isRendered(glyph + 1, kCardSize, devicePixelRatio);
+}
+
 bool frmMayanAstrologyTarotResult::event(QEvent *event)
 {
     // On a screen of another pixel density the cards are drawn afresh.

@@ -25,6 +25,11 @@ public:
     // Shows the card of `glyph` (0..19) at `position` (0..4).
     void setGlyphPicture(int position, int glyph);
 
+    // The card of `glyph` (0..19) as this screen shows it, drawn now and kept,
+    // so that a later cast only copies it; and whether it is drawn already.
+    static void drawCardAhead(int glyph, qreal devicePixelRatio);
+    static bool isCardDrawn(int glyph, qreal devicePixelRatio);
+
     void cmdBack_Click();
     void cmdExit_Click();
     void mnuSavePdf_Click();

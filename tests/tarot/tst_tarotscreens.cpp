@@ -4,6 +4,8 @@
 #include "common/RandomSource.h"
 #include "support/ScreenDriver.h"
 #include "support/UnreadablePath.h"
+#include "tarot/CardsAhead.h"
+#include "tarot/frmMayanAstrologyTarotResult.h"
 #include "tarot/modMayanAstrologyTarot.h"
 
 #include <QAction>
@@ -68,6 +70,7 @@ class TestTarotScreens : public QObject
 private slots:
     void init() { RandomSource::instance().seed(42); }
 
+    void question_drawsEveryCardWhileWaiting();
     void question_captionsAndOpenButtonInView();
     void emptyName_isRefusedWithFocus();
     void blankNameAndEmptyProblem_castAReading();
@@ -85,6 +88,19 @@ private slots:
     void openNum_noReadableFile_stillCasts_data();
     void openNum_noReadableFile_stillCasts();
 };
+
+void TestTarotScreens::question_drawsEveryCardWhileWaiting()
+{
+    // First in this file, so that no cast has drawn a card yet.
+    ScreenDriver ui;
+    ProgramScreen *question = ui.open(ScreenId::TarotMain);
+    const qreal ratio = question->devicePixelRatioF();
+    QVERIFY(!frmMayanAstrologyTarotResult::isCardDrawn(0, ratio));
+    QTRY_VERIFY(question->findChild<CardsAhead *>()->isDone());
+    for (int glyph = 0; glyph < 20; ++glyph)
+        QVERIFY2(frmMayanAstrologyTarotResult::isCardDrawn(glyph, ratio),
+                 qPrintable(QString::number(glyph)));
+}
 
 void TestTarotScreens::question_captionsAndOpenButtonInView()
 {
