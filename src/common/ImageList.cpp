@@ -5,7 +5,6 @@
 #include <QSvgRenderer>
 
 #include <cmath>
-#include <cstring>
 
 namespace tzolkara {
 
@@ -93,12 +92,18 @@ QImage prerendered(const QString &resource, QSize pixels)
                              .arg(QStringView(resource).mid(kArtwork.size()))
                              .arg(pixels.width())
                              .arg(pixels.height()));
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    const qsizetype bytes = qsizetype(pixels.width()) * pixels.height() * 4;
     if (!data.isValid() || data.compressionAlgorithm() != QResource::NoCompression ||
-        data.size() != image.sizeInBytes())
+        data.size() != bytes)
         return {};
-    std::memcpy(image.bits(), data.data(), std::size_t(image.sizeInBytes()));
-    return image;
+    // The pixels stay where the program holds them: the image reads them in
+    // place and copies them only if something would change them. An image's
+    // rows must start on 32-bit boundaries; otherwise they are copied now.
+    const QImage inPlace(data.data(), pixels.width(), pixels.height(),
+                         QImage::Format_ARGB32_Premultiplied);
+    if (reinterpret_cast<quintptr>(data.data()) % alignof(quint32) == 0)
+        return inPlace;
+    return inPlace.copy();
 }
 
 } // namespace
