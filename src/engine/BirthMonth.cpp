@@ -17,10 +17,16 @@ constexpr std::array<const char *, 12> kMonthNames = {
 
 } // namespace
 
-int monthIndexOf(QStringView monthName)
+QLatin1StringView monthName(int month0)
+{
+    return month0 >= 0 && month0 < 12 ? QLatin1StringView(kMonthNames[month0])
+                                      : QLatin1StringView();
+}
+
+int monthIndexOf(QStringView name)
 {
     for (int i = 0; i < 12; ++i) {
-        if (monthName == QLatin1StringView(kMonthNames[i]))
+        if (name == QLatin1StringView(kMonthNames[i]))
             return i;
     }
     return -1;

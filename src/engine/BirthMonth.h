@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QStringView>
 
 namespace tzolkara {
 
 // The birth month as ReadingState holds it: an English month name, exact and
 // case-sensitive ("January" .. "December").
+
+// The English name of month 0..11 (January 0), as the entry screens list it.
+QLatin1StringView monthName(int month0);
 
 // Month 0..11 (January 0) of an exact, case-sensitive English month name,
 // or -1.

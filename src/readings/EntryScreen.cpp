@@ -7,6 +7,7 @@
 #include "common/MessageBox.h"
 #include "common/ScreenStyle.h"
 #include "engine/BirthDate.h"
+#include "engine/BirthMonth.h"
 #include "engine/KinEngine.h"
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
@@ -24,15 +25,6 @@
 #include <QVBoxLayout>
 
 namespace tzolkara {
-
-namespace {
-
-const std::array<const char *, 12> kMonths = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December",
-};
-
-} // namespace
 
 EntryScreen::EntryScreen(Kind kind, QWidget *parent)
     : ProgramScreen(kind == Kind::Astrology ? ScreenId::AstrologyMain : ScreenId::NumerologyMain,
@@ -171,8 +163,8 @@ QWidget *EntryScreen::buildContent()
 
 void EntryScreen::Form_Load()
 {
-    for (const char *month : kMonths)
-        cboMonth->addItem(QString::fromLatin1(month));
+    for (int month = 0; month < 12; ++month)
+        cboMonth->addItem(monthName(month));
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
     for (int year = kFirstBirthYear; year <= kLastBirthYear; ++year)
