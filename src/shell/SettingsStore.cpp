@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -37,14 +38,24 @@ FileState settingsFileState(const QString &path)
 }
 
 // QSettings guards every write with "<file>.lock" and waits for ever on one
-// it cannot take or remove, such as a folder or a pipe of that name.
+// it cannot take or remove, such as a folder or a pipe of that name. A lock
+// file that names no process (empty or damaged, as a crash while taking it
+// leaves) it waits out until it is 30 s old. A lock left by a process that
+// has ended is taken at once. Anything else is not waited for: the write is
+// left for a later start.
 bool writeLockUsable(const QString &path)
 {
     struct stat info = {};
-    const QByteArray lock = QFile::encodeName(path + QStringLiteral(".lock"));
-    if (::lstat(lock.constData(), &info) != 0)
+    const QString lockPath = path + QStringLiteral(".lock");
+    if (::lstat(QFile::encodeName(lockPath).constData(), &info) != 0)
         return errno == ENOENT;
-    return S_ISREG(info.st_mode);
+    if (!S_ISREG(info.st_mode))
+        return false;
+    QLockFile probe(lockPath);
+    if (!probe.tryLock(0))
+        return false;
+    probe.unlock();
+    return true;
 }
 
 } // namespace

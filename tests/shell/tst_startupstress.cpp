@@ -340,6 +340,7 @@ void TestStartupStress::unusableSettings_mainWindowWithinOneSecond_data()
     QTest::newRow("garbage") << "garbage";
     QTest::newRow("a folder") << "folder";
     QTest::newRow("a 4 GiB file") << "huge";
+    QTest::newRow("no file, a damaged write lock") << "lock";
 }
 
 void TestStartupStress::unusableSettings_mainWindowWithinOneSecond()
@@ -367,6 +368,10 @@ void TestStartupStress::unusableSettings_mainWindowWithinOneSecond()
         file.write(bytes);
     } else if (damage == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(settings));
+    } else if (damage == QLatin1String("lock")) {
+        // What a crash while taking the lock leaves: the first start stores today.
+        QFile lock(settings + QStringLiteral(".lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
     } else {
         QFile file(settings);
         QVERIFY(file.open(QIODevice::WriteOnly));

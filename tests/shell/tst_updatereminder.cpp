@@ -6,10 +6,16 @@
 #include "support/UrlCatcher.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tzolkara;
 
@@ -55,6 +61,8 @@ private slots:
     void handEditedValue_asksNothingAndChangesNothing_data();
     void handEditedValue_asksNothingAndChangesNothing();
     void unwritableStore_isIgnored();
+    void leftoverWriteLock_neverWaits_data();
+    void leftoverWriteLock_neverWaits();
 };
 
 void TestUpdateReminder::initTestCase()
@@ -207,6 +215,47 @@ void TestUpdateReminder::unwritableStore_isIgnored()
     modHelp::CheckUpdateReminder();
     QVERIFY(MessageBox::shown().isEmpty());
     QVERIFY(storedDate().isEmpty());
+}
+
+void TestUpdateReminder::leftoverWriteLock_neverWaits_data()
+{
+    // A process that has ended, for a lock it left behind.
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const QByteArray endedProcess =
+        QByteArray::number(child) + "\ntzolkara\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+
+    QTest::addColumn<QByteArray>("lock");
+    QTest::addColumn<bool>("written");
+    // A damaged lock only ages out (after 30 s): the write is left for a later start.
+    QTest::newRow("empty, just made") << QByteArray() << false;
+    QTest::newRow("garbage, just made") << QByteArrayLiteral("\xff\xfe not a lock") << false;
+    QTest::newRow("left by a process that has ended") << endedProcess << true;
+}
+
+void TestUpdateReminder::leftoverWriteLock_neverWaits()
+{
+    QFETCH(QByteArray, lock);
+    QFETCH(bool, written);
+    const QString settings = SettingsStore().fileName();
+    QVERIFY(QDir().mkpath(QFileInfo(settings).path()));
+    QFile lockFile(settings + QStringLiteral(".lock"));
+    QVERIFY(lockFile.open(QIODevice::WriteOnly));
+    lockFile.write(lock);
+    lockFile.close();
+
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(
+        SettingsStore().write(kSettingsSection, kLastReminderDateKey, QStringLiteral("2026-12-07")),
+        written);
+    // QSettings itself would wait up to 30 s on a damaged lock.
+    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(storedDate(), written ? QStringLiteral("2026-12-07") : QString());
+    QCOMPARE(lockFile.exists(), !written);
+    lockFile.remove();
 }
 
 QTEST_MAIN(TestUpdateReminder)
