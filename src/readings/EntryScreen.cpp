@@ -234,11 +234,19 @@ void EntryScreen::cmdOpen_Click()
         MessageBox::error(this, QStringLiteral("Please Check The File."));
         return;
     }
+    constexpr auto exactly = Qt::MatchExactly | Qt::MatchCaseSensitive;
+    const int year = cboYear->findText(inputs.birthYear, exactly);
+    const int month = cboMonth->findText(inputs.birthMonth, exactly);
+    const int day = cboDate->findText(inputs.birthDay, exactly);
+    // A truncated or damaged file would otherwise open as whatever date the
+    // lists showed. An empty file still goes on, to ask for the name.
+    if (inputs.hasLines && (year < 0 || month < 0 || day < 0)) {
+        MessageBox::error(this, QStringLiteral("Please Check The File."));
+        return;
+    }
     txtName->setText(inputs.userName);
-    for (auto [list, text] :
-         {std::pair{cboYear, &inputs.birthYear}, std::pair{cboMonth, &inputs.birthMonth},
-          std::pair{cboDate, &inputs.birthDay}}) {
-        const int index = list->findText(*text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    for (auto [list, index] : {std::pair{cboYear, year}, std::pair{cboMonth, month},
+                               std::pair{cboDate, day}}) {
         if (index >= 0)
             list->setCurrentIndex(index);
     }

@@ -92,11 +92,13 @@ std::optional<Inputs> decode(QIODevice &device)
             return std::nullopt;
         lines.append(tooLong ? QByteArray() : line);
     }
+
+    const bool hasLines = !lines.isEmpty();
     while (lines.size() < kMaxLines)
         lines.append(QByteArray());
 
     Inputs inputs{decodeLine(lines[0]), decodeLine(lines[1]), decodeLine(lines[2]),
-                  decodeLine(lines[3])};
+                  decodeLine(lines[3]), hasLines};
     if (!lines[4].isEmpty()) {
         const QString fullName = fullNameFrom(lines[4], lines[0]);
         if (!fullName.isEmpty())

@@ -25,6 +25,9 @@ struct Inputs
     QString birthYear;
     QString birthMonth;
     QString birthDay;
+    // Whether the file held any line at all: an empty file is read as empty
+    // inputs, a file with lines must hold a whole date.
+    bool hasLines = false;
 };
 
 // The longest name, in QString characters, that the entry screens take and

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 using namespace tzolkara;
@@ -59,7 +60,6 @@ private slots:
     void open_savedReadingFillsAndCalculatesOnBothScreens();
     void open_emptyFileAsksForName();
     void open_fullNameFromFifthLine();
-    void open_unknownValuesLeaveSelection();
     void open_whatTheReportSaved_givesTheSameReading();
     void open_noReading_isRefused_data();
     void open_noReading_isRefused();
@@ -346,22 +346,6 @@ void TestEntryScreen::open_fullNameFromFifthLine()
     QCOMPARE(modMayanAstrology.state().EnglishName, QStringLiteral("Offering"));
 }
 
-void TestEntryScreen::open_unknownValuesLeaveSelection()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("odd.man"));
-    writeFile(path, ShiftEncode("Ana") + "\r\n" + ShiftEncode("1850") + "\r\n" +
-                        ShiftEncode("march") + "\r\n" + ShiftEncode("7") + "\r\n");
-    ScreenDriver ui;
-    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
-    FileDialog::setNextFileName(path);
-    ScreenDriver::click(entry, "cmdOpen");
-    // Year and month match no item and keep 1900 and January; the day is found.
-    QCOMPARE(modMayanAstrology.state().BirthYear, qint16(1900));
-    QCOMPARE(modMayanAstrology.state().BirthMonth, QStringLiteral("January"));
-    QCOMPARE(modMayanAstrology.state().BirthDay, qint16(7));
-}
-
 void TestEntryScreen::open_whatTheReportSaved_givesTheSameReading()
 {
     QTemporaryDir dir;
@@ -398,29 +382,57 @@ void TestEntryScreen::open_whatTheReportSaved_givesTheSameReading()
 void TestEntryScreen::open_noReading_isRefused_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const char *kind : {"named pipe", "folder", "unreadable file", "too long line"})
-        QTest::newRow(kind) << QString::fromLatin1(kind);
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray saved =
+        ReadingFile::encode({QStringLiteral("Esperanza"), QStringLiteral("1987"),
+                             QStringLiteral("March"), QStringLiteral("14")});
+    const QByteArray crlf("\r\n");
+    QByteArray noise;
+    QRandomGenerator random(17);
+    for (int i = 0; i < 300; ++i)
+        noise.append(char(random.bounded(256)));
+    for (const char *kind : {"named pipe", "folder", "unreadable file"})
+        QTest::newRow(kind) << QString::fromLatin1(kind) << QByteArray();
+    // Each of these would open as whatever date the lists showed.
+    QTest::newRow("too long line")
+        << QString() << ShiftEncode("Ana") + crlf + ShiftEncode(QByteArray(5000, '1')) + crlf;
+    QTest::newRow("first 9 bytes") << QString() << saved.left(9);
+    QTest::newRow("300 random bytes") << QString() << noise;
+    QTest::newRow("no day line") << QString() << saved.left(saved.indexOf(ShiftEncode("14")));
+    QTest::newRow("year not offered")
+        << QString()
+        << ShiftEncode("Ana") + crlf + ShiftEncode("1850") + crlf + ShiftEncode("March") + crlf +
+               ShiftEncode("7") + crlf;
+    QTest::newRow("month in lower case")
+        << QString()
+        << ShiftEncode("Ana") + crlf + ShiftEncode("1950") + crlf + ShiftEncode("march") + crlf +
+               ShiftEncode("7") + crlf;
 }
 
 void TestEntryScreen::open_noReading_isRefused()
 {
     QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("x.man"));
-    if (kind == QLatin1String("too long line")) {
-        // Its start alone would be a reading of 1 January 1900.
-        writeFile(path, ShiftEncode("Ana") + "\r\n" +
-                            ShiftEncode(QByteArray(ReadingFile::kMaxLineBytes + 1, '1')) + "\r\n");
-    } else if (const QString whyNot = makeUnreadablePath(path, kind); !whyNot.isEmpty()) {
+    if (kind.isEmpty())
+        writeFile(path, bytes);
+    else if (const QString whyNot = makeUnreadablePath(path, kind); !whyNot.isEmpty())
         QSKIP(qPrintable(whyNot));
-    }
     ScreenDriver ui;
     ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    ScreenDriver::enter(entry, QStringLiteral("Typed"), QStringLiteral("May"), 5, 1960);
     FileDialog::setNextFileName(path);
     ScreenDriver::click(entry, "cmdOpen");
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
     QVERIFY(!ui.screen(ScreenId::AstrologyResult));
+    // Nothing the user had on the screen changes.
+    QCOMPARE(ScreenDriver::child<QLineEdit>(entry, "txtName")->text(), QStringLiteral("Typed"));
+    QCOMPARE(ScreenDriver::child<QComboBox>(entry, "cboMonth")->currentText(),
+             QStringLiteral("May"));
+    QCOMPARE(ScreenDriver::child<QComboBox>(entry, "cboYear")->currentText(),
+             QStringLiteral("1960"));
 }
 
 QTEST_MAIN(TestEntryScreen)
