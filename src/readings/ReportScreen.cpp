@@ -25,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -107,6 +108,11 @@ ReportScreen::ReportScreen(Kind kind, QWidget *parent)
     }
     QWidget *brandLinks = createBrandLinks(content, BrandOnTop::CoBrand);
     setTabOrder(Label14, Label1); // as they stand, top to bottom
+
+    // Esc leaves the report for the result screen, as it leaves the About box.
+    auto *leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    leave->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(leave, &QShortcut::activated, this, &ReportScreen::close);
 
     auto *buttons = new QVBoxLayout;
     buttons->setSpacing(8);

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <map>
@@ -37,6 +38,10 @@ void ProgramScreen::setContent(QWidget *content, QMenuBar *menuBar)
     layout->setSpacing(0);
     layout->addWidget(content);
     setWidget(frame);
+    // Outside a dialog a push button takes only Space; desktop users press
+    // Enter on the focused button as well.
+    for (QPushButton *button : content->findChildren<QPushButton *>())
+        button->setAutoDefault(true);
     if (menuBar) {
         // A second visible bar would claim the same Alt keys as the main
         // window's; hidden, it claims none.

@@ -61,6 +61,7 @@ QPushButton *greyButton(const QString &objectName, const QString &caption, QWidg
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
     button->setFont(verdana(8.25, true));
+    button->setAutoDefault(true); // Enter presses the focused button, as Space does
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, kButtonColour);
     palette.setColor(QPalette::ButtonText, Qt::black);

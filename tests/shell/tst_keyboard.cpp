@@ -54,6 +54,10 @@ private slots:
     void tarotResultExitKey_closesReading();
     void aboutFromProgramScreen_returnsToTheSameScreen();
     void orphanedReport_isClosedWithItsResult();
+    void enter_pressesTheFocusedButton_data();
+    void enter_pressesTheFocusedButton();
+    void escape_leavesTheReportForItsResult_data();
+    void escape_leavesTheReportForItsResult();
 
 private:
     QWidget *startAt(Start start) { return m_ui->reach(start); }
@@ -399,6 +403,65 @@ void TestKeyboard::orphanedReport_isClosedWithItsResult()
     // Alt+S on the welcome panel reaches no hidden report.
     pressAlt(Qt::Key_S);
     QCOMPARE(FileDialog::requestCount(), 0);
+}
+
+void TestKeyboard::enter_pressesTheFocusedButton_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("shownScreen"); // -1: the open dialog is asked for
+    const int dialog = -1;
+    QTest::newRow("welcome, third program")
+        << int(Start::Welcome) << "cmdSelectOption_2" << int(ScreenId::NumerologyMain);
+    QTest::newRow("astrology entry, open") << int(Start::AstrologyEntry) << "cmdOpen" << dialog;
+    QTest::newRow("tarot question, open") << int(Start::TarotQuestion) << "cmdOpen" << dialog;
+    QTest::newRow("astrology result, save")
+        << int(Start::AstrologyResult) << "cmdSave" << int(ScreenId::AstrologySave);
+    QTest::newRow("numerology result, back")
+        << int(Start::NumerologyResult) << "cmdBack" << int(ScreenId::NumerologyMain);
+    QTest::newRow("tarot result, back")
+        << int(Start::TarotResult) << "cmdBack" << int(ScreenId::TarotMain);
+    QTest::newRow("astrology report, save") << int(Start::AstrologyReport) << "cmdSave" << dialog;
+}
+
+void TestKeyboard::enter_pressesTheFocusedButton()
+{
+    QFETCH(int, start);
+    QFETCH(QString, button);
+    QFETCH(int, shownScreen);
+    QWidget *screen = startAt(Start(start));
+    auto *pushButton = ScreenDriver::child<QPushButton>(screen, qPrintable(button));
+    QVERIFY(pushButton);
+    pushButton->setFocus(Qt::TabFocusReason);
+    FileDialog::setNextFileName(QString());
+    QTest::keyClick(pushButton, Qt::Key_Return);
+    if (shownScreen < 0) {
+        QCOMPARE(FileDialog::requestCount(), 1);
+    } else {
+        ProgramScreen *shown = m_ui->screen(ScreenId(shownScreen));
+        QVERIFY(shown && shown->isVisible());
+    }
+}
+
+void TestKeyboard::escape_leavesTheReportForItsResult_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("result");
+    QTest::newRow("astrology") << int(Start::AstrologyReport) << int(ScreenId::AstrologyResult);
+    QTest::newRow("numerology") << int(Start::NumerologyReport) << int(ScreenId::NumerologyResult);
+}
+
+void TestKeyboard::escape_leavesTheReportForItsResult()
+{
+    QFETCH(int, start);
+    QFETCH(int, result);
+    QPointer<QWidget> report = startAt(Start(start));
+    QWidget *text = ScreenDriver::child<QWidget>(report, "RTB");
+    QVERIFY(text);
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_Escape);
+    QTRY_VERIFY(!report);
+    QVERIFY(m_ui->screen(ScreenId(result))->isVisible());
 }
 
 QTEST_MAIN(TestKeyboard)
