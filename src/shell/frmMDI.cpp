@@ -320,6 +320,10 @@ QWidget *frmMDI::buildClientArea()
         "Today in the 260-day count and the Haab', then in the Long Count of days since the Maya "
         "creation."));
     lblToday->move(0, picEmblem->y() + kEmblemSize + 16);
+    // The line is part of the panel: moving over it clears the captions'
+    // underline as the panel does.
+    lblToday->setMouseTracking(true);
+    lblToday->installEventFilter(this);
     m_midnight = new QTimer(this);
     m_midnight->setSingleShot(true);
     connect(m_midnight, &QTimer::timeout, this, &frmMDI::updateTodayLine);
@@ -520,7 +524,7 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
     default:
         break;
     }
-    if (watched == picMain && event->type() == QEvent::MouseMove)
+    if ((watched == picMain || watched == lblToday) && event->type() == QEvent::MouseMove)
         picMain_MouseMove();
     if (watched == Picture6 && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
