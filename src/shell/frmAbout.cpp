@@ -101,14 +101,22 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
                                         "padding: 4px 18px; border: 1px solid #808080;"));
     cmdOK->setDefault(true);
 
+    QLabel *licence = whiteLabel(
+        QStringLiteral("lblLicence"),
+        tr("Free software under the GNU GPL, version 3 or later; its texts and pictures under "
+           "CC BY-SA 4.0."),
+        verdana(6.75), this);
+    licence->setStyleSheet(QStringLiteral("color: rgb(192,192,192);"));
+
     auto *header = new QHBoxLayout;
     header->addWidget(picture);
     header->addSpacing(10);
     header->addWidget(name, 1);
 
     auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
+    buttons->addWidget(licence, 1);
+    buttons->addSpacing(12);
+    buttons->addWidget(cmdOK, 0, Qt::AlignBottom);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 14);

@@ -47,6 +47,8 @@ void TestFrmAbout::captionsAndLook()
     QCOMPARE(about.findChild<QPushButton *>(QStringLiteral("cmdOK"))->text(),
              QStringLiteral("&OK"));
     QVERIFY(about.findChild<QFrame *>(QStringLiteral("Line1")));
+    QVERIFY(label("lblLicence")->text().contains(QStringLiteral("GPL, version 3 or later")));
+    QVERIFY(label("lblLicence")->text().contains(QStringLiteral("CC BY-SA 4.0")));
 }
 
 void TestFrmAbout::isModalWithFixedSize()
