@@ -117,6 +117,8 @@ private slots:
     void texts_keepOpeningAndLength_data();
     void texts_keepOpeningAndLength();
     void texts_shareNoPhraseOfEightWords();
+    void dayNumberText_namesItsTone_data();
+    void dayNumberText_namesItsTone();
 };
 
 void TestInterpretationTexts::texts_keepOpeningAndLength_data()
@@ -162,6 +164,26 @@ void TestInterpretationTexts::texts_shareNoPhraseOfEightWords()
             firstTextOf.insert(phrase, expected.name);
         }
     }
+}
+
+void TestInterpretationTexts::dayNumberText_namesItsTone_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("tone");
+    const char *const tones[kToneCount] = {
+        "Magnetic", "Lunar", "Electric",  "Self-Existing", "Overtone", "Rhythmic", "Resonant",
+        "Galactic", "Solar", "Planetary", "Spectral",      "Crystal",  "Cosmic",
+    };
+    for (int n = 1; n <= kToneCount; ++n)
+        QTest::newRow(tones[n - 1]) << n << QString::fromLatin1(tones[n - 1]);
+}
+
+// The text sits beside the picture of its tone, which carries the tone's name.
+void TestInterpretationTexts::dayNumberText_namesItsTone()
+{
+    QFETCH(int, number);
+    QFETCH(QString, tone);
+    QVERIFY2(ToneTable()[number - 1].Description.contains(tone), qPrintable(tone));
 }
 
 QTEST_GUILESS_MAIN(TestInterpretationTexts)

@@ -155,6 +155,9 @@ void TestOracle::tables_positionsAndGlyphs()
     QCOMPARE(glyphs[0].ColourName, QStringLiteral("Red Dragon"));
     QCOMPARE(glyphs[5].ColourName, QStringLiteral("White World Bridger"));
     QCOMPARE(glyphs[19].SignLabel, QStringLiteral("Ahau/Sun"));
+    QVERIFY(glyphs[1].Description.endsWith(
+        QStringLiteral("You are compatible with Red Earth people while a Yellow Human person "
+                       "can pose a formidable challenge for you.")));
     for (int g = 1; g < kGlyphCount; ++g)
         QVERIFY(glyphs[g].SignLabel.contains(QLatin1Char('/')));
 }
