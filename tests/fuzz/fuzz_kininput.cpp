@@ -10,6 +10,7 @@
 #include "engine/MayaCalendar.h"
 #include "tools/KinInput.h"
 
+#include <QList>
 #include <QString>
 
 #include <cstdint>
