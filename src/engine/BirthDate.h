@@ -3,10 +3,14 @@
 namespace tzolkara {
 
 // The one place for the program's calendar rules: the Gregorian calendar,
-// and the birth dates the readings take, 1 January 1900 to 31 December 2016.
+// and the birth dates the kin tables hold, 1 January 1900 to 31 December 2099.
+// (The entry screens list the years up to the current one; see
+// readings/BirthYears.h.)
 
 constexpr int kFirstBirthYear = 1900;
-constexpr int kLastBirthYear = 2016;
+// The year codes count a leap day in every fourth year; 2100 is the first
+// year where that and the Gregorian calendar part, so the tables stop before.
+constexpr int kLastTableYear = 2099;
 
 constexpr bool isLeapYear(int year)
 {
@@ -32,10 +36,11 @@ constexpr bool isValidDate(int year, int month0, int day)
     return year >= 1 && day >= 1 && day <= daysInMonth(year, month0);
 }
 
-// A real day of the supported years.
+// A real day of the years the kin tables hold. 29 February 1900 is none:
+// 1900 was no leap year.
 constexpr bool isValidBirthDate(int year, int month0, int day)
 {
-    return year >= kFirstBirthYear && year <= kLastBirthYear && isValidDate(year, month0, day);
+    return year >= kFirstBirthYear && year <= kLastTableYear && isValidDate(year, month0, day);
 }
 
 } // namespace tzolkara

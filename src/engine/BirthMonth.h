@@ -15,7 +15,7 @@ QLatin1StringView monthName(int month0);
 // or -1.
 int monthIndexOf(QStringView monthName);
 
-// KinNumber 1..260 of a birth date, or 0 for a year outside 1900..2016. A
+// KinNumber 1..260 of a birth date, or 0 for a year outside 1900..2099. A
 // month name that is none of the twelve contributes 0.
 int kinNumberOf(int year, QStringView monthName, int day);
 

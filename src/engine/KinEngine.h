@@ -16,7 +16,7 @@ public:
     const ReadingState &state() const { return m_state; }
 
     // Turns BirthYear, BirthMonth and BirthDay into the nine result fields;
-    // UserName is never read or changed. A birth year outside 1900..2016
+    // UserName is never read or changed. A birth year outside 1900..2099
     // leaves every result field as it was.
     void CalculateReading();
 

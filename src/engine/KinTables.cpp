@@ -7,7 +7,7 @@ namespace tzolkara {
 namespace {
 
 constexpr int kFirstCodedYear = kFirstBirthYear - 1;
-constexpr int kYearCount = kLastBirthYear - kFirstCodedYear + 1;
+constexpr int kYearCount = kLastTableYear - kFirstCodedYear + 1;
 
 constexpr std::array<int, kYearCount> makeYearCodes()
 {
@@ -15,9 +15,12 @@ constexpr std::array<int, kYearCount> makeYearCodes()
     codes[1] = 147; // 1900
     // 1 March 1899 to 1 March 1900 has 365 days (1900 is no leap year): 105 steps.
     codes[0] = codes[1] - 105;
+    // Reduced into 1..260, not 0..259: a code of 0 would make 1 March, whose
+    // month value is 0, no kin at all (first in 2032; up to 2016 every code
+    // is 4..259, so the two reductions agree there).
     for (int i = 2; i < kYearCount; ++i) {
         const int year = kFirstCodedYear + i;
-        codes[i] = (codes[i - 1] + 105 + (isLeapYear(year) ? 1 : 0)) % kKinCount;
+        codes[i] = (codes[i - 1] + 105 + (isLeapYear(year) ? 1 : 0) - 1) % kKinCount + 1;
     }
     return codes;
 }
@@ -49,7 +52,8 @@ constexpr MonthDayTable makeMonthDayTable()
 
 constexpr MonthDayTable kMonthDayTable = makeMonthDayTable();
 
-static_assert(kYearCodes[1] == 147 && kYearCodes[0] == 42 && kYearCodes[kYearCount - 1] == 136);
+static_assert(kYearCodes[1] == 147 && kYearCodes[0] == 42 &&
+              kYearCodes[2016 - kFirstCodedYear] == 136);
 static_assert(kMonthDayTable[10][16] == 260 && kMonthDayTable[10][17] == 1);
 static_assert(kMonthDayTable[1][29] == 105 && kMonthDayTable[1][30] == 0);
 
@@ -57,7 +61,7 @@ static_assert(kMonthDayTable[1][29] == 105 && kMonthDayTable[1][30] == 0);
 
 int yearCode(int year)
 {
-    if (year < kFirstCodedYear || year > kLastBirthYear)
+    if (year < kFirstCodedYear || year > kLastTableYear)
         return -1;
     return kYearCodes[year - kFirstCodedYear];
 }
@@ -76,7 +80,7 @@ KinEntry kinEntry(int kinNumber)
 
 int kinNumberOf(int year, int month, int day)
 {
-    if (year < kFirstBirthYear || year > kLastBirthYear)
+    if (year < kFirstBirthYear || year > kLastTableYear)
         return 0;
     const bool belongsToPreviousYear = month == 0 || month == 1;
     const int code = yearCode(belongsToPreviousYear ? year - 1 : year);

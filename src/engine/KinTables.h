@@ -11,9 +11,10 @@ namespace tzolkara {
 
 constexpr int kKinCount = 260;
 
-// Year code of 1899..2016. 1899 (42) follows from the stepping rule run
-// backwards from 1900 and serves January and February 1900, which continue
-// the count that began on 1 March 1899. Returns -1 for any other year.
+// Year code of 1899..2099, all by one stepping rule. 1899 (42) follows from
+// the rule run backwards from 1900 and serves January and February 1900,
+// which continue the count that began on 1 March 1899. Returns -1 for any
+// other year.
 int yearCode(int year);
 
 // Distance in days of `day` of month `monthIndex` from 1 March, reduced into
@@ -30,7 +31,7 @@ struct KinEntry
 // Entry of KinNumber 1..260; callers guarantee the range.
 KinEntry kinEntry(int kinNumber);
 
-// KinNumber 1..260 of a birth date, or 0 for a year outside 1900..2016.
+// KinNumber 1..260 of a birth date, or 0 for a year outside 1900..2099.
 // The month is 0..11 (January 0); other months contribute 0.
 int kinNumberOf(int year, int monthIndex, int day);
 

@@ -1,5 +1,6 @@
 #include "EntryScreen.h"
 
+#include "BirthYears.h"
 #include "ReadingFile.h"
 #include "common/Artwork.h"
 #include "common/FileDialog.h"
@@ -167,7 +168,7 @@ void EntryScreen::Form_Load()
         cboMonth->addItem(monthName(month));
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
-    for (int year = kFirstBirthYear; year <= kLastBirthYear; ++year)
+    for (int year = kFirstBirthYear, last = lastListedBirthYear(); year <= last; ++year)
         cboYear->addItem(QString::number(year));
     cboMonth->setCurrentIndex(0);
     cboDate->setCurrentIndex(0);
@@ -184,7 +185,7 @@ bool EntryScreen::ValidateBirthDetails()
     }
     const int year = cboYear->currentText().toInt();
     const int month = cboMonth->currentIndex();
-    if (isValidBirthDate(year, month, cboDate->currentIndex() + 1))
+    if (isListedBirthDate(year, month, cboDate->currentIndex() + 1))
         return true;
     // February and the 30-day months keep their own, slightly different texts.
     constexpr int kFebruary = 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/InputLimits.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -37,7 +39,7 @@ constexpr int kMaxNameLength = 255;
 // Reading never trusts the file: at most this many lines of at most this
 // many bytes are read, whatever its size.
 constexpr int kMaxLines = 5;
-constexpr int kMaxLineBytes = 4096;
+constexpr int kMaxLineBytes = kMaxInputLineBytes;
 // The fifth line of the longest name: each character is at most three UTF-8
 // bytes, nine once percent-encoded.
 static_assert(kMaxNameLength * 9 <= kMaxLineBytes);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/InputLimits.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -12,7 +14,7 @@ namespace tzolkara::ForeignFile {
 // their first lines and does not use them. Never more than this, whatever the
 // file holds: a line longer than kLineBytes - 1 bytes counts as several.
 constexpr int kLines = 6;
-constexpr qint64 kLineBytes = 4096;
+constexpr qint64 kLineBytes = kMaxInputLineBytes;
 
 // The pieces read, each with its line break.
 QList<QByteArray> readFirstLines(QIODevice &device);

@@ -20,8 +20,28 @@ bool parseNumber(const std::string &text, std::size_t from, std::size_t count, i
     return true;
 }
 
+// Characters a terminal does not show as themselves: they reorder the line
+// (bidirectional controls), hide in it (zero-width and the other format
+// characters of Unicode 15) or break it (line and paragraph separators).
+bool isInvisibleOrReordering(char32_t c)
+{
+    constexpr char32_t kRanges[][2] = {
+        {0x00ad, 0x00ad},   {0x0600, 0x0605},   {0x061c, 0x061c},   {0x06dd, 0x06dd},
+        {0x070f, 0x070f},   {0x0890, 0x0891},   {0x08e2, 0x08e2},   {0x180e, 0x180e},
+        {0x200b, 0x200f},   {0x2028, 0x202e},   {0x2060, 0x206f},   {0xfeff, 0xfeff},
+        {0xfff9, 0xfffb},   {0x110bd, 0x110bd}, {0x110cd, 0x110cd}, {0x13430, 0x1343f},
+        {0x1bca0, 0x1bca3}, {0x1d173, 0x1d17a}, {0xe0000, 0xe007f},
+    };
+    for (const auto &range : kRanges) {
+        if (c >= range[0] && c <= range[1])
+            return true;
+    }
+    return false;
+}
+
 // Length of the valid UTF-8 sequence of two or more bytes at `at`, or 0 when
-// there is none or it encodes a C1 control character (U+0080..U+009F).
+// there is none or it encodes a C1 control character (U+0080..U+009F) or a
+// character isInvisibleOrReordering() names.
 std::size_t printableSequenceAt(const std::string &text, std::size_t at)
 {
     const auto byte = [&text](std::size_t i) {
@@ -48,11 +68,13 @@ std::size_t printableSequenceAt(const std::string &text, std::size_t at)
     }
     if (byte(at + 1) < low || byte(at + 1) > high)
         return 0;
-    for (std::size_t i = 2; i < length; ++i) {
+    char32_t codePoint = lead & (0xff >> (length + 1));
+    for (std::size_t i = 1; i < length; ++i) {
         if (byte(at + i) < 0x80 || byte(at + i) > 0xbf)
             return 0;
+        codePoint = (codePoint << 6) | (byte(at + i) & 0x3f);
     }
-    return length;
+    return isInvisibleOrReordering(codePoint) ? 0 : length;
 }
 
 } // namespace

@@ -20,13 +20,14 @@ struct Date
 std::string trimmed(const std::string &text);
 
 // Accepts exactly YYYY-MM-DD naming a real day of the range in force: the
-// birth dates of the readings, or with `wholeCalendar` 0001-01-01 to
-// 3999-12-31.
+// birth dates the kin tables hold, 1900-01-01 to 2099-12-31, or with
+// `wholeCalendar` 0001-01-01 to 3999-12-31.
 bool parseDate(const std::string &text, bool wholeCalendar, Date &date);
 
 // The input as an error message shows it: quoted, at most 40 characters
-// (then "..."), every control character and stray byte escaped, so no
-// terminal control sequence reaches the terminal.
+// (then "..."), every control character, stray byte, bidirectional control
+// and invisible character escaped byte by byte, so nothing reaches the
+// terminal that controls it, reorders the line or hides in it.
 std::string quoted(const std::string &text);
 
 // The correlation named by `text`, or nothing when it is not one of the three.

@@ -2,6 +2,7 @@
 // the arguments, or one per line from standard input, and prints the place of
 // each in the 260-day count, and with --calendar in the whole Maya calendar.
 
+#include "common/InputLimits.h"
 #include "engine/KinTables.h"
 #include "engine/MayaCalendar.h"
 #include "engine/SignNames.h"
@@ -31,16 +32,18 @@ using KinInput::parseDate;
 using KinInput::quoted;
 using KinInput::trimmed;
 
-constexpr const char *kUsage =
-    "Usage: tzolkara-kin [--json] [--calendar] [--correlation N] [YYYY-MM-DD ...]\n"
-    "Prints the 260-day count of each birth date from 1900-01-01 to 2016-12-31:\n"
+constexpr const char *kUsageLine =
+    "Usage: tzolkara-kin [--json] [--calendar] [--correlation N] [YYYY-MM-DD | - ...]\n";
+constexpr const char *kUsageDetails =
+    "Prints the 260-day count of each birth date from 1900-01-01 to 2099-12-31:\n"
     "  date, KinNumber, DayNumber, DaySign (1..20, Crocodile 1), DaySignLabel, EnglishName\n"
     "separated by tabs, or one JSON object per line with --json.\n"
     "With --calendar, any date from 0001-01-01 to 3999-12-31, and after those columns:\n"
     "  LongCount, HaabDay (0..19), HaabMonth (1..19, Pop 1), HaabMonthName,\n"
     "  LordOfTheNight (1..9), TrecenaSign (1..20), JulianDay\n"
     "--correlation N counts from Julian day N: 584283 (the default), 584285 or 584286.\n"
-    "Without dates, reads one date per line from standard input (blank lines are skipped).\n"
+    "Without dates, or for a date '-', reads one date per line from standard input\n"
+    "(blank lines are skipped; a line longer than 4096 bytes is refused).\n"
     "Exit code: 0 when every date was printed, 1 when the output could not be written,\n"
     "2 when any input was refused.\n";
 
@@ -134,13 +137,20 @@ bool hasLineFeedIn(const char *text, std::ptrdiff_t length)
     return hasLineFeed(text) || hasLineFeed(text + length - 8);
 }
 
+constexpr std::size_t kMaxLineBytes = kMaxInputLineBytes;
+
 // Calls `onLine` with every line of `fd` (without its line feed; a last line
-// without one counts too), reading large blocks rather than line by line.
-// Returns 0 at the end of the input, or the error that stopped the reading.
-template <typename OnLine> int readLines(int fd, OnLine onLine)
+// without one counts too), reading large blocks rather than line by line. A
+// line longer than kMaxLineBytes goes to `onTooLong` instead, as its first
+// bytes, and the rest of it is skipped unread into memory, so that an endless
+// line (< /dev/zero) costs no more than a short one. Returns 0 at the end of
+// the input, or the error that stopped the reading.
+template <typename OnLine, typename OnTooLong>
+int readLines(int fd, OnLine onLine, OnTooLong onTooLong)
 {
-    std::size_t size = 64 * 1024;
-    std::unique_ptr<char[]> block(new char[size]); // not zeroed: read() fills it
+    constexpr std::size_t kSize = 64 * 1024;
+    static_assert(kSize > 2 * kMaxLineBytes);
+    std::unique_ptr<char[]> block(new char[kSize]); // not zeroed: read() fills it
     std::string line;
     // Sized, then copied into: cheaper than assign() for a line of a date.
     const auto setLine = [&line](const char *begin, std::size_t length) {
@@ -151,15 +161,10 @@ template <typename OnLine> int readLines(int fd, OnLine onLine)
         else
             std::memcpy(line.data(), begin, length);
     };
-    std::size_t kept = 0; // bytes of an unfinished line at the start of block
+    std::size_t kept = 0;  // bytes of an unfinished line at the start of block
+    bool skipping = false; // within a line already refused as too long
     for (;;) {
-        if (kept == size) {
-            std::unique_ptr<char[]> larger(new char[size * 2]);
-            std::memcpy(larger.get(), block.get(), kept);
-            block = std::move(larger);
-            size *= 2;
-        }
-        const ssize_t count = ::read(fd, block.get() + kept, size - kept);
+        const ssize_t count = ::read(fd, block.get() + kept, kSize - kept);
         if (count < 0) {
             if (errno == EINTR)
                 continue;
@@ -174,6 +179,13 @@ template <typename OnLine> int readLines(int fd, OnLine onLine)
             }
             return 0;
         }
+        if (skipping) {
+            const void *found = std::memchr(begin, '\n', std::size_t(end - begin));
+            if (!found)
+                continue; // kept is 0
+            begin = static_cast<const char *>(found) + 1;
+            skipping = false;
+        }
         for (;;) {
             const char *lineEnd = nullptr;
             if (end - begin > kDateLength && begin[kDateLength] == '\n' &&
@@ -184,12 +196,23 @@ template <typename OnLine> int readLines(int fd, OnLine onLine)
             } else {
                 break;
             }
-            setLine(begin, std::size_t(lineEnd - begin));
-            onLine(line);
+            const std::size_t length = std::size_t(lineEnd - begin);
+            if (length > kMaxLineBytes) {
+                onTooLong(std::string_view(begin, length));
+            } else {
+                setLine(begin, length);
+                onLine(line);
+            }
             begin = lineEnd + 1;
         }
         kept = std::size_t(end - begin);
-        std::memmove(block.get(), begin, kept);
+        if (kept > kMaxLineBytes) {
+            onTooLong(std::string_view(begin, kept));
+            skipping = true;
+            kept = 0;
+        } else {
+            std::memmove(block.get(), begin, kept);
+        }
     }
 }
 
@@ -431,13 +454,23 @@ public:
             std::fprintf(stderr, "tzolkara-kin: %s is not a date from %s (YYYY-MM-DD)\n",
                          quoted(text).c_str(),
                          m_options.calendar ? "0001-01-01 to 3999-12-31"
-                                            : "1900-01-01 to 2016-12-31");
+                                            : "1900-01-01 to 2099-12-31");
             m_failed = true;
             return;
         }
         appendReading(m_buffer, m_columns, text, date, m_options);
         if (m_buffer.isFull())
             flush();
+    }
+
+    // A line longer than kMaxLineBytes, by its first bytes.
+    void refuseTooLong(std::string_view start)
+    {
+        flush();
+        // Enough bytes for the 40 characters quoted() shows, and its "...".
+        std::fprintf(stderr, "tzolkara-kin: %s is a line longer than %zu bytes, not a date\n",
+                     quoted(std::string(start.substr(0, 200))).c_str(), kMaxLineBytes);
+        m_failed = true;
     }
 
     bool failed() const { return m_failed; }
@@ -456,12 +489,40 @@ private:
     OutputBuffer m_buffer;
 };
 
+// Reads the dates of standard input, one a line, into `printer`. On a
+// terminal the usage line comes first, so that nobody waits on a silent
+// program. False, with the reason on standard error, when the input could not
+// be read.
+bool readStandardInput(KinPrinter &printer)
+{
+    if (::isatty(STDIN_FILENO)) {
+        printer.flush(); // the readings of the dates before, first
+        std::fprintf(stderr,
+                     "%stzolkara-kin: reading dates from the terminal, one a line; "
+                     "end with Ctrl-D\n",
+                     kUsageLine);
+    }
+    const int error = readLines(
+        STDIN_FILENO,
+        [&printer](const std::string &line) {
+            if (!isBlank(line))
+                printer.process(line);
+        },
+        [&printer](std::string_view start) { printer.refuseTooLong(start); });
+    if (error == 0)
+        return true;
+    printer.flush();
+    std::fprintf(stderr, "tzolkara-kin: cannot read the input: %s\n", std::strerror(error));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    constexpr const char *kStandardInput = "-";
     Options options;
-    std::vector<std::string> dates;
+    std::vector<std::string> dates; // kStandardInput stands for the lines of standard input
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
         if (std::strcmp(arg, "--json") == 0) {
@@ -480,30 +541,28 @@ int main(int argc, char **argv)
             }
             options.correlation = *correlation;
         } else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
-            writeOutput(kUsage);
+            writeOutput(kUsageLine);
+            writeOutput(kUsageDetails);
             return closeOutput(kAllPrinted);
-        } else if (arg[0] == '-' && arg[1] == '-') {
-            std::fprintf(stderr, "tzolkara-kin: unknown option %s\n%s", quoted(arg).c_str(),
-                         kUsage);
+        } else if (arg[0] == '-' && arg[1] != '\0') {
+            // No date begins with a dash: "-v" is a mistyped option, refused
+            // before anything is printed, as "--v" is.
+            std::fprintf(stderr, "tzolkara-kin: unknown option %s\n%s%s", quoted(arg).c_str(),
+                         kUsageLine, kUsageDetails);
             return kInputRefused;
         } else {
             dates.emplace_back(arg);
         }
     }
+    if (dates.empty())
+        dates.emplace_back(kStandardInput);
 
     KinPrinter printer(options);
-    if (!dates.empty()) {
-        for (const std::string &date : dates)
+    for (const std::string &date : dates) {
+        if (date != kStandardInput)
             printer.process(date);
-    } else {
-        if (const int error = readLines(STDIN_FILENO, [&printer](const std::string &line) {
-                if (!isBlank(line))
-                    printer.process(line);
-            })) {
-            printer.flush();
-            std::fprintf(stderr, "tzolkara-kin: cannot read the input: %s\n", std::strerror(error));
+        else if (!readStandardInput(printer))
             return closeOutput(kInputRefused);
-        }
     }
     printer.flush();
     return closeOutput(printer.failed() ? kInputRefused : kAllPrinted);

@@ -96,7 +96,7 @@ void TestMayaCalendar::periodEndings_fallOnTheNinthLord()
 
 void TestMayaCalendar::everyBirthDate_agreesWithTheKinEngine()
 {
-    for (long jd = julianDayOf(kFirstBirthYear, 1, 1); jd <= julianDayOf(kLastBirthYear, 12, 31);
+    for (long jd = julianDayOf(kFirstBirthYear, 1, 1); jd <= julianDayOf(kLastTableYear, 12, 31);
          ++jd) {
         const GregorianDate date = gregorianDateOf(jd);
         const KinEntry kin = kinEntry(kinNumberOf(date.year, date.month - 1, date.day));

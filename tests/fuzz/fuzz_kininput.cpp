@@ -1,7 +1,8 @@
 // What tzolkara-kin reads: a date line, the --correlation value, and the
 // quoting of a refused input. A date it accepts is exactly the text it was
 // read from and goes through the engine as the tool sends it; a quoted input
-// is short, valid UTF-8 and free of control characters.
+// is short, valid UTF-8 and free of control, bidirectional and invisible
+// characters.
 
 #include "FuzzCheck.h"
 #include "engine/BirthDate.h"
@@ -9,6 +10,7 @@
 #include "engine/MayaCalendar.h"
 #include "tools/KinInput.h"
 
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -59,7 +61,7 @@ void checkDate(const std::string &text, bool wholeCalendar)
             checkCalendarDay(MayaCalendar::dayOf(julianDay, correlation));
         return;
     }
-    FUZZ_REQUIRE(date.year >= kFirstBirthYear && date.year <= kLastBirthYear);
+    FUZZ_REQUIRE(date.year >= kFirstBirthYear && date.year <= kLastTableYear);
     const int kin = kinNumberOf(date.year, date.month, date.day);
     FUZZ_REQUIRE(kin >= 1 && kin <= kKinCount);
     const KinEntry entry = kinEntry(kin);
@@ -85,8 +87,10 @@ void checkQuoted(const std::string &text)
     const QByteArray bytes = QByteArray::fromStdString(quoted);
     const QString shown = QString::fromUtf8(bytes);
     FUZZ_REQUIRE(shown.toUtf8() == bytes); // valid UTF-8
-    for (const QChar ch : shown)
-        FUZZ_REQUIRE(ch.unicode() >= 0x20 && (ch.unicode() < 0x7f || ch.unicode() > 0x9f));
+    for (const char32_t c : shown.toUcs4()) {
+        FUZZ_REQUIRE(c >= 0x20 && (c < 0x7f || c > 0x9f));
+        FUZZ_REQUIRE(QChar::category(c) != QChar::Other_Format && c != 0x2028 && c != 0x2029);
+    }
     if (text.size() <= 40 && printableAsciiWithoutBackslash(text))
         FUZZ_REQUIRE(quoted == "'" + text + "'");
 }

@@ -1,3 +1,4 @@
+#include "common/ClockForTests.h"
 #include "common/FileDialog.h"
 #include "common/MessageBox.h"
 #include "common/ShiftCodec.h"
@@ -41,11 +42,18 @@ class TestEntryScreen : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetStates(); }
+    void init()
+    {
+        resetStates();
+        testing::setToday(QDate(2026, 12, 7));
+    }
+    void cleanup() { testing::setToday(QDate()); }
 
     void formLoad_listsAndFirstDate_data();
     void formLoad_listsAndFirstDate();
     void tabOrder_nameThenDateThenButton();
+    void yearList_runsToTheCurrentYear_data();
+    void yearList_runsToTheCurrentYear();
 
     void validation_data();
     void validation();
@@ -98,8 +106,7 @@ void TestEntryScreen::formLoad_listsAndFirstDate()
     QCOMPARE(months->itemText(11), QStringLiteral("December"));
     QCOMPARE(days->count(), 31);
     QCOMPARE(days->itemText(30), QStringLiteral("31"));
-    QCOMPARE(years->count(), 117);
-    QCOMPARE(years->itemText(116), QStringLiteral("2016"));
+    QCOMPARE(years->itemText(0), QStringLiteral("1900"));
     for (QComboBox *list : {months, days, years}) {
         QVERIFY(!list->isEditable());
         QCOMPARE(list->currentIndex(), 0);
@@ -133,6 +140,27 @@ void TestEntryScreen::tabOrder_nameThenDateThenButton()
                                  QStringLiteral("cboYear"), QStringLiteral("cmdCalculate")}));
 }
 
+void TestEntryScreen::yearList_runsToTheCurrentYear_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("lastYear");
+    QTest::newRow("today") << QDate(2026, 12, 7) << "2026";
+    QTest::newRow("clock set back: never fewer years than 1900-2016")
+        << QDate(2010, 5, 1) << "2016";
+    QTest::newRow("clock far ahead: the kin tables end") << QDate(2150, 1, 1) << "2099";
+}
+
+void TestEntryScreen::yearList_runsToTheCurrentYear()
+{
+    QFETCH(QDate, today);
+    QFETCH(QString, lastYear);
+    testing::setToday(today);
+    ScreenDriver ui;
+    auto *years = ScreenDriver::child<QComboBox>(ui.open(ScreenId::NumerologyMain), "cboYear");
+    QCOMPARE(years->count(), lastYear.toInt() - 1900 + 1);
+    QCOMPARE(years->itemText(years->count() - 1), lastYear);
+}
+
 void TestEntryScreen::validation_data()
 {
     QTest::addColumn<QString>("name");
@@ -144,6 +172,8 @@ void TestEntryScreen::validation_data()
     QTest::newRow("29 Feb 1900 (no leap year)") << ana << "February" << 29 << 1900 << kDateMessage;
     QTest::newRow("29 Feb 2000") << ana << "February" << 29 << 2000 << QString();
     QTest::newRow("29 Feb 1904") << ana << "February" << 29 << 1904 << QString();
+    QTest::newRow("29 Feb 2024") << ana << "February" << 29 << 2024 << QString();
+    QTest::newRow("31 Dec of the current year") << ana << "December" << 31 << 2026 << QString();
     QTest::newRow("29 Feb 1901") << ana << "February" << 29 << 1901 << kDateMessage;
     QTest::newRow("30 Feb 2000") << ana << "February" << 30 << 2000 << kDateMessage;
     QTest::newRow("31 Feb 1999") << ana << "February" << 31 << 1999 << kDateMessage;

@@ -5,6 +5,11 @@
 #include <QProcess>
 #include <QTest>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 class TestTzolkaraKin : public QObject
 {
     Q_OBJECT
@@ -19,6 +24,10 @@ private slots:
     void output_isByteForByteTheReference();
     void badInput_isQuotedSafely_data();
     void badInput_isQuotedSafely();
+    void overlongLine_isRefusedAndTheNextLineRead();
+    void options_unknownRefusedBeforeAnyOutput_dashReadsStandardInput_data();
+    void options_unknownRefusedBeforeAnyOutput_dashReadsStandardInput();
+    void terminalInput_getsTheUsageLineFirst();
     void fullOutputDevice_exitsOneWithTheReason_data();
     void fullOutputDevice_exitsOneWithTheReason();
     void calendar_appendsItsColumnsAndTakesTheWholeRange();
@@ -95,14 +104,14 @@ void TestTzolkaraKin::badLineAmongGoodOnes_isReportedAndTheRestPrinted()
     QVERIFY(r.out.at(1).startsWith(QStringLiteral("2000-02-29\t11\t5\t1\t")));
     QCOMPARE(r.err.size(), 1);
     QVERIFY(r.err.at(0).contains(QStringLiteral("'not a date'")));
-    QVERIFY(r.err.at(0).contains(QStringLiteral("1900-01-01 to 2016-12-31")));
+    QVERIFY(r.err.at(0).contains(QStringLiteral("1900-01-01 to 2099-12-31")));
 }
 
 void TestTzolkaraKin::outOfRangeAndImpossibleDates_areRefused_data()
 {
     QTest::addColumn<QString>("input");
     QTest::newRow("before range") << "1899-12-31";
-    QTest::newRow("after range") << "2017-01-01";
+    QTest::newRow("after range") << "2100-01-01";
     QTest::newRow("29 Feb 1900") << "1900-02-29";
     QTest::newRow("29 Feb 1901") << "1901-02-29";
     QTest::newRow("31 April") << "1950-04-31";
@@ -215,6 +224,12 @@ void TestTzolkaraKin::badInput_isQuotedSafely_data()
         << QByteArray("\xc2\x9b"
                       "2J\xff\tJosé")
         << QStringLiteral("'\\xc2\\x9b2J\\xff\\tJosé'");
+    QTest::newRow("right-to-left override") << QByteArray("2000-\xe2\x80\xae"
+                                                          "10-01")
+                                            << QStringLiteral("'2000-\\xe2\\x80\\xae10-01'");
+    QTest::newRow("zero-width space and joiner, byte order mark")
+        << QByteArray("a\xe2\x80\x8b\xe2\x80\x8d\xef\xbb\xbf")
+        << QStringLiteral("'a\\xe2\\x80\\x8b\\xe2\\x80\\x8d\\xef\\xbb\\xbf'");
 }
 
 void TestTzolkaraKin::badInput_isQuotedSafely()
@@ -225,10 +240,74 @@ void TestTzolkaraKin::badInput_isQuotedSafely()
     QCOMPARE(r.exitCode, 2);
     QCOMPARE(r.out.size(), 1);
     QCOMPARE(r.err, QStringList(QStringLiteral("tzolkara-kin: ") + quoted +
-                                QStringLiteral(" is not a date from 1900-01-01 to 2016-12-31 "
+                                QStringLiteral(" is not a date from 1900-01-01 to 2099-12-31 "
                                                "(YYYY-MM-DD)")));
     for (char c : r.errBytes.chopped(1))
         QVERIFY2(uchar(c) >= 0x20 && c != 0x7f, "a control character reached standard error");
+}
+
+void TestTzolkaraKin::overlongLine_isRefusedAndTheNextLineRead()
+{
+    // 64 MiB of NULs without a line feed, as from /dev/zero, then a good date.
+    const Run r = run({}, QByteArray(64 << 20, '\0') + "\n2000-02-29\n");
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(r.out.size(), 1);
+    QVERIFY(r.out.at(0).startsWith(QStringLiteral("2000-02-29\t11\t")));
+    QCOMPARE(r.err,
+             QStringList(QStringLiteral("tzolkara-kin: '") + QStringLiteral("\\0").repeated(40) +
+                         QStringLiteral("...' is a line longer than 4096 bytes, not a date")));
+    // The longest line taken is only refused for not being a date.
+    const Run longest = run({}, QByteArray(4096, 'x'));
+    QVERIFY(longest.err.at(0).contains(QStringLiteral("is not a date")));
+}
+
+void TestTzolkaraKin::options_unknownRefusedBeforeAnyOutput_dashReadsStandardInput_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("dates"); // of the lines printed
+    const QString first = QStringLiteral("1999-12-31");
+    const QString last = QStringLiteral("2001-01-01");
+    QTest::newRow("-v") << QStringList{first, QStringLiteral("-v")} << 2 << QStringList();
+    QTest::newRow("--v") << QStringList{first, QStringLiteral("--v")} << 2 << QStringList();
+    QTest::newRow("- between dates") << QStringList{first, QStringLiteral("-"), last} << 0
+                                     << QStringList{first, QStringLiteral("2000-01-01"), last};
+}
+
+void TestTzolkaraKin::options_unknownRefusedBeforeAnyOutput_dashReadsStandardInput()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, dates);
+    const Run r = run(args, "2000-01-01\n");
+    QCOMPARE(r.exitCode, exitCode);
+    QStringList printed;
+    for (const QString &line : r.out)
+        printed << line.section(QLatin1Char('\t'), 0, 0);
+    QCOMPARE(printed, dates);
+    if (exitCode != 0)
+        QVERIFY(r.err.at(0).startsWith(QStringLiteral("tzolkara-kin: unknown option '-")));
+}
+
+void TestTzolkaraKin::terminalInput_getsTheUsageLineFirst()
+{
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+    QProcess process;
+    process.setStandardInputFile(QString::fromLocal8Bit(ptsname(terminal)));
+    process.start(QStringLiteral(TZOLKARA_KIN_PATH));
+    QVERIFY(process.waitForStarted());
+    // Nothing typed yet: the program says what it waits for.
+    QByteArray err;
+    QTRY_VERIFY((err += process.readAllStandardError()).contains("Ctrl-D"));
+    QVERIFY2(err.startsWith("Usage: tzolkara-kin "), err.constData());
+    QCOMPARE(process.state(), QProcess::Running);
+    // A date, then Ctrl-D (the terminal's end of input).
+    QCOMPARE(::write(terminal, "2012-12-21\n\x04", 12), 12);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(process.readAllStandardOutput().startsWith("2012-12-21\t10\t4\t20\t"));
+    ::close(terminal);
 }
 
 void TestTzolkaraKin::fullOutputDevice_exitsOneWithTheReason_data()
@@ -276,10 +355,11 @@ void TestTzolkaraKin::calendar_appendsItsColumnsAndTakesTheWholeRange()
 void TestTzolkaraKin::calendar_readingColumnsEqualTheKinTablesOverEveryBirthDate()
 {
     QByteArray input;
-    for (QDate d(1900, 1, 1); d <= QDate(2016, 12, 31); d = d.addDays(1))
+    for (QDate d(1900, 1, 1); d <= QDate(2099, 12, 31); d = d.addDays(1))
         input += d.toString(Qt::ISODate).toLatin1() + '\n';
     const Run tables = run({}, input);
     const Run calendar = run({QStringLiteral("--calendar")}, input);
+    QCOMPARE(tables.err, QStringList());
     QCOMPARE(calendar.out.size(), tables.out.size());
     for (qsizetype i = 0; i < tables.out.size(); ++i) {
         if (!calendar.out[i].startsWith(tables.out[i] + QLatin1Char('\t')))

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace tzolkara {
+
+// The longest line, in bytes, that any reader of the program takes from a
+// file or a pipe; a longer one is refused or cut, never read whole. Plain
+// C++, so that the command-line tool shares it.
+inline constexpr int kMaxInputLineBytes = 4096;
+
+} // namespace tzolkara

@@ -1,0 +1,20 @@
+#include "BirthYears.h"
+
+#include "common/Clock.h"
+#include "engine/BirthDate.h"
+
+#include <algorithm>
+
+namespace tzolkara {
+
+int lastListedBirthYear()
+{
+    return std::clamp(Clock::today().year(), kLastAlwaysListedYear, kLastTableYear);
+}
+
+bool isListedBirthDate(int year, int month0, int day)
+{
+    return year <= lastListedBirthYear() && isValidBirthDate(year, month0, day);
+}
+
+} // namespace tzolkara

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace tzolkara {
+
+// The birth years the entry screens offer: 1900 to the current year. Never
+// fewer than 1900 to 2016, the list of the first versions, so that a clock
+// set back cannot shut out a saved reading; never past the years the kin
+// tables hold.
+constexpr int kLastAlwaysListedYear = 2016;
+int lastListedBirthYear();
+
+// A real day of the listed years.
+bool isListedBirthDate(int year, int month0, int day);
+
+} // namespace tzolkara
