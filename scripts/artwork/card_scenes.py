@@ -42,21 +42,35 @@ def sky_dots(points, r=1.1, fill=RIM_LIGHT):
 
 # ----------------------------------------------------------------- dragon
 
+def water_lily(x, y, size):
+    """A lily pad floating at (x, y) with an open flower on it."""
+    pad = [shape(f"M{num(x)} {num(y)}L{num(x + size * 0.9)} {num(y - size * 0.2)}"
+                 f"A{num(size)} {num(size * 0.34)} 0 1 1 {num(x + size * 0.9)} "
+                 f"{num(y + size * 0.2)}Z", JADE, DETAIL)]
+    petals = [shape(f"M{num(x)} {num(y)}C{num(x + dx * 0.3 - 4)} {num(y - 3)} "
+                    f"{num(x + dx - 3.4)} {num(y - size * 0.5)} {num(x + dx)} "
+                    f"{num(y - size)}C{num(x + dx + 3.4)} {num(y - size * 0.5)} "
+                    f"{num(x + dx * 0.3 + 4)} {num(y - 3)} {num(x)} {num(y)}Z",
+                    fill, 1.2)
+              for dx, fill in ((-size * 0.6, PINK), (size * 0.6, PINK),
+                               (-size * 0.25, RIM_LIGHT), (size * 0.25, RIM_LIGHT),
+                               (0, RIM_LIGHT))]
+    return pad + petals + [circle(x, y - 2, 1.6, AMBER, 0)]
+
+
 def dragon(c):
-    segments = [((110, 100), (98, 104), (90, 80), (76, 78)),
+    # The first glyph is the dragon of the primal sea: it rises from the
+    # water at dawn and pours it out again, and lilies open where it falls.
+    segments = [((116, 96), (100, 98), (92, 80), (76, 78)),
                 ((76, 78), (60, 76), (56, 98), (38, 96)),
                 ((38, 96), (16, 94), (14, 66), (30, 56)),
                 ((30, 56), (40, 50), (44, 44), (44, 38))]
     body = spine(segments, 14)
     widths = taper(len(body), 3.5, 15, 0.7)
-    wing = [shape("M66 78C66 66 74 56 86 52C86 58 90 61 97 59C95 65 99 69 108 69"
-                  "C100 73 96 80 94 88Z", c.shade),
-            line("M68 76C72 66 78 58 86 53M74 80C82 72 88 66 97 60"
-                 "M82 84C90 78 98 72 107 69", DETAIL, INK_SOFT)]
-    legs = [shape(capsule_d(62, 84, 58, 100, 3.4), c.main),
-            shape(capsule_d(30, 76, 22, 88, 3.4), c.main),
-            line("M55 101l-3 3M58 102v4M61 101l3 3M19 88l-4 2M21 90l-2 4"
-                 "M24 90l1 4", 1.8)]
+    sun = circle(94, 56, 12, "#f6d36b", DETAIL)
+    sea = [shape("M-6 56H116V112H-6Z", SEA, DETAIL),
+           line(wave_d(-6, 116, 64, 1.2, 12) + wave_d(0, 116, 74, 1.4, 14), 1.3,
+                "#5fa3c2")]
     back = spikes(body, widths, 5, 5.5, start=4, stop=len(body) - 4, side=1)
     head = [
         shape("M40 40L70 34L58 48Z", "#6e1a12", 1.4),                   # mouth
@@ -73,15 +87,19 @@ def dragon(c):
         ellipse(71, 25, 1.6, 1.1, INK, 0),
         line("M76 26C84 24 88 28 86 33C85 36 81 35 82 32", 1.6),     # whisker
     ]
-    fire = [shape("M70 40C80 32 90 36 98 28C96 36 104 38 110 34C106 44 96 50 84 49"
-                  "C78 48 72 46 70 44Z", AMBER, DETAIL),
-            shape("M76 42C84 39 90 40 98 36C94 43 88 45 80 45Z", "#f6d36b", 0)]
-    water = [shape(wave_d(-6, 110, 92, 2.6, 14) + "V112H-6Z", SEA, DETAIL),
-             line(wave_d(1, 110, 100, 1.8, 14), 1.4, FOAM)]
-    return [backdrop(DUSK), *wing, *[shape(d, c.shade, 1.4) for d in back],
+    # The stream leaves the open jaws and falls among the lilies.
+    stream = tube("M64 40C78 38 86 48 86 74", "#a5dcec", 4.4, DETAIL)
+    drops = [ellipse(x, y, 1.3, 1.9, "#a5dcec", 1) for x, y in
+             ((92, 50), (80, 56), (93, 64), (78, 66))]
+    ripples = [ellipse(86, 76, rx, ry, "none", 1.4, FOAM) for rx, ry in ((7, 2), (13, 3.6))]
+    front = [shape(wave_d(-6, 116, 96, 2.4, 14) + "V112H-6Z", SEA, DETAIL),
+             line(wave_d(1, 116, 103, 1.6, 14), 1.4, FOAM)]
+    return [backdrop(DUSK), sun, *sea, *ripples,
+            *[shape(d, c.shade, 1.4) for d in back],
             *solid(band(body, widths), c.main),
             tag("path", d=band(body, widths, -0.45, -0.1), fill=AMBER),
-            *legs, *water, *fire, *head]
+            *front, *water_lily(90, 102, 12), *water_lily(24, 104, 10),
+            *stream, *drops, *head]
 
 
 # ------------------------------------------------------------------- wind
