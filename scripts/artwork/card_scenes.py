@@ -453,39 +453,48 @@ def skywalker_scene(c):
 # ----------------------------------------------------------------- wizard
 
 def wizard_scene(c):
-    stars = [twinkle(x, y, r, "#f6d36b") for x, y, r in ((92, 10, 3.4), (100, 34, 2.4),
-                                                          (14, 44, 2.6), (40, 8, 2))]
-    dots = sky_dots(((70, 6), (104, 20), (8, 60), (100, 60), (26, 36)))
-    floor = shape("M-6 98C20 94 90 94 116 98V112H-6Z", "#2c2344")
-    robe = shape("M42 44C36 60 30 80 26 104H84C80 80 74 60 68 44Z", c.main)
-    folds = line("M44 60C42 74 40 88 38 104M66 60C68 74 70 88 72 104M55 72V104",
-                 1.6, STONE_SHADE)
-    sleeve_l = shape("M44 48C36 52 28 56 22 54C20 60 26 66 32 64C38 62 44 58 48 54Z",
-                     c.main)
-    sleeve_r = shape("M66 48C72 50 78 48 82 44C86 48 86 54 82 58C76 60 70 58 64 54Z",
-                     c.main)
-    hands = [circle(20, 58, 4, SKIN, DETAIL), circle(84, 50, 4, SKIN, DETAIL)]
-    staff = [line("M86 104L84 30", 3.6, INK), line("M86 104L84 30", 2, FUR)]
-    crystal = [shape("M84 14L90 24L84 32L78 24Z", JADE_LIGHT, DETAIL),
-               line("M84 14V32", 1, JADE_DARK)]
-    glow = [twinkle(x, y, r, "#f6d36b", 1) for x, y, r in ((94, 20, 3), (76, 14, 2.4),
-                                                            (12, 64, 3), (8, 50, 2))]
-    face = shape("M47 34C47 28 63 28 63 34C63 40 59 44 55 44C51 44 47 40 47 34Z", SKIN)
-    beard = shape("M46 38C48 44 52 42 55 42C58 42 62 44 64 38C66 50 62 62 55 70"
-                  "C48 62 44 50 46 38Z", RIM_LIGHT)
-    beard_lines = line("M52 50C52 56 54 62 55 66M58 50C58 56 56 62 55 66", 1.2,
-                       STONE_SHADE)
-    eyes = [circle(51.6, 35, 1.2, INK, 0), circle(58.4, 35, 1.2, INK, 0),
-            line("M49 32.4C50.6 31.4 52.4 31.4 53.6 32.4M56.4 32.4C57.6 31.4 59.4 31.4 61 32.4",
-                 1.4, RIM_LIGHT)]
-    hat = shape("M55 -2C52 10 46 20 38 30C48 34 62 34 72 30C64 20 58 10 55 -2Z", "#33507a")
-    brim = shape("M32 30C42 36 68 36 78 30C76 26 66 24 55 24C44 24 34 26 32 30Z",
-                 "#33507a")
-    hat_stars = [twinkle(x, y, r, "#f6d36b", 0.8) for x, y, r in ((54, 12, 3), (58, 22, 2.4),
-                                                                   (49, 22, 2))]
-    return [backdrop(VIOLET), *dots, *stars, floor, robe, folds, *staff, sleeve_l,
-            sleeve_r, *hands, *crystal, *glow, face, beard, beard_lines, *eyes, hat, brim,
-            *hat_stars]
+    # A day keeper at night: seated in white before the red seeds of the
+    # count laid out on a jaguar skin, copal burning beside, and a jaguar's
+    # eyes in the dark behind.
+    stars = [twinkle(x, y, r, "#f6d36b") for x, y, r in ((92, 10, 3.4), (66, 6, 2.4),
+                                                          (104, 30, 2.6), (40, 6, 2))]
+    dots = sky_dots(((78, 16), (104, 8), (28, 40), (54, 14), (8, 56)))
+    forest = shape("M-6 70C0 60 8 58 14 64C18 54 28 54 30 62C34 56 40 58 42 64H72"
+                   "C76 54 88 50 94 58C100 50 112 52 116 60V112H-6Z", "#2e2550", 0)
+    eyes = [ellipse(x, 70, 2, 1.2, AMBER, 0) for x in (4, 11)]
+    floor = shape("M-6 84C20 80 90 80 116 84V112H-6Z", "#3a2f22")
+    hair = shape("M42 38C40 44 40 52 42 56H58C60 52 60 44 58 38Z", HAIR, DETAIL)
+    knees = shape("M24 90C24 80 36 76 50 76C64 76 76 80 76 90C66 94 34 94 24 90Z", c.main)
+    arms = [capsule_d(42, 52, 34, 72, 3.8), capsule_d(58, 52, 70, 68, 3.8)]
+    hands = [circle_d(33, 74, 3.8), circle_d(72, 70, 3.8)]
+    neck = capsule_d(50, 42, 50, 50, 3)
+    head = circle_d(50, 36, 8.4)
+    shirt = shape("M38 78L40 52C44 47 56 47 60 52L62 78Z", c.main)
+    sleeves = solid([capsule_d(41, 51, 36.6, 59, 4), capsule_d(59, 51, 63.4, 58.4, 4)], c.main)
+    weave = [shape("M39.6 57H60.4L60.8 63H39.2Z", "#c43d2b", 1.2),
+             line("M40 60l2.5-2.5l2.5 2.5l2.5-2.5l2.5 2.5l2.5-2.5l2.5 2.5l2.5-2.5"
+                  "l2.5 2.5l2.5-2.5", 1.1, AMBER),
+             line("M47 49.6L50 54L53 49.6", 1.2, STONE_SHADE)]
+    sash = shape("M38.6 74H61.4L61.8 79H38.2Z", "#c43d2b", 1.2)
+    cloth = shape("M41 33C41 24 59 24 59 33C56 30 44 30 41 33Z", "#c43d2b", DETAIL)
+    knot = shape("M58 30C62 30 64 34 62 38C61 35 59 33 57 33Z", "#c43d2b", 1.2)
+    face = [line("M45.6 37C46.6 38 48 38 49 37M51 37C52 38 53.4 38 54.4 37", 1.3),
+            line("M48 41.6C49.4 42.4 50.6 42.4 52 41.6", 1.2)]
+    skin = [*solid(arms + hands + [neck, head], SKIN)]
+    pelt = shape("M18 104L26 92H74L84 104Z", TAWNY, DETAIL)
+    spots = [circle(x, y, 1.1, INK, 0) for x, y in
+             ((24, 101), (32, 95), (70, 95), (78, 101), (74, 99))]
+    seeds = [ellipse(34 + 5.4 * col + 1.4 * row, 95 + 3.2 * row, 1.6, 1.1, "#b3261e", 0.8)
+             for row in range(3) for col in range(7 - row)]
+    bowl = [shape("M86 84H104C104 92 100 96 95 96C90 96 86 92 86 84Z", SOIL_LIGHT),
+            line("M88 88H102", 1.2, SOIL)]
+    flame = [shape("M95 84C90 80 92 74 95 70C96 74 100 76 99 80C98 82 97 84 95 84Z",
+                   AMBER, 1.4)]
+    smoke = line("M95 68C90 60 100 56 96 48C92 40 102 36 98 26C96 20 100 16 104 12",
+                 2.2, "#c9c0dc")
+    return [backdrop(VIOLET), *dots, *stars, forest, *eyes, smoke, floor, hair, knees,
+            shirt, *skin, *weave, *sleeves, sash, cloth, knot, *face, pelt, *spots,
+            *seeds, *bowl, *flame]
 
 
 # ------------------------------------------------------------------ eagle
