@@ -586,27 +586,39 @@ def earth_scene(c):
 # ----------------------------------------------------------------- mirror
 
 def mirror_scene(c):
+    # A diviner's mirror: a disc of polished obsidian set in a ring of
+    # pyrite tiles and a white stone rim, on a stone stand, showing an eye.
     wall = [backdrop("#3c4e5e"),
             line("M-6 20H116M-6 46H116M-6 72H116M-6 98H116"
                  "M20 -6V20M60 -6V20M100 -6V20M40 20V46M80 20V46M20 46V72M100 46V72"
                  "M40 72V98M80 72V98M20 98V112M60 98V112M100 98V112", 1.4, "#2e3d4b")]
-    stand = [shape("M48 82H62L64 94H46Z", c.main),
-             shape("M34 104C34 96 42 94 55 94C68 94 76 96 76 104Z", c.main),
-             line("M40 100H70", 1.4, STONE_SHADE)]
-    rim = ellipse(55, 44, 30, 39, c.main, OUTLINE + 0.4)
-    inlays = [circle(55 + 26.4 * math.cos(math.radians(a)), 44 + 35.4 * math.sin(math.radians(a)),
-                     2, JADE, 1) for a in range(0, 360, 30)]
-    glass = ellipse(55, 44, 22, 31, "#b9d6e0", OUTLINE)
-    shade = shape("M77 44C77 62 68 75 55 75C48 75 42 72 38 66C62 68 74 54 74 26"
-                  "C76 32 77 38 77 44Z", "#8db4c4", 0)
-    streaks = [shape(capsule_d(40, 52, 58, 24, 3), RIM_LIGHT, 0),
-               shape(capsule_d(48, 62, 66, 34, 1.8), RIM_LIGHT, 0),
-               shape(capsule_d(58, 66, 68, 50, 1.2), RIM_LIGHT, 0)]
-    crest = shape("M55 0L61 6L55 10L49 6Z", JADE, DETAIL)
-    glints = [twinkle(x, y, r, RIM_LIGHT, 1) for x, y, r in ((96, 14, 4), (14, 82, 3.4),
-                                                             (96, 72, 2.6))]
-    return [*wall, *stand, rim, *inlays, glass, shade, *streaks,
-            ellipse(55, 44, 22, 31, "none", OUTLINE), crest, *glints]
+    cx, cy = 55, 44
+    stand = [shape("M46 74H64L68 94H42Z", c.main),
+             shape("M30 104C30 96 40 93 55 93C70 93 80 96 80 104Z", c.main),
+             line("M36 100H74M48 82H62", 1.4, STONE_SHADE)]
+    rim = circle(cx, cy, 34, c.main, OUTLINE + 0.4)
+    notches = line("".join(
+        f"M{num(cx + 31 * math.cos(math.radians(a)))} {num(cy + 31 * math.sin(math.radians(a)))}"
+        f"L{num(cx + 34 * math.cos(math.radians(a)))} {num(cy + 34 * math.sin(math.radians(a)))}"
+        for a in range(0, 360, 20)), 1.2, STONE_SHADE)
+    pyrite = [circle(cx, cy, 29, "#c9a54a", DETAIL)]
+    for k in range(16):
+        a0, a1 = math.radians(k * 22.5), math.radians(k * 22.5 + 22.5)
+        pyrite.append(shape(poly_d([(cx + 22 * math.cos(a0), cy + 22 * math.sin(a0)),
+                                    (cx + 29 * math.cos(a0), cy + 29 * math.sin(a0)),
+                                    (cx + 29 * math.cos(a1), cy + 29 * math.sin(a1)),
+                                    (cx + 22 * math.cos(a1), cy + 22 * math.sin(a1))]),
+                            "#e2c46a" if k % 2 else "#b38d34", 1))
+    obsidian = circle(cx, cy, 22, "#17161d", OUTLINE)
+    sheen = [line("M39 36C41 28 47 23 54 22", 3, "#5d6a7a"),
+             line("M68 56C66 61 62 64 57 66", 2, "#3d4756")]
+    eye = [shape(f"M{cx - 11} {cy + 2}C{cx - 5} {cy - 5} {cx + 5} {cy - 5} {cx + 11} {cy + 2}"
+                 f"C{cx + 5} {cy + 8} {cx - 5} {cy + 8} {cx - 11} {cy + 2}Z",
+                 "#4a5a6c", 0),
+           circle(cx, cy + 1.6, 4, "#8fa6b8", 0), circle(cx, cy + 1.6, 1.8, "#17161d", 0)]
+    glints = [twinkle(x, y, r, RIM_LIGHT, 1) for x, y, r in ((100, 12, 4), (12, 84, 3.4),
+                                                             (100, 78, 2.6))]
+    return [*wall, *stand, rim, notches, *pyrite, obsidian, *eye, *sheen, *glints]
 
 
 # ------------------------------------------------------------------ storm
