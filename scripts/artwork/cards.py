@@ -65,17 +65,17 @@ def text_width(text, size):
 
 # A name wider than its plate is set narrower, down to this much; a colour
 # name that would need more takes two lines.
-LEAST_CONDENSE = 0.88
+LEAST_CONDENSE = 0.86
 # Boxes as x, y, width, height, corner radius.
 OUTER = (2.5, 2.5, 119, 155, 9.5)
 CANVAS = (0, 0, 124, 160, 11)
 TITLE = (10, 7, 104, 18, 4.5)
 WINDOW = (10, 28, 104, 92, 4.5)
 FOOT = (10, 123, 104, 30, 4.5)
-TEXT_ROOM = 96
+TEXT_ROOM = 92
 
 TITLE_SIZE = 14
-NAME_SIZE = 13
+NAME_SIZE = 12.5
 NAME_SIZE_TWO_LINES = 11.5
 NAME_LEADING = 1.13
 CAP_HEIGHT = 0.729      # of DejaVu Sans Bold, in em
