@@ -42,21 +42,35 @@ def sky_dots(points, r=1.1, fill=RIM_LIGHT):
 
 # ----------------------------------------------------------------- dragon
 
+def water_lily(x, y, size):
+    """A lily pad floating at (x, y) with an open flower on it."""
+    pad = [shape(f"M{num(x)} {num(y)}L{num(x + size * 0.9)} {num(y - size * 0.2)}"
+                 f"A{num(size)} {num(size * 0.34)} 0 1 1 {num(x + size * 0.9)} "
+                 f"{num(y + size * 0.2)}Z", JADE, DETAIL)]
+    petals = [shape(f"M{num(x)} {num(y)}C{num(x + dx * 0.3 - 4)} {num(y - 3)} "
+                    f"{num(x + dx - 3.4)} {num(y - size * 0.5)} {num(x + dx)} "
+                    f"{num(y - size)}C{num(x + dx + 3.4)} {num(y - size * 0.5)} "
+                    f"{num(x + dx * 0.3 + 4)} {num(y - 3)} {num(x)} {num(y)}Z",
+                    fill, 1.2)
+              for dx, fill in ((-size * 0.6, PINK), (size * 0.6, PINK),
+                               (-size * 0.25, RIM_LIGHT), (size * 0.25, RIM_LIGHT),
+                               (0, RIM_LIGHT))]
+    return pad + petals + [circle(x, y - 2, 1.6, AMBER, 0)]
+
+
 def dragon(c):
-    segments = [((110, 100), (98, 104), (90, 80), (76, 78)),
+    # The first glyph is the dragon of the primal sea: it rises from the
+    # water at dawn and pours it out again, and lilies open where it falls.
+    segments = [((116, 96), (100, 98), (92, 80), (76, 78)),
                 ((76, 78), (60, 76), (56, 98), (38, 96)),
                 ((38, 96), (16, 94), (14, 66), (30, 56)),
                 ((30, 56), (40, 50), (44, 44), (44, 38))]
     body = spine(segments, 14)
     widths = taper(len(body), 3.5, 15, 0.7)
-    wing = [shape("M66 78C66 66 74 56 86 52C86 58 90 61 97 59C95 65 99 69 108 69"
-                  "C100 73 96 80 94 88Z", c.shade),
-            line("M68 76C72 66 78 58 86 53M74 80C82 72 88 66 97 60"
-                 "M82 84C90 78 98 72 107 69", DETAIL, INK_SOFT)]
-    legs = [shape(capsule_d(62, 84, 58, 100, 3.4), c.main),
-            shape(capsule_d(30, 76, 22, 88, 3.4), c.main),
-            line("M55 101l-3 3M58 102v4M61 101l3 3M19 88l-4 2M21 90l-2 4"
-                 "M24 90l1 4", 1.8)]
+    sun = circle(94, 56, 12, "#f6d36b", DETAIL)
+    sea = [shape("M-6 56H116V112H-6Z", SEA, DETAIL),
+           line(wave_d(-6, 116, 64, 1.2, 12) + wave_d(0, 116, 74, 1.4, 14), 1.3,
+                "#5fa3c2")]
     back = spikes(body, widths, 5, 5.5, start=4, stop=len(body) - 4, side=1)
     head = [
         shape("M40 40L70 34L58 48Z", "#6e1a12", 1.4),                   # mouth
@@ -73,15 +87,19 @@ def dragon(c):
         ellipse(71, 25, 1.6, 1.1, INK, 0),
         line("M76 26C84 24 88 28 86 33C85 36 81 35 82 32", 1.6),     # whisker
     ]
-    fire = [shape("M70 40C80 32 90 36 98 28C96 36 104 38 110 34C106 44 96 50 84 49"
-                  "C78 48 72 46 70 44Z", AMBER, DETAIL),
-            shape("M76 42C84 39 90 40 98 36C94 43 88 45 80 45Z", "#f6d36b", 0)]
-    water = [shape(wave_d(-6, 110, 92, 2.6, 14) + "V112H-6Z", SEA, DETAIL),
-             line(wave_d(1, 110, 100, 1.8, 14), 1.4, FOAM)]
-    return [backdrop(DUSK), *wing, *[shape(d, c.shade, 1.4) for d in back],
+    # The stream leaves the open jaws and falls among the lilies.
+    stream = tube("M64 40C78 38 86 48 86 74", "#a5dcec", 4.4, DETAIL)
+    drops = [ellipse(x, y, 1.3, 1.9, "#a5dcec", 1) for x, y in
+             ((92, 50), (80, 56), (93, 64), (78, 66))]
+    ripples = [ellipse(86, 76, rx, ry, "none", 1.4, FOAM) for rx, ry in ((7, 2), (13, 3.6))]
+    front = [shape(wave_d(-6, 116, 96, 2.4, 14) + "V112H-6Z", SEA, DETAIL),
+             line(wave_d(1, 116, 103, 1.6, 14), 1.4, FOAM)]
+    return [backdrop(DUSK), sun, *sea, *ripples,
+            *[shape(d, c.shade, 1.4) for d in back],
             *solid(band(body, widths), c.main),
             tag("path", d=band(body, widths, -0.45, -0.1), fill=AMBER),
-            *legs, *water, *fire, *head]
+            *front, *water_lily(90, 102, 12), *water_lily(24, 104, 10),
+            *stream, *drops, *head]
 
 
 # ------------------------------------------------------------------- wind
@@ -435,39 +453,48 @@ def skywalker_scene(c):
 # ----------------------------------------------------------------- wizard
 
 def wizard_scene(c):
-    stars = [twinkle(x, y, r, "#f6d36b") for x, y, r in ((92, 10, 3.4), (100, 34, 2.4),
-                                                          (14, 44, 2.6), (40, 8, 2))]
-    dots = sky_dots(((70, 6), (104, 20), (8, 60), (100, 60), (26, 36)))
-    floor = shape("M-6 98C20 94 90 94 116 98V112H-6Z", "#2c2344")
-    robe = shape("M42 44C36 60 30 80 26 104H84C80 80 74 60 68 44Z", c.main)
-    folds = line("M44 60C42 74 40 88 38 104M66 60C68 74 70 88 72 104M55 72V104",
-                 1.6, STONE_SHADE)
-    sleeve_l = shape("M44 48C36 52 28 56 22 54C20 60 26 66 32 64C38 62 44 58 48 54Z",
-                     c.main)
-    sleeve_r = shape("M66 48C72 50 78 48 82 44C86 48 86 54 82 58C76 60 70 58 64 54Z",
-                     c.main)
-    hands = [circle(20, 58, 4, SKIN, DETAIL), circle(84, 50, 4, SKIN, DETAIL)]
-    staff = [line("M86 104L84 30", 3.6, INK), line("M86 104L84 30", 2, FUR)]
-    crystal = [shape("M84 14L90 24L84 32L78 24Z", JADE_LIGHT, DETAIL),
-               line("M84 14V32", 1, JADE_DARK)]
-    glow = [twinkle(x, y, r, "#f6d36b", 1) for x, y, r in ((94, 20, 3), (76, 14, 2.4),
-                                                            (12, 64, 3), (8, 50, 2))]
-    face = shape("M47 34C47 28 63 28 63 34C63 40 59 44 55 44C51 44 47 40 47 34Z", SKIN)
-    beard = shape("M46 38C48 44 52 42 55 42C58 42 62 44 64 38C66 50 62 62 55 70"
-                  "C48 62 44 50 46 38Z", RIM_LIGHT)
-    beard_lines = line("M52 50C52 56 54 62 55 66M58 50C58 56 56 62 55 66", 1.2,
-                       STONE_SHADE)
-    eyes = [circle(51.6, 35, 1.2, INK, 0), circle(58.4, 35, 1.2, INK, 0),
-            line("M49 32.4C50.6 31.4 52.4 31.4 53.6 32.4M56.4 32.4C57.6 31.4 59.4 31.4 61 32.4",
-                 1.4, RIM_LIGHT)]
-    hat = shape("M55 -2C52 10 46 20 38 30C48 34 62 34 72 30C64 20 58 10 55 -2Z", "#33507a")
-    brim = shape("M32 30C42 36 68 36 78 30C76 26 66 24 55 24C44 24 34 26 32 30Z",
-                 "#33507a")
-    hat_stars = [twinkle(x, y, r, "#f6d36b", 0.8) for x, y, r in ((54, 12, 3), (58, 22, 2.4),
-                                                                   (49, 22, 2))]
-    return [backdrop(VIOLET), *dots, *stars, floor, robe, folds, *staff, sleeve_l,
-            sleeve_r, *hands, *crystal, *glow, face, beard, beard_lines, *eyes, hat, brim,
-            *hat_stars]
+    # A day keeper at night: seated in white before the red seeds of the
+    # count laid out on a jaguar skin, copal burning beside, and a jaguar's
+    # eyes in the dark behind.
+    stars = [twinkle(x, y, r, "#f6d36b") for x, y, r in ((92, 10, 3.4), (66, 6, 2.4),
+                                                          (104, 30, 2.6), (40, 6, 2))]
+    dots = sky_dots(((78, 16), (104, 8), (28, 40), (54, 14), (8, 56)))
+    forest = shape("M-6 70C0 60 8 58 14 64C18 54 28 54 30 62C34 56 40 58 42 64H72"
+                   "C76 54 88 50 94 58C100 50 112 52 116 60V112H-6Z", "#2e2550", 0)
+    eyes = [ellipse(x, 70, 2, 1.2, AMBER, 0) for x in (4, 11)]
+    floor = shape("M-6 84C20 80 90 80 116 84V112H-6Z", "#3a2f22")
+    hair = shape("M42 38C40 44 40 52 42 56H58C60 52 60 44 58 38Z", HAIR, DETAIL)
+    knees = shape("M24 90C24 80 36 76 50 76C64 76 76 80 76 90C66 94 34 94 24 90Z", c.main)
+    arms = [capsule_d(42, 52, 34, 72, 3.8), capsule_d(58, 52, 70, 68, 3.8)]
+    hands = [circle_d(33, 74, 3.8), circle_d(72, 70, 3.8)]
+    neck = capsule_d(50, 42, 50, 50, 3)
+    head = circle_d(50, 36, 8.4)
+    shirt = shape("M38 78L40 52C44 47 56 47 60 52L62 78Z", c.main)
+    sleeves = solid([capsule_d(41, 51, 36.6, 59, 4), capsule_d(59, 51, 63.4, 58.4, 4)], c.main)
+    weave = [shape("M39.6 57H60.4L60.8 63H39.2Z", "#c43d2b", 1.2),
+             line("M40 60l2.5-2.5l2.5 2.5l2.5-2.5l2.5 2.5l2.5-2.5l2.5 2.5l2.5-2.5"
+                  "l2.5 2.5l2.5-2.5", 1.1, AMBER),
+             line("M47 49.6L50 54L53 49.6", 1.2, STONE_SHADE)]
+    sash = shape("M38.6 74H61.4L61.8 79H38.2Z", "#c43d2b", 1.2)
+    cloth = shape("M41 33C41 24 59 24 59 33C56 30 44 30 41 33Z", "#c43d2b", DETAIL)
+    knot = shape("M58 30C62 30 64 34 62 38C61 35 59 33 57 33Z", "#c43d2b", 1.2)
+    face = [line("M45.6 37C46.6 38 48 38 49 37M51 37C52 38 53.4 38 54.4 37", 1.3),
+            line("M48 41.6C49.4 42.4 50.6 42.4 52 41.6", 1.2)]
+    skin = [*solid(arms + hands + [neck, head], SKIN)]
+    pelt = shape("M18 104L26 92H74L84 104Z", TAWNY, DETAIL)
+    spots = [circle(x, y, 1.1, INK, 0) for x, y in
+             ((24, 101), (32, 95), (70, 95), (78, 101), (74, 99))]
+    seeds = [ellipse(34 + 5.4 * col + 1.4 * row, 95 + 3.2 * row, 1.6, 1.1, "#b3261e", 0.8)
+             for row in range(3) for col in range(7 - row)]
+    bowl = [shape("M86 84H104C104 92 100 96 95 96C90 96 86 92 86 84Z", SOIL_LIGHT),
+            line("M88 88H102", 1.2, SOIL)]
+    flame = [shape("M95 84C90 80 92 74 95 70C96 74 100 76 99 80C98 82 97 84 95 84Z",
+                   AMBER, 1.4)]
+    smoke = line("M95 68C90 60 100 56 96 48C92 40 102 36 98 26C96 20 100 16 104 12",
+                 2.2, "#c9c0dc")
+    return [backdrop(VIOLET), *dots, *stars, forest, *eyes, smoke, floor, hair, knees,
+            shirt, *skin, *weave, *sleeves, sash, cloth, knot, *face, pelt, *spots,
+            *seeds, *bowl, *flame]
 
 
 # ------------------------------------------------------------------ eagle
@@ -559,27 +586,39 @@ def earth_scene(c):
 # ----------------------------------------------------------------- mirror
 
 def mirror_scene(c):
+    # A diviner's mirror: a disc of polished obsidian set in a ring of
+    # pyrite tiles and a white stone rim, on a stone stand, showing an eye.
     wall = [backdrop("#3c4e5e"),
             line("M-6 20H116M-6 46H116M-6 72H116M-6 98H116"
                  "M20 -6V20M60 -6V20M100 -6V20M40 20V46M80 20V46M20 46V72M100 46V72"
                  "M40 72V98M80 72V98M20 98V112M60 98V112M100 98V112", 1.4, "#2e3d4b")]
-    stand = [shape("M48 82H62L64 94H46Z", c.main),
-             shape("M34 104C34 96 42 94 55 94C68 94 76 96 76 104Z", c.main),
-             line("M40 100H70", 1.4, STONE_SHADE)]
-    rim = ellipse(55, 44, 30, 39, c.main, OUTLINE + 0.4)
-    inlays = [circle(55 + 26.4 * math.cos(math.radians(a)), 44 + 35.4 * math.sin(math.radians(a)),
-                     2, JADE, 1) for a in range(0, 360, 30)]
-    glass = ellipse(55, 44, 22, 31, "#b9d6e0", OUTLINE)
-    shade = shape("M77 44C77 62 68 75 55 75C48 75 42 72 38 66C62 68 74 54 74 26"
-                  "C76 32 77 38 77 44Z", "#8db4c4", 0)
-    streaks = [shape(capsule_d(40, 52, 58, 24, 3), RIM_LIGHT, 0),
-               shape(capsule_d(48, 62, 66, 34, 1.8), RIM_LIGHT, 0),
-               shape(capsule_d(58, 66, 68, 50, 1.2), RIM_LIGHT, 0)]
-    crest = shape("M55 0L61 6L55 10L49 6Z", JADE, DETAIL)
-    glints = [twinkle(x, y, r, RIM_LIGHT, 1) for x, y, r in ((96, 14, 4), (14, 82, 3.4),
-                                                             (96, 72, 2.6))]
-    return [*wall, *stand, rim, *inlays, glass, shade, *streaks,
-            ellipse(55, 44, 22, 31, "none", OUTLINE), crest, *glints]
+    cx, cy = 55, 44
+    stand = [shape("M46 74H64L68 94H42Z", c.main),
+             shape("M30 104C30 96 40 93 55 93C70 93 80 96 80 104Z", c.main),
+             line("M36 100H74M48 82H62", 1.4, STONE_SHADE)]
+    rim = circle(cx, cy, 34, c.main, OUTLINE + 0.4)
+    notches = line("".join(
+        f"M{num(cx + 31 * math.cos(math.radians(a)))} {num(cy + 31 * math.sin(math.radians(a)))}"
+        f"L{num(cx + 34 * math.cos(math.radians(a)))} {num(cy + 34 * math.sin(math.radians(a)))}"
+        for a in range(0, 360, 20)), 1.2, STONE_SHADE)
+    pyrite = [circle(cx, cy, 29, "#c9a54a", DETAIL)]
+    for k in range(16):
+        a0, a1 = math.radians(k * 22.5), math.radians(k * 22.5 + 22.5)
+        pyrite.append(shape(poly_d([(cx + 22 * math.cos(a0), cy + 22 * math.sin(a0)),
+                                    (cx + 29 * math.cos(a0), cy + 29 * math.sin(a0)),
+                                    (cx + 29 * math.cos(a1), cy + 29 * math.sin(a1)),
+                                    (cx + 22 * math.cos(a1), cy + 22 * math.sin(a1))]),
+                            "#e2c46a" if k % 2 else "#b38d34", 1))
+    obsidian = circle(cx, cy, 22, "#17161d", OUTLINE)
+    sheen = [line("M39 36C41 28 47 23 54 22", 3, "#5d6a7a"),
+             line("M68 56C66 61 62 64 57 66", 2, "#3d4756")]
+    eye = [shape(f"M{cx - 11} {cy + 2}C{cx - 5} {cy - 5} {cx + 5} {cy - 5} {cx + 11} {cy + 2}"
+                 f"C{cx + 5} {cy + 8} {cx - 5} {cy + 8} {cx - 11} {cy + 2}Z",
+                 "#4a5a6c", 0),
+           circle(cx, cy + 1.6, 4, "#8fa6b8", 0), circle(cx, cy + 1.6, 1.8, "#17161d", 0)]
+    glints = [twinkle(x, y, r, RIM_LIGHT, 1) for x, y, r in ((100, 12, 4), (12, 84, 3.4),
+                                                             (100, 78, 2.6))]
+    return [*wall, *stand, rim, notches, *pyrite, obsidian, *eye, *sheen, *glints]
 
 
 # ------------------------------------------------------------------ storm

@@ -4,15 +4,15 @@
 Run from anywhere (usually the repository root):
     python3 scripts/artwork/cards.py
 
-A card is 120 x 184: the Mayan name on a plate at the top, a picture of the
-glyph's subject in the window below it, the glyph's day sign as a small
-medallion in the window's corner and the colour name on a plate at the foot,
-all in a frame of the glyph's direction colour.
+A card has the Mayan name on a plate at the top, a picture of the glyph's
+subject in the window below it, the glyph's day sign as a small medallion in
+the window's corner and the colour name on a plate at the foot, all in a
+frame of the glyph's direction colour.
 
-The result screen always shows a card stretched to 93 x 120, which makes
-everything about 19 % wider than it is tall.  The pictures are therefore
-drawn 8 % narrow and the lettering 16 % narrow: on screen the pictures end
-up only slightly wide and the letters in their natural proportions.
+The result screen stretches a card to fill its 93 x 120 control, so a card
+is drawn in exactly that proportion (on a 124 x 160 grid, 4/3 of it) and the
+stretch changes nothing: circles stay round and letters keep their shape.
+Pictures and lettering are drawn to scale, never squeezed.
 The output is deterministic: running it twice gives identical files.
 """
 
@@ -28,7 +28,9 @@ from sign_motifs import MOTIFS  # noqa: E402
 from signs import sign_colours, write  # noqa: E402
 from svgkit import tag, place, svg_document, num  # noqa: E402
 
-CARD_WIDTH, CARD_HEIGHT = 120, 184
+# The grid the card is drawn on, and the size it is shown at.
+CARD_WIDTH, CARD_HEIGHT = 124, 160
+SHOWN_WIDTH, SHOWN_HEIGHT = 93, 120
 FONT = "DejaVu Sans, Verdana, sans-serif"
 
 # Mayan name and colour name per glyph index (glyph g is day sign g + 1).
@@ -61,23 +63,25 @@ def text_width(text, size):
     return sum(_ADVANCE.get(ch, 80.0) for ch in text) * size / 100.0
 
 
-# Letters are set this much narrower than the font draws them (see above).
-CONDENSE = 0.84
-LEAST_CONDENSE = 0.78    # narrower than this, a name takes two lines
+# A name wider than its plate is set narrower, down to this much; a colour
+# name that would need more takes two lines.
+LEAST_CONDENSE = 0.86
 # Boxes as x, y, width, height, corner radius.
-OUTER = (2.5, 2.5, 115, 179, 10)
-CANVAS = (0, 0, 120, 184, 12.5)
-TITLE = (9, 8, 102, 25, 5)
-WINDOW = (9, 36, 102, 106, 5)
-FOOT = (9, 145, 102, 31, 5)
-TEXT_ROOM = 94
+OUTER = (2.5, 2.5, 119, 155, 9.5)
+CANVAS = (0, 0, 124, 160, 11)
+TITLE = (10, 7, 104, 18, 4.5)
+WINDOW = (10, 28, 104, 92, 4.5)
+FOOT = (10, 123, 104, 30, 4.5)
+TEXT_ROOM = 92
 
-TITLE_SIZE = 16.5
-NAME_SIZE = 13.5
+TITLE_SIZE = 14
+NAME_SIZE = 12.5
+NAME_SIZE_TWO_LINES = 11.5
+NAME_LEADING = 1.13
 CAP_HEIGHT = 0.729      # of DejaVu Sans Bold, in em
 
-EMBLEM_CENTRE = (23, 50)
-EMBLEM_RADIUS = 12.5
+EMBLEM_CENTRE = (23, 41)
+EMBLEM_RADIUS = 11.5
 
 
 def _rect(box, **attributes):
@@ -96,8 +100,8 @@ def _rounded_d(box):
 
 
 def lettering(text, centre_x, baseline, size):
-    """Bold, narrowed caption centred on centre_x."""
-    condense = min(CONDENSE, TEXT_ROOM / text_width(text, size))
+    """Bold caption centred on centre_x, narrowed only if it must be."""
+    condense = min(1.0, TEXT_ROOM / text_width(text, size))
     return tag("text", text, x=0, y=0, font_family=FONT, font_weight="bold",
                font_size=size, text_anchor="middle", fill=INK,
                transform=f"translate({num(centre_x)},{num(baseline)}) "
@@ -115,7 +119,7 @@ def centred_lines(lines, box, size, leading=1.0):
 
 
 def split_name(name, size):
-    """One line if it fits at the usual narrowing, else two balanced lines."""
+    """One line if it fits narrowed at most a little, else two balanced lines."""
     if text_width(name, size) * LEAST_CONDENSE <= TEXT_ROOM:
         return [name]
     words = name.split()
@@ -149,9 +153,13 @@ def card(glyph):
     colours = sign_colours(day_sign)
     mayan, colour_name = CARD_NAMES[glyph]
     wx, wy, ww, wh, _ = WINDOW
+    # The picture fills the window's height and is centred across it; the
+    # window is a little wider than the picture's box, so the edges show
+    # some of the overrun every picture draws.
+    scale = wh / SCENE_HEIGHT
     scene = tag("g", SCENES[glyph](colours),
-                transform=f"translate({num(wx)},{num(wy)}) "
-                          f"scale({num(ww / SCENE_WIDTH)},{num(wh / SCENE_HEIGHT)})")
+                transform=f"translate({num(wx + (ww - SCENE_WIDTH * scale) / 2)},{num(wy)}) "
+                          f"scale({num(scale)})")
     parts = [
         _rect(OUTER, fill=RIM_LIGHT, stroke=RIM_LIGHT, stroke_width=5),
         scene,
@@ -172,8 +180,9 @@ def card(glyph):
     (baseline,) = centred_lines([mayan], TITLE, TITLE_SIZE)
     parts.append(lettering(mayan, CARD_WIDTH / 2, baseline, TITLE_SIZE))
     lines = split_name(colour_name, NAME_SIZE)
-    for line, baseline in zip(lines, centred_lines(lines, FOOT, NAME_SIZE, 1.02)):
-        parts.append(lettering(line, CARD_WIDTH / 2, baseline, NAME_SIZE))
+    size = NAME_SIZE if len(lines) == 1 else NAME_SIZE_TWO_LINES
+    for line, baseline in zip(lines, centred_lines(lines, FOOT, size, NAME_LEADING)):
+        parts.append(lettering(line, CARD_WIDTH / 2, baseline, size))
     parts += emblem(day_sign, colours)
     return parts
 
@@ -183,8 +192,8 @@ def main():
                                          "..", ".."))
     for glyph, (mayan, colour_name) in enumerate(CARD_NAMES):
         write(os.path.join(root, "resources", "cards", f"{glyph:02d}.svg"),
-              svg_document(CARD_WIDTH, CARD_HEIGHT, card(glyph),
-                           f"{mayan}, {colour_name}"))
+              svg_document(SHOWN_WIDTH, SHOWN_HEIGHT, card(glyph),
+                           f"{mayan}, {colour_name}", (CARD_WIDTH, CARD_HEIGHT)))
 
 
 if __name__ == "__main__":

@@ -117,13 +117,15 @@ def star_points(cx, cy, outer, inner, count, rotation=-90.0):
     return points
 
 
-def svg_document(width, height, children, title):
-    """A whole standalone SVG Tiny 1.2 file as text."""
+def svg_document(width, height, children, title, view_box=None):
+    """A whole standalone SVG Tiny 1.2 file as text, drawn on a grid of
+    view_box (width, height) units if given, else one unit a pixel."""
     body = "".join(children)
+    box_width, box_height = view_box or (width, height)
     return (
         '<?xml version="1.0" encoding="UTF-8"?>\n'
         f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" '
         f'baseProfile="tiny" width="{width}" height="{height}" '
-        f'viewBox="0 0 {width} {height}">'
+        f'viewBox="0 0 {box_width} {box_height}">'
         f"<title>{title}</title>{body}</svg>\n"
     )

@@ -16,7 +16,9 @@ namespace {
 
 constexpr QSize kDaySignSize(150, 150);
 constexpr QSize kToneSize(88, 55);
-constexpr QSize kCardSize(120, 184);
+// The size the tarot result screen shows a card at, which the cards are
+// drawn in the proportions of.
+constexpr QSize kCardSize(93, 120);
 constexpr QSize kButtonIconSize(32, 32);
 
 // Sign-table order: the image list follows the engine's table, not the

@@ -17,8 +17,9 @@ const ImageList &daySigns();
 // "01-Magnetic.jpg" .. "13-Cosmic.jpg".
 const ImageList &astrologyTones();
 const ImageList &numerologyTones();
-// The 20 tarot cards, designed at 120 x 184: entry n is the card of glyph
-// n - 1. The result screen draws them straight at its own card size.
+// The 20 tarot cards, 93 x 120: entry n is the card of glyph n - 1. They are
+// drawn in the proportions of the result screen's cards, which stretch them
+// to fill, so drawn at that size or any multiple of it nothing is distorted.
 const ImageList &tarotCards();
 
 // Shown by the result screens until a reading picture is selected.

@@ -130,10 +130,10 @@ int main(int argc, char **argv)
         {QStringLiteral("Day signs (150 x 150), list order"), tilesOf(Artwork::daySigns(), scale),
          10},
         {QStringLiteral("Day numbers (88 x 55)"), tilesOf(Artwork::astrologyTones(), scale), 13},
-        {QStringLiteral("Tarot cards (120 x 184), glyph 0 to 19"),
+        {QStringLiteral("Tarot cards (93 x 120, as the result screen shows them), glyph 0 to 19"),
          tilesOf(Artwork::tarotCards(), scale), 10},
-        {QStringLiteral("Tarot cards as the result screen stretches them (93 x 120)"),
-         tilesOf(Artwork::tarotCards(), scale, QSize(93, 120)), 10},
+        {QStringLiteral("Tarot cards at twice that size, as a screen of double density shows them"),
+         tilesOf(Artwork::tarotCards(), scale, Artwork::tarotCards().imageSize() * 2), 10},
         {QStringLiteral("Design-time frames, program buttons and program icon"), frames + icons,
          11},
     };

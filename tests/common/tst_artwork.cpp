@@ -143,7 +143,7 @@ void TestArtwork::tarotCards_twentyEntries()
 {
     const ImageList &cards = Artwork::tarotCards();
     QCOMPARE(cards.count(), 20);
-    QCOMPARE(cards.imageSize(), QSize(120, 184));
+    QCOMPARE(cards.imageSize(), QSize(93, 120));
     QVERIFY(cards.resource(1).endsWith(QLatin1String("/00.svg")));  // glyph 0
     QVERIFY(cards.resource(20).endsWith(QLatin1String("/19.svg"))); // glyph 19
 }

@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -77,6 +78,7 @@ private slots:
     void reading_textBoldRunsAndSize();
     void reading_picturesFollowGlyphs();
     void cards_drawnAtTheControlsDevicePixelSize();
+    void cards_drawnInTheControlsProportions();
     void cross_cardsStandAtTheirPlacesInTheClientArea();
     void reading_clearsClipboardOnceAndMouseOverTextDoesToo();
     void back_keepsEntriesAndAskingAgainDrawsAfresh();
@@ -220,6 +222,25 @@ void TestTarotScreens::cards_drawnAtTheControlsDevicePixelSize()
     for (int p = 0; p < 5; ++p)
         QCOMPARE(cardAt(fresh, p), cardOfGlyph(0, fresh, p));
     sharp(ask(ui, QStringLiteral("Ana")));
+}
+
+// The card controls stretch their pictures to fill; a card drawn in other
+// proportions than theirs would show with oval circles and squeezed letters.
+void TestTarotScreens::cards_drawnInTheControlsProportions()
+{
+    ScreenDriver ui;
+    ProgramScreen *result = ui.main().loadScreen(ScreenId::TarotResult);
+    const QSizeF control = cardControl(result, 0)->size();
+    for (int glyph = 0; glyph < Artwork::tarotCards().count(); ++glyph) {
+        const QSizeF drawing =
+            QSvgRenderer(Artwork::tarotCards().resource(glyph + 1)).viewBoxF().size();
+        QVERIFY2(qAbs(drawing.width() / drawing.height() - control.width() / control.height()) <
+                     0.001,
+                 qPrintable(QStringLiteral("card %1 is drawn %2 x %3")
+                                .arg(glyph)
+                                .arg(drawing.width())
+                                .arg(drawing.height())));
+    }
 }
 
 void TestTarotScreens::cross_cardsStandAtTheirPlacesInTheClientArea()
