@@ -1,7 +1,7 @@
 // A reading saved as PDF, read back as a PDF viewer reads it.
 
-#include "common/FileDialog.h"
 #include "common/ClockForTests.h"
+#include "common/FileDialog.h"
 #include "common/MessageBox.h"
 #include "common/ReadingPdf.h"
 #include "support/ScreenDriver.h"
@@ -182,7 +182,8 @@ void TestPdfExport::metadata_isWellFormedWhateverTheName()
     QXmlStreamReader xmp(pdf.mid(start, end - start + 12));
     QString title;
     while (!xmp.atEnd()) {
-        if (xmp.readNext() == QXmlStreamReader::StartElement && xmp.name() == u"li" && title.isEmpty())
+        if (xmp.readNext() == QXmlStreamReader::StartElement && xmp.name() == u"li" &&
+            title.isEmpty())
             title = xmp.readElementText();
     }
     QVERIFY2(!xmp.hasError(), qPrintable(xmp.errorString()));
@@ -203,16 +204,18 @@ void TestPdfExport::suggestedFileName_fitsAFileNameWhole_data()
     const QString emoji = QStringLiteral("\U0001F600");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("Chinese, 3 bytes each") << QString(100, QChar(0x738b)) << QString(79, QChar(0x738b));
-    QTest::newRow("emoji at the cut") << QStringLiteral("a") + emoji.repeated(100)
-                                      << QStringLiteral("a") + emoji.repeated(59);
+    QTest::newRow("Chinese, 3 bytes each")
+        << QString(100, QChar(0x738b)) << QString(79, QChar(0x738b));
+    QTest::newRow("emoji at the cut")
+        << QStringLiteral("a") + emoji.repeated(100) << QStringLiteral("a") + emoji.repeated(59);
     QTest::newRow("accent kept with its letter")
         << QStringLiteral("a").repeated(237) + QStringLiteral("e\u0301")
         << QStringLiteral("a").repeated(237);
     QTest::newRow("half an emoji, then slashes")
-        << QStringLiteral("Ana/") + emoji.left(1) + QStringLiteral("x/y") << QStringLiteral("Anaxy");
-    QTest::newRow("control characters") << QStringLiteral("\u0001A\tn\u007fa\u0085")
-                                        << QStringLiteral("Ana");
+        << QStringLiteral("Ana/") + emoji.left(1) + QStringLiteral("x/y")
+        << QStringLiteral("Anaxy");
+    QTest::newRow("control characters")
+        << QStringLiteral("\u0001A\tn\u007fa\u0085") << QStringLiteral("Ana");
     QTest::newRow("nothing left") << QStringLiteral("../\u0007") << QStringLiteral("Reading");
 }
 
