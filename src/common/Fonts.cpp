@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QStringList>
 
 namespace tzolkara {
 
@@ -28,11 +29,22 @@ QString programFamily()
     return family;
 }
 
+// Its character map names each glyph by the character it draws, so a
+// Chinese name stays searchable in a PDF, and its outlines are TrueType,
+// which PDFs embed; the fallback fontconfig would pick first need not be.
+const QString &cjkFamily()
+{
+    static const QString family = QStringLiteral("WenQuanYi Micro Hei");
+    return family;
+}
+
 } // namespace
 
 QFont verdana(qreal pointSize, bool bold, bool underline)
 {
-    QFont font(programFamily());
+    QFont font;
+    // Looked up only when a character is missing from the program's family.
+    font.setFamilies(QStringList{programFamily(), cjkFamily()});
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setUnderline(underline);

@@ -3,6 +3,7 @@
 #include "FileDialog.h"
 #include "Fonts.h"
 #include "MessageBox.h"
+#include "NameText.h"
 #include "SafeSave.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -12,6 +13,7 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QTextBoundaryFinder>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextObjectInterface>
@@ -27,6 +29,30 @@ constexpr qreal kMargin = 50;      // points, left, right and top
 constexpr qreal kFooterSpace = 60; // points below the text
 constexpr int kPicturesObject = QTextFormat::UserObject + 1;
 constexpr int kPicturesProperty = QTextFormat::UserProperty + 1;
+// The longest file name most file systems hold, in bytes of UTF-8.
+constexpr qsizetype kMaxFileNameBytes = 255;
+// Qt sets no ligatures in letter-spaced text, so this hair of spacing, a
+// 64th of a dot, unseen, keeps "fi" as two letters in the PDF's text
+// layer: a ligature glyph is extracted as the one character U+FB01, which
+// a search for the word does not find.
+constexpr qreal kUnligatedSpacing = 1.0 / 64;
+
+QFont unligated(QFont font)
+{
+    font.setLetterSpacing(QFont::AbsoluteSpacing, kUnligatedSpacing);
+    return font;
+}
+
+void unligate(QTextDocument &document)
+{
+    document.setDefaultFont(unligated(document.defaultFont()));
+    QTextCharFormat spacing;
+    spacing.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+    spacing.setFontLetterSpacing(kUnligatedSpacing);
+    QTextCursor all(&document);
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(spacing);
+}
 
 const QString &programCaption()
 {
@@ -56,7 +82,7 @@ public:
         painter->scale(kPointsToDots, kPointsToDots);
         // Sized in the painter's units, which are points here: a point size
         // would be scaled twice.
-        QFont captionFont = verdana(7, true);
+        QFont captionFont = unligated(verdana(7, true));
         captionFont.setPixelSize(7);
         painter->setFont(captionFont);
         for (const Picture &picture : m_header.pictures) {
@@ -100,16 +126,16 @@ void insertHeader(QTextDocument &document, const Header &header)
     indented.setLeftMargin(16 * kPointsToDots);
     right.setBlockFormat(indented);
     QTextCharFormat heading;
-    heading.setFont(verdana(10, true));
+    heading.setFont(unligated(verdana(10, true)));
     heading.setForeground(QColor(0, 128, 0));
     right.insertText(header.heading, heading);
     QTextCharFormat name;
-    name.setFont(verdana(16, true));
+    name.setFont(unligated(verdana(16, true)));
     name.setForeground(QColor(128, 0, 128));
     right.insertBlock(indented);
     right.insertText(header.name, name);
     QTextCharFormat line;
-    line.setFont(verdana(9.75));
+    line.setFont(unligated(verdana(9.75)));
     line.setForeground(Qt::black);
     for (const QString &text : header.lines) {
         right.insertBlock(indented);
@@ -120,7 +146,7 @@ void insertHeader(QTextDocument &document, const Header &header)
 void drawFooter(QPainter &painter, const QRectF &page, int number, int count)
 {
     painter.save();
-    painter.setFont(verdana(8));
+    painter.setFont(unligated(verdana(8)));
     painter.setPen(QColor(96, 96, 96));
     const qreal top = page.height() - kFooterSpace * kPointsToDots * 0.6;
     const QRectF line(kMargin * kPointsToDots, top, page.width() - 2 * kMargin * kPointsToDots,
@@ -132,9 +158,21 @@ void drawFooter(QPainter &painter, const QRectF &page, int number, int count)
     painter.restore();
 }
 
+// The title and author on one line, as XML and PDF text strings hold them:
+// control characters (a reading file can bring some in a name), halves of
+// characters and the two non-characters XML refuses are left out.
+QString metadataText(const QString &text)
+{
+    QString line = NameText::withoutBrokenCharacters(text);
+    line.removeIf([](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar(0xfffe) || c == QChar(0xffff);
+    });
+    return line;
+}
+
 QString xmlEscaped(const QString &text)
 {
-    return text.toHtmlEscaped();
+    return metadataText(text).toHtmlEscaped();
 }
 
 QByteArray xmpMetadata(const QString &title, const QString &author)
@@ -209,16 +247,18 @@ QByteArray render(const QString &title, const Header &header, const QTextDocumen
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     const QString author = QStringLiteral("Tzolkara");
+    const QString cleanTitle = metadataText(title);
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kResolution);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(title);
+        writer.setTitle(cleanTitle);
         writer.setCreator(programCaption());
-        writer.setDocumentXmpMetadata(xmpMetadata(title, author));
+        writer.setDocumentXmpMetadata(xmpMetadata(cleanTitle, author));
 
         std::unique_ptr<QTextDocument> document(body.clone());
+        unligate(*document);
         document->documentLayout()->setPaintDevice(&writer);
         PicturesObject pictures(header);
         document->documentLayout()->registerHandler(kPicturesObject, &pictures);
@@ -247,7 +287,7 @@ QByteArray render(const QString &title, const Header &header, const QTextDocumen
         }
         painter.end();
     }
-    return withInformation(bytes, title, author);
+    return withInformation(bytes, cleanTitle, author);
 }
 
 bool save(const QString &path, const QString &title, const Header &header,
@@ -258,16 +298,30 @@ bool save(const QString &path, const QString &title, const Header &header,
 
 QString suggestedFileName(const QString &name, const QString &date)
 {
-    QString safe = name;
+    QString safe = NameText::withoutBrokenCharacters(name);
     // Folders and characters that file systems or their users trip over.
-    static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
-    safe.replace(unsafe, QString());
+    safe.removeIf([](QChar c) {
+        return c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c);
+    });
     safe = safe.simplified();
     while (safe.startsWith(QLatin1Char('.')))
         safe.remove(0, 1);
-    if (safe.isEmpty())
-        safe = QStringLiteral("Reading");
-    return safe.left(100) + QStringLiteral(" - ") + date + QStringLiteral(".pdf");
+
+    const QString ending = QStringLiteral(" - ") + date + QStringLiteral(".pdf");
+    // Cut between characters as the user sees them (an emoji, a letter with
+    // its accents), at the last one that still fits.
+    const qsizetype budget = kMaxFileNameBytes - ending.toUtf8().size();
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, safe);
+    qsizetype fits = 0;
+    qsizetype bytes = 0;
+    for (qsizetype end = characters.toNextBoundary(); end > 0; end = characters.toNextBoundary()) {
+        bytes += QStringView(safe).sliced(fits, end - fits).toUtf8().size();
+        if (bytes > budget)
+            break;
+        fits = end;
+    }
+    safe = safe.left(fits).trimmed();
+    return (safe.isEmpty() ? QStringLiteral("Reading") : safe) + ending;
 }
 
 void exportWithDialog(QWidget *parent, const QString &suggestedName, const QString &title,

@@ -33,7 +33,7 @@ struct Header
 };
 
 // The PDF's bytes; `title` goes into the document's metadata with the
-// program as author.
+// program as author, without the control characters metadata cannot hold.
 QByteArray render(const QString &title, const Header &header, const QTextDocument &body);
 
 // Renders and saves; on failure the file is left as it was and `error`
@@ -41,7 +41,8 @@ QByteArray render(const QString &title, const Header &header, const QTextDocumen
 bool save(const QString &path, const QString &title, const Header &header,
           const QTextDocument &body, QString *error);
 
-// "<name> - <date>.pdf", with the characters a file name cannot hold left out.
+// "<name> - <date>.pdf", with the characters a file name cannot hold left out
+// and the name cut, between two characters, to keep within 255 bytes.
 QString suggestedFileName(const QString &name, const QString &date);
 
 // The file dialog and the save of a reading's PDF, as the screens offer it:

@@ -6,6 +6,7 @@
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
+#include "common/NameText.h"
 #include "common/ScreenStyle.h"
 #include "engine/BirthDate.h"
 #include "engine/BirthMonth.h"
@@ -93,7 +94,7 @@ QWidget *EntryScreen::buildContent()
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(verdana(9.75));
     txtName->setMinimumWidth(300);
-    txtName->setMaxLength(ReadingFile::kMaxNameLength);
+    NameText::limitNameBox(txtName, ReadingFile::kMaxNameLength);
     grid->addWidget(txtName, 0, 2);
 
     QLabel *dateCaption =

@@ -32,7 +32,7 @@ struct Inputs
     bool hasLines = false;
 };
 
-// The longest name, in QString characters, that the entry screens take and
+// The longest name, in QString characters, that the name boxes take and
 // a reading file keeps.
 constexpr int kMaxNameLength = 255;
 

@@ -5,9 +5,11 @@
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
+#include "common/NameText.h"
 #include "common/ScreenStyle.h"
 #include "common/SiteAddresses.h"
 #include "modMayanAstrologyTarot.h"
+#include "readings/ReadingFile.h"
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
 #include "shell/frmMDI.h"
@@ -71,6 +73,8 @@ QWidget *frmMayanAstrologyTarotMain::buildContent()
     txtName = new QLineEdit(frame);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(verdana(9.75));
+    // As long as on the entry screens: a longer name only slows the PDF down.
+    NameText::limitNameBox(txtName, ReadingFile::kMaxNameLength);
     grid->addWidget(txtName, 0, 1);
     grid->addWidget(
         boldCaption(QStringLiteral("lblLabel_1"), QStringLiteral("Describe the Problem"), frame), 1,

@@ -9,6 +9,7 @@
 #include "common/ScreenStyle.h"
 #include "common/SiteAddresses.h"
 #include "frmMayanAstrologyTarotMain.h"
+#include "readings/MayaDayFrame.h"
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
 #include "shell/frmMDI.h"
@@ -160,6 +161,7 @@ void frmMayanAstrologyTarotResult::writeReading(const QList<TarotTextPiece> &pie
     {
         // Each piece changes the text, and each change would empty the
         // clipboard: once is enough.
+        m_castDay = Clock::today();
         const QSignalBlocker quiet(RTB);
         RTB->clear();
         QTextCursor cursor(RTB->document());
@@ -279,12 +281,13 @@ void frmMayanAstrologyTarotResult::mnuSavePdf_Click()
             name = question->enteredName();
     }
     header.name = name;
-    const QDate today = Clock::today();
-    header.lines
-        << QStringLiteral("Reading of %1")
-               .arg(QLocale(QLocale::English).toString(today, QStringLiteral("d MMMM yyyy")));
+    // The cards were cast on this day, whenever the PDF is made.
+    const QDate day = m_castDay.isValid() ? m_castDay : Clock::today();
+    header.lines << QStringLiteral("Reading of %1")
+                        .arg(QLocale(QLocale::English).toString(day, QStringLiteral("d MMMM yyyy")))
+                 << MayaDayFrame::linesFor(day.year(), day.month(), day.day());
     ReadingPdf::exportWithDialog(
-        this, ReadingPdf::suggestedFileName(name, today.toString(Qt::ISODate)),
+        this, ReadingPdf::suggestedFileName(name, day.toString(Qt::ISODate)),
         QStringLiteral("%1 reading for %2").arg(windowTitle(), name), header, *RTB->document());
 }
 

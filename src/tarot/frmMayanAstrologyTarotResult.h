@@ -3,6 +3,8 @@
 #include "Oracle.h"
 #include "shell/ProgramScreen.h"
 
+#include <QDate>
+
 #include <array>
 
 class QLabel;
@@ -20,7 +22,8 @@ class frmMayanAstrologyTarotResult final : public ProgramScreen
 public:
     explicit frmMayanAstrologyTarotResult(QWidget *parent = nullptr);
 
-    // Replaces the whole reading text (cleared first).
+    // Replaces the whole reading text (cleared first); today becomes the day
+    // the cards were cast.
     void writeReading(const QList<TarotTextPiece> &pieces);
     // Shows the card of `glyph` (0..19) at `position` (0..4).
     void setGlyphPicture(int position, int glyph);
@@ -51,6 +54,7 @@ private:
     QPushButton *cmdExit = nullptr;
     QPushButton *cmdBack = nullptr;
     bool m_closingForBack = false;
+    QDate m_castDay;
 };
 
 } // namespace tzolkara

@@ -89,6 +89,8 @@ private slots:
     void openNum_emptyName_asksForNameAndCastsNothing();
     void openNum_noReadableFile_stillCasts_data();
     void openNum_noReadableFile_stillCasts();
+    void nameBox_keepsWholeCharactersWithinTheLimit_data();
+    void nameBox_keepsWholeCharactersWithinTheLimit();
 };
 
 void TestTarotScreens::question_drawsEveryCardWhileWaiting()
@@ -416,6 +418,38 @@ void TestTarotScreens::openNum_noReadableFile_stillCasts()
     ScreenDriver::click(question, "cmdOpen");
     QVERIFY(MessageBox::shown().isEmpty());
     QVERIFY(ui.screen(ScreenId::TarotResult));
+}
+
+void TestTarotScreens::nameBox_keepsWholeCharactersWithinTheLimit_data()
+{
+    // A name box holds 255 UTF-16 units, as many as a reading file keeps.
+    const QString emoji = QStringLiteral("\U0001F600");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+    for (const Start start : {Start::TarotQuestion, Start::AstrologyEntry}) {
+        const char *screen = start == Start::TarotQuestion ? "tarot" : "entry";
+        QTest::addRow("%s, a long paste", screen)
+            << int(start) << QString() << emoji.repeated(200) << emoji.repeated(127);
+        QTest::addRow("%s, one emoji into the last place", screen)
+            << int(start) << QStringLiteral("a").repeated(254) << emoji
+            << QStringLiteral("a").repeated(254);
+    }
+}
+
+void TestTarotScreens::nameBox_keepsWholeCharactersWithinTheLimit()
+{
+    QFETCH(int, start);
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    ScreenDriver ui;
+    auto *name = ScreenDriver::child<QLineEdit>(ui.reach(Start(start)), "txtName");
+    name->setText(typed);
+    name->end(false);
+    name->insert(pasted); // as a paste inserts
+    QCOMPARE(name->text(), kept);
 }
 
 QTEST_MAIN(TestTarotScreens)
