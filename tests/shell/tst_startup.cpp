@@ -204,7 +204,6 @@ void TestStartup::unusableSettings_leftAloneAndStartUpCompletes_data()
     QTest::newRow("a folder in its place") << "folder";
     QTest::newRow("a named pipe in its place") << "pipe";
     QTest::newRow("a link to a named pipe") << "link";
-    QTest::newRow("65 KiB, with a date that would ask") << "large";
     QTest::newRow("a folder in place of its write lock") << "lock";
 }
 
@@ -233,13 +232,6 @@ void TestStartup::unusableSettings_leftAloneAndStartUpCompletes()
     } else if (damage == QLatin1String("link")) {
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         QVERIFY(QFile::link(pipe, settings));
-    } else if (damage == QLatin1String("large")) {
-        QVERIFY(SettingsStore().write(kSettingsSection, kLastReminderDateKey,
-                                      QStringLiteral("2026-01-01")));
-        QFile file(settings);
-        QVERIFY(file.open(QIODevice::Append));
-        while (file.size() < 65 * 1024)
-            file.write("; a comment to make the file long\n");
     } else {
         QVERIFY(QDir().mkpath(lock));
     }
