@@ -48,6 +48,22 @@ protected:
 
 } // namespace
 
+void bringToFront()
+{
+    // A question asked at start-up comes before the main window exists.
+    QWidget *window = QApplication::activeModalWidget();
+    if (!window)
+        window = frmMDI::instance();
+    if (!window)
+        return;
+    // Back to its maximized or normal size, not to a plain normal window.
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 frmMDI *startMainWindow()
 {
     RandomSource::instance().seedFromClock();
@@ -74,6 +90,7 @@ int runTzolkara(int &argc, char **argv)
         UnloadAllAndEnd();
         return 0;
     }
+    QObject::connect(&instance, &SingleInstance::activationRequested, &bringToFront);
 
     const std::unique_ptr<frmMDI> window(startMainWindow());
     if (qEnvironmentVariableIsSet("TZOLKARA_QUIT_AFTER_FIRST_PAINT"))

@@ -10,6 +10,11 @@ class SingleInstance;
 // welcome panel. Returns the main window, owned by the caller.
 frmMDI *startMainWindow();
 
+// Brings the program to the front when another start was refused: the main
+// window, or the question in front of it, raised, activated and no longer
+// minimized.
+void bringToFront();
+
 // The whole program: the single-instance check, start-up, the event loop.
 int runTzolkara(int &argc, char **argv);
 

@@ -4,13 +4,16 @@
 #include "common/Windows1252.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <cerrno>
+#include <cstdio>
 
 #include <sys/stat.h>
 
@@ -23,7 +26,7 @@ QString decoded(const QString &text)
     return fromWindows1252(ShiftDecode(toWindows1252(text)));
 }
 
-enum class FileState { Missing, Usable, Unusable };
+enum class FileState { Missing, Regular, TooLarge, NotAFile };
 
 // Looked at before QSettings opens anything: it would read a pipe until
 // someone writes to it, and a file of any size whole.
@@ -31,10 +34,53 @@ FileState settingsFileState(const QString &path)
 {
     struct stat info = {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return errno == ENOENT ? FileState::Missing : FileState::Unusable;
-    if (!S_ISREG(info.st_mode) || info.st_size > SettingsStore::kMaxFileSize)
-        return FileState::Unusable;
-    return FileState::Usable;
+        return errno == ENOENT ? FileState::Missing : FileState::NotAFile;
+    if (!S_ISREG(info.st_mode))
+        return FileState::NotAFile;
+    return info.st_size > SettingsStore::kMaxFileSize ? FileState::TooLarge : FileState::Regular;
+}
+
+// A file QSettings read without fault and that holds entries of `section`
+// alone, as the program writes them. Anything else (random bytes read as a
+// thousand odd keys, say) QSettings would write back whole, and larger.
+bool holdsOnlySection(QSettings &settings, const QString &section)
+{
+    if (settings.status() != QSettings::NoError || !settings.childKeys().isEmpty())
+        return false;
+    const QStringList groups = settings.childGroups();
+    if (groups.isEmpty())
+        return true;
+    if (groups != QStringList{section})
+        return false;
+    settings.beginGroup(section);
+    const bool flat = settings.childGroups().isEmpty();
+    settings.endGroup();
+    return flat;
+}
+
+// Puts a file holding only this one entry in the place of `path`, whole or
+// not at all: written beside it, then renamed over it. A link to a file is
+// followed, as QSettings follows it.
+bool replaceWithEntry(const QString &path, const QString &name, const QString &value)
+{
+    const QFileInfo info(path);
+    const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QString folder = QFileInfo(target).path();
+    if (!QDir().mkpath(folder))
+        return false;
+    QTemporaryFile fresh(folder + QStringLiteral("/.XXXXXX.new"));
+    if (!fresh.open())
+        return false;
+    fresh.close();
+    {
+        QSettings settings(fresh.fileName(), QSettings::IniFormat);
+        settings.setValue(name, value);
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return false;
+    }
+    return ::rename(QFile::encodeName(fresh.fileName()).constData(),
+                    QFile::encodeName(target).constData()) == 0;
 }
 
 // QSettings guards every write with "<file>.lock" and waits for ever on one
@@ -84,7 +130,7 @@ QString SettingsStore::encoded(const QString &text)
 
 std::optional<QString> SettingsStore::read(const QString &section, const QString &key) const
 {
-    if (settingsFileState(m_fileName) != FileState::Usable)
+    if (settingsFileState(m_fileName) != FileState::Regular)
         return QString();
     const QSettings settings(m_fileName, QSettings::IniFormat);
     const QString name = section + QLatin1Char('/') + encoded(key);
@@ -98,12 +144,23 @@ std::optional<QString> SettingsStore::read(const QString &section, const QString
 
 bool SettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
-    if (settingsFileState(m_fileName) == FileState::Unusable || !writeLockUsable(m_fileName))
+    const FileState state = settingsFileState(m_fileName);
+    if (state == FileState::NotAFile || !writeLockUsable(m_fileName))
         return false;
-    QSettings settings(m_fileName, QSettings::IniFormat);
-    settings.setValue(section + QLatin1Char('/') + encoded(key), encoded(value));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    const QString name = section + QLatin1Char('/') + encoded(key);
+    if (state == FileState::Regular) {
+        QSettings settings(m_fileName, QSettings::IniFormat);
+        if (holdsOnlySection(settings, section)) {
+            settings.setValue(name, encoded(value));
+            settings.sync();
+            return settings.status() == QSettings::NoError;
+        }
+    }
+    // Missing, too large, unreadable or not the program's: a good file in
+    // its place. The entries of a file the program cannot read are lost
+    // to it already.
+    QLockFile guard(m_fileName + QStringLiteral(".lock"));
+    return guard.tryLock(0) && replaceWithEntry(m_fileName, name, encoded(value));
 }
 
 } // namespace tzolkara

@@ -11,9 +11,11 @@ namespace tzolkara {
 // and values are kept shift-encoded (Windows-1252 bytes raised by 47), so the
 // store never shows them in plain text.
 //
-// A file that is not a regular file (a pipe would block start-up) or is larger
-// than any file the program writes is not ours: it reads as absent and is
-// never written over.
+// A file that is not a regular file (a pipe would block start-up) reads as
+// absent and is never written over. A regular file the program cannot read,
+// larger than any it writes or holding what it never writes reads as absent
+// as far as it is not the program's, and a write replaces it,
+// atomically, with a file holding that one entry.
 class SettingsStore final
 {
 public:

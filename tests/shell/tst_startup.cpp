@@ -1,3 +1,4 @@
+#include "app/SingleInstance.h"
 #include "app/Startup.h"
 #include "common/ClockForTests.h"
 #include "common/MessageBox.h"
@@ -25,9 +26,13 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <linux/capability.h>
+#include <linux/securebits.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 using namespace tzolkara;
@@ -117,6 +122,13 @@ private:
     std::thread m_thread;
 };
 
+// Offscreen, the program writes its message boxes to standard error.
+qsizetype timesSaidRunning(QProcess &program)
+{
+    return QString::fromLocal8Bit(program.readAllStandardError())
+        .count(QStringLiteral("Application is already running"));
+}
+
 } // namespace
 
 class TestStartup : public QObject
@@ -133,8 +145,9 @@ private slots:
 
     void secondInstance_saysSoAndLeavesFirstRunning();
     void staleLockOfCrashedRun_doesNotBlockStart();
-    void damagedLock_doesNotBlockStart_data();
-    void damagedLock_doesNotBlockStart();
+    void secondStart_bringsRunningCopyToFront();
+    void damagedLock_stillOneCopyRuns_data();
+    void damagedLock_stillOneCopyRuns();
 
 private:
     QProcessEnvironment isolatedEnvironment() const;
@@ -149,6 +162,8 @@ void TestStartup::initTestCase()
     MessageBox::recordShownMessages(true);
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_home.isValid());
+    // Where this test, when it plays the running copy, keeps its lock.
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_home.filePath(QStringLiteral("runtime"))));
 }
 
 void TestStartup::init()
@@ -189,7 +204,6 @@ void TestStartup::unusableSettings_leftAloneAndStartUpCompletes_data()
     QTest::newRow("a folder in its place") << "folder";
     QTest::newRow("a named pipe in its place") << "pipe";
     QTest::newRow("a link to a named pipe") << "link";
-    QTest::newRow("65 KiB, with a date that would ask") << "large";
     QTest::newRow("a folder in place of its write lock") << "lock";
 }
 
@@ -218,13 +232,6 @@ void TestStartup::unusableSettings_leftAloneAndStartUpCompletes()
     } else if (damage == QLatin1String("link")) {
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         QVERIFY(QFile::link(pipe, settings));
-    } else if (damage == QLatin1String("large")) {
-        QVERIFY(SettingsStore().write(kSettingsSection, kLastReminderDateKey,
-                                      QStringLiteral("2026-01-01")));
-        QFile file(settings);
-        QVERIFY(file.open(QIODevice::Append));
-        while (file.size() < 65 * 1024)
-            file.write("; a comment to make the file long\n");
     } else {
         QVERIFY(QDir().mkpath(lock));
     }
@@ -283,8 +290,7 @@ void TestStartup::secondInstance_saysSoAndLeavesFirstRunning()
     QVERIFY(second.waitForFinished(10000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
-    const QString said = QString::fromLocal8Bit(second.readAllStandardError());
-    QCOMPARE(said.count(QStringLiteral("Application is already running")), 1);
+    QCOMPARE(timesSaidRunning(second), 1);
 
     QCOMPARE(first.state(), QProcess::Running);
     QVERIFY(QFile::exists(lock));
@@ -319,31 +325,61 @@ void TestStartup::staleLockOfCrashedRun_doesNotBlockStart()
     QVERIFY(next.waitForFinished(10000));
 }
 
-void TestStartup::damagedLock_doesNotBlockStart_data()
+void TestStartup::secondStart_bringsRunningCopyToFront()
 {
-    QTest::addColumn<QString>("damage");
-    QTest::addColumn<bool>("lockable");
-    QTest::newRow("empty file") << "empty" << true;
-    QTest::newRow("random bytes") << "random" << true;
-    // Files cannot grow: writes fail as in a full folder.
-    QTest::newRow("stale lock, full folder (simulated)") << "full-simulated" << true;
-    QTest::newRow("stale lock in a full tmpfs") << "full-tmpfs" << true;
-    QTest::newRow("a folder in its place") << "folder" << false;
-    QTest::newRow("a named pipe in its place") << "fifo" << false;
+    // This test is the running copy: the real program is the second start.
+    SingleInstance running;
+    QVERIFY(running.tryAcquire());
+    QObject::connect(&running, &SingleInstance::activationRequested, &bringToFront);
+    const std::unique_ptr<frmMDI> window(startMainWindow());
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    window->showMinimized();
+    QVERIFY(waitFor([&] { return elsewhere.isActiveWindow(); }));
+
+    QProcess second;
+    second.setProcessEnvironment(isolatedEnvironment());
+    second.start(QStringLiteral(TZOLKARA_PATH));
+    QVERIFY(waitFor([&] { return second.state() == QProcess::NotRunning; }));
+    QCOMPARE(timesSaidRunning(second), 1);
+    QVERIFY(waitFor([&] { return window->isActiveWindow(); }));
+    QVERIFY(!window->isMinimized());
+    QVERIFY(window->isMaximized());
 }
 
-void TestStartup::damagedLock_doesNotBlockStart()
+void TestStartup::damagedLock_stillOneCopyRuns_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<bool>("fileLockHolds");
+    QTest::addColumn<bool>("withoutRootPowers"); // for what root alone could open
+    QTest::newRow("empty file") << "empty" << true << false;
+    QTest::newRow("random bytes") << "random" << true << false;
+    // Files cannot grow: writes fail as in a full folder.
+    QTest::newRow("stale lock, full folder (simulated)") << "full-simulated" << true << false;
+    QTest::newRow("stale lock in a full tmpfs") << "full-tmpfs" << true << false;
+    QTest::newRow("a folder in its place") << "folder" << false << false;
+    QTest::newRow("a named pipe in its place") << "fifo" << false << false;
+    QTest::newRow("a link to a file elsewhere") << "link" << false << false;
+    QTest::newRow("a file the user cannot open") << "unopenable" << false << true;
+    QTest::newRow("a read-only runtime folder") << "read-only" << false << true;
+}
+
+void TestStartup::damagedLock_stillOneCopyRuns()
 {
     QFETCH(QString, damage);
-    QFETCH(bool, lockable);
+    QFETCH(bool, fileLockHolds);
+    QFETCH(bool, withoutRootPowers);
     const QString runtime = m_home.filePath(QStringLiteral("runtime"));
     const QByteArray runtimePath = QFile::encodeName(runtime);
     const QString lock = lockPath();
+    const QString linkTarget = m_home.filePath(QStringLiteral("elsewhere/target"));
 
     bool mounted = false;
-    const auto unmount = qScopeGuard([&] {
+    const auto restore = qScopeGuard([&] {
         if (mounted)
             ::umount2(runtimePath.constData(), MNT_DETACH);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     });
     if (damage == QLatin1String("full-tmpfs")) {
         if (::geteuid() != 0)
@@ -358,30 +394,46 @@ void TestStartup::damagedLock_doesNotBlockStart()
         QVERIFY(QDir().mkpath(lock));
     } else if (damage == QLatin1String("fifo")) {
         QCOMPARE(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+    } else if (damage == QLatin1String("link")) {
+        QVERIFY(QDir().mkpath(QFileInfo(linkTarget).path()));
+        QVERIFY(QFile::link(linkTarget, lock));
+    } else if (damage == QLatin1String("read-only")) {
+        QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::ExeOwner));
     } else {
         QFile file(lock);
         QVERIFY(file.open(QIODevice::WriteOnly));
         if (damage == QLatin1String("random"))
             file.write(QByteArray::fromHex("9f3a00ff7e0a0d1bc4e2885a0a0a41f0"));
-        else if (damage != QLatin1String("empty"))
+        else if (damage.startsWith(QLatin1String("full")))
             file.write(staleLockContents());
         file.close();
+        if (damage == QLatin1String("unopenable"))
+            QVERIFY(QFile::setPermissions(lock, {}));
         if (damage == QLatin1String("full-tmpfs"))
             fillFolder(runtime);
     }
+    const QByteArray lockBefore = snapshot(lock);
 
     // Declared after the guard: they end before the tmpfs goes.
     QProcess first;
     QProcess second;
     for (QProcess *program : {&first, &second}) {
         program->setProcessEnvironment(isolatedEnvironment());
-        if (damage == QLatin1String("full-simulated")) {
-            program->setChildProcessModifier([] {
+        program->setChildProcessModifier([damage, withoutRootPowers] {
+            if (damage == QLatin1String("full-simulated")) {
                 const rlimit nothing = {0, 0};
                 ::setrlimit(RLIMIT_FSIZE, &nothing);
                 ::signal(SIGXFSZ, SIG_IGN);
-            });
-        }
+            }
+            if (withoutRootPowers) {
+                // No capabilities, nor again after exec: permissions bind
+                // root as they bind a user.
+                ::prctl(PR_SET_SECUREBITS, SECBIT_NOROOT | SECBIT_NOROOT_LOCKED);
+                __user_cap_header_struct header = {_LINUX_CAPABILITY_VERSION_3, 0};
+                __user_cap_data_struct none[2] = {};
+                ::syscall(SYS_capset, &header, none);
+            }
+        });
     }
     const auto end = qScopeGuard([&] {
         for (QProcess *program : {&first, &second}) {
@@ -389,25 +441,8 @@ void TestStartup::damagedLock_doesNotBlockStart()
             program->waitForFinished(10000);
         }
     });
-    const QString settings = m_home.filePath(QStringLiteral("config/tzolkara/tzolkara.conf"));
-    const auto said = [](QProcess &program) {
-        return QString::fromLocal8Bit(program.readAllStandardError())
-            .count(QStringLiteral("Application is already running"));
-    };
 
-    if (!lockable) {
-        // Nothing can be locked there: the program starts all the same.
-        first.start(QStringLiteral(TZOLKARA_PATH));
-        QVERIFY(first.waitForStarted());
-        QVERIFY(
-            waitFor([&] { return QFile::exists(settings) || first.state() != QProcess::Running; }));
-        QCOMPARE(first.state(), QProcess::Running);
-        QCOMPARE(said(first), 0);
-        return;
-    }
-
-    // Two starting at once over the damaged lock: exactly one runs, and it
-    // holds the lock.
+    // Two starting at once over the damaged lock: exactly one runs.
     first.start(QStringLiteral(TZOLKARA_PATH));
     second.start(QStringLiteral(TZOLKARA_PATH));
     QVERIFY(first.waitForStarted() && second.waitForStarted());
@@ -417,12 +452,23 @@ void TestStartup::damagedLock_doesNotBlockStart()
     QProcess &refused = first.state() == QProcess::NotRunning ? first : second;
     QProcess &running = &refused == &first ? second : first;
     QCOMPARE(refused.exitCode(), 0);
-    QCOMPARE(said(refused), 1);
-    QVERIFY(waitFor([&] {
-        return lockHolder(lock) == running.processId() || running.state() != QProcess::Running;
-    }));
+    QCOMPARE(timesSaidRunning(refused), 1);
+
+    // And so does every later start.
+    QProcess later;
+    later.setProcessEnvironment(isolatedEnvironment());
+    later.start(QStringLiteral(TZOLKARA_PATH));
+    QVERIFY(later.waitForFinished(10000));
+    QCOMPARE(timesSaidRunning(later), 1);
+
     QCOMPARE(running.state(), QProcess::Running);
-    QCOMPARE(said(running), 0);
+    QCOMPARE(timesSaidRunning(running), 0);
+    if (fileLockHolds) {
+        QVERIFY(waitFor([&] { return lockHolder(lock) == running.processId(); }));
+    } else {
+        QCOMPARE(snapshot(lock), lockBefore);
+        QVERIFY(!QFile::exists(linkTarget));
+    }
 }
 
 QTEST_MAIN(TestStartup)

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -61,6 +62,8 @@ private slots:
     void handEditedValue_asksNothingAndChangesNothing_data();
     void handEditedValue_asksNothingAndChangesNothing();
     void unwritableStore_isIgnored();
+    void settingsNotTheProgramsOwn_replacedBySmallGoodFile_data();
+    void settingsNotTheProgramsOwn_replacedBySmallGoodFile();
     void leftoverWriteLock_neverWaits_data();
     void leftoverWriteLock_neverWaits();
 };
@@ -215,6 +218,40 @@ void TestUpdateReminder::unwritableStore_isIgnored()
     modHelp::CheckUpdateReminder();
     QVERIFY(MessageBox::shown().isEmpty());
     QVERIFY(storedDate().isEmpty());
+}
+
+void TestUpdateReminder::settingsNotTheProgramsOwn_replacedBySmallGoodFile_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QRandomGenerator random(20121221);
+    QByteArray noise(SettingsStore::kMaxFileSize, Qt::Uninitialized);
+    for (char &c : noise)
+        c = char(random.bounded(256));
+    QTest::newRow("64 KiB of random bytes") << noise;
+    QByteArray long_ = "[Settings]\n" + SettingsStore::encoded(QStringLiteral("Duration")).toLatin1() +
+                       "=" + SettingsStore::encoded(QStringLiteral("2026-01-01")).toLatin1() + "\n";
+    while (long_.size() <= SettingsStore::kMaxFileSize)
+        long_ += "; a comment to make the file long\n";
+    QTest::newRow("65 KiB, with a date that would ask") << long_;
+    QTest::newRow("another program's entries") << QByteArray("[General]\nsize=3\n");
+}
+
+void TestUpdateReminder::settingsNotTheProgramsOwn_replacedBySmallGoodFile()
+{
+    QFETCH(QByteArray, contents);
+    const QString settings = SettingsStore().fileName();
+    QVERIFY(QDir().mkpath(QFileInfo(settings).path()));
+    QFile file(settings);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+    file.close();
+
+    modHelp::CheckUpdateReminder();
+    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY2(QFileInfo(settings).size() < 100,
+             qPrintable(QString::number(QFileInfo(settings).size())));
+    QCOMPARE(storedDate(), QStringLiteral("2026-12-07"));
+    QCOMPARE(QDir(QFileInfo(settings).path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QFileInfo(settings).fileName()});
 }
 
 void TestUpdateReminder::leftoverWriteLock_neverWaits_data()
