@@ -1,8 +1,11 @@
 #include "ProgramScreen.h"
 
+#include "common/Artwork.h"
 #include "common/ScreenStyle.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QStyle>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -18,6 +21,18 @@ std::map<ScreenId, ScreenRegistry::Factory> &factories()
     static std::map<ScreenId, ScreenRegistry::Factory> map;
     return map;
 }
+// One icon for every screen's title bar, drawn once at the size the title bar
+// shows it. Left to the application's scalable icon, each window's title bar
+// had its own drawing scaled and kept in Qt's picture cache.
+QIcon titleBarIcon()
+{
+    static const QIcon icon = [] {
+        const int side = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
+        return QIcon(Artwork::applicationIcon().pixmap(QSize(side, side),
+                                                       qApp->devicePixelRatio()));
+    }();
+    return icon;
+}
 } // namespace
 
 ProgramScreen::ProgramScreen(ScreenId id, QWidget *parent) : QMdiSubWindow(parent), m_id(id)
@@ -27,6 +42,7 @@ ProgramScreen::ProgramScreen(ScreenId id, QWidget *parent) : QMdiSubWindow(paren
     // place in the main window.
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
+    setWindowIcon(titleBarIcon());
 }
 
 void ProgramScreen::setContent(QWidget *content, QMenuBar *menuBar)
