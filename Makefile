@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tzolkara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the Quick start. Each installs what is missing,
 # configures and builds, then runs the program or the whole test suite.
 BUILD_DIR ?= build

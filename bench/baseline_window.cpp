@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start-up benchmark's baseline: a bare Qt Widgets program, a maximized
 // QMainWindow that quits after its first paint, as the program does when
 // TZOLKARA_QUIT_AFTER_FIRST_PAINT is set.

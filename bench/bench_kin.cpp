@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints how long the kin engine takes over every date it accepts
 // (bench/run-benchmarks measures tzolkara-kin from outside).
 

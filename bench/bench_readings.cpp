@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints how long a reading takes from its button to the painted result
 // screen, against one repaint of that same screen: Calculate on the
 // Astrology entry screen, and Next on the tarot question screen (the cast).

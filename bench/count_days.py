@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Tzolkara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A plain Python count, the yardstick for tzolkara-kin: reads ISO dates from
 standard input, one a line, computes each day's place in the 260-day count
 from its day number (the standard library's proleptic Gregorian ordinal) and

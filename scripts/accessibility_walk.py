@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tzolkara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Walks the running program's accessibility tree, screen by screen, and
 checks that every control a user works with is there, named as a screen
 reader should announce it. Drives the program only through the accessibility

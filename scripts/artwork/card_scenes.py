@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tzolkara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The twenty tarot card pictures, one drawing function per glyph.
 
 Each function takes the glyph's direction colours and returns SVG elements

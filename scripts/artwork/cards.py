@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Tzolkara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the twenty tarot cards, resources/cards/NN.svg (glyph 00..19).
 
 Run from anywhere (usually the repository root):

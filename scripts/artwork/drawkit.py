@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tzolkara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Geometry for the larger card pictures: curves, bodies along a spine,
 outlines shared by several parts.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tzolkara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Shared colours of the program's artwork.
 
 The day signs follow the four-colour cycle of the directions:

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tzolkara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Extra colours used only inside the day-sign motifs.
 
 They are earthy, natural tones chosen to sit between the direction colours

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tzolkara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The twenty day-sign motifs, one small drawing function each.
 
 Every function takes the sign's direction colours (main fill and its darker

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Tzolkara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the program's day-sign pictures and the empty sign frame.
 
 Run from anywhere (usually the repository root):

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tzolkara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Small helpers for writing compact SVG Tiny 1.2 markup by hand.
 
 Only presentation attributes and the basic shapes are used, so that the

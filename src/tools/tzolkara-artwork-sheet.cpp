@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // tzolkara-artwork-sheet OUTPUT.png [SCALE]: renders every picture of the
 // program, labelled, into one contact sheet, on the black of the program's
 // panels and on the white of a report page.

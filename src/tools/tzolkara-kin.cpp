@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // tzolkara-kin: the kin engine for scripts. Reads ISO dates (YYYY-MM-DD) from
 // the arguments, or one per line from standard input, and prints the place of
 // each in the 260-day count, and with --calendar in the whole Maya calendar.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // tzolkara-render-icon [--raw] INPUT.svg SIZE OUTPUT: renders an SVG drawing
 // as a SIZE x SIZE picture through the same renderer that draws it inside the
 // program. Run at build time: as a PNG for the desktop's icon theme, or with

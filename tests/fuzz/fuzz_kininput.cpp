@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What tzolkara-kin reads: a date line, the --correlation value, and the
 // quoting of a refused input. A date it accepts is exactly the text it was
 // read from and goes through the engine as the tool sends it; a quoted input

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tarot question screen's reader of foreign ".num" files: whatever the
 // file holds, it reads at most its first six lines, each cut at the limit,
 // and nothing but what the file holds, in order.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reading file, both ways. Any bytes as a file: decode keeps its limits,
 // and what it reads, written again, reads back the same. The same bytes as
 // the four inputs (name, year, month, day on lines of their own, the name in

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shift codec and Windows-1252, with the round trips they promise:
 // ShiftDecode(ShiftEncode(t)) == t for every t whose bytes survive
 // ShiftEncode, every byte sequence through Windows-1252 and back, and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // save_loop PATH: saves the two readings of SaveLoopReadings.h to PATH in
 // turn, the second first, until it is killed; tst_savekilled kills it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A reading saved as PDF, read back as a PDF viewer reads it.
 
 #include "common/ClockForTests.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A save killed at any moment leaves the old reading file or the new one,
 // never a broken one.
 

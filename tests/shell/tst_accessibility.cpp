@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a keyboard user and a screen reader meet on every screen: the tab
 // order, the names of the controls and pictures, and the links.
 

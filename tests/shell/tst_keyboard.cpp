@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every access key of every screen, pressed as a user presses it: real key
 // events on the real screens inside the real main window, each key twice.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real program started many times at once, and started over settings
 // that are not ours, on Qt's offscreen platform and on a private X server
 // (Xvfb), where xdotool finds its windows and answers its message boxes.

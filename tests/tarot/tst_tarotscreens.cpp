@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "common/Artwork.h"
 #include "common/FileDialog.h"
 #include "common/MessageBox.h"
