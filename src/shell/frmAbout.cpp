@@ -106,8 +106,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 
     QLabel *licence = whiteLabel(
         QStringLiteral("lblLicence"),
-        tr("Free software under the GNU GPL, version 3 or later; its texts and pictures under "
-           "CC BY-SA 4.0."),
+        tr("Free software under the GNU GPL, version 3 or later;\n"
+           "its texts and pictures under CC BY-SA 4.0."),
         verdana(6.75), this);
     licence->setStyleSheet(QStringLiteral("color: rgb(192,192,192);"));
 
