@@ -9,7 +9,7 @@
 // it, the clipboard's round trips of the tarot count too:
 //   xvfb-run -a env QT_QPA_PLATFORM=xcb build/bench/bench_readings
 
-#include "app/Startup.h"
+#include "Startup.h"
 #include "common/Artwork.h"
 #include "shell/ProgramScreen.h"
 #include "shell/frmMDI.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/LazyStyleIcons.h"
+#include "LazyStyleIcons.h"
 #include "common/Artwork.h"
 #include "common/RandomSource.h"
 #include "support/Sanitizers.h"

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/SingleInstance.h"
-#include "app/Startup.h"
+#include "SingleInstance.h"
+#include "Startup.h"
 #include "common/ClockForTests.h"
 #include "common/MessageBox.h"
-#include "shell/SettingsStore.h"
-#include "shell/UpdateReminder.h"
+#include "settings/SettingsStore.h"
+#include "settings/UpdateReminder.h"
 #include "shell/frmMDI.h"
 #include "support/UrlCatcher.h"
 

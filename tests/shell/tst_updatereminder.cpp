@@ -3,8 +3,8 @@
 
 #include "common/ClockForTests.h"
 #include "common/MessageBox.h"
-#include "shell/SettingsStore.h"
-#include "shell/UpdateReminder.h"
+#include "settings/SettingsStore.h"
+#include "settings/UpdateReminder.h"
 #include "shell/modHelp.h"
 #include "support/UrlCatcher.h"
 

@@ -3,7 +3,7 @@
 
 #include "ScreenDriver.h"
 
-#include "app/ProgramScreens.h"
+#include "ProgramScreens.h"
 #include "common/FileDialog.h"
 #include "common/MessageBox.h"
 

@@ -3,7 +3,7 @@
 
 #include "BirthMonth.h"
 
-#include "KinTables.h"
+#include "engine/KinTables.h"
 
 #include <QLatin1StringView>
 

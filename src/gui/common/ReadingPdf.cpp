@@ -7,7 +7,7 @@
 #include "Fonts.h"
 #include "MessageBox.h"
 #include "NameText.h"
-#include "SafeSave.h"
+#include "common/SafeSave.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

@@ -4,7 +4,7 @@
 #include "frmMayanAstrologyTarotMain.h"
 
 #include "CardsAhead.h"
-#include "ForeignFile.h"
+#include "tarot/ForeignFile.h"
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"

@@ -3,8 +3,8 @@
 
 #include "modHelp.h"
 
-#include "SettingsStore.h"
-#include "UpdateReminder.h"
+#include "settings/SettingsStore.h"
+#include "settings/UpdateReminder.h"
 #include "common/Clock.h"
 #include "common/MessageBox.h"
 #include "common/SiteAddresses.h"

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "Oracle.h"
+#include "tarot/Oracle.h"
 
 // The tarot: its tables, the latest reading, and the casting of a reading
 // into the tarot result screen.

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "Oracle.h"
+#include "tarot/Oracle.h"
 #include "shell/ProgramScreen.h"
 
 #include <QDate>

@@ -3,8 +3,8 @@
 
 #include "EntryScreen.h"
 
-#include "BirthYears.h"
-#include "ReadingFile.h"
+#include "readings/BirthYears.h"
+#include "readings/ReadingFile.h"
 #include "common/Artwork.h"
 #include "common/FileDialog.h"
 #include "common/Fonts.h"

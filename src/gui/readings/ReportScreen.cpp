@@ -4,8 +4,8 @@
 #include "ReportScreen.h"
 
 #include "MayaDayFrame.h"
-#include "ReadingFile.h"
-#include "ReportRuns.h"
+#include "readings/ReadingFile.h"
+#include "readings/ReportRuns.h"
 #include "common/Artwork.h"
 #include "common/ClickableLabel.h"
 #include "common/ClipboardGuard.h"

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "SignNames.h"
+#include "engine/SignNames.h"
 
 #include <QString>
 #include <QStringView>

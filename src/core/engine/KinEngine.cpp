@@ -4,7 +4,7 @@
 #include "KinEngine.h"
 
 #include "BirthMonth.h"
-#include "KinTables.h"
+#include "engine/KinTables.h"
 #include "SignTable.h"
 
 namespace tzolkara {
