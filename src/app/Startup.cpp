@@ -4,7 +4,7 @@
 #include "Startup.h"
 
 #include "LazyStyleIcons.h"
-#include "ProgramScreens.h"
+#include "Programs.h"
 #include "SingleInstance.h"
 #include "common/Artwork.h"
 #include "common/MessageBox.h"
@@ -13,6 +13,7 @@
 #include "shell/modHelp.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QScreen>
 
 #include <memory>
@@ -20,6 +21,9 @@
 namespace tzolkara {
 
 namespace {
+
+// The main window, once there, for a second start to bring to the front.
+QPointer<frmMDI> g_mainWindow;
 
 // Closes every window of the program, in the order the window system lists
 // them; the caller then ends the program.
@@ -56,7 +60,7 @@ void bringToFront()
     // A question asked at start-up comes before the main window exists.
     QWidget *window = QApplication::activeModalWidget();
     if (!window)
-        window = frmMDI::instance();
+        window = g_mainWindow;
     if (!window)
         return;
     // Back to its maximized or normal size, not to a plain normal window.
@@ -71,8 +75,8 @@ frmMDI *startMainWindow()
 {
     RandomSource::instance().seedFromClock();
     modHelp::CheckUpdateReminder();
-    registerProgramScreens();
-    auto *window = new frmMDI;
+    auto *window = new frmMDI(registerPrograms());
+    g_mainWindow = window;
     window->setWelcomePanelVisible(true);
     // Fill the screen even where no window manager maximizes windows.
     if (const QScreen *screen = QGuiApplication::primaryScreen())

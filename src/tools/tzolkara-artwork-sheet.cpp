@@ -115,10 +115,10 @@ int main(int argc, char **argv)
     }
 
     QList<Tile> icons;
-    const std::pair<Artwork::ProgramIcon, const char *> buttons[] = {
-        {Artwork::ProgramIcon::Astrology, "Astrology"},
-        {Artwork::ProgramIcon::Tarot, "Tarot"},
-        {Artwork::ProgramIcon::Numerology, "Numerology"},
+    const std::pair<QString, const char *> buttons[] = {
+        {Artwork::kAstrologyIconResource, "Astrology"},
+        {Artwork::kTarotIconResource, "Tarot"},
+        {Artwork::kNumerologyIconResource, "Numerology"},
     };
     for (const auto &[which, name] : buttons)
         icons.append({Artwork::programButtonIcon(which, scale), QString::fromLatin1(name)});

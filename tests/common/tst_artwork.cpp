@@ -275,8 +275,8 @@ void TestArtwork::framesAndIcons_render()
     QVERIFY(Artwork::signFrame().toImage() != Artwork::daySigns().picture(1).toImage());
 
     QSet<QByteArray> seen;
-    for (auto which : {Artwork::ProgramIcon::Astrology, Artwork::ProgramIcon::Tarot,
-                       Artwork::ProgramIcon::Numerology}) {
+    for (auto which : {Artwork::kAstrologyIconResource, Artwork::kTarotIconResource,
+                       Artwork::kNumerologyIconResource}) {
         const QImage icon = Artwork::programButtonIcon(which).toImage();
         QCOMPARE(icon.size(), QSize(32, 32));
         QVERIFY(!isBlank(icon));

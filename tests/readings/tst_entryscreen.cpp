@@ -5,7 +5,7 @@
 #include "common/FileDialog.h"
 #include "common/MessageBox.h"
 #include "common/ShiftCodec.h"
-#include "engine/KinEngine.h"
+#include "Programs.h"
 #include "readings/ReadingFile.h"
 #include "support/ScreenDriver.h"
 #include "support/UnreadablePath.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ProgramScreens.h"
+#include "Programs.h"
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
@@ -53,7 +53,7 @@ const QColor kHeadingColour(0, 128, 0);
 class ResultStandIn final : public ProgramScreen
 {
 public:
-    explicit ResultStandIn(ScreenId id) : ProgramScreen(id)
+    ResultStandIn(ScreenId id, Navigator &navigator) : ProgramScreen(id, navigator)
     {
         auto *content = new QLabel(QStringLiteral("result"));
         content->setFixedSize(300, 200);
@@ -245,6 +245,7 @@ private:
     QTextEdit *rtb(ReportScreen *screen) const;
     void click(QWidget *screen, const char *button);
 
+    QList<Program> m_programs;
     frmMDI *m_window = nullptr;
     QTemporaryDir *m_dir = nullptr;
 };
@@ -253,9 +254,10 @@ void TestReportScreen::initTestCase()
 {
     MessageBox::recordShownMessages(true);
     QStandardPaths::setTestModeEnabled(true);
-    registerProgramScreens();
+    m_programs = registerPrograms();
     for (ScreenId id : {ScreenId::AstrologyResult, ScreenId::NumerologyResult})
-        ScreenRegistry::setFactory(id, [id] { return new ResultStandIn(id); });
+        ScreenRegistry::setFactory(
+            id, [id](Navigator &navigator) { return new ResultStandIn(id, navigator); });
 }
 
 void TestReportScreen::init()
@@ -264,7 +266,7 @@ void TestReportScreen::init()
     calculate(modMayanNumerology, QStringLiteral("Bo"), 1948, QStringLiteral("November"), 16);
     m_dir = new QTemporaryDir;
     QVERIFY(m_dir->isValid());
-    m_window = new frmMDI;
+    m_window = new frmMDI(m_programs);
     m_window->resize(m_window->screen()->availableGeometry().size());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -306,7 +308,7 @@ void TestReportScreen::click(QWidget *screen, const char *button)
 void TestReportScreen::programRegistersBothReports()
 {
     for (Kind kind : {Kind::Astrology, Kind::Numerology}) {
-        std::unique_ptr<ProgramScreen> screen(ScreenRegistry::create(reportId(kind)));
+        std::unique_ptr<ProgramScreen> screen(ScreenRegistry::create(reportId(kind), *m_window));
         QVERIFY(qobject_cast<ReportScreen *>(screen.get()));
         QCOMPARE(screen->id(), reportId(kind));
     }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "common/Artwork.h"
-#include "engine/KinEngine.h"
+#include "Programs.h"
 #include "support/ScreenDriver.h"
 #include "support/UrlCatcher.h"
 

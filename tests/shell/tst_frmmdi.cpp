@@ -3,6 +3,7 @@
 
 #include "common/ClockForTests.h"
 #include "common/MessageBox.h"
+#include "Programs.h"
 #include "shell/frmMDI.h"
 #include "support/UrlCatcher.h"
 
@@ -28,7 +29,7 @@ namespace {
 class TestScreen final : public ProgramScreen
 {
 public:
-    explicit TestScreen(ScreenId id) : ProgramScreen(id)
+    TestScreen(ScreenId id, Navigator &navigator) : ProgramScreen(id, navigator)
     {
         auto *content = new QLabel(QStringLiteral("test screen"));
         content->setFixedSize(320, 200);
@@ -42,7 +43,7 @@ protected:
     void Form_Unload() override
     {
         ++unloads;
-        frmMDI::instance()->setWelcomePanelVisible(true);
+        navigator().setWelcomePanelVisible(true);
     }
 };
 
@@ -96,20 +97,23 @@ private slots:
 
 private:
     frmMDI *m_window = nullptr;
+    QList<Program> m_programs;
 };
 
 void TestFrmMDI::initTestCase()
 {
     MessageBox::recordShownMessages(true);
+    m_programs = registerPrograms();
     for (ScreenId id : kAllScreens)
-        ScreenRegistry::setFactory(id, [id] { return new TestScreen(id); });
+        ScreenRegistry::setFactory(
+            id, [id](Navigator &navigator) { return new TestScreen(id, navigator); });
 }
 
 void TestFrmMDI::init()
 {
     TestScreen::loads = 0;
     TestScreen::unloads = 0;
-    m_window = new frmMDI;
+    m_window = new frmMDI(m_programs);
     m_window->resize(m_window->screen()->availableGeometry().size());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -125,7 +129,7 @@ void TestFrmMDI::welcomePanel_showsTodayInTheMayaCalendar()
 {
     testing::setToday(QDate(2026, 12, 7));
     delete m_window;
-    m_window = new frmMDI;
+    m_window = new frmMDI(m_programs);
     auto *today = m_window->findChild<QLabel *>(QStringLiteral("lblToday"));
     QCOMPARE(today->text(), QStringLiteral("Today: 7 Kawak 12 Mak, 13.0.14.2.19"));
     // It follows the clock when the panel comes back.

@@ -190,7 +190,12 @@ void TestStartup::reminderRunsBeforeMainWindow()
     MessageBox::setNextAnswer(MessageBox::Answer::Yes);
     UrlCatcher urls;
     bool mainWindowExistedAtQuestion = true;
-    urls.onOpen = [&](const QUrl &) { mainWindowExistedAtQuestion = frmMDI::instance(); };
+    urls.onOpen = [&](const QUrl &) {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        mainWindowExistedAtQuestion = std::any_of(windows.cbegin(), windows.cend(), [](QWidget *w) {
+            return qobject_cast<frmMDI *>(w) != nullptr;
+        });
+    };
 
     const std::unique_ptr<frmMDI> window(startMainWindow());
     QCOMPARE(MessageBox::shown().size(), 1);

@@ -3,7 +3,7 @@
 
 #include "ScreenDriver.h"
 
-#include "ProgramScreens.h"
+#include "Programs.h"
 #include "common/FileDialog.h"
 #include "common/MessageBox.h"
 
@@ -11,11 +11,10 @@ using namespace tzolkara;
 
 ScreenDriver::ScreenDriver()
 {
-    registerProgramScreens();
     MessageBox::recordShownMessages(true);
     MessageBox::clearShown();
     FileDialog::reset();
-    m_main = std::make_unique<frmMDI>();
+    m_main = std::make_unique<frmMDI>(registerPrograms());
     m_main->resize(1280, 760);
     m_main->show();
 }

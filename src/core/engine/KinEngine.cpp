@@ -9,9 +9,6 @@
 
 namespace tzolkara {
 
-KinEngine modMayanAstrology;
-KinEngine modMayanNumerology;
-
 void KinEngine::CalculateReading()
 {
     const int kin = kinNumberOf(m_state.BirthYear, m_state.BirthMonth, m_state.BirthDay);

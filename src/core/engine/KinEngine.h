@@ -27,9 +27,4 @@ private:
     ReadingState m_state;
 };
 
-// The two independent instances of the program: Astrology and Numerology
-// never share a ReadingState.
-extern KinEngine modMayanAstrology;
-extern KinEngine modMayanNumerology;
-
 } // namespace tzolkara

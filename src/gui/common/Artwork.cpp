@@ -103,14 +103,9 @@ QPixmap toneFrame(qreal devicePixelRatio)
     return frame.picture(1, devicePixelRatio);
 }
 
-QPixmap programButtonIcon(ProgramIcon which, qreal devicePixelRatio)
+QPixmap programButtonIcon(const QString &resource, qreal devicePixelRatio)
 {
-    static const std::array<QString, 3> resources = {
-        QStringLiteral(":/artwork/icons/astrology.svg"),
-        QStringLiteral(":/artwork/icons/tarot.svg"),
-        QStringLiteral(":/artwork/icons/numerology.svg"),
-    };
-    return svgPixmap(resources[static_cast<std::size_t>(which)], kButtonIconSize, devicePixelRatio);
+    return svgPixmap(resource, kButtonIconSize, devicePixelRatio);
 }
 
 namespace {

@@ -29,9 +29,11 @@ const ImageList &tarotCards();
 QPixmap signFrame(qreal devicePixelRatio = 1.0);
 QPixmap toneFrame(qreal devicePixelRatio = 1.0);
 
-enum class ProgramIcon { Astrology, Tarot, Numerology };
 // The 32 x 32 icons of the main window's program buttons.
-QPixmap programButtonIcon(ProgramIcon which, qreal devicePixelRatio = 1.0);
+inline const QString kAstrologyIconResource = QStringLiteral(":/artwork/icons/astrology.svg");
+inline const QString kTarotIconResource = QStringLiteral(":/artwork/icons/tarot.svg");
+inline const QString kNumerologyIconResource = QStringLiteral(":/artwork/icons/numerology.svg");
+QPixmap programButtonIcon(const QString &resource, qreal devicePixelRatio = 1.0);
 // The program's own icon, sharp at any size, drawn at a size when first shown.
 QIcon applicationIcon();
 

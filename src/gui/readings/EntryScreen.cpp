@@ -16,7 +16,6 @@
 #include "engine/KinEngine.h"
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
-#include "shell/frmMDI.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -31,10 +30,11 @@
 
 namespace tzolkara {
 
-EntryScreen::EntryScreen(Kind kind, QWidget *parent)
+EntryScreen::EntryScreen(Kind kind, KinEngine &engine, Navigator &navigator, QWidget *parent)
     : ProgramScreen(kind == Kind::Astrology ? ScreenId::AstrologyMain : ScreenId::NumerologyMain,
-                    parent),
-      m_kind(kind)
+                    navigator, parent),
+      m_kind(kind),
+      m_engine(engine)
 {
     setObjectName(kind == Kind::Astrology ? QStringLiteral("frmMayanAstrologyMain")
                                           : QStringLiteral("frmMayanNumerologyMain"));
@@ -42,11 +42,6 @@ EntryScreen::EntryScreen(Kind kind, QWidget *parent)
                                            : QStringLiteral("Tzolkara Mayan Numerology"));
     QMenuBar *menu = buildMenuBar();
     setContent(buildContent(), menu);
-}
-
-KinEngine &EntryScreen::engine() const
-{
-    return m_kind == Kind::Astrology ? modMayanAstrology : modMayanNumerology;
 }
 
 ScreenId EntryScreen::resultScreen() const
@@ -203,22 +198,19 @@ void EntryScreen::cmdCalculate_Click()
 {
     if (!ValidateBirthDetails())
         return;
-    ReadingState &state = engine().state();
+    ReadingState &state = m_engine.state();
     state.UserName = txtName->text().trimmed();
     state.BirthYear = static_cast<qint16>(cboYear->currentText().toInt());
     state.BirthMonth = cboMonth->currentText();
     state.BirthDay = static_cast<qint16>(cboDate->currentText().toInt());
-    engine().CalculateReading();
+    m_engine.CalculateReading();
 
-    frmMDI *main = frmMDI::instance();
-    if (!main)
-        return;
     // A result screen is loaded afresh for every reading.
-    if (ProgramScreen *previous = main->findScreen(resultScreen()))
+    if (ProgramScreen *previous = navigator().findScreen(resultScreen()))
         previous->close();
-    main->showScreen(resultScreen());
+    navigator().showScreen(resultScreen());
     hide();
-    main->setWelcomePanelVisible(false);
+    navigator().setWelcomePanelVisible(false);
 }
 
 void EntryScreen::cmdOpen_Click()
@@ -260,8 +252,7 @@ void EntryScreen::cmdOpen_Click()
 
 void EntryScreen::Form_Unload()
 {
-    if (frmMDI *main = frmMDI::instance())
-        main->setWelcomePanelVisible(true);
+    navigator().setWelcomePanelVisible(true);
 }
 
 } // namespace tzolkara

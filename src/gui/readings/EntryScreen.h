@@ -24,7 +24,7 @@ class EntryScreen final : public ProgramScreen
 public:
     enum class Kind { Astrology, Numerology };
 
-    explicit EntryScreen(Kind kind, QWidget *parent = nullptr);
+    EntryScreen(Kind kind, KinEngine &engine, Navigator &navigator, QWidget *parent = nullptr);
 
     void Form_Load() override;
 
@@ -38,10 +38,10 @@ protected:
 private:
     QWidget *buildContent();
     QMenuBar *buildMenuBar();
-    KinEngine &engine() const;
     ScreenId resultScreen() const;
 
     Kind m_kind;
+    KinEngine &m_engine;
     QLineEdit *txtName = nullptr;
     QComboBox *cboMonth = nullptr;
     QComboBox *cboDate = nullptr;

@@ -19,7 +19,6 @@
 #include "engine/BirthMonth.h"
 #include "engine/KinEngine.h"
 #include "shell/BrandLinks.h"
-#include "shell/frmMDI.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -68,10 +67,11 @@ QPushButton *button(const QString &objectName, const QString &caption, QWidget *
 
 } // namespace
 
-ReportScreen::ReportScreen(Kind kind, QWidget *parent)
+ReportScreen::ReportScreen(Kind kind, KinEngine &engine, Navigator &navigator, QWidget *parent)
     : ProgramScreen(kind == Kind::Astrology ? ScreenId::AstrologySave : ScreenId::NumerologySave,
-                    parent),
-      m_kind(kind)
+                    navigator, parent),
+      m_kind(kind),
+      m_engine(engine)
 {
     const bool astrology = kind == Kind::Astrology;
     setObjectName(astrology ? QStringLiteral("frmMayanAstrologySave")
@@ -142,14 +142,9 @@ ReportScreen::ReportScreen(Kind kind, QWidget *parent)
     setContent(content);
 }
 
-KinEngine &ReportScreen::engine() const
-{
-    return m_kind == Kind::Astrology ? modMayanAstrology : modMayanNumerology;
-}
-
 void ReportScreen::Form_Load()
 {
-    const ReadingState &state = engine().state();
+    const ReadingState &state = m_engine.state();
     const ReportRuns runs = m_kind == Kind::Astrology
                                 ? composeAstrologyReport(state, reportTrailer())
                                 : composeNumerologyReport(state, reportTrailer());
@@ -165,15 +160,12 @@ void ReportScreen::Form_Load()
 
 void ReportScreen::Form_Unload()
 {
-    frmMDI *main = frmMDI::instance();
-    if (!main)
-        return;
     const ScreenId resultId =
         m_kind == Kind::Astrology ? ScreenId::AstrologyResult : ScreenId::NumerologyResult;
-    if (ProgramScreen *result = main->findScreen(resultId)) {
+    if (ProgramScreen *result = navigator().findScreen(resultId)) {
         result->show();
         result->raise();
-        main->mdiArea()->setActiveSubWindow(result);
+        navigator().activateScreen(result);
     }
 }
 
@@ -190,7 +182,7 @@ void ReportScreen::cmdSave_Click()
         return;
 
     QString reason;
-    if (!ReadingFile::write(path, ReadingFile::inputsOf(engine().state()), &reason)) {
+    if (!ReadingFile::write(path, ReadingFile::inputsOf(m_engine.state()), &reason)) {
         MessageBox::error(this, QStringLiteral("The reading could not be saved to %1.\r%2")
                                     .arg(QDir::toNativeSeparators(path), reason));
     }
@@ -220,7 +212,7 @@ void ReportScreen::cmdPrint_Click()
 
 void ReportScreen::cmdSavePdf_Click()
 {
-    const ReadingState &state = engine().state();
+    const ReadingState &state = m_engine.state();
     const bool astrology = m_kind == Kind::Astrology;
     const int month = monthIndexOf(state.BirthMonth) + 1;
 

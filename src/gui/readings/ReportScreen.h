@@ -23,7 +23,7 @@ class ReportScreen final : public ProgramScreen
 public:
     enum class Kind { Astrology, Numerology };
 
-    explicit ReportScreen(Kind kind, QWidget *parent = nullptr);
+    ReportScreen(Kind kind, KinEngine &engine, Navigator &navigator, QWidget *parent = nullptr);
 
     void Form_Load() override;
 
@@ -35,9 +35,8 @@ private:
     void cmdPrint_Click();
     void cmdSavePdf_Click();
 
-    KinEngine &engine() const;
-
     Kind m_kind;
+    KinEngine &m_engine;
     QTextEdit *RTB = nullptr;
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdPrint = nullptr;

@@ -8,7 +8,6 @@
 #include "common/ImageList.h"
 #include "common/ScreenStyle.h"
 #include "shell/CommonMenus.h"
-#include "shell/frmMDI.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -73,20 +72,18 @@ QString toneDescription(int dayNumber)
                          : QStringLiteral("Day number %1, %2").arg(dayNumber).arg(key.mid(3));
 }
 
-void closeReport(frmMDI *main, ScreenId report)
+void closeReport(Navigator &navigator, ScreenId report)
 {
-    if (ProgramScreen *screen = main->findScreen(report))
+    if (ProgramScreen *screen = navigator.findScreen(report))
         screen->close();
 }
 
 void goBack(ProgramScreen *result, ScreenId entry)
 {
-    frmMDI *main = frmMDI::instance();
-    if (!main)
-        return;
-    main->showScreen(entry);
+    Navigator &navigator = result->navigator();
+    navigator.showScreen(entry);
     result->close();
-    main->setWelcomePanelVisible(false);
+    navigator.setWelcomePanelVisible(false);
 }
 
 } // namespace tzolkara::ResultScreenParts

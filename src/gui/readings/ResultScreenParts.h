@@ -13,7 +13,7 @@ class QWidget;
 namespace tzolkara {
 
 class ImageList;
-class frmMDI;
+class Navigator;
 
 // Pieces both result screens share.
 namespace ResultScreenParts {
@@ -35,7 +35,7 @@ QString toneDescription(int dayNumber);
 
 // Closes the report of a result screen that is closing: left open, it would
 // stay behind the welcome panel, out of sight, yet still take its Alt keys.
-void closeReport(frmMDI *main, ScreenId report);
+void closeReport(Navigator &navigator, ScreenId report);
 
 // Back: the entry screen comes back as it was left, this screen closes, and
 // the welcome panel stays hidden.

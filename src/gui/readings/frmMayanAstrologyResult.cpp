@@ -11,7 +11,6 @@
 #include "engine/BirthMonth.h"
 #include "engine/KinEngine.h"
 #include "shell/BrandLinks.h"
-#include "shell/frmMDI.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,8 +23,8 @@ namespace tzolkara {
 
 using namespace ResultScreenParts;
 
-frmMayanAstrologyResult::frmMayanAstrologyResult(QWidget *parent)
-    : ProgramScreen(ScreenId::AstrologyResult, parent)
+frmMayanAstrologyResult::frmMayanAstrologyResult(KinEngine &engine, Navigator &navigator, QWidget *parent)
+    : ProgramScreen(ScreenId::AstrologyResult, navigator, parent), m_engine(engine)
 {
     setObjectName(QStringLiteral("frmMayanAstrologyResult"));
     setWindowTitle(QStringLiteral("Tzolkara Mayan Astrology"));
@@ -137,8 +136,8 @@ QWidget *frmMayanAstrologyResult::buildContent()
 
 void frmMayanAstrologyResult::Form_Load()
 {
-    modMayanAstrology.CalculateReading();
-    const ReadingState &state = modMayanAstrology.state();
+    m_engine.CalculateReading();
+    const ReadingState &state = m_engine.state();
     lblMayanDayNumber->setText(QString::number(state.DayNumber));
     setWrappedText(lblMayanNoDesc, state.DayNumberDescription);
     lblMayanDaySign->setText(state.DaySignLabel);
@@ -157,9 +156,8 @@ void frmMayanAstrologyResult::Form_Load()
 
 void frmMayanAstrologyResult::cmdSave_Click()
 {
-    frmMDI *main = frmMDI::instance();
-    if (main && !main->findScreen(ScreenId::AstrologySave))
-        main->showScreen(ScreenId::AstrologySave);
+    if (!navigator().findScreen(ScreenId::AstrologySave))
+        navigator().showScreen(ScreenId::AstrologySave);
 }
 
 void frmMayanAstrologyResult::cmdBack_Click()
@@ -169,11 +167,8 @@ void frmMayanAstrologyResult::cmdBack_Click()
 
 void frmMayanAstrologyResult::Form_Unload()
 {
-    frmMDI *main = frmMDI::instance();
-    if (!main)
-        return;
-    closeReport(main, ScreenId::AstrologySave);
-    main->setWelcomePanelVisible(true);
+    closeReport(navigator(), ScreenId::AstrologySave);
+    navigator().setWelcomePanelVisible(true);
 }
 
 } // namespace tzolkara

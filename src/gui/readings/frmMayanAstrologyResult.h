@@ -9,6 +9,8 @@ class QLabel;
 class QPushButton;
 
 namespace tzolkara {
+
+class KinEngine;
 class MayaDayFrame;
 }
 
@@ -21,7 +23,7 @@ class frmMayanAstrologyResult final : public ProgramScreen
     Q_OBJECT
 
 public:
-    explicit frmMayanAstrologyResult(QWidget *parent = nullptr);
+    frmMayanAstrologyResult(KinEngine &engine, Navigator &navigator, QWidget *parent = nullptr);
 
     void Form_Load() override;
     void cmdSave_Click();
@@ -47,6 +49,7 @@ private:
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdBack = nullptr;
     MayaDayFrame *fraMayaCalendar = nullptr;
+    KinEngine &m_engine;
 };
 
 } // namespace tzolkara

@@ -9,7 +9,6 @@
 #include "common/ScreenStyle.h"
 #include "engine/KinEngine.h"
 #include "shell/BrandLinks.h"
-#include "shell/frmMDI.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,8 +21,8 @@ namespace tzolkara {
 
 using namespace ResultScreenParts;
 
-frmMayanNumerologyResult::frmMayanNumerologyResult(QWidget *parent)
-    : ProgramScreen(ScreenId::NumerologyResult, parent)
+frmMayanNumerologyResult::frmMayanNumerologyResult(KinEngine &engine, Navigator &navigator, QWidget *parent)
+    : ProgramScreen(ScreenId::NumerologyResult, navigator, parent), m_engine(engine)
 {
     setObjectName(QStringLiteral("frmMayanNumerologyResult"));
     setWindowTitle(QStringLiteral("Tzolkara Mayan Numerology"));
@@ -88,8 +87,8 @@ QWidget *frmMayanNumerologyResult::buildContent()
 
 void frmMayanNumerologyResult::Form_Load()
 {
-    modMayanNumerology.CalculateReading();
-    const ReadingState &state = modMayanNumerology.state();
+    m_engine.CalculateReading();
+    const ReadingState &state = m_engine.state();
     lblMayanDayNumber->setText(QString::number(state.DayNumber));
     setWrappedText(lblMayanNoDesc, state.DayNumberDescription);
     showPicture(picGalacticTone, Artwork::numerologyTones(), state.DayNumber,
@@ -99,9 +98,8 @@ void frmMayanNumerologyResult::Form_Load()
 void frmMayanNumerologyResult::cmdSave_Click()
 {
     // The Numerology reading has a report of its own, as Astrology has.
-    frmMDI *main = frmMDI::instance();
-    if (main && !main->findScreen(ScreenId::NumerologySave))
-        main->showScreen(ScreenId::NumerologySave);
+    if (!navigator().findScreen(ScreenId::NumerologySave))
+        navigator().showScreen(ScreenId::NumerologySave);
 }
 
 void frmMayanNumerologyResult::cmdBack_Click()
@@ -111,11 +109,8 @@ void frmMayanNumerologyResult::cmdBack_Click()
 
 void frmMayanNumerologyResult::Form_Unload()
 {
-    frmMDI *main = frmMDI::instance();
-    if (!main)
-        return;
-    closeReport(main, ScreenId::NumerologySave);
-    main->setWelcomePanelVisible(true);
+    closeReport(navigator(), ScreenId::NumerologySave);
+    navigator().setWelcomePanelVisible(true);
 }
 
 } // namespace tzolkara

@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace tzolkara {
 
+class KinEngine;
+
 // One Mayan Numerology reading: the day number, its text and its picture,
 // from the Numerology reading state.
 class frmMayanNumerologyResult final : public ProgramScreen
@@ -17,7 +19,7 @@ class frmMayanNumerologyResult final : public ProgramScreen
     Q_OBJECT
 
 public:
-    explicit frmMayanNumerologyResult(QWidget *parent = nullptr);
+    frmMayanNumerologyResult(KinEngine &engine, Navigator &navigator, QWidget *parent = nullptr);
 
     void Form_Load() override;
     void cmdSave_Click();
@@ -34,6 +36,7 @@ private:
     QLabel *lblMayanNoDesc = nullptr;
     QPushButton *cmdBack = nullptr;
     QPushButton *cmdSave = nullptr;
+    KinEngine &m_engine;
 };
 
 } // namespace tzolkara

@@ -38,7 +38,8 @@ QIcon titleBarIcon()
 }
 } // namespace
 
-ProgramScreen::ProgramScreen(ScreenId id, QWidget *parent) : QMdiSubWindow(parent), m_id(id)
+ProgramScreen::ProgramScreen(ScreenId id, Navigator &navigator, QWidget *parent)
+    : QMdiSubWindow(parent), m_id(id), m_navigator(navigator)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // A close box, but no minimise or maximise: the screens have a fixed
@@ -100,10 +101,10 @@ void ScreenRegistry::setFactory(ScreenId id, Factory factory)
     factories()[id] = std::move(factory);
 }
 
-ProgramScreen *ScreenRegistry::create(ScreenId id)
+ProgramScreen *ScreenRegistry::create(ScreenId id, Navigator &navigator)
 {
     const auto it = factories().find(id);
-    return it == factories().end() || !it->second ? nullptr : it->second();
+    return it == factories().end() || !it->second ? nullptr : it->second(navigator);
 }
 
 void ScreenRegistry::clear()

@@ -3,36 +3,19 @@
 
 #pragma once
 
+#include "Navigator.h"
+#include "ScreenId.h"
+
 #include <QMdiSubWindow>
 
 #include <QList>
 
-#include <array>
 #include <functional>
 
 class QAction;
 class QMenuBar;
 
 namespace tzolkara {
-
-// The single-instance screens that open inside the main window.
-enum class ScreenId {
-    AstrologyMain,
-    AstrologyResult,
-    AstrologySave,
-    TarotMain,
-    TarotResult,
-    NumerologyMain,
-    NumerologyResult,
-    NumerologySave,
-};
-
-// The order in which the main window closes them.
-inline constexpr std::array<ScreenId, 8> kAllScreens = {
-    ScreenId::AstrologyMain,    ScreenId::AstrologyResult, ScreenId::AstrologySave,
-    ScreenId::TarotMain,        ScreenId::TarotResult,     ScreenId::NumerologyMain,
-    ScreenId::NumerologyResult, ScreenId::NumerologySave,
-};
 
 // A program screen: a child window of the main window, created when first
 // shown and destroyed when closed. A screen owns its menus, but they are shown
@@ -43,9 +26,11 @@ class ProgramScreen : public QMdiSubWindow
     Q_OBJECT
 
 public:
-    explicit ProgramScreen(ScreenId id, QWidget *parent = nullptr);
+    ProgramScreen(ScreenId id, Navigator &navigator, QWidget *parent = nullptr);
 
     ScreenId id() const { return m_id; }
+    // The window the screen sits in, which shows the other screens.
+    Navigator &navigator() const { return m_navigator; }
     // True from the moment the screen starts closing; it is deleted soon after.
     bool isClosed() const { return m_closed; }
 
@@ -76,20 +61,23 @@ protected:
 
 private:
     ScreenId m_id;
+    Navigator &m_navigator;
     bool m_closed = false;
     bool m_placed = false;
     QMenuBar *m_menuBar = nullptr;
 };
 
-// How each screen is made. Each kind of screen registers itself once, at
-// start-up; tests register screens of their own.
+// How each screen is made, given the navigator of the window it opens in.
+// Each program registers its screens once, at start-up; tests register
+// screens of their own.
 class ScreenRegistry final
 {
 public:
-    using Factory = std::function<ProgramScreen *()>;
+    using Factory = std::function<ProgramScreen *(Navigator &)>;
 
     static void setFactory(ScreenId id, Factory factory);
-    static ProgramScreen *create(ScreenId id); // null when nothing is registered
+    // Null when nothing is registered.
+    static ProgramScreen *create(ScreenId id, Navigator &navigator);
     static void clear();
 };
 

@@ -32,8 +32,6 @@ namespace tzolkara {
 
 namespace {
 
-frmMDI *g_instance = nullptr;
-
 // 120 twips at 96 pixels to the inch.
 constexpr int kExitButtonRightGap = 8;
 constexpr int kBannerHeight = 28;
@@ -43,9 +41,6 @@ constexpr int kEmblemSize = 144;
 
 const QColor kStripColour(192, 192, 255);
 const QColor kButtonColour(192, 192, 192);
-
-constexpr std::array<ScreenId, 3> kOptionScreens = {ScreenId::AstrologyMain, ScreenId::TarotMain,
-                                                    ScreenId::NumerologyMain};
 
 QFrame *colouredStrip(const QString &objectName, const QColor &colour, int height)
 {
@@ -72,34 +67,34 @@ QPushButton *greyButton(const QString &objectName, const QString &caption, QWidg
     return button;
 }
 
-struct CaptionStyle
+struct Heading
 {
     const char *text;
     QColor colour;
     qreal pointSize;
 };
 
-const std::array<CaptionStyle, 6> &captionStyles()
+// The welcome panel's headings, above the programs' own captions.
+const std::array<Heading, 3> &headings()
 {
-    static const std::array<CaptionStyle, 6> styles = {{
+    static const std::array<Heading, 3> list = {{
         {"Welcome to Tzolkara", QColor(0, 255, 255), 12},
         {"Welcome to the world of Mayan Astrology! Know more about your Mayan Astrology sign. "
          "Know what your Mayan Numerology lucky number is or consult the Mayan Astrology Tarot "
          "Oracle!",
          QColor(255, 0, 0), 8.25},
         {"Tzolkara includes the following programs", QColor(0, 255, 255), 12},
-        {"Mayan Astrology", QColor(255, 255, 0), 12},
-        {"Mayan Astrology Tarot", QColor(255, 0, 255), 12},
-        {"Mayan Numerology", QColor(0, 255, 0), 12},
     }};
-    return styles;
+    return list;
 }
+
+constexpr qreal kProgramCaptionSize = 12;
 
 } // namespace
 
-frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
+frmMDI::frmMDI(QList<Program> programs, QWidget *parent)
+    : QMainWindow(parent), m_programs(std::move(programs))
 {
-    g_instance = this;
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(frmAbout::versionCaption());
     setWindowIcon(Artwork::applicationIcon());
@@ -119,7 +114,8 @@ frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
     setTabOrder(cmdMdiExit, lblStarloomBanner);
     setTabOrder(lblStarloomBanner, Label7);
     // The keyboard starts on the first program.
-    cmdSelectOption[0]->setFocus();
+    if (!cmdSelectOption.empty())
+        cmdSelectOption.front()->setFocus();
 
     MDIForm_Load();
 }
@@ -134,13 +130,6 @@ frmMDI::~frmMDI()
         window->removeEventFilter(this);
         disconnect(window, nullptr, this, nullptr);
     }
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-frmMDI *frmMDI::instance()
-{
-    return g_instance;
 }
 
 void frmMDI::buildMenuBar()
@@ -222,27 +211,23 @@ QFrame *frmMDI::buildButtonRow()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
 
-    const std::array<const char *, 3> captions = {"Mayan Astrology", "Mayan Astrology Tarot",
-                                                  "Mayan Numerology"};
-    const std::array<const char *, 3> pictureNames = {"Picture4", "Picture3", "Picture2"};
-    const std::array<Artwork::ProgramIcon, 3> icons = {Artwork::ProgramIcon::Astrology,
-                                                       Artwork::ProgramIcon::Tarot,
-                                                       Artwork::ProgramIcon::Numerology};
-    for (int i = 0; i < 3; ++i) {
+    for (const Program &program : m_programs) {
+        const auto index = int(cmdSelectOption.size());
         auto *picture = new QLabel(picButtonContainer);
-        picture->setObjectName(QString::fromLatin1(pictureNames[i]));
+        picture->setObjectName(program.iconName);
         picture->setFixedSize(32, 32);
-        picture->setAccessibleName(QStringLiteral("Icon of ") + QString::fromLatin1(captions[i]));
-        picture->setPixmap(Artwork::programButtonIcon(icons[i], devicePixelRatioF()));
-        cmdSelectOption[i] = greyButton(QStringLiteral("cmdSelectOption_%1").arg(i),
-                                        QString::fromLatin1(captions[i]), picButtonContainer);
-        cmdSelectOption[i]->setMinimumHeight(32);
-        connect(cmdSelectOption[i], &QPushButton::clicked, this,
-                [this, i] { cmdSelectOption_Click(i); });
-        if (i > 0)
+        picture->setAccessibleName(QStringLiteral("Icon of ") + program.caption);
+        picture->setPixmap(Artwork::programButtonIcon(program.iconResource, devicePixelRatioF()));
+        auto *button = greyButton(QStringLiteral("cmdSelectOption_%1").arg(index),
+                                  program.caption, picButtonContainer);
+        button->setMinimumHeight(32);
+        connect(button, &QPushButton::clicked, this,
+                [this, &program] { cmdSelectOption_Click(program); });
+        if (index > 0)
             row->addSpacing(18);
         row->addWidget(picture);
-        row->addWidget(cmdSelectOption[i]);
+        row->addWidget(button);
+        cmdSelectOption.push_back(button);
     }
     picButtonContainer->adjustSize();
     picButtonContainer->move(0, (kButtonRowHeight - picButtonContainer->height()) / 2);
@@ -276,17 +261,23 @@ QWidget *frmMDI::buildClientArea()
     picMain->raise();
 
     int top = 36;
-    for (int i = 0; i < 6; ++i) {
-        const CaptionStyle &style = captionStyles()[i];
-        auto *caption = new ClickableLabel(QString::fromLatin1(style.text), picMain);
-        caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
-        caption->setFont(verdana(style.pointSize, true));
+    auto addCaption = [this, &top](const QString &text, const QColor &colour, qreal pointSize) {
+        auto *caption = new ClickableLabel(text, picMain);
+        caption->setObjectName(QStringLiteral("lblCaption_%1").arg(lblCaption.size()));
+        caption->setFont(verdana(pointSize, true));
         QPalette palette = caption->palette();
-        palette.setColor(QPalette::WindowText, style.colour);
+        palette.setColor(QPalette::WindowText, colour);
         caption->setPalette(palette);
-        if (i < 3)
-            caption->setCursor(Qt::ArrowCursor);
-        if (i == 1) {
+        caption->move(0, top);
+        lblCaption.push_back(caption);
+        return caption;
+    };
+    for (const Heading &heading : headings()) {
+        const bool wrapped = &heading == &headings()[1];
+        ClickableLabel *caption = addCaption(QString::fromLatin1(heading.text), heading.colour,
+                                             heading.pointSize);
+        caption->setCursor(Qt::ArrowCursor);
+        if (wrapped) {
             caption->setWordWrap(true);
             caption->setAlignment(Qt::AlignHCenter);
             caption->setFixedWidth(640);
@@ -294,13 +285,18 @@ QWidget *frmMDI::buildClientArea()
         } else {
             caption->adjustSize();
         }
-        caption->move(0, top);
-        top += caption->height() + (i == 0 || i == 2 ? 14 : i == 1 ? 40 : 18);
-        if (i == 2)
-            top += 10;
-        connect(caption, &ClickableLabel::clicked, this, [this, i] { lblCaption_Click(i); });
-        connect(caption, &ClickableLabel::mouseMoved, this, [this, i] { lblCaption_MouseMove(i); });
-        lblCaption[i] = caption;
+        top += caption->height() + (wrapped ? 40 : 14);
+        connect(caption, &ClickableLabel::clicked, this, [this] { lblCaption_Click(nullptr); });
+    }
+    top += 10;
+    for (const Program &program : m_programs) {
+        ClickableLabel *caption = addCaption(program.caption, program.colour, kProgramCaptionSize);
+        caption->adjustSize();
+        top += caption->height() + 18;
+        connect(caption, &ClickableLabel::clicked, this,
+                [this, &program] { lblCaption_Click(&program); });
+        connect(caption, &ClickableLabel::mouseMoved, this,
+                [this, caption] { lblCaption_MouseMove(caption); });
     }
 
     // The calendar wheel beneath the choices; an ornament, not a control.
@@ -418,7 +414,7 @@ ProgramScreen *frmMDI::loadScreen(ScreenId id)
 {
     if (ProgramScreen *existing = findScreen(id))
         return existing;
-    ProgramScreen *screen = ScreenRegistry::create(id);
+    ProgramScreen *screen = ScreenRegistry::create(id, *this);
     if (!screen)
         return nullptr;
     m_mdiArea->addSubWindow(screen, screen->windowFlags());
@@ -447,6 +443,11 @@ ProgramScreen *frmMDI::showScreen(ScreenId id)
     return screen;
 }
 
+void frmMDI::activateScreen(ProgramScreen *screen)
+{
+    m_mdiArea->setActiveSubWindow(screen);
+}
+
 void frmMDI::placeScreen(ProgramScreen *screen) const
 {
     screen->move(std::max(0, (screenWidth() - screen->width()) / 2), 0);
@@ -467,25 +468,23 @@ void frmMDI::CloseProgramScreens()
     }
 }
 
-void frmMDI::cmdSelectOption_Click(int index)
+void frmMDI::cmdSelectOption_Click(const Program &program)
 {
-    OpenProgramScreen(kOptionScreens[index]);
+    OpenProgramScreen(program.firstScreen);
 }
 
-void frmMDI::lblCaption_Click(int index)
+void frmMDI::lblCaption_Click(const Program *program)
 {
     CloseProgramScreens();
-    if (index >= 3)
-        OpenProgramScreen(kOptionScreens[index - 3]);
+    if (program)
+        OpenProgramScreen(program->firstScreen);
 }
 
-void frmMDI::lblCaption_MouseMove(int index)
+void frmMDI::lblCaption_MouseMove(ClickableLabel *caption)
 {
-    if (index < 3)
-        return;
-    QFont font = lblCaption[index]->font();
+    QFont font = caption->font();
     font.setUnderline(true);
-    lblCaption[index]->setFont(font);
+    caption->setFont(font);
 }
 
 void frmMDI::picMain_MouseMove()

@@ -3,11 +3,14 @@
 
 #pragma once
 
+#include "Program.h"
 #include "ProgramScreen.h"
 
 #include <QMainWindow>
 
-#include <array>
+#include <QList>
+
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -21,32 +24,30 @@ class ClickableLabel;
 
 // The main window: the banner, the row of program buttons, the black welcome
 // panel with its captions, and the area where the program screens open.
-class frmMDI final : public QMainWindow
+// It offers the programs it is given, in their order, and is the navigator of
+// every screen that opens in it.
+class frmMDI final : public QMainWindow, public Navigator
 {
     Q_OBJECT
 
 public:
-    explicit frmMDI(QWidget *parent = nullptr);
+    explicit frmMDI(QList<Program> programs, QWidget *parent = nullptr);
     ~frmMDI() override;
 
-    // The one main window, or null before it exists and after it is gone.
-    static frmMDI *instance();
-
-    void setWelcomePanelVisible(bool visible);
+    void setWelcomePanelVisible(bool visible) override;
     bool isWelcomePanelVisible() const;
 
     // Closes every open program screen, then shows `screen` as the only one.
     void OpenProgramScreen(ScreenId screen);
     void CloseProgramScreens();
 
-    // The screen if it exists (shown or hidden), else null.
-    ProgramScreen *findScreen(ScreenId id) const;
-    // Creates the screen (running its Form_Load) unless it exists.
-    ProgramScreen *loadScreen(ScreenId id);
-    // Loads and shows the screen. Shown for the first time, it is placed
-    // centred on the screen width, at the top; one that comes back (Back, or
-    // a report closing) stays where the user left it.
-    ProgramScreen *showScreen(ScreenId id);
+    ProgramScreen *findScreen(ScreenId id) const override;
+    ProgramScreen *loadScreen(ScreenId id) override;
+    // Shown for the first time, a screen is placed centred on the screen
+    // width, at the top; one that comes back (Back, or a report closing)
+    // stays where the user left it.
+    ProgramScreen *showScreen(ScreenId id) override;
+    void activateScreen(ProgramScreen *screen) override;
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
 
@@ -65,9 +66,10 @@ private:
     QFrame *buildCoBrandStrip();
 
     void MDIForm_Load();
-    void cmdSelectOption_Click(int index);
-    void lblCaption_Click(int index);
-    void lblCaption_MouseMove(int index);
+    void cmdSelectOption_Click(const Program &program);
+    // A program's caption opens it; the other captions only close screens.
+    void lblCaption_Click(const Program *program);
+    void lblCaption_MouseMove(ClickableLabel *caption);
     void picMain_MouseMove();
     // Today's place in the Maya calendar, under the emblem; renewed when the
     // panel comes back and at midnight.
@@ -81,9 +83,11 @@ private:
     QFrame *Picture6 = nullptr;
     ClickableLabel *lblStarloomBanner = nullptr;
     QFrame *picButtonContainer = nullptr;
-    std::array<QPushButton *, 3> cmdSelectOption{};
+    const QList<Program> m_programs;
+    std::vector<QPushButton *> cmdSelectOption;
     QFrame *picMain = nullptr;
-    std::array<ClickableLabel *, 6> lblCaption{};
+    // The panel's three headings, then one caption for each program.
+    std::vector<ClickableLabel *> lblCaption;
     QLabel *picEmblem = nullptr;
     QLabel *lblToday = nullptr;
     QTimer *m_midnight = nullptr;

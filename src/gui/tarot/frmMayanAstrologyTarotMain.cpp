@@ -15,7 +15,6 @@
 #include "readings/ReadingFile.h"
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
-#include "shell/frmMDI.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,8 +28,8 @@
 
 namespace tzolkara {
 
-frmMayanAstrologyTarotMain::frmMayanAstrologyTarotMain(QWidget *parent)
-    : ProgramScreen(ScreenId::TarotMain, parent)
+frmMayanAstrologyTarotMain::frmMayanAstrologyTarotMain(Navigator &navigator, QWidget *parent)
+    : ProgramScreen(ScreenId::TarotMain, navigator, parent)
 {
     setObjectName(QStringLiteral("frmMayanAstrologyTarotMain"));
     setWindowTitle(QStringLiteral("Tzolkara Mayan Astrology Tarot"));
@@ -135,13 +134,10 @@ void frmMayanAstrologyTarotMain::cmdNext_Click()
 {
     if (!ValidateTarotEntries())
         return;
-    modMayanAstrologyTarot::CastTarotReading();
-    frmMDI *main = frmMDI::instance();
-    if (!main)
-        return;
-    main->showScreen(ScreenId::TarotResult);
+    modMayanAstrologyTarot::CastTarotReading(navigator());
+    navigator().showScreen(ScreenId::TarotResult);
     hide();
-    main->setWelcomePanelVisible(false);
+    navigator().setWelcomePanelVisible(false);
 }
 
 void frmMayanAstrologyTarotMain::cmdOpen_Click()
@@ -172,8 +168,7 @@ QString frmMayanAstrologyTarotMain::enteredName() const
 
 void frmMayanAstrologyTarotMain::Form_Unload()
 {
-    if (frmMDI *main = frmMDI::instance())
-        main->setWelcomePanelVisible(true);
+    navigator().setWelcomePanelVisible(true);
 }
 
 } // namespace tzolkara

@@ -18,7 +18,7 @@ class frmMayanAstrologyTarotMain final : public ProgramScreen
     Q_OBJECT
 
 public:
-    explicit frmMayanAstrologyTarotMain(QWidget *parent = nullptr);
+    explicit frmMayanAstrologyTarotMain(Navigator &navigator, QWidget *parent = nullptr);
 
     bool ValidateTarotEntries();
     void cmdNext_Click();

@@ -15,7 +15,6 @@
 #include "readings/MayaDayFrame.h"
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
-#include "shell/frmMDI.h"
 
 #include <QDate>
 #include <QEvent>
@@ -47,8 +46,9 @@ constexpr QPoint kForumLinkPlace(16, 4);
 
 } // namespace
 
-frmMayanAstrologyTarotResult::frmMayanAstrologyTarotResult(QWidget *parent)
-    : ProgramScreen(ScreenId::TarotResult, parent)
+frmMayanAstrologyTarotResult::frmMayanAstrologyTarotResult(Navigator &navigator,
+                                                           QWidget *parent)
+    : ProgramScreen(ScreenId::TarotResult, navigator, parent)
 {
     setObjectName(QStringLiteral("frmMayanAstrologyTarotResult"));
     setWindowTitle(QStringLiteral("Tzolkara Mayan Astrology Tarot"));
@@ -242,13 +242,10 @@ bool frmMayanAstrologyTarotResult::event(QEvent *event)
 
 void frmMayanAstrologyTarotResult::cmdBack_Click()
 {
-    frmMDI *main = frmMDI::instance();
-    if (!main)
-        return;
-    main->showScreen(ScreenId::TarotMain);
+    navigator().showScreen(ScreenId::TarotMain);
     m_closingForBack = true;
     close();
-    main->setWelcomePanelVisible(false);
+    navigator().setWelcomePanelVisible(false);
 }
 
 void frmMayanAstrologyTarotResult::cmdExit_Click()
@@ -260,8 +257,7 @@ void frmMayanAstrologyTarotResult::Form_Unload()
 {
     if (m_closingForBack)
         return;
-    if (frmMDI *main = frmMDI::instance())
-        main->setWelcomePanelVisible(true);
+    navigator().setWelcomePanelVisible(true);
 }
 
 void frmMayanAstrologyTarotResult::mnuSavePdf_Click()
@@ -278,11 +274,9 @@ void frmMayanAstrologyTarotResult::mnuSavePdf_Click()
              lblImageName[p]->text()});
     }
     QString name;
-    if (frmMDI *main = frmMDI::instance()) {
-        if (auto *question =
-                qobject_cast<frmMayanAstrologyTarotMain *>(main->findScreen(ScreenId::TarotMain)))
-            name = question->enteredName();
-    }
+    if (auto *question = qobject_cast<frmMayanAstrologyTarotMain *>(
+            navigator().findScreen(ScreenId::TarotMain)))
+        name = question->enteredName();
     header.name = name;
     // The cards were cast on this day, whenever the PDF is made.
     const QDate day = m_castDay.isValid() ? m_castDay : Clock::today();

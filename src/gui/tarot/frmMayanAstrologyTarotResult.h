@@ -23,7 +23,7 @@ class frmMayanAstrologyTarotResult final : public ProgramScreen
     Q_OBJECT
 
 public:
-    explicit frmMayanAstrologyTarotResult(QWidget *parent = nullptr);
+    explicit frmMayanAstrologyTarotResult(Navigator &navigator, QWidget *parent = nullptr);
 
     // Replaces the whole reading text (cleared first); today becomes the day
     // the cards were cast.

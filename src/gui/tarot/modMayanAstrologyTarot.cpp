@@ -5,7 +5,7 @@
 
 #include "common/RandomSource.h"
 #include "frmMayanAstrologyTarotResult.h"
-#include "shell/frmMDI.h"
+#include "shell/Navigator.h"
 
 namespace tzolkara::modMayanAstrologyTarot {
 
@@ -19,15 +19,13 @@ void LoadTarotTables()
     PositionTable = positionTableContents();
 }
 
-void CastTarotReading()
+void CastTarotReading(Navigator &navigator)
 {
     LatestReading = drawOracleReading([] { return RandomSource::instance().next(); });
     LoadTarotTables();
 
-    frmMDI *main = frmMDI::instance();
     auto *result =
-        main ? qobject_cast<frmMayanAstrologyTarotResult *>(main->loadScreen(ScreenId::TarotResult))
-             : nullptr;
+        qobject_cast<frmMayanAstrologyTarotResult *>(navigator.loadScreen(ScreenId::TarotResult));
     if (!result)
         return;
     result->writeReading(composeTarotReading(LatestReading, GlyphTable, PositionTable));

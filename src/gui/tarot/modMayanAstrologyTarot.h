@@ -7,6 +7,10 @@
 
 // The tarot: its tables, the latest reading, and the casting of a reading
 // into the tarot result screen.
+namespace tzolkara {
+class Navigator;
+}
+
 namespace tzolkara::modMayanAstrologyTarot {
 
 // Empty until the first reading fills them.
@@ -19,6 +23,6 @@ void LoadTarotTables();
 
 // Draws a new reading from the program's random source and writes it into
 // the tarot result screen, loading that screen if needed (not showing it).
-void CastTarotReading();
+void CastTarotReading(Navigator &navigator);
 
 } // namespace tzolkara::modMayanAstrologyTarot

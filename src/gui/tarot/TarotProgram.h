@@ -3,9 +3,11 @@
 
 #pragma once
 
+#include "shell/Program.h"
+
 namespace tzolkara {
 
-// Registers the program's real screens with the screen registry.
-void registerProgramScreens();
+// The tarot: registers its question and result screens and describes it.
+Program tarotProgram();
 
 } // namespace tzolkara

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ReadingsPrograms.h"
+
+#include "EntryScreen.h"
+#include "ReportScreen.h"
+#include "common/Artwork.h"
+#include "frmMayanAstrologyResult.h"
+#include "frmMayanNumerologyResult.h"
+
+namespace tzolkara {
+
+Program astrologyProgram(KinEngine &engine)
+{
+    ScreenRegistry::setFactory(ScreenId::AstrologyMain, [&engine](Navigator &navigator) {
+        return new EntryScreen(EntryScreen::Kind::Astrology, engine, navigator);
+    });
+    ScreenRegistry::setFactory(ScreenId::AstrologyResult, [&engine](Navigator &navigator) {
+        return new frmMayanAstrologyResult(engine, navigator);
+    });
+    ScreenRegistry::setFactory(ScreenId::AstrologySave, [&engine](Navigator &navigator) {
+        return new ReportScreen(ReportScreen::Kind::Astrology, engine, navigator);
+    });
+    return {QStringLiteral("Mayan Astrology"), QColor(255, 255, 0), Artwork::kAstrologyIconResource,
+            QStringLiteral("Picture4"), ScreenId::AstrologyMain};
+}
+
+Program numerologyProgram(KinEngine &engine)
+{
+    ScreenRegistry::setFactory(ScreenId::NumerologyMain, [&engine](Navigator &navigator) {
+        return new EntryScreen(EntryScreen::Kind::Numerology, engine, navigator);
+    });
+    ScreenRegistry::setFactory(ScreenId::NumerologyResult, [&engine](Navigator &navigator) {
+        return new frmMayanNumerologyResult(engine, navigator);
+    });
+    ScreenRegistry::setFactory(ScreenId::NumerologySave, [&engine](Navigator &navigator) {
+        return new ReportScreen(ReportScreen::Kind::Numerology, engine, navigator);
+    });
+    return {QStringLiteral("Mayan Numerology"), QColor(0, 255, 0), Artwork::kNumerologyIconResource,
+            QStringLiteral("Picture2"), ScreenId::NumerologyMain};
+}
+
+} // namespace tzolkara
