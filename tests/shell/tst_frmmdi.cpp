@@ -4,6 +4,7 @@
 #include "common/ClockForTests.h"
 #include "common/MessageBox.h"
 #include "Programs.h"
+#include "common/Artwork.h"
 #include "shell/frmMDI.h"
 #include "support/UrlCatcher.h"
 
@@ -75,6 +76,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void aFourthProgram_getsItsButtonAndCaption();
 
     void startsInWelcomeState();
     void welcomePanel_showsTodayInTheMayaCalendar();
@@ -426,6 +428,33 @@ void TestFrmMDI::exitButton_closesScreensAndWindow()
     QVERIFY(!m_window->isVisible());
     QCOMPARE(TestScreen::unloads, 2);
     QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestFrmMDI::aFourthProgram_getsItsButtonAndCaption()
+{
+    // A program is one more entry in the list: its button, icon and welcome
+    // caption follow the others, and both open its first screen.
+    QList<Program> programs = m_programs;
+    programs.append({QStringLiteral("Maya Calendar"), QColor(255, 128, 0),
+                     Artwork::kTarotIconResource, QStringLiteral("PictureCalendar"),
+                     ScreenId::NumerologyResult});
+    delete m_window;
+    m_window = new frmMDI(programs);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    auto *button = m_window->findChild<QPushButton *>(QStringLiteral("cmdSelectOption_3"));
+    auto *caption = m_window->findChild<QLabel *>(QStringLiteral("lblCaption_6"));
+    QVERIFY(button && caption);
+    QCOMPARE(button->text(), QStringLiteral("Maya Calendar"));
+    QCOMPARE(caption->text(), QStringLiteral("Maya Calendar"));
+    QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(255, 128, 0));
+    QVERIFY(m_window->findChild<QLabel *>(QStringLiteral("PictureCalendar")));
+    click(button);
+    QVERIFY(m_window->findScreen(ScreenId::NumerologyResult));
+    m_window->setWelcomePanelVisible(true);
+    click(caption);
+    QVERIFY(m_window->findScreen(ScreenId::NumerologyResult));
+    QVERIFY(!m_window->isWelcomePanelVisible());
 }
 
 QTEST_MAIN(TestFrmMDI)

@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Each program's first screen built alone, with a navigator of the test's
+// own in place of the main window: what the screen asks of its window is
+// all a test sees.
+
+#include "engine/KinEngine.h"
+#include "readings/EntryScreen.h"
+#include "support/ScreenDriver.h"
+#include "tarot/frmMayanAstrologyTarotMain.h"
+
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+using namespace tzolkara;
+
+namespace {
+
+class FakeNavigator final : public Navigator
+{
+public:
+    ProgramScreen *findScreen(ScreenId) const override { return nullptr; }
+    ProgramScreen *loadScreen(ScreenId id) override
+    {
+        loaded.append(id);
+        return nullptr;
+    }
+    ProgramScreen *showScreen(ScreenId id) override
+    {
+        shown.append(id);
+        return nullptr;
+    }
+    void activateScreen(ProgramScreen *) override {}
+    void setWelcomePanelVisible(bool visible) override { welcomePanel = visible; }
+
+    QList<ScreenId> loaded;
+    QList<ScreenId> shown;
+    std::optional<bool> welcomePanel;
+};
+
+} // namespace
+
+class TestScreensAlone : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstScreen_asksItsWindowForTheNext_data();
+    void firstScreen_asksItsWindowForTheNext();
+};
+
+void TestScreensAlone::firstScreen_asksItsWindowForTheNext_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("next");
+    QTest::newRow("Mayan Astrology") << "astrology" << "cmdCalculate" << int(ScreenId::AstrologyResult);
+    QTest::newRow("Mayan Numerology") << "numerology" << "cmdCalculate" << int(ScreenId::NumerologyResult);
+    QTest::newRow("Mayan Astrology Tarot") << "tarot" << "cmdNext" << int(ScreenId::TarotResult);
+}
+
+void TestScreensAlone::firstScreen_asksItsWindowForTheNext()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, button);
+    QFETCH(int, next);
+    FakeNavigator navigator;
+    KinEngine engine;
+    std::unique_ptr<ProgramScreen> screen;
+    if (program == QLatin1String("tarot")) {
+        screen = std::make_unique<frmMayanAstrologyTarotMain>(navigator);
+    } else {
+        screen = std::make_unique<EntryScreen>(program == QLatin1String("astrology")
+                                                   ? EntryScreen::Kind::Astrology
+                                                   : EntryScreen::Kind::Numerology,
+                                               engine, navigator);
+    }
+    screen->Form_Load();
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
+    if (program == QLatin1String("tarot"))
+        ScreenDriver::child<QLineEdit>(screen.get(), "txtName")->setText(QStringLiteral("Ana"));
+    else
+        ScreenDriver::enter(screen.get(), QStringLiteral("Ana"), QStringLiteral("December"), 21, 2012);
+
+    ScreenDriver::click(screen.get(), qPrintable(button));
+
+    QCOMPARE(navigator.shown, QList<ScreenId>{ScreenId(next)});
+    QCOMPARE(navigator.welcomePanel, std::optional<bool>(false));
+    QVERIFY(screen->isHidden());
+    if (program == QLatin1String("tarot")) {
+        // The cast loads the result screen to write the reading into it.
+        QCOMPARE(navigator.loaded, QList<ScreenId>{ScreenId::TarotResult});
+    } else {
+        // The screen's own engine, no other, holds the reading.
+        QCOMPARE(engine.state().UserName, QStringLiteral("Ana"));
+        QCOMPARE(int(engine.state().DayNumber), 4);
+    }
+}
+
+QTEST_MAIN(TestScreensAlone)
+#include "tst_screensalone.moc"
