@@ -4,7 +4,6 @@
 #include "frmMayanAstrologyTarotMain.h"
 
 #include "CardsAhead.h"
-#include "tarot/ForeignFile.h"
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
@@ -16,6 +15,7 @@
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
 #include "shell/frmMDI.h"
+#include "tarot/ForeignFile.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -135,7 +135,7 @@ void frmMayanAstrologyTarotMain::cmdNext_Click()
 {
     if (!ValidateTarotEntries())
         return;
-    modMayanAstrologyTarot::CastTarotReading();
+    modMayanAstrologyTarot::CastTarotReading(txtName->text());
     frmMDI *main = frmMDI::instance();
     if (!main)
         return;
@@ -163,11 +163,6 @@ void frmMayanAstrologyTarotMain::cmdOpen_Click()
     // Its lines are read and not used; an unreadable file is no reason to stop.
     ForeignFile::read(path);
     cmdNext_Click();
-}
-
-QString frmMayanAstrologyTarotMain::enteredName() const
-{
-    return txtName->text();
 }
 
 void frmMayanAstrologyTarotMain::Form_Unload()

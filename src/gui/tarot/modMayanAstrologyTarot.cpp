@@ -3,26 +3,14 @@
 
 #include "modMayanAstrologyTarot.h"
 
-#include "common/RandomSource.h"
 #include "frmMayanAstrologyTarotResult.h"
 #include "shell/frmMDI.h"
 
 namespace tzolkara::modMayanAstrologyTarot {
 
-GlyphTableType GlyphTable;
-PositionTableType PositionTable;
-OracleReading LatestReading;
-
-void LoadTarotTables()
+void CastTarotReading(const QString &askerName)
 {
-    GlyphTable = glyphTableContents();
-    PositionTable = positionTableContents();
-}
-
-void CastTarotReading()
-{
-    LatestReading = drawOracleReading([] { return RandomSource::instance().next(); });
-    LoadTarotTables();
+    const TarotReading reading = DrawTarotReading(askerName);
 
     frmMDI *main = frmMDI::instance();
     auto *result =
@@ -30,9 +18,7 @@ void CastTarotReading()
              : nullptr;
     if (!result)
         return;
-    result->writeReading(composeTarotReading(LatestReading, GlyphTable, PositionTable));
-    for (int position = 0; position < kPositionCount; ++position)
-        result->setGlyphPicture(position, LatestReading.Glyphs[position]);
+    result->writeReading(reading);
 }
 
 } // namespace tzolkara::modMayanAstrologyTarot
