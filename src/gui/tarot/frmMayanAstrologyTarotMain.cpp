@@ -4,6 +4,7 @@
 #include "frmMayanAstrologyTarotMain.h"
 
 #include "CardsAhead.h"
+#include "tarot/ForeignFile.h"
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
@@ -15,7 +16,6 @@
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
 #include "shell/frmMDI.h"
-#include "tarot/ForeignFile.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
