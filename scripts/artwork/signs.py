@@ -7,7 +7,8 @@ Run from anywhere (usually the repository root):
     python3 scripts/artwork/signs.py
 
 Outputs, all SVG Tiny 1.2 so that Qt SVG renders them faithfully:
-    resources/signs/<name>.svg    20 day signs in their cartouches, 150 x 150
+    resources/signs/NN.svg        20 day signs in their cartouches, 150 x 150,
+                                  by day-sign number (01 Crocodile .. 20 Sun)
     resources/frames/sign-frame.svg   the empty stone cartouche, 150 x 150
 The output is deterministic: running it twice gives identical files.
 """
@@ -87,7 +88,7 @@ def main():
                                          "..", ".."))
     resources = os.path.join(root, "resources")
     for day_sign, (name, _) in enumerate(MOTIFS, start=1):
-        write(os.path.join(resources, "signs", f"{name.lower()}.svg"),
+        write(os.path.join(resources, "signs", f"{day_sign:02d}.svg"),
               svg_document(SIGN_SIZE, SIGN_SIZE, sign_picture(day_sign),
                            f"{name} day sign"))
     write(os.path.join(resources, "frames", "sign-frame.svg"),

@@ -257,7 +257,7 @@ void TestArtwork::cards_areNotTheirDaySignBadges()
 void TestArtwork::pictures_areRenderedOnFirstUseOnly()
 {
     const ImageList list(QSize(150, 150),
-                         {{QStringLiteral("Sun"), QStringLiteral(":/artwork/signs/sun.svg")}});
+                         {{QStringLiteral("Sun"), QStringLiteral(":/artwork/signs/20.svg")}});
     QVERIFY(!list.isRendered(1));
     list.picture(1);
     QVERIFY(list.isRendered(1));

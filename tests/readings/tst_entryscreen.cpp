@@ -63,6 +63,8 @@ private slots:
     void blankName_isRefusedWithFocusInName();
     void calculate_trimsNameAndFillsOwnStateOnly();
     void numerologyScreen_calculatesNumerologyEvenFromMenu();
+    void translatedLists_giveTheSameReading_data();
+    void translatedLists_giveTheSameReading();
     void back_returnsToEntryWithInputKept();
     void exitAndCloseBox_bringWelcomePanelBack();
 
@@ -262,6 +264,48 @@ void TestEntryScreen::numerologyScreen_calculatesNumerologyEvenFromMenu()
     QVERIFY(modMayanAstrology.state().UserName.isEmpty());
     QVERIFY(ui.screen(ScreenId::NumerologyResult));
     QVERIFY(!ui.screen(ScreenId::AstrologyResult));
+}
+
+void TestEntryScreen::translatedLists_giveTheSameReading_data()
+{
+    QTest::addColumn<bool>("fromFile");
+    QTest::newRow("picked and calculated") << false;
+    QTest::newRow("opened from a saved reading") << true;
+}
+
+// A translation changes what the lists show; the date read from them, the
+// reading and the reading file stay in English.
+void TestEntryScreen::translatedLists_giveTheSameReading()
+{
+    QFETCH(bool, fromFile);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.man"));
+    QVERIFY(ReadingFile::write(path, {QStringLiteral("Ana"), QStringLiteral("2012"),
+                                      QStringLiteral("December"), QStringLiteral("21")}));
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    for (const char *name : {"cboMonth", "cboDate", "cboYear"}) {
+        auto *list = ScreenDriver::child<QComboBox>(entry, name);
+        for (int i = 0; i < list->count(); ++i)
+            list->setItemText(i, QStringLiteral("item %1").arg(list->count() - i));
+    }
+    if (fromFile) {
+        FileDialog::setNextFileName(path);
+        ScreenDriver::click(entry, "cmdOpen");
+    } else {
+        ScreenDriver::child<QLineEdit>(entry, "txtName")->setText(QStringLiteral("Ana"));
+        ScreenDriver::child<QComboBox>(entry, "cboMonth")->setCurrentIndex(11);
+        ScreenDriver::child<QComboBox>(entry, "cboDate")->setCurrentIndex(20);
+        ScreenDriver::child<QComboBox>(entry, "cboYear")->setCurrentIndex(2012 - 1900);
+        ScreenDriver::click(entry, "cmdCalculate");
+    }
+    QVERIFY(MessageBox::shown().isEmpty());
+    const ReadingState &state = modMayanAstrology.state();
+    QCOMPARE(state.BirthYear, qint16(2012));
+    QCOMPARE(state.BirthMonth, QStringLiteral("December"));
+    QCOMPARE(state.BirthDay, qint16(21));
+    QCOMPARE(state.EnglishName, QStringLiteral("Sun"));
+    QCOMPARE(state.DayNumber, qint16(4));
 }
 
 void TestEntryScreen::back_returnsToEntryWithInputKept()

@@ -3,6 +3,7 @@
 
 #include "common/RandomSource.h"
 #include "tarot/Oracle.h"
+#include "tarot/TarotReading.h"
 
 #include <QSet>
 #include <QTest>
@@ -54,7 +55,9 @@ private slots:
 
     void tables_positionsAndGlyphs();
 
-    void text_titleBlocksAndBoldRuns();
+    void text_runsAndFormats_data();
+    void text_runsAndFormats();
+    void text_carriesTheGlyphsAndTheirCardNames();
 };
 
 void TestOracle::glyphForRandomValue_roundsHalfToEven_data()
@@ -165,40 +168,59 @@ void TestOracle::tables_positionsAndGlyphs()
         QVERIFY(glyphs[g].SignLabel.contains(QLatin1Char('/')));
 }
 
-void TestOracle::text_titleBlocksAndBoldRuns()
+void TestOracle::text_runsAndFormats_data()
 {
+    QTest::addColumn<int>("run");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("format");
+    const auto heading = int(TarotRunFormat::Heading);
+    const auto label = int(TarotRunFormat::Label);
+    const auto body = int(TarotRunFormat::Body);
+    QTest::newRow("title") << 0 << kTarotReadingTitle << heading;
+    QTest::newRow("line under the title, still bold") << 1 << QString() << heading;
+    QTest::newRow("Guide") << 2 << QStringLiteral("Guide") << heading;
+    QTest::newRow("Guide meaning")
+        << 3
+        << QStringLiteral("Guide Position: This position describes your current guiding force.")
+        << body;
+    QTest::newRow("Guide heading")
+        << 4 << QStringLiteral("The Glyph in the Guide Position is: ") << body;
+    QTest::newRow("Sign label") << 5 << QStringLiteral("Sign: ") << label;
+    QTest::newRow("Sign") << 6 << QStringLiteral("Ik/Wind") << body;
+    QTest::newRow("Name label") << 7 << QStringLiteral("Name: ") << label;
+    QTest::newRow("Name") << 8 << QStringLiteral("White Wind") << body;
+    QTest::newRow("Description label") << 9 << QStringLiteral("Description: ") << label;
+    QTest::newRow("Description") << 10 << glyphTableContents()[1].Description << body;
+    QTest::newRow("end of the Guide block") << 11 << QString() << body;
+    QTest::newRow("Challenge") << 12 << QStringLiteral("Challenge") << heading;
+    QTest::newRow("Challenge sign, bare Imix") << 16 << QStringLiteral("Imix") << body;
+    QTest::newRow("Central name") << 28 << QStringLiteral("Yellow Sun") << body;
+    QTest::newRow("Occult") << 42 << QStringLiteral("Occult") << heading;
+    QTest::newRow("end of the text") << 51 << QString() << body;
+}
+
+void TestOracle::text_runsAndFormats()
+{
+    QFETCH(int, run);
+    QFETCH(QString, text);
+    QFETCH(int, format);
     OracleReading reading;
     reading.Glyphs = {1, 0, 19, 7, 12};
-    const QList<TarotTextPiece> pieces =
+    const TarotReading composed =
         composeTarotReading(reading, glyphTableContents(), positionTableContents());
-    QCOMPARE(pieces.size(), 2 + 5 * 10);
-    QCOMPARE(pieces[0].text, QStringLiteral("Tzolkara Mayan Astrology Tarot Reading"));
-    QVERIFY(pieces[0].bold);
-    QVERIFY(pieces[1].text.isEmpty());
-    const QStringList firstBlock = {
-        QStringLiteral("Guide"),
-        QStringLiteral("Guide Position: This position describes your current guiding force."),
-        QStringLiteral("The Glyph in the Guide Position is: "),
-        QStringLiteral("Sign: "),
-        QStringLiteral("Ik/Wind"),
-        QStringLiteral("Name: "),
-        QStringLiteral("White Wind"),
-        QStringLiteral("Description: "),
-        glyphTableContents()[1].Description,
-        QString()};
-    const QList<bool> bold = {true, false, false, true, false, true, false, true, false, false};
-    for (int i = 0; i < 10; ++i) {
-        QCOMPARE(pieces[2 + i].text, firstBlock.at(i));
-        QCOMPARE(pieces[2 + i].bold, bold.at(i));
-    }
-    const QStringList order = {QStringLiteral("Guide"), QStringLiteral("Challenge"),
-                               QStringLiteral("Central"), QStringLiteral("Ally"),
-                               QStringLiteral("Occult")};
-    for (int p = 0; p < 5; ++p)
-        QCOMPARE(pieces[2 + p * 10].text, order.at(p));
-    QCOMPARE(pieces[2 + 10 + 4].text, QStringLiteral("Imix"));
-    QCOMPARE(pieces[2 + 20 + 6].text, QStringLiteral("Yellow Sun"));
-    QVERIFY(pieces.last().text.isEmpty());
+    QCOMPARE(composed.runs.size(), 2 + 5 * 10);
+    QCOMPARE(composed.runs.at(run), (TarotRun{text, TarotRunFormat(format)}));
+}
+
+void TestOracle::text_carriesTheGlyphsAndTheirCardNames()
+{
+    OracleReading reading;
+    reading.Glyphs = {18, 0, 19, 7, 12};
+    const TarotReading composed =
+        composeTarotReading(reading, glyphTableContents(), positionTableContents());
+    QCOMPARE(composed.glyphs, (std::array<int, kPositionCount>{18, 0, 19, 7, 12}));
+    QCOMPARE(composed.cardNames[0], QStringLiteral("Cauac, Blue Storm"));
+    QCOMPARE(composed.cardNames[1], QStringLiteral("Imix, Red Dragon"));
 }
 
 QTEST_GUILESS_MAIN(TestOracle)

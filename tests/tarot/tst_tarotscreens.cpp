@@ -311,7 +311,7 @@ void TestTarotScreens::secondReadingIntoLoadedScreen_replacesTheText()
 {
     ScreenDriver ui;
     ProgramScreen *result = ask(ui, QStringLiteral("Ana"));
-    modMayanAstrologyTarot::CastTarotReading(ui.main());
+    modMayanAstrologyTarot::CastTarotReading(ui.main(), QStringLiteral("Ana"));
     QCOMPARE(ui.screen(ScreenId::TarotResult), result);
     const QString text = ScreenDriver::child<QTextEdit>(result, "RTB")->toPlainText();
     QCOMPARE(text.count(QStringLiteral("Tzolkara Mayan Astrology Tarot Reading")), 1);

@@ -4,21 +4,11 @@
 #include "BirthMonth.h"
 
 #include "engine/KinTables.h"
+#include "engine/MonthNames.h"
 
 #include <QLatin1StringView>
 
-#include <array>
-
 namespace tzolkara {
-
-namespace {
-
-constexpr std::array<const char *, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December",
-};
-
-} // namespace
 
 QLatin1StringView monthName(int month0)
 {

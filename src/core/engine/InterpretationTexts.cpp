@@ -7,9 +7,10 @@
 
 namespace tzolkara {
 
-QString signDescription(const QString &englishName)
+QString signDescription(int daySign)
 {
-    return builtInText(QStringLiteral(":/texts/signs/%1.txt").arg(englishName.toLower()));
+    return builtInText(
+        QStringLiteral(":/texts/signs/%1.txt").arg(daySign, 2, 10, QLatin1Char('0')));
 }
 
 QString toneDescription(int number)

@@ -10,9 +10,9 @@ namespace tzolkara {
 // The long interpretation texts of the day signs and day numbers, one
 // paragraph each, read from resources/texts (see the README there).
 
-// Text of the sign with this English name ("Crocodile"), from
-// resources/texts/signs/crocodile.txt.
-QString signDescription(const QString &englishName);
+// Text of day sign 1..20 (1 Crocodile .. 20 Sun, the DaySign count), from
+// resources/texts/signs/01.txt .. 20.txt.
+QString signDescription(int daySign);
 // Text of day number 1..13, from resources/texts/tones/01.txt .. 13.txt.
 QString toneDescription(int number);
 

@@ -82,7 +82,7 @@ const std::array<SignRecord, kSignCount> &SignTable()
                           texts.Gemstone,
                           texts.Significance,
                           texts.FamousPersons,
-                          signDescription(QString::fromLatin1(name.EnglishName))};
+                          signDescription(daySignOfPosition(i))};
         }
         return records;
     }();

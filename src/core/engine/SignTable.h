@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/SignNames.h"
+#include "engine/ToneNames.h"
 
 #include <QString>
 #include <QStringView>
@@ -31,8 +32,6 @@ struct ToneRecord
     int Number;
     QString Description;
 };
-
-constexpr int kToneCount = 13;
 
 // The 20 signs in table order: position 0 is Monkey, 10 Crocodile, 19 Dog.
 const std::array<SignRecord, kSignCount> &SignTable();

@@ -40,28 +40,4 @@ OracleReading drawOracleReading(const std::function<float()> &nextRandom)
     return reading;
 }
 
-QList<TarotTextPiece> composeTarotReading(const OracleReading &reading,
-                                          const GlyphTableType &glyphs,
-                                          const PositionTableType &positions)
-{
-    QList<TarotTextPiece> pieces;
-    pieces.append({kTarotReadingTitle, true});
-    pieces.append({QString(), true});
-    for (int p = 0; p < kPositionCount; ++p) {
-        const PositionRecord &position = positions[p];
-        const GlyphRecord &glyph = glyphs[reading.Glyphs[p]];
-        pieces.append({position.PositionName, true});
-        pieces.append({position.PositionMeaning, false});
-        pieces.append({position.PositionHeading, false});
-        pieces.append({QStringLiteral("Sign: "), true});
-        pieces.append({glyph.SignLabel, false});
-        pieces.append({QStringLiteral("Name: "), true});
-        pieces.append({glyph.ColourName, false});
-        pieces.append({QStringLiteral("Description: "), true});
-        pieces.append({glyph.Description, false});
-        pieces.append({QString(), false});
-    }
-    return pieces;
-}
-
 } // namespace tzolkara

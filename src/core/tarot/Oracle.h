@@ -5,8 +5,6 @@
 
 #include "TarotTables.h"
 
-#include <QList>
-
 #include <array>
 #include <functional>
 
@@ -26,19 +24,5 @@ int glyphForRandomValue(float r);
 // Draws five pairwise different glyphs, one position after the other; a
 // glyph already laid in this reading is drawn again.
 OracleReading drawOracleReading(const std::function<float()> &nextRandom);
-
-// One piece of the reading text; each piece ends with a line break.
-struct TarotTextPiece
-{
-    QString text;
-    bool bold;
-};
-
-// The reading text, piece by piece: the title, then one block per position.
-QList<TarotTextPiece> composeTarotReading(const OracleReading &reading,
-                                          const GlyphTableType &glyphs,
-                                          const PositionTableType &positions);
-
-inline const QString kTarotReadingTitle = QStringLiteral("Tzolkara Mayan Astrology Tarot Reading");
 
 } // namespace tzolkara

@@ -3,6 +3,9 @@
 
 #include "Artwork.h"
 
+#include "engine/SignNames.h"
+#include "engine/ToneNames.h"
+
 #include <QApplication>
 #include <QHash>
 #include <QIconEngine>
@@ -24,27 +27,19 @@ constexpr QSize kToneSize(88, 55);
 constexpr QSize kCardSize(93, 120);
 constexpr QSize kButtonIconSize(32, 32);
 
-// Sign-table order: the image list follows the engine's table, not the
-// calendar order of the signs.
-constexpr std::array<const char *, 20> kDaySignNames = {
-    "Monkey",  "Road",        "Reed", "Jaguar",    "Eagle",    "Wisdom", "Earth",
-    "Flint",   "Storm",       "Sun",  "Crocodile", "Wind",     "Night",  "Seed",
-    "Serpent", "Transformer", "Deer", "Star",      "Offering", "Dog",
-};
-
-constexpr std::array<const char *, 13> kToneNames = {
-    "Magnetic", "Lunar", "Electric",  "Self-Existing", "Overtone", "Rhythmic", "Resonant",
-    "Galactic", "Solar", "Planetary", "Spectral",      "Crystal",  "Cosmic",
-};
+QString twoDigits(int number)
+{
+    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
 
 ImageList makeTones(const QString &keySuffix)
 {
     QList<ImageList::Entry> entries;
-    for (int n = 1; n <= int(kToneNames.size()); ++n) {
-        const QString number = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-        const QString name = QString::fromLatin1(kToneNames[n - 1]);
-        entries.append({number + QLatin1Char('-') + name + keySuffix,
-                        QStringLiteral(":/artwork/tones/%1.svg").arg(number)});
+    for (int n = 1; n <= kToneCount; ++n) {
+        const QString number = twoDigits(n);
+        entries.append(
+            {number + QLatin1Char('-') + QString::fromLatin1(kToneNames[n - 1]) + keySuffix,
+             QStringLiteral(":/artwork/tones/%1.svg").arg(number)});
     }
     return ImageList(kToneSize, entries);
 }
@@ -54,10 +49,13 @@ ImageList makeTones(const QString &keySuffix)
 const ImageList &daySigns()
 {
     static const ImageList list = [] {
+        // Sign-table order, keyed by English name; the drawings are numbered
+        // by day sign (01 Crocodile .. 20 Sun).
         QList<ImageList::Entry> entries;
-        for (const char *name : kDaySignNames) {
-            const QString key = QString::fromLatin1(name);
-            entries.append({key, QStringLiteral(":/artwork/signs/%1.svg").arg(key.toLower())});
+        for (int position = 0; position < kSignCount; ++position) {
+            entries.append({QString::fromLatin1(kSignNames[position].EnglishName),
+                            QStringLiteral(":/artwork/signs/%1.svg")
+                                .arg(twoDigits(daySignOfPosition(position)))});
         }
         return ImageList(kDaySignSize, entries);
     }();
@@ -81,7 +79,7 @@ const ImageList &tarotCards()
     static const ImageList list = [] {
         QList<ImageList::Entry> entries;
         for (int glyph = 0; glyph < 20; ++glyph) {
-            const QString number = QStringLiteral("%1").arg(glyph, 2, 10, QLatin1Char('0'));
+            const QString number = twoDigits(glyph);
             entries.append({number, QStringLiteral(":/artwork/cards/%1.svg").arg(number)});
         }
         return ImageList(kCardSize, entries);

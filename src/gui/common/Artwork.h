@@ -13,7 +13,8 @@ namespace tzolkara {
 namespace Artwork {
 
 // The 20 day signs, 150 x 150, in sign-table order (1 Monkey .. 20 Dog),
-// keyed by English name.
+// keyed by English name, drawn from resources/signs/NN.svg by day-sign
+// number.
 const ImageList &daySigns();
 // The 13 day numbers, 88 x 55, index N for day number N. The astrology
 // result keys them "01-Magnetic" .. "13-Cosmic", the numerology result

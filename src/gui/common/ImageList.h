@@ -22,7 +22,7 @@ public:
     struct Entry
     {
         QString key;
-        QString resource; // e.g. ":/artwork/signs/crocodile.svg"
+        QString resource; // e.g. ":/artwork/signs/01.svg"
     };
 
     ImageList(QSize imageSize, QList<Entry> entries);

@@ -30,6 +30,20 @@
 
 namespace tzolkara {
 
+namespace {
+
+// Place in a list of the numbers first, first + 1, ... of a number written
+// exactly as the list writes it ("7", not "07"), or -1.
+int placeOfNumber(const QString &text, int first, int count)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    const int place = number - first;
+    return ok && QString::number(number) == text && place >= 0 && place < count ? place : -1;
+}
+
+} // namespace
+
 EntryScreen::EntryScreen(Kind kind, KinEngine &engine, Navigator &navigator, QWidget *parent)
     : ProgramScreen(kind == Kind::Astrology ? ScreenId::AstrologyMain : ScreenId::NumerologyMain,
                     navigator, parent),
@@ -182,7 +196,7 @@ bool EntryScreen::ValidateBirthDetails()
         txtName->setFocus();
         return false;
     }
-    const int year = cboYear->currentText().toInt();
+    const int year = kFirstBirthYear + cboYear->currentIndex();
     const int month = cboMonth->currentIndex();
     if (isListedBirthDate(year, month, cboDate->currentIndex() + 1))
         return true;
@@ -200,9 +214,10 @@ void EntryScreen::cmdCalculate_Click()
         return;
     ReadingState &state = m_engine.state();
     state.UserName = txtName->text().trimmed();
-    state.BirthYear = static_cast<qint16>(cboYear->currentText().toInt());
-    state.BirthMonth = cboMonth->currentText();
-    state.BirthDay = static_cast<qint16>(cboDate->currentText().toInt());
+    // The lists' places, not their texts: what they show may be translated.
+    state.BirthYear = static_cast<qint16>(kFirstBirthYear + cboYear->currentIndex());
+    state.BirthMonth = monthName(cboMonth->currentIndex());
+    state.BirthDay = static_cast<qint16>(cboDate->currentIndex() + 1);
     m_engine.CalculateReading();
 
     // A result screen is loaded afresh for every reading.
@@ -231,10 +246,9 @@ void EntryScreen::cmdOpen_Click()
         MessageBox::error(this, QStringLiteral("Please Check The File."));
         return;
     }
-    constexpr auto exactly = Qt::MatchExactly | Qt::MatchCaseSensitive;
-    const int year = cboYear->findText(inputs.birthYear, exactly);
-    const int month = cboMonth->findText(inputs.birthMonth, exactly);
-    const int day = cboDate->findText(inputs.birthDay, exactly);
+    const int year = placeOfNumber(inputs.birthYear, kFirstBirthYear, cboYear->count());
+    const int month = monthIndexOf(inputs.birthMonth);
+    const int day = placeOfNumber(inputs.birthDay, 1, cboDate->count());
     // A truncated or damaged file would otherwise open as whatever date the
     // lists showed. An empty file still goes on, to ask for the name.
     if (inputs.hasLines && (year < 0 || month < 0 || day < 0)) {
@@ -242,8 +256,8 @@ void EntryScreen::cmdOpen_Click()
         return;
     }
     txtName->setText(inputs.userName);
-    for (auto [list, index] : {std::pair{cboYear, year}, std::pair{cboMonth, month},
-                               std::pair{cboDate, day}}) {
+    for (auto [list, index] :
+         {std::pair{cboYear, year}, std::pair{cboMonth, month}, std::pair{cboDate, day}}) {
         if (index >= 0)
             list->setCurrentIndex(index);
     }

@@ -134,7 +134,7 @@ void frmMayanAstrologyTarotMain::cmdNext_Click()
 {
     if (!ValidateTarotEntries())
         return;
-    modMayanAstrologyTarot::CastTarotReading(navigator());
+    modMayanAstrologyTarot::CastTarotReading(navigator(), txtName->text());
     navigator().showScreen(ScreenId::TarotResult);
     hide();
     navigator().setWelcomePanelVisible(false);
@@ -159,11 +159,6 @@ void frmMayanAstrologyTarotMain::cmdOpen_Click()
     // Its lines are read and not used; an unreadable file is no reason to stop.
     ForeignFile::read(path);
     cmdNext_Click();
-}
-
-QString frmMayanAstrologyTarotMain::enteredName() const
-{
-    return txtName->text();
 }
 
 void frmMayanAstrologyTarotMain::Form_Unload()

@@ -24,9 +24,6 @@ public:
     void cmdNext_Click();
     void cmdOpen_Click();
 
-    // The name as typed, for the reading's PDF.
-    QString enteredName() const;
-
 protected:
     void Form_Unload() override;
 

@@ -11,7 +11,6 @@
 #include "common/ReadingPdf.h"
 #include "common/ScreenStyle.h"
 #include "common/SiteAddresses.h"
-#include "frmMayanAstrologyTarotMain.h"
 #include "readings/MayaDayFrame.h"
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
@@ -159,51 +158,49 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
     return content;
 }
 
-void frmMayanAstrologyTarotResult::writeReading(const QList<TarotTextPiece> &pieces)
+void frmMayanAstrologyTarotResult::writeReading(const TarotReading &reading)
 {
+    m_castDay = reading.castOn;
+    m_askerName = reading.askerName;
     {
-        // Each piece changes the text, and each change would empty the
+        // Each run changes the text, and each change would empty the
         // clipboard: once is enough.
-        m_castDay = Clock::today();
         const QSignalBlocker quiet(RTB);
         RTB->clear();
         QTextCursor cursor(RTB->document());
-        // One edit: the view lays the text out once, not once a piece.
+        // One edit: the view lays the text out once, not once a run.
         cursor.beginEditBlock();
         QTextCharFormat format;
         format.setFont(verdana(10));
         format.setFontPointSize(10);
         bool first = true;
-        for (const TarotTextPiece &piece : pieces) {
-            format.setFontWeight(piece.bold ? QFont::Bold : QFont::Normal);
+        for (const TarotRun &run : reading.runs) {
+            format.setFontWeight(run.format == TarotRunFormat::Body ? QFont::Normal : QFont::Bold);
             if (first) {
                 cursor.setCharFormat(format);
                 cursor.setBlockCharFormat(format);
                 first = false;
             }
-            cursor.insertText(piece.text, format);
+            cursor.insertText(run.text, format);
             cursor.insertBlock(QTextBlockFormat(), format);
         }
         cursor.endEditBlock();
         RTB->moveCursor(QTextCursor::Start);
     }
     emptyClipboard();
+    for (int position = 0; position < kPositionCount; ++position)
+        layCard(position, reading.glyphs[position], reading.cardNames[position]);
 }
 
-void frmMayanAstrologyTarotResult::setGlyphPicture(int position, int glyph)
+void frmMayanAstrologyTarotResult::layCard(int position, int glyph, const QString &cardName)
 {
-    if (position < 0 || position >= kPositionCount || glyph < 0 ||
-        glyph >= Artwork::tarotCards().count())
+    if (glyph < 0 || glyph >= Artwork::tarotCards().count())
         return;
     m_cardGlyphs[position] = glyph;
     showCard(position);
     // What a screen reader says of the card: "Guide: Cauac, Blue Storm".
-    static const GlyphTableType glyphs = glyphTableContents();
-    const GlyphRecord &record = glyphs[glyph];
     imgMayanTarot[position]->setAccessibleName(
-        QStringLiteral("%1: %2, %3")
-            .arg(lblImageName[position]->text(), record.SignLabel.section(QLatin1Char('/'), 0, 0),
-                 record.ColourName));
+        QStringLiteral("%1: %2").arg(lblImageName[position]->text(), cardName));
 }
 
 // The card is drawn straight at the control's size in device pixels, so it
@@ -273,10 +270,7 @@ void frmMayanAstrologyTarotResult::mnuSavePdf_Click()
              QRectF(QPointF(kCardPlaces[p]) * kScale, QSizeF(kCardSize) * kScale),
              lblImageName[p]->text()});
     }
-    QString name;
-    if (auto *question = qobject_cast<frmMayanAstrologyTarotMain *>(
-            navigator().findScreen(ScreenId::TarotMain)))
-        name = question->enteredName();
+    const QString &name = m_askerName;
     header.name = name;
     // The cards were cast on this day, whenever the PDF is made.
     const QDate day = m_castDay.isValid() ? m_castDay : Clock::today();

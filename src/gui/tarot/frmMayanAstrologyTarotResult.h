@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "tarot/Oracle.h"
 #include "shell/ProgramScreen.h"
+#include "tarot/TarotReading.h"
 
 #include <QDate>
 
@@ -25,11 +25,9 @@ class frmMayanAstrologyTarotResult final : public ProgramScreen
 public:
     explicit frmMayanAstrologyTarotResult(Navigator &navigator, QWidget *parent = nullptr);
 
-    // Replaces the whole reading text (cleared first); today becomes the day
-    // the cards were cast.
-    void writeReading(const QList<TarotTextPiece> &pieces);
-    // Shows the card of `glyph` (0..19) at `position` (0..4).
-    void setGlyphPicture(int position, int glyph);
+    // Shows `reading`: replaces the whole text (cleared first) and lays its
+    // five cards; its asker and day go into the PDF.
+    void writeReading(const TarotReading &reading);
 
     // The card of `glyph` (0..19) as this screen shows it, drawn now and kept,
     // so that a later cast only copies it; and whether it is drawn already.
@@ -48,6 +46,7 @@ private:
     QWidget *buildContent();
     QMenuBar *buildMenuBar();
     void showCard(int position);
+    void layCard(int position, int glyph, const QString &cardName);
 
     std::array<QLabel *, kPositionCount> imgMayanTarot{};
     std::array<QLabel *, kPositionCount> lblImageName{};
@@ -58,6 +57,7 @@ private:
     QPushButton *cmdBack = nullptr;
     bool m_closingForBack = false;
     QDate m_castDay;
+    QString m_askerName;
 };
 
 } // namespace tzolkara

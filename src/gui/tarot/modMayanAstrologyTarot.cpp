@@ -3,34 +3,20 @@
 
 #include "modMayanAstrologyTarot.h"
 
-#include "common/RandomSource.h"
 #include "frmMayanAstrologyTarotResult.h"
 #include "shell/Navigator.h"
+#include "tarot/TarotCast.h"
 
 namespace tzolkara::modMayanAstrologyTarot {
 
-GlyphTableType GlyphTable;
-PositionTableType PositionTable;
-OracleReading LatestReading;
-
-void LoadTarotTables()
+void CastTarotReading(Navigator &navigator, const QString &askerName)
 {
-    GlyphTable = glyphTableContents();
-    PositionTable = positionTableContents();
-}
-
-void CastTarotReading(Navigator &navigator)
-{
-    LatestReading = drawOracleReading([] { return RandomSource::instance().next(); });
-    LoadTarotTables();
-
+    const TarotReading reading = DrawTarotReading(askerName);
     auto *result =
         qobject_cast<frmMayanAstrologyTarotResult *>(navigator.loadScreen(ScreenId::TarotResult));
     if (!result)
         return;
-    result->writeReading(composeTarotReading(LatestReading, GlyphTable, PositionTable));
-    for (int position = 0; position < kPositionCount; ++position)
-        result->setGlyphPicture(position, LatestReading.Glyphs[position]);
+    result->writeReading(reading);
 }
 
 } // namespace tzolkara::modMayanAstrologyTarot

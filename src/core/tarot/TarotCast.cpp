@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "TarotCast.h"
+
+#include "common/Clock.h"
+#include "common/RandomSource.h"
+
+namespace tzolkara::modMayanAstrologyTarot {
+
+GlyphTableType GlyphTable;
+PositionTableType PositionTable;
+OracleReading LatestReading;
+
+void LoadTarotTables()
+{
+    GlyphTable = glyphTableContents();
+    PositionTable = positionTableContents();
+}
+
+TarotReading DrawTarotReading(const QString &askerName)
+{
+    LatestReading = drawOracleReading([] { return RandomSource::instance().next(); });
+    LoadTarotTables();
+    TarotReading reading = composeTarotReading(LatestReading, GlyphTable, PositionTable);
+    reading.askerName = askerName;
+    reading.castOn = Clock::today();
+    return reading;
+}
+
+} // namespace tzolkara::modMayanAstrologyTarot

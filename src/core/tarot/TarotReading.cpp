@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "TarotReading.h"
+
+namespace tzolkara {
+
+TarotReading composeTarotReading(const OracleReading &reading, const GlyphTableType &glyphs,
+                                 const PositionTableType &positions)
+{
+    constexpr auto Heading = TarotRunFormat::Heading;
+    constexpr auto Label = TarotRunFormat::Label;
+    constexpr auto Body = TarotRunFormat::Body;
+    TarotReading composed;
+    QList<TarotRun> &runs = composed.runs;
+    // The empty line under the title is still bold: the bold switch goes off
+    // only after it.
+    runs.append({kTarotReadingTitle, Heading});
+    runs.append({QString(), Heading});
+    for (int p = 0; p < kPositionCount; ++p) {
+        const PositionRecord &position = positions[p];
+        const GlyphRecord &glyph = glyphs[reading.Glyphs[p]];
+        runs.append({position.PositionName, Heading});
+        runs.append({position.PositionMeaning, Body});
+        runs.append({position.PositionHeading, Body});
+        runs.append({QStringLiteral("Sign: "), Label});
+        runs.append({glyph.SignLabel, Body});
+        runs.append({QStringLiteral("Name: "), Label});
+        runs.append({glyph.ColourName, Body});
+        runs.append({QStringLiteral("Description: "), Label});
+        runs.append({glyph.Description, Body});
+        runs.append({QString(), Body});
+
+        composed.glyphs[p] = reading.Glyphs[p];
+        composed.cardNames[p] = QStringLiteral("%1, %2").arg(
+            glyph.SignLabel.section(QLatin1Char('/'), 0, 0), glyph.ColourName);
+    }
+    return composed;
+}
+
+} // namespace tzolkara
