@@ -7,18 +7,23 @@ from its day number (the standard library's proleptic Gregorian ordinal) and
 prints the same tab-separated columns as tzolkara-kin."""
 
 import datetime
+import os
 import sys
 
-# Sign-table order, as tzolkara-kin prints them: position 0 is Monkey.
-SIGNS = [
-    ("BATZ - (CHUEN)", "Monkey"), ("E - (EB)", "Road"), ("AJ - (BEN)", "Reed"),
-    ("ISH - (IX)", "Jaguar"), ("TZIKIN - (MEN)", "Eagle"), ("AJMAK - (CIB)", "Wisdom"),
-    ("NOJ - (CABAN)", "Earth"), ("TIJASH - (ETZNAB)", "Flint"), ("KAWOK - (CAUAC)", "Storm"),
-    ("AJPU - (AHUA)", "Sun"), ("IMOSH - (IMIX)", "Crocodile"), ("IK - (IK)", "Wind"),
-    ("AKABAL - (AKBAL)", "Night"), ("KAT - (KAN)", "Seed"), ("KAN - (CHICCHAN)", "Serpent"),
-    ("KAME - (CIMI)", "Transformer"), ("KIEJ - (MANIK)", "Deer"), ("KANIL - (LAMAT)", "Star"),
-    ("TOJ - (MULUK)", "Offering"), ("TZI - (OC)", "Dog"),
-]
+
+
+def read_signs():
+    """(label, English name) in sign-table order, as tzolkara-kin prints
+    them: position 0 is Monkey. From resources/signs.tsv."""
+    table = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources",
+                         "signs.tsv")
+    with open(table, encoding="utf-8") as handle:
+        rows = [line.rstrip("\n").split("\t") for line in handle if line[:1].isdigit()]
+    return [(label, name) for _, label, name in
+            sorted((int(position), label, name) for _, position, label, name, _ in rows)]
+
+
+SIGNS = read_signs()
 # 21 December 2012, 4 Ajaw: day number 4 of the Sun (sign 20), KinNumber 10.
 ANCHOR = datetime.date(2012, 12, 21).toordinal()
 ANCHOR_KIN = 10
