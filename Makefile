@@ -64,9 +64,10 @@ artwork: build
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/src/tzolkara-artwork-sheet docs/artwork.png
 
-# A screenshot of the running program under a private X server.
+# The README's screenshots, at one and at two times the pixel density, taken
+# under a private X server.
 screenshot: build
-	scripts/screenshot docs/main-window.png
+	scripts/screenshots 1 2
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_BUILD_DIR) $(FUZZ_BUILD_DIR)
