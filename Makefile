@@ -10,7 +10,9 @@ JOBS ?= $(shell nproc)
 run: build
 	$(BUILD_DIR)/src/tzolkara
 
-test: build
+test: deps
+	cmake -S . -B $(BUILD_DIR) -DBUILD_TESTING=ON
+	cmake --build $(BUILD_DIR) -j $(JOBS)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 build: deps
@@ -25,7 +27,7 @@ deps:
 # sanitizers' options, and any report fails its test.
 SANITIZE_BUILD_DIR ?= build-sanitize
 test-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD_DIR) -DTZOLKARA_SANITIZE=ON
+	cmake -S . -B $(SANITIZE_BUILD_DIR) -DTZOLKARA_SANITIZE=ON -DBUILD_TESTING=ON
 	cmake --build $(SANITIZE_BUILD_DIR) -j $(JOBS)
 	cd $(SANITIZE_BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
@@ -35,18 +37,23 @@ FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 45
 fuzz: deps
 	@TZOLKARA_WITH_FUZZ_TOOLS=1 scripts/install-deps
-	cmake -S . -B $(FUZZ_BUILD_DIR) -DTZOLKARA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+	cmake -S . -B $(FUZZ_BUILD_DIR) -DTZOLKARA_FUZZ=ON -DBUILD_TESTING=ON -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target fuzzers
 	tests/fuzz/run $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)
 
-# The Debian package, $(BUILD_DIR)/tzolkara_<version>_<arch>.deb.
-package: build
+# The Debian package, $(BUILD_DIR)/tzolkara_<version>_<arch>.deb, built
+# without the tests and benchmarks.
+package: deps
 	@TZOLKARA_WITH_PACKAGING_TOOLS=1 scripts/install-deps
+	cmake -S . -B $(BUILD_DIR) -DBUILD_TESTING=OFF
+	cmake --build $(BUILD_DIR) -j $(JOBS)
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # Speed and memory as ratios against baselines built and run beside them.
-bench: build
+bench: deps
 	@TZOLKARA_WITH_BENCH_TOOLS=1 scripts/install-deps
+	cmake -S . -B $(BUILD_DIR) -DBUILD_TESTING=ON
+	cmake --build $(BUILD_DIR) -j $(JOBS)
 	bench/run-benchmarks $(BUILD_DIR)
 
 # Regenerates the SVG artwork and its contact sheet (needs python3).
@@ -57,9 +64,10 @@ artwork: build
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/src/tzolkara-artwork-sheet docs/artwork.png
 
-# A screenshot of the running program under a private X server.
+# The README's screenshots, at one and at two times the pixel density, taken
+# under a private X server.
 screenshot: build
-	scripts/screenshot docs/main-window.png
+	scripts/screenshots 1 2
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -2,33 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The start-up benchmark's baseline: a bare Qt Widgets program, a maximized
-// QMainWindow that quits after its first paint, as the program does when
-// TZOLKARA_QUIT_AFTER_FIRST_PAINT is set.
+// QMainWindow that quits after its first paint, as bench_startup does.
+
+#include "QuitAfterFirstPaint.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QMainWindow>
 #include <QScreen>
-
-namespace {
-
-class QuitAfterFirstPaint final : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 int main(int argc, char **argv)
 {

@@ -7,23 +7,39 @@ from its day number (the standard library's proleptic Gregorian ordinal) and
 prints the same tab-separated columns as tzolkara-kin."""
 
 import datetime
+import os
+import re
 import sys
 
-# Sign-table order, as tzolkara-kin prints them: position 0 is Monkey.
-SIGNS = [
-    ("BATZ - (CHUEN)", "Monkey"), ("E - (EB)", "Road"), ("AJ - (BEN)", "Reed"),
-    ("ISH - (IX)", "Jaguar"), ("TZIKIN - (MEN)", "Eagle"), ("AJMAK - (CIB)", "Wisdom"),
-    ("NOJ - (CABAN)", "Earth"), ("TIJASH - (ETZNAB)", "Flint"), ("KAWOK - (CAUAC)", "Storm"),
-    ("AJPU - (AHUA)", "Sun"), ("IMOSH - (IMIX)", "Crocodile"), ("IK - (IK)", "Wind"),
-    ("AKABAL - (AKBAL)", "Night"), ("KAT - (KAN)", "Seed"), ("KAN - (CHICCHAN)", "Serpent"),
-    ("KAME - (CIMI)", "Transformer"), ("KIEJ - (MANIK)", "Deer"), ("KANIL - (LAMAT)", "Star"),
-    ("TOJ - (MULUK)", "Offering"), ("TZI - (OC)", "Dog"),
-]
+
+
+def read_signs():
+    """(label, English name) in sign-table order, as tzolkara-kin prints
+    them: position 0 is Monkey. From resources/signs.tsv."""
+    table = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources",
+                         "signs.tsv")
+    with open(table, encoding="utf-8") as handle:
+        rows = [line.rstrip("\n").split("\t") for line in handle if line[:1].isdigit()]
+    return [(label, name) for _, label, name in
+            sorted((int(position), label, name) for _, position, label, name, _ in rows)]
+
+
+SIGNS = read_signs()
 # 21 December 2012, 4 Ajaw: day number 4 of the Sun (sign 20), KinNumber 10.
 ANCHOR = datetime.date(2012, 12, 21).toordinal()
 ANCHOR_KIN = 10
-FIRST = datetime.date(1900, 1, 1)
-LAST = datetime.date(2016, 12, 31)
+
+
+def year_constant(header, name):
+    """An integer constant of the program's C++ sources, so that the count
+    refuses what tzolkara-kin refuses."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", header)
+    with open(path, encoding="utf-8") as handle:
+        return int(re.search(rf"\b{name} = (\d+);", handle.read()).group(1))
+
+
+FIRST = datetime.date(year_constant("tables/engine/BirthDate.h", "kFirstBirthYear"), 1, 1)
+LAST = datetime.date(year_constant("tables/engine/BirthDate.h", "kLastTableYear"), 12, 31)
 
 
 def main():
@@ -38,7 +54,7 @@ def main():
         except ValueError:
             day = None
         if day is None or len(text) != 10 or not FIRST <= day <= LAST:
-            print(f"count_days: '{text}' is not a date from 1900-01-01 to 2016-12-31",
+            print(f"count_days: '{text}' is not a date from {FIRST} to {LAST}",
                   file=sys.stderr)
             failed = True
             continue

@@ -17,6 +17,7 @@ from shades import (FUR, FUR_DARK, FUR_LIGHT, TAWNY, AMBER, SOIL, SOIL_LIGHT,
 from svgkit import (OUTLINE, DETAIL, tag, shape, line, circle, ellipse, tube,
                     poly_d, spiral_points, star_points, num)
 from drawkit import capsule_d, gust_points, solid
+from sign_table import day_signs
 
 Colours = namedtuple("Colours", "main shade")
 
@@ -451,12 +452,7 @@ def sun(c):
     return [long_rays, short_rays, ring, disc, *face]
 
 
-# English name, drawing function; in day-sign order (1 = Crocodile .. 20 = Sun).
-MOTIFS = [
-    ("Crocodile", crocodile), ("Wind", wind), ("Night", night), ("Seed", seed),
-    ("Serpent", serpent), ("Transformer", transformer), ("Deer", deer),
-    ("Star", star), ("Offering", offering), ("Dog", dog), ("Monkey", monkey),
-    ("Road", road), ("Reed", reed), ("Jaguar", jaguar), ("Eagle", eagle),
-    ("Wisdom", wisdom), ("Earth", earth), ("Flint", flint), ("Storm", storm),
-    ("Sun", sun),
-]
+# English name, drawing function; in day-sign order (1 = Crocodile .. 20 = Sun),
+# as resources/signs.tsv lists them. Each sign's drawing is the function of
+# its English name in lower case.
+MOTIFS = [(sign.name, globals()[sign.name.lower()]) for sign in day_signs()]

@@ -7,8 +7,7 @@ Run from anywhere (usually the repository root):
     python3 scripts/artwork/signs.py
 
 Outputs, all SVG Tiny 1.2 so that Qt SVG renders them faithfully:
-    resources/signs/NN.svg        20 day signs in their cartouches, 150 x 150,
-                                  by day-sign number (01 Crocodile .. 20 Sun)
+    resources/signs/<stem>.svg    20 day signs in their cartouches, 150 x 150
     resources/frames/sign-frame.svg   the empty stone cartouche, 150 x 150
 The output is deterministic: running it twice gives identical files.
 """
@@ -23,6 +22,7 @@ from palette import (INK, STONE, STONE_SHADE, RIM_LIGHT, DIRECTION_COLOURS,  # n
                      DIRECTION_SHADES, colour_of_day_sign)
 from shades import STONE_DEEP  # noqa: E402
 from sign_motifs import MOTIFS, Colours  # noqa: E402
+from sign_table import day_signs  # noqa: E402
 from svgkit import tag, place, svg_document  # noqa: E402
 
 SIGN_SIZE = 150
@@ -87,10 +87,10 @@ def main():
     root = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
                                          "..", ".."))
     resources = os.path.join(root, "resources")
-    for day_sign, (name, _) in enumerate(MOTIFS, start=1):
-        write(os.path.join(resources, "signs", f"{day_sign:02d}.svg"),
-              svg_document(SIGN_SIZE, SIGN_SIZE, sign_picture(day_sign),
-                           f"{name} day sign"))
+    for sign in day_signs():
+        write(os.path.join(resources, "signs", f"{sign.stem}.svg"),
+              svg_document(SIGN_SIZE, SIGN_SIZE, sign_picture(sign.number),
+                           f"{sign.name} day sign"))
     write(os.path.join(resources, "frames", "sign-frame.svg"),
           svg_document(SIGN_SIZE, SIGN_SIZE, cartouche(STONE_SHADE, STONE_DEEP),
                        "Empty day-sign cartouche"))

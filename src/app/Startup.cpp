@@ -34,25 +34,6 @@ void UnloadAllAndEnd()
         window->close();
 }
 
-// For the start-up benchmark only: ends the program once the main window has
-// been painted for the first time. The quit is queued, so the whole first
-// paint, children and flush included, completes before it.
-class QuitAfterFirstPaint final : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 void bringToFront()
@@ -85,7 +66,7 @@ frmMDI *startMainWindow()
     return window;
 }
 
-int runTzolkara(int &argc, char **argv)
+int runTzolkara(int &argc, char **argv, const std::function<void(frmMDI &)> &beforeEventLoop)
 {
     QApplication app(argc, argv);
     QApplication::setStyle(styleWithLazyMenuBarArrow());
@@ -100,8 +81,8 @@ int runTzolkara(int &argc, char **argv)
     QObject::connect(&instance, &SingleInstance::activationRequested, &bringToFront);
 
     const std::unique_ptr<frmMDI> window(startMainWindow());
-    if (qEnvironmentVariableIsSet("TZOLKARA_QUIT_AFTER_FIRST_PAINT"))
-        window->installEventFilter(new QuitAfterFirstPaint(window.get()));
+    if (beforeEventLoop)
+        beforeEventLoop(*window);
     return QApplication::exec();
 }
 

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <functional>
+
 namespace tzolkara {
 
 class frmMDI;
@@ -19,6 +21,8 @@ frmMDI *startMainWindow();
 void bringToFront();
 
 // The whole program: the single-instance check, start-up, the event loop.
-int runTzolkara(int &argc, char **argv);
+// `beforeEventLoop` sees the main window once it is shown (the start-up
+// benchmark ends the program after its first paint from there).
+int runTzolkara(int &argc, char **argv, const std::function<void(frmMDI &)> &beforeEventLoop = {});
 
 } // namespace tzolkara

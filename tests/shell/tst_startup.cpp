@@ -8,6 +8,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/UpdateReminder.h"
 #include "shell/frmMDI.h"
+#include "support/Processes.h"
 #include "support/UrlCatcher.h"
 
 #include <QDir>
@@ -18,7 +19,6 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QSysInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <atomic>
@@ -42,20 +42,8 @@ using namespace tzolkara;
 
 namespace {
 
-// The process holding the lock on `path`, or 0 when none does. Asking does
-// not take the lock, so it never disturbs a program that is starting.
-qint64 lockHolder(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return 0;
-    struct flock probe = {};
-    probe.l_type = F_WRLCK;
-    probe.l_whence = SEEK_SET;
-    const bool answered = ::fcntl(fd, F_GETLK, &probe) == 0;
-    ::close(fd);
-    return answered && probe.l_type != F_UNLCK ? probe.l_pid : 0;
-}
+// How long a started program may take to do what a test waits for.
+constexpr int kWaitMs = 10000;
 
 // What a crashed run leaves: a lock naming a process that no longer exists.
 QByteArray staleLockContents()
@@ -153,11 +141,7 @@ private slots:
     void damagedLock_stillOneCopyRuns();
 
 private:
-    QProcessEnvironment isolatedEnvironment() const;
-    QString lockPath() const { return m_home.filePath(QStringLiteral("runtime/tzolkara.lock")); }
-    static bool waitFor(const std::function<bool()> &condition, int ms = 10000);
-
-    QTemporaryDir m_home;
+    IsolatedHome m_home;
 };
 
 void TestStartup::initTestCase()
@@ -166,18 +150,14 @@ void TestStartup::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_home.isValid());
     // Where this test, when it plays the running copy, keeps its lock.
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_home.filePath(QStringLiteral("runtime"))));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_home.runtimePath()));
 }
 
 void TestStartup::init()
 {
     // Every run of the program starts from an empty runtime folder and no
     // settings.
-    const QString runtime = m_home.filePath(QStringLiteral("runtime"));
-    QDir(runtime).removeRecursively();
-    QVERIFY(QDir(m_home.path()).mkdir(QStringLiteral("runtime")));
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QDir(m_home.filePath(QStringLiteral("config"))).removeRecursively();
+    QVERIFY(m_home.reset());
 }
 
 void TestStartup::reminderRunsBeforeMainWindow()
@@ -261,39 +241,17 @@ void TestStartup::unusableSettings_leftAloneAndStartUpCompletes()
     QCOMPARE(snapshot(settings), before);
 }
 
-QProcessEnvironment TestStartup::isolatedEnvironment() const
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("HOME"), m_home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.filePath(QStringLiteral("runtime")));
-    return env;
-}
-
-bool TestStartup::waitFor(const std::function<bool()> &condition, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > ms)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
-
 void TestStartup::secondInstance_saysSoAndLeavesFirstRunning()
 {
-    const QString lock = m_home.filePath(QStringLiteral("runtime/tzolkara.lock"));
+    const QString lock = m_home.lockPath();
     QProcess first;
-    first.setProcessEnvironment(isolatedEnvironment());
+    first.setProcessEnvironment(m_home.environment());
     first.start(QStringLiteral(TZOLKARA_PATH));
     QVERIFY(first.waitForStarted());
-    QVERIFY(waitFor([&] { return QFile::exists(lock); }));
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(lock); }, kWaitMs));
 
     QProcess second;
-    second.setProcessEnvironment(isolatedEnvironment());
+    second.setProcessEnvironment(m_home.environment());
     second.start(QStringLiteral(TZOLKARA_PATH));
     QVERIFY(second.waitForFinished(10000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
@@ -308,26 +266,28 @@ void TestStartup::secondInstance_saysSoAndLeavesFirstRunning()
 
 void TestStartup::staleLockOfCrashedRun_doesNotBlockStart()
 {
-    const QString lock = m_home.filePath(QStringLiteral("runtime/tzolkara.lock"));
+    const QString lock = m_home.lockPath();
     QProcess crashed;
-    crashed.setProcessEnvironment(isolatedEnvironment());
+    crashed.setProcessEnvironment(m_home.environment());
     crashed.start(QStringLiteral(TZOLKARA_PATH));
     QVERIFY(crashed.waitForStarted());
-    QVERIFY(waitFor([&] { return QFile::exists(lock); }));
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(lock); }, kWaitMs));
     ::kill(pid_t(crashed.processId()), SIGKILL);
     QVERIFY(crashed.waitForFinished(10000));
     QVERIFY(QFile::exists(lock)); // left behind
 
     QProcess next;
-    next.setProcessEnvironment(isolatedEnvironment());
+    next.setProcessEnvironment(m_home.environment());
     next.start(QStringLiteral(TZOLKARA_PATH));
     QVERIFY(next.waitForStarted());
     // The new run takes the lock over: the file soon names its process.
     const QByteArray pid = QByteArray::number(next.processId());
-    QVERIFY(waitFor([&] {
-        QFile file(lock);
-        return file.open(QIODevice::ReadOnly) && file.readLine().trimmed() == pid;
-    }));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            QFile file(lock);
+            return file.open(QIODevice::ReadOnly) && file.readLine().trimmed() == pid;
+        },
+        kWaitMs));
     QCOMPARE(next.state(), QProcess::Running);
     next.terminate();
     QVERIFY(next.waitForFinished(10000));
@@ -344,14 +304,14 @@ void TestStartup::secondStart_bringsRunningCopyToFront()
     elsewhere.show();
     elsewhere.activateWindow();
     window->showMinimized();
-    QVERIFY(waitFor([&] { return elsewhere.isActiveWindow(); }));
+    QVERIFY(QTest::qWaitFor([&] { return elsewhere.isActiveWindow(); }, kWaitMs));
 
     QProcess second;
-    second.setProcessEnvironment(isolatedEnvironment());
+    second.setProcessEnvironment(m_home.environment());
     second.start(QStringLiteral(TZOLKARA_PATH));
-    QVERIFY(waitFor([&] { return second.state() == QProcess::NotRunning; }));
+    QVERIFY(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, kWaitMs));
     QCOMPARE(timesSaidRunning(second), 1);
-    QVERIFY(waitFor([&] { return window->isActiveWindow(); }));
+    QVERIFY(QTest::qWaitFor([&] { return window->isActiveWindow(); }, kWaitMs));
     QVERIFY(!window->isMinimized());
     QVERIFY(window->isMaximized());
 }
@@ -378,9 +338,9 @@ void TestStartup::damagedLock_stillOneCopyRuns()
     QFETCH(QString, damage);
     QFETCH(bool, fileLockHolds);
     QFETCH(bool, withoutRootPowers);
-    const QString runtime = m_home.filePath(QStringLiteral("runtime"));
+    const QString runtime = m_home.runtimePath();
     const QByteArray runtimePath = QFile::encodeName(runtime);
-    const QString lock = lockPath();
+    const QString lock = m_home.lockPath();
     const QString linkTarget = m_home.filePath(QStringLiteral("elsewhere/target"));
 
     bool mounted = false;
@@ -426,7 +386,7 @@ void TestStartup::damagedLock_stillOneCopyRuns()
     QProcess first;
     QProcess second;
     for (QProcess *program : {&first, &second}) {
-        program->setProcessEnvironment(isolatedEnvironment());
+        program->setProcessEnvironment(m_home.environment());
         program->setChildProcessModifier([damage, withoutRootPowers] {
             if (damage == QLatin1String("full-simulated")) {
                 const rlimit nothing = {0, 0};
@@ -454,9 +414,11 @@ void TestStartup::damagedLock_stillOneCopyRuns()
     first.start(QStringLiteral(TZOLKARA_PATH));
     second.start(QStringLiteral(TZOLKARA_PATH));
     QVERIFY(first.waitForStarted() && second.waitForStarted());
-    QVERIFY(waitFor([&] {
-        return first.state() == QProcess::NotRunning || second.state() == QProcess::NotRunning;
-    }));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            return first.state() == QProcess::NotRunning || second.state() == QProcess::NotRunning;
+        },
+        kWaitMs));
     QProcess &refused = first.state() == QProcess::NotRunning ? first : second;
     QProcess &running = &refused == &first ? second : first;
     QCOMPARE(refused.exitCode(), 0);
@@ -464,7 +426,7 @@ void TestStartup::damagedLock_stillOneCopyRuns()
 
     // And so does every later start.
     QProcess later;
-    later.setProcessEnvironment(isolatedEnvironment());
+    later.setProcessEnvironment(m_home.environment());
     later.start(QStringLiteral(TZOLKARA_PATH));
     QVERIFY(later.waitForFinished(10000));
     QCOMPARE(timesSaidRunning(later), 1);
@@ -472,7 +434,7 @@ void TestStartup::damagedLock_stillOneCopyRuns()
     QCOMPARE(running.state(), QProcess::Running);
     QCOMPARE(timesSaidRunning(running), 0);
     if (fileLockHolds) {
-        QVERIFY(waitFor([&] { return lockHolder(lock) == running.processId(); }));
+        QVERIFY(QTest::qWaitFor([&] { return lockHolder(lock) == running.processId(); }, kWaitMs));
     } else {
         QCOMPARE(snapshot(lock), lockBefore);
         QVERIFY(!QFile::exists(linkTarget));

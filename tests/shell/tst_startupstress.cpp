@@ -6,6 +6,7 @@
 // (Xvfb), where xdotool finds its windows and answers its message boxes.
 
 #include "shell/frmAbout.h"
+#include "support/Processes.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,46 +17,15 @@
 #include <QScopeGuard>
 #include <QSet>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 #include <vector>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr int kCopies = 20;
-
-bool waitFor(const std::function<bool()> &condition, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > ms)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
-
-// The process holding the lock on `path`, or 0 when none does.
-qint64 lockHolder(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return 0;
-    struct flock probe = {};
-    probe.l_type = F_WRLCK;
-    probe.l_whence = SEEK_SET;
-    const bool answered = ::fcntl(fd, F_GETLK, &probe) == 0;
-    ::close(fd);
-    return answered && probe.l_type != F_UNLCK ? probe.l_pid : 0;
-}
 
 // Anchored, for xdotool's --name, which otherwise matches part of a title.
 QString exactly(const QString &title)
@@ -93,7 +63,7 @@ public:
                         // leaves it without clients, refusing the next one.
                         QStringLiteral("-noreset")});
         if (!m_server.waitForStarted() ||
-            !waitFor(
+            !QTest::qWaitFor(
                 [this] { return m_server.canReadLine() || m_server.state() != QProcess::Running; },
                 20000) ||
             !m_server.canReadLine())
@@ -164,7 +134,7 @@ private:
     }
     qint64 millisecondsToMainWindow(QString *failure);
 
-    QTemporaryDir m_home;
+    IsolatedHome m_home;
     XServer m_x;
     QString m_noX;
 };
@@ -177,26 +147,16 @@ void TestStartupStress::initTestCase()
 
 void TestStartupStress::init()
 {
-    const QString runtime = m_home.filePath(QStringLiteral("runtime"));
-    QDir(runtime).removeRecursively();
-    QVERIFY(QDir().mkpath(runtime));
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QString config = m_home.filePath(QStringLiteral("config"));
     QFile::setPermissions(settingsPath(), QFile::ReadOwner | QFile::WriteOwner);
-    QDir(config).removeRecursively();
-    QFile::remove(settingsPath());
+    QVERIFY(m_home.reset());
     QVERIFY(QDir().mkpath(m_home.filePath(QStringLiteral("config/tzolkara"))));
 }
 
 QProcessEnvironment TestStartupStress::environment(const QString &platform) const
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    QProcessEnvironment env = m_home.environment(platform);
     env.insert(QStringLiteral("DISPLAY"), m_x.display());
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.insert(QStringLiteral("HOME"), m_home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.filePath(QStringLiteral("runtime")));
     // No desktop bus: nothing to wait for or to start one.
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                QStringLiteral("unix:path=") + m_home.filePath(QStringLiteral("no-bus")));
@@ -246,7 +206,7 @@ void TestStartupStress::manyCopiesAtOnce_leaveOneMainWindow()
         // Every refused copy shows its box; answered, it ends. A box just
         // shown may not take keys yet, so each is pressed until it goes.
         QSet<qint64> boxOwners;
-        const bool allAnswered = waitFor(
+        const bool allAnswered = QTest::qWaitFor(
             [&] {
                 for (const QString &box : m_x.windows(QStringLiteral("Tzolkara"))) {
                     boxOwners.insert(m_x.processOf(box));
@@ -263,7 +223,7 @@ void TestStartupStress::manyCopiesAtOnce_leaveOneMainWindow()
                 QVERIFY2(boxOwners.contains(pids[i]), "a copy ended without its box");
         }
     }
-    QVERIFY(waitFor([&] { return running() <= 1; }, 60000));
+    QVERIFY(QTest::qWaitFor([&] { return running() <= 1; }, 60000));
     QCOMPARE(running(), 1);
 
     QProcess *first = nullptr;
@@ -280,15 +240,11 @@ void TestStartupStress::manyCopiesAtOnce_leaveOneMainWindow()
                      1);
         }
     }
-    QVERIFY(waitFor(
-        [&] {
-            return lockHolder(m_home.filePath(QStringLiteral("runtime/tzolkara.lock"))) ==
-                   first->processId();
-        },
-        10000));
+    QVERIFY(QTest::qWaitFor([&] { return lockHolder(m_home.lockPath()) == first->processId(); },
+                            10000));
     if (onX) {
         QStringList mainWindows;
-        QVERIFY(waitFor(
+        QVERIFY(QTest::qWaitFor(
             [&] {
                 mainWindows = m_x.windows(tzolkara::frmAbout::versionCaption());
                 return !mainWindows.isEmpty();
@@ -317,7 +273,7 @@ qint64 TestStartupStress::millisecondsToMainWindow(QString *failure)
     QElapsedTimer timer;
     timer.start();
     const QString title = tzolkara::frmAbout::versionCaption();
-    const bool shown = waitFor(
+    const bool shown = QTest::qWaitFor(
         [&] { return !m_x.windows(title).isEmpty() || program.state() != QProcess::Running; },
         30000);
     const qint64 elapsed = timer.elapsed();

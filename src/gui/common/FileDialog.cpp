@@ -7,8 +7,11 @@ namespace tzolkara {
 
 namespace {
 
+// What tests set and read. Until a test queues a path or resets it, the
+// program keeps no record of its dialogs.
 struct State
 {
+    bool installed = false;
     QList<QString> queued;
     FileDialog::Request last;
     int requests = 0;
@@ -22,10 +25,13 @@ State &state()
 
 QString run(QWidget *parent, const FileDialog::Request &request, QFileDialog::AcceptMode mode)
 {
-    state().last = request;
-    ++state().requests;
-    if (!state().queued.isEmpty())
-        return state().queued.takeFirst();
+    State &seam = state();
+    if (seam.installed) {
+        seam.last = request;
+        ++seam.requests;
+        if (!seam.queued.isEmpty())
+            return seam.queued.takeFirst();
+    }
 
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(mode);
@@ -55,6 +61,7 @@ QString FileDialog::getSaveFileName(QWidget *parent, const Request &request)
 
 void FileDialog::setNextFileName(const QString &path)
 {
+    state().installed = true;
     state().queued.append(path);
 }
 
@@ -71,6 +78,7 @@ int FileDialog::requestCount()
 void FileDialog::reset()
 {
     state() = State();
+    state().installed = true;
 }
 
 } // namespace tzolkara

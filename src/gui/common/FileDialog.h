@@ -10,7 +10,9 @@
 namespace tzolkara {
 
 // The program's open and save dialogs. A cancelled dialog gives an empty
-// path. Tests queue the next path (or a cancel) and read what was asked.
+// path. Tests queue the next path (or a cancel) and read what was asked; the
+// first setNextFileName() or reset() starts that record, which the program
+// alone never keeps.
 class FileDialog final
 {
 public:
@@ -32,6 +34,7 @@ public:
     static const Request &lastRequest();
     // How many dialogs were asked for since the last reset.
     static int requestCount();
+    // Forgets the queue and the record, and keeps recording from now on.
     static void reset();
 };
 

@@ -8,6 +8,7 @@
 #include "MessageBox.h"
 #include "NameText.h"
 #include "common/SafeSave.h"
+#include "common/Version.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -59,7 +60,7 @@ void unligate(QTextDocument &document)
 
 const QString &programCaption()
 {
-    static const QString caption = QStringLiteral("Tzolkara v1.15");
+    static const QString caption = QStringLiteral("Tzolkara v" TZOLKARA_VERSION);
     return caption;
 }
 

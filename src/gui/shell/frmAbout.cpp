@@ -7,6 +7,7 @@
 #include "common/ClickableLabel.h"
 #include "common/Fonts.h"
 #include "common/SiteAddresses.h"
+#include "common/Version.h"
 #include "modHelp.h"
 
 #include <QApplication>
@@ -46,7 +47,7 @@ ClickableLabel *cyanLink(const QString &objectName, const QString &text, QWidget
 
 const QString &frmAbout::versionCaption()
 {
-    static const QString caption = QStringLiteral("Tzolkara v1.15");
+    static const QString caption = QStringLiteral("Tzolkara v" TZOLKARA_VERSION);
     return caption;
 }
 
