@@ -6,7 +6,7 @@
 #include "readings/BirthYears.h"
 #include "readings/ReadingFile.h"
 #include "common/Artwork.h"
-#include "common/FileDialog.h"
+#include "common/SavedFileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/NameText.h"
@@ -230,19 +230,12 @@ void EntryScreen::cmdCalculate_Click()
 
 void EntryScreen::cmdOpen_Click()
 {
-    FileDialog::Request request;
-    request.title = QStringLiteral("Select the source file");
-    request.filter = QStringLiteral("Mayan Astrology (*.man)");
-    request.defaultSuffix = QStringLiteral("man");
-    // No options: Qt's dialog has no read-only check box to hide, and its
-    // ReadOnly would stop the user making or renaming folders in it.
-    request.options = {};
-    const QString path = FileDialog::getOpenFileName(this, request);
+    const QString path =
+        askForSavedFile(this, QStringLiteral("Mayan Astrology (*.man)"), QStringLiteral("man"));
     if (path.isEmpty())
         return;
     ReadingFile::Inputs inputs;
-    // Only files named "*.man", exactly in lower case, are readings.
-    if (!path.endsWith(QLatin1String("man")) || !ReadingFile::read(path, inputs)) {
+    if (!ReadingFile::read(path, inputs)) {
         MessageBox::error(this, QStringLiteral("Please Check The File."));
         return;
     }

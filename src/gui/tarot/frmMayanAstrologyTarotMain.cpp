@@ -5,7 +5,7 @@
 
 #include "CardsAhead.h"
 #include "tarot/ForeignFile.h"
-#include "common/FileDialog.h"
+#include "common/SavedFileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/NameText.h"
@@ -142,20 +142,10 @@ void frmMayanAstrologyTarotMain::cmdNext_Click()
 
 void frmMayanAstrologyTarotMain::cmdOpen_Click()
 {
-    FileDialog::Request request;
-    request.title = QStringLiteral("Select the source file");
-    request.filter = QStringLiteral("Numerwell (*.num)");
-    request.defaultSuffix = QStringLiteral("num");
-    // No options: Qt's dialog has no read-only check box to hide, and its
-    // ReadOnly would stop the user making or renaming folders in it.
-    request.options = {};
-    const QString path = FileDialog::getOpenFileName(this, request);
+    const QString path =
+        askForSavedFile(this, QStringLiteral("Numerwell (*.num)"), QStringLiteral("num"));
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String("num"))) {
-        MessageBox::error(this, QStringLiteral("Please Check The File."));
-        return;
-    }
     // Its lines are read and not used; an unreadable file is no reason to stop.
     ForeignFile::read(path);
     cmdNext_Click();
