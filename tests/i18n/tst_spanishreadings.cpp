@@ -54,6 +54,7 @@ private slots:
     void glossary_coversEveryShortField();
     void spanishReading_sameSignAndNumber_spanishWords();
     void spanishTarot_keepsMayaNamesAndSaysTheRestInSpanish();
+    void displayedToneAndMonthNames_followTheLanguageWithinRange();
 };
 
 void TestSpanishReadings::cleanup()
@@ -84,7 +85,7 @@ void TestSpanishReadings::spanishTexts_oneParagraphBesideEachEnglish()
         QVERIFY2(!text.contains(QLatin1Char('\n')), qPrintable(path));
         QVERIFY2(text.trimmed() == text, qPrintable(path));
         QVERIFY2(text != fileText(textsFolder(Language::English) + kind + QLatin1Char('/') + name)
-                              .chopped(1),
+                             .chopped(1),
                  qPrintable(path + QStringLiteral(" is the English text")));
     }
 }
@@ -166,7 +167,8 @@ void TestSpanishReadings::glossary_coversEveryShortField()
     QFETCH(QList<int>, keys);
     QFETCH(QStringList, english);
     for (qsizetype i = 0; i < keys.size(); ++i) {
-        const QString where = QStringLiteral("%1 %2").arg(QLatin1StringView(QTest::currentDataTag())).arg(keys[i]);
+        const QString where =
+            QStringLiteral("%1 %2").arg(QLatin1StringView(QTest::currentDataTag())).arg(keys[i]);
         const GlossaryEntry *entry = spanishGlossaryEntry(GlossaryKind(kind), keys[i]);
         QVERIFY2(entry, qPrintable(where + QStringLiteral(" is missing")));
         QVERIFY2(!entry->spanish.trimmed().isEmpty(), qPrintable(where));
@@ -215,15 +217,30 @@ void TestSpanishReadings::spanishTarot_keepsMayaNamesAndSaysTheRestInSpanish()
         };
         QCOMPARE(mayaName(glyphs[g]), mayaName(english[g]));
         QCOMPARE(glyphs[g].ColourName, spanish(GlossaryKind::Glyph, g));
-        QCOMPARE(glyphs[g].Description, fileText(QStringLiteral(":/texts/es/glyphs/%1.txt")
-                                                     .arg(g, 2, 10, QLatin1Char('0')))
-                                            .chopped(1));
+        QCOMPARE(
+            glyphs[g].Description,
+            fileText(QStringLiteral(":/texts/es/glyphs/%1.txt").arg(g, 2, 10, QLatin1Char('0')))
+                .chopped(1));
     }
     QCOMPARE(glyphs[12].SignLabel, QStringLiteral("Ben/") + spanish(GlossaryKind::SignName, 13));
     for (int p = 0; p < kPositionCount; ++p) {
         QCOMPARE(modMayanAstrologyTarot::PositionTable[p].PositionHeading,
                  spanish(GlossaryKind::PositionHeading, p));
     }
+}
+
+void TestSpanishReadings::displayedToneAndMonthNames_followTheLanguageWithinRange()
+{
+    QCOMPARE(displayedToneName(13), QStringLiteral("Cosmic"));
+    QCOMPARE(displayedMonthName(0), QStringLiteral("January"));
+    setCurrentLanguage(Language::Spanish);
+    QCOMPARE(displayedToneName(13), spanish(GlossaryKind::Tone, 13));
+    QCOMPARE(displayedMonthName(0), spanish(GlossaryKind::Month, 1));
+    QCOMPARE(displayedMonthName(11), spanish(GlossaryKind::Month, 12));
+    QVERIFY(displayedToneName(0).isNull());
+    QVERIFY(displayedToneName(14).isNull());
+    QVERIFY(displayedMonthName(-1).isNull());
+    QVERIFY(displayedMonthName(12).isNull());
 }
 
 QTEST_GUILESS_MAIN(TestSpanishReadings)

@@ -4,10 +4,10 @@
 #include "KinEngine.h"
 
 #include "BirthMonth.h"
-#include "engine/KinTables.h"
-#include "i18n/Glossary.h"
 #include "InterpretationTexts.h"
 #include "SignTable.h"
+#include "engine/KinTables.h"
+#include "i18n/Glossary.h"
 
 namespace tzolkara {
 
@@ -37,9 +37,8 @@ void KinEngine::CalculateReading()
         };
         m_state.DaySign = static_cast<qint16>(daySign);
         m_state.EnglishName = say(GlossaryKind::SignName, sign->EnglishName);
-        m_state.SignDescription = language == Language::English
-                                      ? sign->Description
-                                      : signDescription(daySign, language);
+        m_state.SignDescription =
+            language == Language::English ? sign->Description : signDescription(daySign, language);
         m_state.Keywords = say(GlossaryKind::Keywords, sign->Keywords);
         m_state.Gemstone = say(GlossaryKind::Gemstone, sign->Gemstone);
         m_state.Significance = say(GlossaryKind::Significance, sign->Significance);

@@ -4,6 +4,8 @@
 #include "Glossary.h"
 
 #include "common/BuiltInText.h"
+#include "engine/MonthNames.h"
+#include "engine/ToneNames.h"
 
 #include <QHash>
 #include <QStringList>
@@ -91,6 +93,21 @@ QString inLanguage(Language language, GlossaryKind kind, int key, QLatin1StringV
         return QString(english);
     }
     return entry->spanish;
+}
+
+QString displayedToneName(int number)
+{
+    if (number < 1 || number > kToneCount)
+        return QString();
+    return inCurrentLanguage(GlossaryKind::Tone, number, QLatin1StringView(kToneNames[number - 1]));
+}
+
+QString displayedMonthName(int month0)
+{
+    if (month0 < 0 || month0 >= int(kMonthNames.size()))
+        return QString();
+    return inCurrentLanguage(GlossaryKind::Month, month0 + 1,
+                             QLatin1StringView(kMonthNames[month0]));
 }
 
 } // namespace tzolkara

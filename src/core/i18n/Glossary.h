@@ -51,4 +51,11 @@ inline QString inCurrentLanguage(GlossaryKind kind, int key, QLatin1StringView e
     return inLanguage(currentLanguage(), kind, key, english);
 }
 
+// For showing, in the current language: the name of day number 1..13
+// ("Magnetic", "Magnético") and of month 0..11 ("January", "enero"; counted
+// as the entry screens' month lists count); empty for any other number.
+// What is stored or written keeps the English.
+QString displayedToneName(int number);
+QString displayedMonthName(int month0);
+
 } // namespace tzolkara

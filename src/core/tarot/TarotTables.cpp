@@ -38,11 +38,10 @@ GlyphTableType glyphTableContents(Language language)
         // The Maya name stays; only the meaning after the slash is said in
         // the language, which is why the bare "Imix" has no translation.
         const bool hasMeaning = label.contains(QLatin1Char('/'));
-        table[i] = {hasMeaning ? inLanguage(language, GlossaryKind::Meaning, i + 1, label)
-                               : QString(label),
-                    inLanguage(language, GlossaryKind::Glyph, i,
-                               QLatin1StringView(names[i].second)),
-                    glyphDescription(i, language)};
+        table[i] = {
+            hasMeaning ? inLanguage(language, GlossaryKind::Meaning, i + 1, label) : QString(label),
+            inLanguage(language, GlossaryKind::Glyph, i, QLatin1StringView(names[i].second)),
+            glyphDescription(i, language)};
     }
     return table;
 }
