@@ -70,6 +70,7 @@ private slots:
 
     void daySigns_keysInTableOrder();
     void daySigns_keyLookUpIsExact();
+    void daySignIndex_findsEachSignsOwnDrawing();
     void tones_bothKeySetsAddressedByIndex();
     void tarotCards_twentyEntries();
 
@@ -116,6 +117,18 @@ void TestArtwork::daySigns_keyLookUpIsExact()
     QCOMPARE(signs.indexOfKey(u"crocodile"), 0);
     QCOMPARE(signs.indexOfKey(u"Crocodile "), 0);
     QCOMPARE(signs.indexOfKey(u""), 0);
+}
+
+// A reading finds its sign's picture by number, whatever language names it.
+void TestArtwork::daySignIndex_findsEachSignsOwnDrawing()
+{
+    for (int daySign = 1; daySign <= 20; ++daySign) {
+        const QString drawing = QStringLiteral("/%1.svg").arg(daySign, 2, 10, QLatin1Char('0'));
+        QVERIFY2(Artwork::daySigns().resource(Artwork::daySignIndex(daySign)).endsWith(drawing),
+                 qPrintable(drawing));
+    }
+    QCOMPARE(Artwork::daySignIndex(0), 0);
+    QCOMPARE(Artwork::daySignIndex(21), 0);
 }
 
 void TestArtwork::tones_bothKeySetsAddressedByIndex()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "common/Artwork.h"
+#include "i18n/Language.h"
 #include "Programs.h"
 #include "support/ScreenDriver.h"
 #include "support/UrlCatcher.h"
@@ -35,11 +36,13 @@ class TestResultScreens : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup();
     void astrology_labelsAndPictures_data();
     void astrology_labelsAndPictures();
     void astrology_captionsAndFrames();
     void astrology_designTimePictureStaysWithoutMatch();
     void astrology_secondReadingLeavesNothingOfFirst();
+    void astrology_spanishReading_showsTheSignsPicture();
     void astrology_mayaCalendarFrameShowsTheBirthDate();
     void numerology_dayNumberTextAndPicture();
     void sameDate_sameDayNumberTextOnBothScreens();
@@ -47,6 +50,11 @@ private slots:
     void save_opensReportInFrontOnce();
     void visibleBrandLabel_differsBetweenScreens();
 };
+
+void TestResultScreens::cleanup()
+{
+    setCurrentLanguage(Language::English);
+}
 
 void TestResultScreens::astrology_labelsAndPictures_data()
 {
@@ -159,6 +167,19 @@ void TestResultScreens::astrology_secondReadingLeavesNothingOfFirst()
     QCOMPARE(ScreenDriver::text(second, "lblMayanGemstone"), QStringLiteral("Agate"));
     QVERIFY(
         showsPicture(ScreenDriver::child<QLabel>(second, "picDaySign"), Artwork::daySigns(), 7));
+}
+
+// The sign's name is Spanish then; its picture is still the Earth's.
+void TestResultScreens::astrology_spanishReading_showsTheSignsPicture()
+{
+    setCurrentLanguage(Language::Spanish);
+    ScreenDriver ui;
+    ProgramScreen *result = calculate(ui, ScreenId::AstrologyMain, "March", 1, 1900);
+    QCOMPARE(ScreenDriver::text(result, "lblMayanEnglishName"),
+             modMayanAstrology.state().EnglishName);
+    QVERIFY(ScreenDriver::text(result, "lblMayanEnglishName") != QStringLiteral("Earth"));
+    QVERIFY(
+        showsPicture(ScreenDriver::child<QLabel>(result, "picDaySign"), Artwork::daySigns(), 7));
 }
 
 void TestResultScreens::astrology_mayaCalendarFrameShowsTheBirthDate()

@@ -7,15 +7,22 @@
 
 namespace tzolkara {
 
-QString signDescription(int daySign)
+QString textsFolder(Language language)
 {
-    return builtInText(
-        QStringLiteral(":/texts/signs/%1.txt").arg(daySign, 2, 10, QLatin1Char('0')));
+    return language == Language::Spanish ? QStringLiteral(":/texts/es/")
+                                         : QStringLiteral(":/texts/");
 }
 
-QString toneDescription(int number)
+QString signDescription(int daySign, Language language)
 {
-    return builtInText(QStringLiteral(":/texts/tones/%1.txt").arg(number, 2, 10, QLatin1Char('0')));
+    return builtInText(textsFolder(language) +
+                       QStringLiteral("signs/%1.txt").arg(daySign, 2, 10, QLatin1Char('0')));
+}
+
+QString toneDescription(int number, Language language)
+{
+    return builtInText(textsFolder(language) +
+                       QStringLiteral("tones/%1.txt").arg(number, 2, 10, QLatin1Char('0')));
 }
 
 } // namespace tzolkara

@@ -3,17 +3,24 @@
 
 #pragma once
 
+#include "i18n/Language.h"
+
 #include <QString>
 
 namespace tzolkara {
 
 // The long interpretation texts of the day signs and day numbers, one
-// paragraph each, read from resources/texts (see the README there).
+// paragraph each, read from resources/texts (see the README there); the
+// English ones from its top folder, those of another language from the
+// language's folder (es/ for Spanish).
 
 // Text of day sign 1..20 (1 Crocodile .. 20 Sun, the DaySign count), from
-// resources/texts/signs/01.txt .. 20.txt.
-QString signDescription(int daySign);
-// Text of day number 1..13, from resources/texts/tones/01.txt .. 13.txt.
-QString toneDescription(int number);
+// signs/01.txt .. 20.txt.
+QString signDescription(int daySign, Language language);
+// Text of day number 1..13, from tones/01.txt .. 13.txt.
+QString toneDescription(int number, Language language);
+
+// ":/texts/" for English, ":/texts/es/" for Spanish.
+QString textsFolder(Language language);
 
 } // namespace tzolkara

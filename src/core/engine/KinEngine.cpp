@@ -4,8 +4,10 @@
 #include "KinEngine.h"
 
 #include "BirthMonth.h"
-#include "engine/KinTables.h"
+#include "InterpretationTexts.h"
 #include "SignTable.h"
+#include "engine/KinTables.h"
+#include "i18n/Glossary.h"
 
 namespace tzolkara {
 
@@ -15,21 +17,32 @@ void KinEngine::CalculateReading()
     if (kin < 1)
         return;
 
+    const Language language = currentLanguage();
     const KinEntry entry = kinEntry(kin);
     m_state.DayNumber = static_cast<qint16>(entry.dayNumber);
     m_state.DaySignLabel = QString::fromLatin1(SignTable()[entry.signPosition].Label);
 
-    if (const ToneRecord *tone = findToneByNumber(m_state.DayNumber))
-        m_state.DayNumberDescription = tone->Description;
+    if (const ToneRecord *tone = findToneByNumber(m_state.DayNumber)) {
+        m_state.DayNumberDescription = language == Language::English
+                                           ? tone->Description
+                                           : toneDescription(tone->Number, language);
+    }
 
     // Looked up by label, as every reader of the tables does, so a label
     // that matches no record leaves the sign texts as they were.
     if (const SignRecord *sign = findSignByLabel(m_state.DaySignLabel)) {
-        m_state.EnglishName = QString::fromLatin1(sign->EnglishName);
-        m_state.SignDescription = sign->Description;
-        m_state.Keywords = QString::fromLatin1(sign->Keywords);
-        m_state.Gemstone = QString::fromLatin1(sign->Gemstone);
-        m_state.Significance = QString::fromLatin1(sign->Significance);
+        const int daySign = daySignOf(*sign);
+        const auto say = [language, daySign](GlossaryKind kind, const char *english) {
+            return inLanguage(language, kind, daySign, QLatin1StringView(english));
+        };
+        m_state.DaySign = static_cast<qint16>(daySign);
+        m_state.EnglishName = say(GlossaryKind::SignName, sign->EnglishName);
+        m_state.SignDescription =
+            language == Language::English ? sign->Description : signDescription(daySign, language);
+        m_state.Keywords = say(GlossaryKind::Keywords, sign->Keywords);
+        m_state.Gemstone = say(GlossaryKind::Gemstone, sign->Gemstone);
+        m_state.Significance = say(GlossaryKind::Significance, sign->Significance);
+        // People's names are the same in every language.
         m_state.FamousPersons = QString::fromLatin1(sign->FamousPersons);
     }
 }

@@ -18,9 +18,10 @@ public:
     ReadingState &state() { return m_state; }
     const ReadingState &state() const { return m_state; }
 
-    // Turns BirthYear, BirthMonth and BirthDay into the nine result fields;
-    // UserName is never read or changed. A birth year outside 1900..2099
-    // leaves every result field as it was.
+    // Turns BirthYear, BirthMonth and BirthDay into the nine result fields
+    // and DaySign, the words in the current language; UserName is never read
+    // or changed. A birth year outside 1900..2099 leaves every result field
+    // as it was.
     void CalculateReading();
 
 private:

@@ -18,6 +18,10 @@ struct ReadingState
     qint16 DayNumber = 0;
     QString DayNumberDescription;
     QString DaySignLabel;
+    // 1 Crocodile .. 20 Sun; 0 before the first reading. Pictures and
+    // anything else that must find the sign look for it by this number,
+    // since the names below are in the reader's language.
+    qint16 DaySign = 0;
     QString EnglishName;
     QString SignDescription;
     QString Keywords;

@@ -82,7 +82,7 @@ const std::array<SignRecord, kSignCount> &SignTable()
                           texts.Gemstone,
                           texts.Significance,
                           texts.FamousPersons,
-                          signDescription(daySignOfPosition(i))};
+                          signDescription(daySignOfPosition(i), Language::English)};
         }
         return records;
     }();
@@ -94,7 +94,7 @@ const std::array<ToneRecord, kToneCount> &ToneTable()
     static const std::array<ToneRecord, kToneCount> table = [] {
         std::array<ToneRecord, kToneCount> tones{};
         for (int i = 0; i < kToneCount; ++i)
-            tones[i] = {i + 1, toneDescription(i + 1)};
+            tones[i] = {i + 1, toneDescription(i + 1, Language::English)};
         return tones;
     }();
     return table;
@@ -107,6 +107,11 @@ const SignRecord *findSignByLabel(QStringView label)
             return &record;
     }
     return nullptr;
+}
+
+int daySignOf(const SignRecord &record)
+{
+    return daySignOfPosition(static_cast<int>(&record - SignTable().data()));
 }
 
 const ToneRecord *findToneByNumber(int number)

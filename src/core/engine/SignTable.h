@@ -34,9 +34,14 @@ struct ToneRecord
 };
 
 // The 20 signs in table order: position 0 is Monkey, 10 Crocodile, 19 Dog.
+// The tables hold the English texts; a reading in another language takes
+// its words by day sign from that language's texts.
 const std::array<SignRecord, kSignCount> &SignTable();
 // The 13 day numbers in order 1..13.
 const std::array<ToneRecord, kToneCount> &ToneTable();
+
+// The day sign (1 Crocodile .. 20 Sun) of a record of SignTable().
+int daySignOf(const SignRecord &record);
 
 // First record whose label equals `label` exactly (case and blanks count),
 // or nullptr.

@@ -4,12 +4,14 @@
 #include "GlyphDescriptions.h"
 
 #include "common/BuiltInText.h"
+#include "engine/InterpretationTexts.h"
 
 namespace tzolkara {
 
-QString glyphDescription(int glyph)
+QString glyphDescription(int glyph, Language language)
 {
-    return builtInText(QStringLiteral(":/texts/glyphs/%1.txt").arg(glyph, 2, 10, QLatin1Char('0')));
+    return builtInText(textsFolder(language) +
+                       QStringLiteral("glyphs/%1.txt").arg(glyph, 2, 10, QLatin1Char('0')));
 }
 
 } // namespace tzolkara

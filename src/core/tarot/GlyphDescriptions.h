@@ -3,13 +3,16 @@
 
 #pragma once
 
+#include "i18n/Language.h"
+
 #include <QString>
 
 namespace tzolkara {
 
 // The interpretation of tarot glyph 0..19 (0 is Imix, the Red Dragon; 19 is
 // Ahau, the Yellow Sun), one paragraph read from
-// resources/texts/glyphs/00.txt .. 19.txt.
-QString glyphDescription(int glyph);
+// resources/texts/glyphs/00.txt .. 19.txt, or the language's folder beside
+// them (es/glyphs/ for Spanish).
+QString glyphDescription(int glyph, Language language);
 
 } // namespace tzolkara

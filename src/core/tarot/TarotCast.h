@@ -13,7 +13,7 @@ extern GlyphTableType GlyphTable;
 extern PositionTableType PositionTable;
 extern OracleReading LatestReading;
 
-// Fills both tables with their constant contents.
+// Fills both tables with their constant contents in the current language.
 void LoadTarotTables();
 
 // Draws a new LatestReading from the program's random source, refills the

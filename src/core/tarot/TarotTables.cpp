@@ -4,10 +4,11 @@
 #include "TarotTables.h"
 
 #include "GlyphDescriptions.h"
+#include "i18n/Glossary.h"
 
 namespace tzolkara {
 
-GlyphTableType glyphTableContents()
+GlyphTableType glyphTableContents(Language language)
 {
     static constexpr std::array<std::pair<const char *, const char *>, kGlyphCount> names = {{
         {"Imix", "Red Dragon"},
@@ -33,13 +34,19 @@ GlyphTableType glyphTableContents()
     }};
     GlyphTableType table;
     for (int i = 0; i < kGlyphCount; ++i) {
-        table[i] = {QString::fromLatin1(names[i].first), QString::fromLatin1(names[i].second),
-                    glyphDescription(i)};
+        const QLatin1StringView label(names[i].first);
+        // The Maya name stays; only the meaning after the slash is said in
+        // the language, which is why the bare "Imix" has no translation.
+        const bool hasMeaning = label.contains(QLatin1Char('/'));
+        table[i] = {
+            hasMeaning ? inLanguage(language, GlossaryKind::Meaning, i + 1, label) : QString(label),
+            inLanguage(language, GlossaryKind::Glyph, i, QLatin1StringView(names[i].second)),
+            glyphDescription(i, language)};
     }
     return table;
 }
 
-PositionTableType positionTableContents()
+PositionTableType positionTableContents(Language language)
 {
     static constexpr std::array<std::array<const char *, 3>, kPositionCount> rows = {{
         {"Guide", "Guide Position: This position describes your current guiding force.",
@@ -55,8 +62,10 @@ PositionTableType positionTableContents()
     }};
     PositionTableType table;
     for (int i = 0; i < kPositionCount; ++i) {
-        table[i] = {QString::fromLatin1(rows[i][0]), QString::fromLatin1(rows[i][1]),
-                    QString::fromLatin1(rows[i][2])};
+        table[i] = {
+            inLanguage(language, GlossaryKind::Position, i, QLatin1StringView(rows[i][0])),
+            inLanguage(language, GlossaryKind::PositionMeaning, i, QLatin1StringView(rows[i][1])),
+            inLanguage(language, GlossaryKind::PositionHeading, i, QLatin1StringView(rows[i][2]))};
     }
     return table;
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "i18n/Language.h"
+
 #include <QString>
 
 #include <array>
@@ -31,8 +33,8 @@ constexpr int kPositionCount = 5;
 using GlyphTableType = std::array<GlyphRecord, kGlyphCount>;
 using PositionTableType = std::array<PositionRecord, kPositionCount>;
 
-// The constant contents of the two tables.
-GlyphTableType glyphTableContents();
-PositionTableType positionTableContents();
+// The constant contents of the two tables, in `language`.
+GlyphTableType glyphTableContents(Language language = currentLanguage());
+PositionTableType positionTableContents(Language language = currentLanguage());
 
 } // namespace tzolkara

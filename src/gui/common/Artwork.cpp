@@ -62,6 +62,11 @@ const ImageList &daySigns()
     return list;
 }
 
+int daySignIndex(int daySign)
+{
+    return daySign >= 1 && daySign <= kSignCount ? positionOfDaySign(daySign) + 1 : 0;
+}
+
 const ImageList &astrologyTones()
 {
     static const ImageList list = makeTones(QString());

@@ -16,6 +16,9 @@ namespace Artwork {
 // keyed by English name, drawn from resources/signs/NN.svg by day-sign
 // number.
 const ImageList &daySigns();
+// The entry of daySigns() that shows day sign 1..20 (ReadingState::DaySign);
+// 0, which no list has, for any other number.
+int daySignIndex(int daySign);
 // The 13 day numbers, 88 x 55, index N for day number N. The astrology
 // result keys them "01-Magnetic" .. "13-Cosmic", the numerology result
 // "01-Magnetic.jpg" .. "13-Cosmic.jpg".

@@ -227,7 +227,7 @@ void ReportScreen::cmdSavePdf_Click()
     const QString tone = Artwork::astrologyTones().resource(state.DayNumber);
     if (astrology) {
         header.pictureArea = QSizeF(200, 100);
-        const int sign = Artwork::daySigns().indexOfKey(state.EnglishName);
+        const int sign = Artwork::daySignIndex(state.DaySign);
         header.pictures = {{Artwork::daySigns().resource(sign), QRectF(0, 0, 100, 100), {}},
                            {tone, QRectF(110, 22, 88, 55), {}}};
     } else {

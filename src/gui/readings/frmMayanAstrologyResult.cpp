@@ -150,7 +150,7 @@ void frmMayanAstrologyResult::Form_Load()
     fraMayaCalendar->showDate(state.BirthYear, monthIndexOf(state.BirthMonth) + 1, state.BirthDay);
     showPicture(picGalacticTone, Artwork::astrologyTones(), state.DayNumber,
                 toneDescription(state.DayNumber));
-    showPicture(picDaySign, Artwork::daySigns(), Artwork::daySigns().indexOfKey(state.EnglishName),
+    showPicture(picDaySign, Artwork::daySigns(), Artwork::daySignIndex(state.DaySign),
                 QStringLiteral("Day sign %1 (%2)").arg(state.EnglishName, state.DaySignLabel));
 }
 

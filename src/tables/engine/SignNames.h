@@ -37,4 +37,10 @@ constexpr int daySignOfPosition(int position)
     return (position + 10) % kSignCount + 1;
 }
 
+// The table position of day sign 1..20; the inverse of daySignOfPosition.
+constexpr int positionOfDaySign(int daySign)
+{
+    return (daySign + 9) % kSignCount;
+}
+
 } // namespace tzolkara
