@@ -428,7 +428,7 @@
     </message>
     <message>
         <source>Save as P&amp;DF</source>
-        <translation>Guardar como P&amp;DF</translation>
+        <translation>Guardar como &amp;PDF</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
@@ -500,7 +500,7 @@ sus textos e imágenes bajo CC BY-SA 4.0.</translation>
     </message>
     <message>
         <source>Welcome to the world of Mayan Astrology! Know more about your Mayan Astrology sign. Know what your Mayan Numerology lucky number is or consult the Mayan Astrology Tarot Oracle!</source>
-        <translation>¡Bienvenido al mundo de la astrología maya! Descubre más sobre tu signo de la astrología maya. ¡Conoce tu número de la suerte de la numerología maya o consulta el oráculo del tarot de astrología maya!</translation>
+        <translation>¡Te damos la bienvenida al mundo de la astrología maya! Descubre más sobre tu signo de la astrología maya. ¡Conoce tu número de la suerte de la numerología maya o consulta el oráculo del tarot de astrología maya!</translation>
     </message>
     <message>
         <source>Tzolkara includes the following programs</source>
@@ -653,7 +653,7 @@ sus textos e imágenes bajo CC BY-SA 4.0.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
+        <translation>Sa&amp;lir</translation>
     </message>
     <message>
         <source>Guide</source>
