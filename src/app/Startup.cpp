@@ -6,6 +6,7 @@
 #include "LazyStyleIcons.h"
 #include "Programs.h"
 #include "SingleInstance.h"
+#include "Translations.h"
 #include "common/Artwork.h"
 #include "common/MessageBox.h"
 #include "common/RandomSource.h"
@@ -13,9 +14,11 @@
 #include "shell/modHelp.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QPointer>
 #include <QScreen>
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace tzolkara {
@@ -69,12 +72,14 @@ frmMDI *startMainWindow()
 int runTzolkara(int &argc, char **argv, const std::function<void(frmMDI &)> &beforeEventLoop)
 {
     QApplication app(argc, argv);
+    installTranslations(languageFor(QLocale::system().uiLanguages()));
     QApplication::setStyle(styleWithLazyMenuBarArrow());
     QApplication::setWindowIcon(Artwork::applicationIcon());
 
     SingleInstance instance;
     if (!instance.tryAcquire()) {
-        MessageBox::information(nullptr, QStringLiteral("Application is already running"));
+        MessageBox::information(
+            nullptr, QCoreApplication::translate("Startup", "Application is already running"));
         UnloadAllAndEnd();
         return 0;
     }

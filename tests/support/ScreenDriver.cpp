@@ -6,6 +6,7 @@
 #include "Programs.h"
 #include "common/FileDialog.h"
 #include "common/MessageBox.h"
+#include "engine/BirthMonth.h"
 
 using namespace tzolkara;
 
@@ -43,7 +44,8 @@ void ScreenDriver::enter(QWidget *entry, const QString &name, const QString &mon
 {
     child<QLineEdit>(entry, "txtName")->setText(name);
     auto *months = child<QComboBox>(entry, "cboMonth");
-    months->setCurrentIndex(months->findText(month));
+    // By the month's place, which is the same in every language.
+    months->setCurrentIndex(tzolkara::monthIndexOf(month));
     child<QComboBox>(entry, "cboDate")->setCurrentIndex(day - 1);
     child<QComboBox>(entry, "cboYear")->setCurrentIndex(year - 1900);
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "TarotReading.h"
+#include <QCoreApplication>
 
 namespace tzolkara {
 
@@ -15,7 +16,7 @@ TarotReading composeTarotReading(const OracleReading &reading, const GlyphTableT
     QList<TarotRun> &runs = composed.runs;
     // The empty line under the title is still bold: the bold switch goes off
     // only after it.
-    runs.append({kTarotReadingTitle, Heading});
+    runs.append({QCoreApplication::translate("TarotReading", kTarotReadingTitleSource), Heading});
     runs.append({QString(), Heading});
     for (int p = 0; p < kPositionCount; ++p) {
         const PositionRecord &position = positions[p];
@@ -23,11 +24,11 @@ TarotReading composeTarotReading(const OracleReading &reading, const GlyphTableT
         runs.append({position.PositionName, Heading});
         runs.append({position.PositionMeaning, Body});
         runs.append({position.PositionHeading, Body});
-        runs.append({QStringLiteral("Sign: "), Label});
+        runs.append({QCoreApplication::translate("TarotReading", "Sign: "), Label});
         runs.append({glyph.SignLabel, Body});
-        runs.append({QStringLiteral("Name: "), Label});
+        runs.append({QCoreApplication::translate("TarotReading", "Name: "), Label});
         runs.append({glyph.ColourName, Body});
-        runs.append({QStringLiteral("Description: "), Label});
+        runs.append({QCoreApplication::translate("TarotReading", "Description: "), Label});
         runs.append({glyph.Description, Body});
         runs.append({QString(), Body});
 

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+#include <QCoreApplication>
 #include <array>
 
 namespace tzolkara {
@@ -49,6 +50,9 @@ struct TarotReading
 TarotReading composeTarotReading(const OracleReading &reading, const GlyphTableType &glyphs,
                                  const PositionTableType &positions);
 
-inline const QString kTarotReadingTitle = QStringLiteral("Tzolkara Mayan Astrology Tarot Reading");
+// The English source text of the reading's title; the reading shows its translation.
+inline constexpr char kTarotReadingTitleSource[] =
+    QT_TRANSLATE_NOOP("TarotReading", "Tzolkara Mayan Astrology Tarot Reading");
+inline const QString kTarotReadingTitle = QString::fromLatin1(kTarotReadingTitleSource);
 
 } // namespace tzolkara

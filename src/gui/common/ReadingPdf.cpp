@@ -12,6 +12,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
@@ -157,8 +158,9 @@ void drawFooter(QPainter &painter, const QRectF &page, int number, int count)
                       14 * kPointsToDots);
     painter.drawLine(line.topLeft(), line.topRight());
     painter.drawText(line, Qt::AlignLeft | Qt::AlignBottom, programCaption());
-    painter.drawText(line, Qt::AlignRight | Qt::AlignBottom,
-                     QStringLiteral("Page %1 of %2").arg(number).arg(count));
+    painter.drawText(
+        line, Qt::AlignRight | Qt::AlignBottom,
+        QCoreApplication::translate("ReadingPdf", "Page %1 of %2").arg(number).arg(count));
     painter.restore();
 }
 
@@ -325,7 +327,7 @@ QString suggestedFileName(const QString &name, const QString &date)
         fits = end;
     }
     safe = safe.left(fits).trimmed();
-    return (safe.isEmpty() ? QStringLiteral("Reading") : safe) + ending;
+    return (safe.isEmpty() ? QCoreApplication::translate("ReadingPdf", "Reading") : safe) + ending;
 }
 
 void exportWithDialog(QWidget *parent, const QString &suggestedName, const QString &title,
@@ -333,7 +335,7 @@ void exportWithDialog(QWidget *parent, const QString &suggestedName, const QStri
 {
     FileDialog::Request request;
     request.title = MessageBox::title();
-    request.filter = QStringLiteral("PDF document (*.pdf)");
+    request.filter = QCoreApplication::translate("ReadingPdf", "PDF document (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
     request.initialName = suggestedName;
     const QString path = FileDialog::getSaveFileName(parent, request);
@@ -341,7 +343,8 @@ void exportWithDialog(QWidget *parent, const QString &suggestedName, const QStri
         return;
     QString reason;
     if (!save(path, title, header, body, &reason)) {
-        MessageBox::error(parent, QStringLiteral("The reading could not be saved to %1.\r%2")
+        MessageBox::error(parent, QCoreApplication::translate(
+                                      "ReadingPdf", "The reading could not be saved to %1.\r%2")
                                       .arg(QDir::toNativeSeparators(path), reason));
     }
 }

@@ -5,13 +5,14 @@
 
 #include "FileDialog.h"
 #include "MessageBox.h"
+#include <QCoreApplication>
 
 namespace tzolkara {
 
 QString askForSavedFile(QWidget *parent, const QString &filter, const QString &suffix)
 {
     FileDialog::Request request;
-    request.title = QStringLiteral("Select the source file");
+    request.title = QCoreApplication::translate("SavedFileDialog", "Select the source file");
     request.filter = filter;
     request.defaultSuffix = suffix;
     // No options: Qt's dialog has no read-only check box to hide, and its
@@ -21,7 +22,8 @@ QString askForSavedFile(QWidget *parent, const QString &filter, const QString &s
     if (path.isEmpty())
         return {};
     if (!path.endsWith(suffix)) {
-        MessageBox::error(parent, QStringLiteral("Please Check The File."));
+        MessageBox::error(parent,
+                          QCoreApplication::translate("SavedFileDialog", "Please Check The File."));
         return {};
     }
     return path;

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <algorithm>
 
@@ -128,7 +129,8 @@ QLabel *introLabel(const QString &objectName, const QString &text, QWidget *pare
 
 QGroupBox *personalDetailsFrame(QWidget *parent, QGridLayout **grid)
 {
-    auto *frame = new QGroupBox(QStringLiteral("Personal Details"), parent);
+    auto *frame =
+        new QGroupBox(QCoreApplication::translate("ScreenStyle", "Personal Details"), parent);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFont(verdana(8.25, true));
     *grid = new QGridLayout(frame);

@@ -3,20 +3,21 @@
 
 #include "EntryScreen.h"
 
-#include "readings/BirthYears.h"
-#include "readings/ReadingFile.h"
 #include "common/Artwork.h"
-#include "common/SavedFileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/NameText.h"
+#include "common/SavedFileDialog.h"
 #include "common/ScreenStyle.h"
 #include "engine/BirthDate.h"
 #include "engine/BirthMonth.h"
 #include "engine/KinEngine.h"
+#include "readings/BirthYears.h"
+#include "readings/ReadingFile.h"
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
 
+#include "i18n/ShownDates.h"
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -47,13 +48,12 @@ int placeOfNumber(const QString &text, int first, int count)
 EntryScreen::EntryScreen(Kind kind, KinEngine &engine, Navigator &navigator, QWidget *parent)
     : ProgramScreen(kind == Kind::Astrology ? ScreenId::AstrologyMain : ScreenId::NumerologyMain,
                     navigator, parent),
-      m_kind(kind),
-      m_engine(engine)
+      m_kind(kind), m_engine(engine)
 {
     setObjectName(kind == Kind::Astrology ? QStringLiteral("frmMayanAstrologyMain")
                                           : QStringLiteral("frmMayanNumerologyMain"));
-    setWindowTitle(kind == Kind::Astrology ? QStringLiteral("Tzolkara Mayan Astrology")
-                                           : QStringLiteral("Tzolkara Mayan Numerology"));
+    setWindowTitle(kind == Kind::Astrology ? tr("Tzolkara Mayan Astrology")
+                                           : tr("Tzolkara Mayan Numerology"));
     QMenuBar *menu = buildMenuBar();
     setContent(buildContent(), menu);
 }
@@ -67,12 +67,11 @@ QMenuBar *EntryScreen::buildMenuBar()
 {
     auto *bar = new QMenuBar(this);
     QMenu *file = addFileMenu(bar);
-    connect(addMenuItem(file, QStringLiteral("mnuMayan"),
-                        QStringLiteral("Get My &Mayan Astrology Sign")),
+    connect(addMenuItem(file, QStringLiteral("mnuMayan"), tr("Get My &Mayan Astrology Sign")),
             &QAction::triggered, this, &EntryScreen::cmdCalculate_Click);
     addMenuSeparator(file, QStringLiteral("mnuSep3"));
-    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
-            &QAction::triggered, this, &EntryScreen::close);
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
+            &EntryScreen::close);
     addCommonMenus(bar, MenuVariant::EntryScreen);
     return bar;
 }
@@ -88,8 +87,7 @@ QWidget *EntryScreen::buildContent()
     if (m_kind == Kind::Numerology) {
         layout->addWidget(introLabel(
             QStringLiteral("Label1_2"),
-            QStringLiteral(
-                "Enter your date of birth and know more about your lucky Mayan Day Number!"),
+            tr("Enter your date of birth and know more about your lucky Mayan Day Number!"),
             content));
     }
 
@@ -101,7 +99,7 @@ QWidget *EntryScreen::buildContent()
         svgPixmap(Artwork::kApplicationIconResource, QSize(64, 64), devicePixelRatioF()));
     grid->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
 
-    grid->addWidget(boldCaption(QStringLiteral("Label1_0"), QStringLiteral("Name"), frame), 0, 1);
+    grid->addWidget(boldCaption(QStringLiteral("Label1_0"), tr("Name"), frame), 0, 1);
     txtName = new QLineEdit(frame);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(verdana(9.75));
@@ -109,8 +107,7 @@ QWidget *EntryScreen::buildContent()
     NameText::limitNameBox(txtName, ReadingFile::kMaxNameLength);
     grid->addWidget(txtName, 0, 2);
 
-    QLabel *dateCaption =
-        boldCaption(QStringLiteral("Label1_1"), QStringLiteral("Date of Birth"), frame);
+    QLabel *dateCaption = boldCaption(QStringLiteral("Label1_1"), tr("Date of Birth"), frame);
     grid->addWidget(dateCaption, 1, 1);
     auto *date = new QHBoxLayout;
     date->setSpacing(8);
@@ -130,10 +127,10 @@ QWidget *EntryScreen::buildContent()
     date->addWidget(cboYear, 1);
     grid->addLayout(date, 1, 2);
 
-    cmdCalculate = new QPushButton(m_kind == Kind::Astrology
-                                       ? QStringLiteral("Get &Mayan Astrology Result")
-                                       : QStringLiteral("&Get My Mayan Numerology Reading"),
-                                   frame);
+    cmdCalculate =
+        new QPushButton(m_kind == Kind::Astrology ? tr("Get &Mayan Astrology Result")
+                                                  : tr("&Get My Mayan Numerology Reading"),
+                        frame);
     cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
     cmdCalculate->setFont(verdana(8.25, true));
     cmdCalculate->setDefault(true);
@@ -142,7 +139,7 @@ QWidget *EntryScreen::buildContent()
     grid->setColumnStretch(2, 1);
     layout->addWidget(frame);
 
-    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), content);
+    cmdOpen = new QPushButton(tr("&Open Previously Saved Reading"), content);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
     cmdOpen->setFont(verdana(8.25, true));
     layout->addWidget(cmdOpen, 0, Qt::AlignLeft);
@@ -155,12 +152,12 @@ QWidget *EntryScreen::buildContent()
     // the lists only by the value they show.
     // (Qt names a list after its value; the caption and a description say
     // which part of the date it is.)
-    txtName->setAccessibleName(QStringLiteral("Name"));
+    txtName->setAccessibleName(tr("Name"));
     dateCaption->setBuddy(cboMonth);
-    cboMonth->setAccessibleDescription(QStringLiteral("Month of birth"));
-    cboDate->setAccessibleDescription(QStringLiteral("Day of birth"));
-    cboYear->setAccessibleDescription(QStringLiteral("Year of birth"));
-    picture->setAccessibleName(QStringLiteral("The Tzolkara emblem"));
+    cboMonth->setAccessibleDescription(tr("Month of birth"));
+    cboDate->setAccessibleDescription(tr("Day of birth"));
+    cboYear->setAccessibleDescription(tr("Year of birth"));
+    picture->setAccessibleName(tr("The Tzolkara emblem"));
 
     setTabOrder(txtName, cboMonth);
     setTabOrder(cboMonth, cboDate);
@@ -178,7 +175,7 @@ QWidget *EntryScreen::buildContent()
 void EntryScreen::Form_Load()
 {
     for (int month = 0; month < 12; ++month)
-        cboMonth->addItem(monthName(month));
+        cboMonth->addItem(listedMonthName(month));
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
     for (int year = kFirstBirthYear, last = lastListedBirthYear(); year <= last; ++year)
@@ -192,7 +189,7 @@ void EntryScreen::Form_Load()
 bool EntryScreen::ValidateBirthDetails()
 {
     if (txtName->text().trimmed().isEmpty()) {
-        MessageBox::error(this, QStringLiteral("Please Enter Your Name"));
+        MessageBox::error(this, tr("Please Enter Your Name"));
         txtName->setFocus();
         return false;
     }
@@ -202,9 +199,8 @@ bool EntryScreen::ValidateBirthDetails()
         return true;
     // February and the 30-day months keep their own, slightly different texts.
     constexpr int kFebruary = 1;
-    MessageBox::information(this, month == kFebruary
-                                      ? QStringLiteral("Please Enter Correct Date Or Month!")
-                                      : QStringLiteral("Please Enter Correct Date Or Month !"));
+    MessageBox::information(this, month == kFebruary ? tr("Please Enter Correct Date Or Month!")
+                                                     : tr("Please Enter Correct Date Or Month !"));
     return false;
 }
 
@@ -231,12 +227,12 @@ void EntryScreen::cmdCalculate_Click()
 void EntryScreen::cmdOpen_Click()
 {
     const QString path =
-        askForSavedFile(this, QStringLiteral("Mayan Astrology (*.man)"), QStringLiteral("man"));
+        askForSavedFile(this, tr("Mayan Astrology (*.man)"), QStringLiteral("man"));
     if (path.isEmpty())
         return;
     ReadingFile::Inputs inputs;
     if (!ReadingFile::read(path, inputs)) {
-        MessageBox::error(this, QStringLiteral("Please Check The File."));
+        MessageBox::error(this, tr("Please Check The File."));
         return;
     }
     const int year = placeOfNumber(inputs.birthYear, kFirstBirthYear, cboYear->count());
@@ -245,7 +241,7 @@ void EntryScreen::cmdOpen_Click()
     // A truncated or damaged file would otherwise open as whatever date the
     // lists showed. An empty file still goes on, to ask for the name.
     if (inputs.hasLines && (year < 0 || month < 0 || day < 0)) {
-        MessageBox::error(this, QStringLiteral("Please Check The File."));
+        MessageBox::error(this, tr("Please Check The File."));
         return;
     }
     txtName->setText(inputs.userName);

@@ -8,6 +8,7 @@
 #include "common/Artwork.h"
 #include "frmMayanAstrologyResult.h"
 #include "frmMayanNumerologyResult.h"
+#include <QCoreApplication>
 
 namespace tzolkara {
 
@@ -22,8 +23,8 @@ Program astrologyProgram(KinEngine &engine)
     ScreenRegistry::setFactory(ScreenId::AstrologySave, [&engine](Navigator &navigator) {
         return new ReportScreen(ReportScreen::Kind::Astrology, engine, navigator);
     });
-    return {QStringLiteral("Mayan Astrology"), QColor(255, 255, 0), Artwork::kAstrologyIconResource,
-            QStringLiteral("Picture4"), ScreenId::AstrologyMain};
+    return {QCoreApplication::translate("Programs", "Mayan Astrology"), QColor(255, 255, 0),
+            Artwork::kAstrologyIconResource, QStringLiteral("Picture4"), ScreenId::AstrologyMain};
 }
 
 Program numerologyProgram(KinEngine &engine)
@@ -37,8 +38,8 @@ Program numerologyProgram(KinEngine &engine)
     ScreenRegistry::setFactory(ScreenId::NumerologySave, [&engine](Navigator &navigator) {
         return new ReportScreen(ReportScreen::Kind::Numerology, engine, navigator);
     });
-    return {QStringLiteral("Mayan Numerology"), QColor(0, 255, 0), Artwork::kNumerologyIconResource,
-            QStringLiteral("Picture2"), ScreenId::NumerologyMain};
+    return {QCoreApplication::translate("Programs", "Mayan Numerology"), QColor(0, 255, 0),
+            Artwork::kNumerologyIconResource, QStringLiteral("Picture2"), ScreenId::NumerologyMain};
 }
 
 } // namespace tzolkara

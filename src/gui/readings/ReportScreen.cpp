@@ -4,8 +4,6 @@
 #include "ReportScreen.h"
 
 #include "MayaDayFrame.h"
-#include "readings/ReadingFile.h"
-#include "readings/ReportRuns.h"
 #include "common/Artwork.h"
 #include "common/ClickableLabel.h"
 #include "common/ClipboardGuard.h"
@@ -18,8 +16,11 @@
 #include "common/SiteAddresses.h"
 #include "engine/BirthMonth.h"
 #include "engine/KinEngine.h"
+#include "readings/ReadingFile.h"
+#include "readings/ReportRuns.h"
 #include "shell/BrandLinks.h"
 
+#include "i18n/ShownDates.h"
 #include <QClipboard>
 #include <QDir>
 #include <QEvent>
@@ -70,14 +71,12 @@ QPushButton *button(const QString &objectName, const QString &caption, QWidget *
 ReportScreen::ReportScreen(Kind kind, KinEngine &engine, Navigator &navigator, QWidget *parent)
     : ProgramScreen(kind == Kind::Astrology ? ScreenId::AstrologySave : ScreenId::NumerologySave,
                     navigator, parent),
-      m_kind(kind),
-      m_engine(engine)
+      m_kind(kind), m_engine(engine)
 {
     const bool astrology = kind == Kind::Astrology;
     setObjectName(astrology ? QStringLiteral("frmMayanAstrologySave")
                             : QStringLiteral("frmMayanNumerologySave"));
-    setWindowTitle(astrology ? QStringLiteral("Tzolkara Mayan Astrology")
-                             : QStringLiteral("Tzolkara Mayan Numerology"));
+    setWindowTitle(astrology ? tr("Tzolkara Mayan Astrology") : tr("Tzolkara Mayan Numerology"));
 
     auto *content = new QWidget;
     applyScreenStyle(content);
@@ -93,18 +92,17 @@ ReportScreen::ReportScreen(Kind kind, KinEngine &engine, Navigator &navigator, Q
     RTB->setMinimumSize(600, 380);
     guardClipboard(RTB);
 
-    cmdSave = button(QStringLiteral("cmdSave"), QStringLiteral("&Save"), content);
-    cmdPrint = button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), content);
+    cmdSave = button(QStringLiteral("cmdSave"), tr("&Save"), content);
+    cmdPrint = button(QStringLiteral("cmdPrint"), tr("&Print"), content);
     connect(cmdSave, &QPushButton::clicked, this, &ReportScreen::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ReportScreen::cmdPrint_Click);
-    cmdSavePdf = button(QStringLiteral("cmdSavePdf"), QStringLiteral("Save as P&DF"), content);
+    cmdSavePdf = button(QStringLiteral("cmdSavePdf"), tr("Save as P&DF"), content);
     connect(cmdSavePdf, &QPushButton::clicked, this, &ReportScreen::cmdSavePdf_Click);
 
     Label1 = createHomePageLink(content, QStringLiteral("Label1"),
-                                QStringLiteral("Click Here To Visit ") + mainSiteCaptionAddress() +
-                                    QStringLiteral(" Now"));
+                                tr("Click Here To Visit %1 Now").arg(mainSiteCaptionAddress()));
     Label14 = createHomePageLink(content, QStringLiteral("Label14"),
-                                 QStringLiteral("The Most Popular Online Mystic Discussion Forum"));
+                                 tr("The Most Popular Online Mystic Discussion Forum"));
     for (ClickableLabel *link : {Label1, Label14}) {
         link->setWordWrap(false);
         link->setAlignment(Qt::AlignCenter);
@@ -173,7 +171,7 @@ void ReportScreen::cmdSave_Click()
 {
     FileDialog::Request request;
     request.title = MessageBox::title();
-    request.filter = QStringLiteral("Rich Text Format (*.man)");
+    request.filter = tr("Rich Text Format (*.man)");
     request.defaultSuffix = QStringLiteral("man");
     // No options: the dialog keeps asking before it replaces a file.
     request.options = {};
@@ -183,7 +181,7 @@ void ReportScreen::cmdSave_Click()
 
     QString reason;
     if (!ReadingFile::write(path, ReadingFile::inputsOf(m_engine.state()), &reason)) {
-        MessageBox::error(this, QStringLiteral("The reading could not be saved to %1.\r%2")
+        MessageBox::error(this, tr("The reading could not be saved to %1.\r%2")
                                     .arg(QDir::toNativeSeparators(path), reason));
     }
 }
@@ -200,12 +198,11 @@ void ReportScreen::cmdPrint_Click()
     case Printing::Result::Printed:
         break;
     case Printing::Result::NoPrinter:
-        MessageBox::error(
-            this, QStringLiteral("No printer is available. Install a printer, then print the "
-                                 "report again."));
+        MessageBox::error(this, tr("No printer is available. Install a printer, then print the "
+                                   "report again."));
         break;
     case Printing::Result::Failed:
-        MessageBox::error(this, QStringLiteral("The report could not be printed."));
+        MessageBox::error(this, tr("The report could not be printed."));
         break;
     }
 }
@@ -219,11 +216,9 @@ void ReportScreen::cmdSavePdf_Click()
     ReadingPdf::Header header;
     header.heading = windowTitle();
     header.name = state.UserName;
-    header.lines << QStringLiteral("Date of birth: %1 %2, %3")
-                        .arg(state.BirthMonth)
-                        .arg(state.BirthDay)
-                        .arg(state.BirthYear)
-                 << MayaDayFrame::linesFor(state.BirthYear, month, state.BirthDay);
+    header.lines
+        << tr("Date of birth: %1").arg(monthFirstDate(state.BirthYear, month - 1, state.BirthDay))
+        << MayaDayFrame::linesFor(state.BirthYear, month, state.BirthDay);
     const QString tone = Artwork::astrologyTones().resource(state.DayNumber);
     if (astrology) {
         header.pictureArea = QSizeF(200, 100);
@@ -238,10 +233,9 @@ void ReportScreen::cmdSavePdf_Click()
                              .arg(state.BirthYear, 4, 10, QLatin1Char('0'))
                              .arg(month, 2, 10, QLatin1Char('0'))
                              .arg(state.BirthDay, 2, 10, QLatin1Char('0'));
-    ReadingPdf::exportWithDialog(
-        this, ReadingPdf::suggestedFileName(state.UserName, date),
-        QStringLiteral("%1 reading for %2").arg(windowTitle(), state.UserName), header,
-        *RTB->document());
+    ReadingPdf::exportWithDialog(this, ReadingPdf::suggestedFileName(state.UserName, date),
+                                 tr("%1 reading for %2").arg(windowTitle(), state.UserName), header,
+                                 *RTB->document());
 }
 
 } // namespace tzolkara

@@ -4,11 +4,13 @@
 #include "ResultScreenParts.h"
 
 #include "common/Artwork.h"
+#include "i18n/Glossary.h"
 #include "common/Fonts.h"
 #include "common/ImageList.h"
 #include "common/ScreenStyle.h"
 #include "shell/CommonMenus.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,10 +22,12 @@ QMenuBar *buildMenuBar(ProgramScreen *screen, const std::function<void()> &back)
 {
     auto *bar = new QMenuBar(screen);
     QMenu *file = addFileMenu(bar);
-    QObject::connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
+    QObject::connect(addMenuItem(file, QStringLiteral("mnuBack"),
+                                 QCoreApplication::translate("ResultScreenParts", "&Back")),
                      &QAction::triggered, screen, back);
     addMenuSeparator(file, QStringLiteral("mnuSep1"));
-    QObject::connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+    QObject::connect(addMenuItem(file, QStringLiteral("mnuExit"),
+                                 QCoreApplication::translate("ResultScreenParts", "E&xit")),
                      &QAction::triggered, screen, &QWidget::close);
     addCommonMenus(bar, MenuVariant::ResultScreen);
     return bar;
@@ -66,10 +70,12 @@ void showPicture(QLabel *box, const ImageList &list, int index, const QString &d
 
 QString toneDescription(int dayNumber)
 {
-    // The tone's name is its picture's key without the number: "04-Self-Existing".
-    const QString key = Artwork::astrologyTones().key(dayNumber);
-    return key.isEmpty() ? QStringLiteral("Day number %1").arg(dayNumber)
-                         : QStringLiteral("Day number %1, %2").arg(dayNumber).arg(key.mid(3));
+    const QString name = displayedToneName(dayNumber);
+    return name.isEmpty()
+               ? QCoreApplication::translate("ResultScreenParts", "Day number %1").arg(dayNumber)
+               : QCoreApplication::translate("ResultScreenParts", "Day number %1, %2")
+                     .arg(dayNumber)
+                     .arg(name);
 }
 
 void closeReport(Navigator &navigator, ScreenId report)

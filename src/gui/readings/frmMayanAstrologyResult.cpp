@@ -23,11 +23,12 @@ namespace tzolkara {
 
 using namespace ResultScreenParts;
 
-frmMayanAstrologyResult::frmMayanAstrologyResult(KinEngine &engine, Navigator &navigator, QWidget *parent)
+frmMayanAstrologyResult::frmMayanAstrologyResult(KinEngine &engine, Navigator &navigator,
+                                                 QWidget *parent)
     : ProgramScreen(ScreenId::AstrologyResult, navigator, parent), m_engine(engine)
 {
     setObjectName(QStringLiteral("frmMayanAstrologyResult"));
-    setWindowTitle(QStringLiteral("Tzolkara Mayan Astrology"));
+    setWindowTitle(tr("Tzolkara Mayan Astrology"));
     QMenuBar *menu = buildMenuBar(this, [this] { cmdBack_Click(); });
     setContent(buildContent(), menu);
 }
@@ -38,17 +39,18 @@ QWidget *frmMayanAstrologyResult::buildContent()
     applyScreenStyle(content);
 
     // The day sign.
-    auto *frame2 = new QGroupBox(QStringLiteral("Mayan Day Sign"), content);
+    auto *frame2 = new QGroupBox(tr("Mayan Day Sign"), content);
     frame2->setObjectName(QStringLiteral("Frame2"));
     picDaySign =
         pictureBox(QStringLiteral("picDaySign"), Artwork::signFrame(devicePixelRatioF()), frame2);
-    picDaySign->setAccessibleName(QStringLiteral("Day sign"));
+    picDaySign->setAccessibleName(tr("Day sign"));
     auto *facts = new QGridLayout;
     facts->setHorizontalSpacing(10);
     facts->setVerticalSpacing(7);
-    const std::array<const char *, 6> captions = {"Mayan Day Sign",     "English Name",
-                                                  "Mayan Gemstone",     "Mayan Keywords",
-                                                  "Mayan Significance", "Famous Personalities"};
+    const std::array<const char *, 6> captions = {
+        QT_TR_NOOP("Mayan Day Sign"),     QT_TR_NOOP("English Name"),
+        QT_TR_NOOP("Mayan Gemstone"),     QT_TR_NOOP("Mayan Keywords"),
+        QT_TR_NOOP("Mayan Significance"), QT_TR_NOOP("Famous Personalities")};
     lblMayanDaySign = valueLabel(QStringLiteral("lblMayanDaySign"), frame2);
     lblMayanEnglishName = valueLabel(QStringLiteral("lblMayanEnglishName"), frame2);
     lblMayanGemstone = valueLabel(QStringLiteral("lblMayanGemstone"), frame2);
@@ -59,7 +61,7 @@ QWidget *frmMayanAstrologyResult::buildContent()
     const std::array<QLabel *, 6> values = {lblMayanDaySign, lblMayanEnglishName, lblMayanGemstone,
                                             lblKeywords,     lblSignificance,     lblFamousPersons};
     for (int i = 0; i < 6; ++i) {
-        auto *caption = new QLabel(QString::fromLatin1(captions[i]), frame2);
+        auto *caption = new QLabel(tr(captions[i]), frame2);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(i));
         caption->setFont(verdana(8.25, true));
         facts->addWidget(caption, i, 0, i == 5 ? Qt::AlignTop : Qt::AlignVCenter);
@@ -77,11 +79,11 @@ QWidget *frmMayanAstrologyResult::buildContent()
     signLayout->addWidget(lblMayanDesc, 1);
 
     // The day number.
-    auto *frame1 = new QGroupBox(QStringLiteral("Mayan Day Number / Galactic Tone"), content);
+    auto *frame1 = new QGroupBox(tr("Mayan Day Number / Galactic Tone"), content);
     frame1->setObjectName(QStringLiteral("Frame1"));
     picGalacticTone = pictureBox(QStringLiteral("picGalacticTone"),
                                  Artwork::toneFrame(devicePixelRatioF()), frame1);
-    picGalacticTone->setAccessibleName(QStringLiteral("Day number"));
+    picGalacticTone->setAccessibleName(tr("Day number"));
     lblMayanDayNumber = valueLabel(QStringLiteral("lblMayanDayNumber"), frame1);
     lblMayanDayNumber->setFont(verdana(24, true));
     lblMayanNoDesc = valueLabel(QStringLiteral("lblMayanNoDesc"), frame1, 318);
@@ -98,8 +100,8 @@ QWidget *frmMayanAstrologyResult::buildContent()
     // The buttons.
     auto *frame5 = new QFrame(content);
     frame5->setObjectName(QStringLiteral("Frame5"));
-    cmdSave = button(QStringLiteral("cmdSave"), QStringLiteral("Save"), frame5);
-    cmdBack = button(QStringLiteral("cmdBack"), QStringLiteral("Back"), frame5);
+    cmdSave = button(QStringLiteral("cmdSave"), tr("Save"), frame5);
+    cmdBack = button(QStringLiteral("cmdBack"), tr("Back"), frame5);
     auto *buttons = new QHBoxLayout(frame5);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addStretch(1);
@@ -151,7 +153,7 @@ void frmMayanAstrologyResult::Form_Load()
     showPicture(picGalacticTone, Artwork::astrologyTones(), state.DayNumber,
                 toneDescription(state.DayNumber));
     showPicture(picDaySign, Artwork::daySigns(), Artwork::daySignIndex(state.DaySign),
-                QStringLiteral("Day sign %1 (%2)").arg(state.EnglishName, state.DaySignLabel));
+                tr("Day sign %1 (%2)").arg(state.EnglishName, state.DaySignLabel));
 }
 
 void frmMayanAstrologyResult::cmdSave_Click()

@@ -21,11 +21,12 @@ namespace tzolkara {
 
 using namespace ResultScreenParts;
 
-frmMayanNumerologyResult::frmMayanNumerologyResult(KinEngine &engine, Navigator &navigator, QWidget *parent)
+frmMayanNumerologyResult::frmMayanNumerologyResult(KinEngine &engine, Navigator &navigator,
+                                                   QWidget *parent)
     : ProgramScreen(ScreenId::NumerologyResult, navigator, parent), m_engine(engine)
 {
     setObjectName(QStringLiteral("frmMayanNumerologyResult"));
-    setWindowTitle(QStringLiteral("Tzolkara Mayan Numerology"));
+    setWindowTitle(tr("Tzolkara Mayan Numerology"));
     QMenuBar *menu = buildMenuBar(this, [this] { cmdBack_Click(); });
     setContent(buildContent(), menu);
 }
@@ -35,19 +36,19 @@ QWidget *frmMayanNumerologyResult::buildContent()
     auto *content = new QWidget(this);
     applyScreenStyle(content);
 
-    auto *frame1 = new QGroupBox(QStringLiteral("Tzolkara Mayan Numerology Result"), content);
+    auto *frame1 = new QGroupBox(tr("Tzolkara Mayan Numerology Result"), content);
     frame1->setObjectName(QStringLiteral("Frame1"));
     picGalacticTone = pictureBox(QStringLiteral("picGalacticTone"),
                                  Artwork::toneFrame(devicePixelRatioF()), frame1);
-    picGalacticTone->setAccessibleName(QStringLiteral("Day number"));
-    auto *caption = new QLabel(QStringLiteral("Mayan Day Number"), frame1);
+    picGalacticTone->setAccessibleName(tr("Day number"));
+    auto *caption = new QLabel(tr("Mayan Day Number"), frame1);
     caption->setObjectName(QStringLiteral("Label1"));
     caption->setFont(verdana(9.75, true));
     lblMayanDayNumber = valueLabel(QStringLiteral("lblMayanDayNumber"), frame1);
-    lblMayanDayNumber->setText(QStringLiteral("Number"));
+    lblMayanDayNumber->setText(tr("Number"));
     lblMayanDayNumber->setFont(verdana(24, true));
     lblMayanNoDesc = valueLabel(QStringLiteral("lblMayanNoDesc"), frame1, 540);
-    lblMayanNoDesc->setText(QStringLiteral("Desc"));
+    lblMayanNoDesc->setText(tr("Desc"));
     lblMayanNoDesc->setFont(verdana(9));
 
     auto *top = new QHBoxLayout;
@@ -63,8 +64,8 @@ QWidget *frmMayanNumerologyResult::buildContent()
     frameLayout->addLayout(top);
     frameLayout->addWidget(lblMayanNoDesc, 1);
 
-    cmdBack = button(QStringLiteral("cmdBack"), QStringLiteral("Back"), content);
-    cmdSave = button(QStringLiteral("cmdSave"), QStringLiteral("Save"), content);
+    cmdBack = button(QStringLiteral("cmdBack"), tr("Back"), content);
+    cmdSave = button(QStringLiteral("cmdSave"), tr("Save"), content);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdSave);

@@ -8,6 +8,7 @@
 #include "common/SiteAddresses.h"
 #include "modHelp.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 
@@ -28,28 +29,30 @@ ClickableLabel *linkLabel(QWidget *parent, const QString &objectName, const QStr
 
 } // namespace
 
-const QString &fullBrandCaption()
+QString fullBrandCaption()
 {
-    static const QString caption = QStringLiteral(
+    return QCoreApplication::translate(
+        "BrandLinks",
         "Home Business Opportunity. Start your own Internet business and make money online. Get "
         "this software fully branded for your website. Click here for more details.");
-    return caption;
 }
 
-const QString &coBrandCaption()
+QString coBrandCaption()
 {
     // Shown as written: one ampersand, and the double blanks kept.
-    static const QString caption = QStringLiteral(
+    return QCoreApplication::translate(
+        "BrandLinks",
         "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
         "your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
         "co-branding.");
-    return caption;
 }
 
 QString forumCaption()
 {
-    return QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit ") +
-           mainSiteCaptionAddress() + QStringLiteral(" Now.");
+    return QCoreApplication::translate("BrandLinks",
+                                       "The Most Popular Online Mystic Discussion Forum. "
+                                       "Click Here To Visit %1 Now.")
+        .arg(mainSiteCaptionAddress());
 }
 
 QWidget *createBrandLinks(QWidget *parent, BrandOnTop onTop, bool inFrame)

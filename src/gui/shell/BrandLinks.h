@@ -23,8 +23,8 @@ QWidget *createBrandLinks(QWidget *parent, BrandOnTop onTop, bool inFrame = true
 ClickableLabel *createHomePageLink(QWidget *parent, const QString &objectName,
                                    const QString &caption);
 
-const QString &fullBrandCaption();
-const QString &coBrandCaption();
+QString fullBrandCaption();
+QString coBrandCaption();
 // "The Most Popular Online Mystic Discussion Forum. Click Here To Visit <site> Now."
 QString forumCaption();
 

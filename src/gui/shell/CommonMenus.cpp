@@ -6,6 +6,7 @@
 #include "frmAbout.h"
 #include "modHelp.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -25,24 +26,30 @@ HelpMenuNames namesOf(MenuVariant variant)
 {
     switch (variant) {
     case MenuVariant::MainWindow:
-        return {"mnuSep1", "mnuSep2", "Check for Software &Update", "mkmoney"};
+        return {"mnuSep1", "mnuSep2",
+                QT_TRANSLATE_NOOP("CommonMenus", "Check for Software &Update"), "mkmoney"};
     case MenuVariant::EntryScreen:
-        return {"mnuSep1", "mnuSep2", "Check for Software &Update", "mnuMakeMoney"};
+        return {"mnuSep1", "mnuSep2",
+                QT_TRANSLATE_NOOP("CommonMenus", "Check for Software &Update"), "mnuMakeMoney"};
     case MenuVariant::ResultScreen:
-        return {"mnuSep2", "mnuSep3", "Check for Software &Update", "mnuMakeMoney"};
+        return {"mnuSep2", "mnuSep3",
+                QT_TRANSLATE_NOOP("CommonMenus", "Check for Software &Update"), "mnuMakeMoney"};
     case MenuVariant::TarotQuestion:
-        return {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update", "mnuMakeMoney"};
+        return {"mnuFileSep1", "mnuFileSep2",
+                QT_TRANSLATE_NOOP("CommonMenus", "&Check for Software Update"), "mnuMakeMoney"};
     case MenuVariant::TarotResult:
-        return {"mnuHelpSep1", "mnuHelpSep2", "Check for Software &Update", "mnuMakeMoney"};
+        return {"mnuHelpSep1", "mnuHelpSep2",
+                QT_TRANSLATE_NOOP("CommonMenus", "Check for Software &Update"), "mnuMakeMoney"};
     }
-    return {"mnuSep1", "mnuSep2", "Check for Software &Update", "mnuMakeMoney"};
+    return {"mnuSep1", "mnuSep2", QT_TRANSLATE_NOOP("CommonMenus", "Check for Software &Update"),
+            "mnuMakeMoney"};
 }
 
 } // namespace
 
 QMenu *addFileMenu(QMenuBar *bar, const QString &objectName)
 {
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    QMenu *file = bar->addMenu(QCoreApplication::translate("CommonMenus", "&File"));
     file->setObjectName(objectName);
     file->menuAction()->setObjectName(objectName);
     return file;
@@ -66,23 +73,24 @@ void addCommonMenus(QMenuBar *bar, MenuVariant variant)
 {
     const HelpMenuNames names = namesOf(variant);
 
-    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu *help = bar->addMenu(QCoreApplication::translate("CommonMenus", "&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QObject::connect(addMenuItem(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help")),
+    QObject::connect(addMenuItem(help, QStringLiteral("mnuOnline"),
+                                 QCoreApplication::translate("CommonMenus", "&Online Help")),
                      &QAction::triggered, [] { modHelp::OpenOnlineHelp(); });
-    QObject::connect(
-        addMenuItem(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online")),
-        &QAction::triggered, [] { modHelp::OpenHomePage(); });
+    QObject::connect(addMenuItem(help, QStringLiteral("mnuVisit"),
+                                 QCoreApplication::translate("CommonMenus", "&Visit Us Online")),
+                     &QAction::triggered, [] { modHelp::OpenHomePage(); });
     addMenuSeparator(help, QString::fromLatin1(names.firstSeparator));
-    QObject::connect(
-        addMenuItem(help, QStringLiteral("mnuUpdate"), QString::fromLatin1(names.updateCaption)),
-        &QAction::triggered, [] { modHelp::OpenDownloadPage(); });
+    QObject::connect(addMenuItem(help, QStringLiteral("mnuUpdate"),
+                                 QCoreApplication::translate("CommonMenus", names.updateCaption)),
+                     &QAction::triggered, [] { modHelp::OpenDownloadPage(); });
     addMenuSeparator(help, QString::fromLatin1(names.secondSeparator));
-    QObject::connect(
-        addMenuItem(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software")),
-        &QAction::triggered, [] { frmAbout::ShowModal(); });
+    QObject::connect(addMenuItem(help, QStringLiteral("mnuAbout"),
+                                 QCoreApplication::translate("CommonMenus", "&About Software")),
+                     &QAction::triggered, [] { frmAbout::ShowModal(); });
 
-    QAction *donate = bar->addAction(QStringLiteral("&Donate"));
+    QAction *donate = bar->addAction(QCoreApplication::translate("CommonMenus", "&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
     QObject::connect(donate, &QAction::triggered, [] { modHelp::OpenDonatePage(); });
 
@@ -90,7 +98,8 @@ void addCommonMenus(QMenuBar *bar, MenuVariant variant)
     // item it holds, so even a greyed "Make Money &Online" would take Alt+O
     // from the screens' open buttons. The full-brand page stays reachable
     // through the advertising labels.
-    auto *makeMoney = new QAction(QStringLiteral("Make Money &Online"), bar);
+    auto *makeMoney =
+        new QAction(QCoreApplication::translate("CommonMenus", "Make Money &Online"), bar);
     makeMoney->setObjectName(QString::fromLatin1(names.makeMoneyName));
     makeMoney->setEnabled(false);
     makeMoney->setVisible(false);

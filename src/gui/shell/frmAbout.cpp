@@ -73,23 +73,21 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
         whiteLabel(QStringLiteral("Label2"), versionCaption(), verdana(9.75, true), this);
     QLabel *description = whiteLabel(
         QStringLiteral("Label1"),
-        QStringLiteral(
-            "Tzolkara determines your Mayan astrology zodiac sign, Mayan numerology sign and "
-            "mayan astrology tarot reading. This program gives you a detailed interpretation of "
-            "the sign you belong to in the Mayan zodiac, your Mayan Day Number / Galactic "
-            "Number, your characteristic traits and your personality based on different signs. "
-            "This program also helps a person understand his personality and improve himself "
-            "for the better."),
+        tr("Tzolkara determines your Mayan astrology zodiac sign, Mayan numerology sign and "
+           "mayan astrology tarot reading. This program gives you a detailed interpretation of "
+           "the sign you belong to in the Mayan zodiac, your Mayan Day Number / Galactic "
+           "Number, your characteristic traits and your personality based on different signs. "
+           "This program also helps a person understand his personality and improve himself "
+           "for the better."),
         verdana(8.25), this);
     QLabel *offer = whiteLabel(QStringLiteral("Label3"),
-                               QStringLiteral("Home Business Opportunity. Start your own "
-                                              "Internet business and make money online. Get "
-                                              "this software fully branded for your website. "),
+                               tr("Home Business Opportunity. Start your own "
+                                  "Internet business and make money online. Get "
+                                  "this software fully branded for your website. "),
                                verdana(8.25, true), this);
-    lblCoBrand = cyanLink(QStringLiteral("lblCoBrand"),
-                          QStringLiteral("Click here for more details."), this);
+    lblCoBrand = cyanLink(QStringLiteral("lblCoBrand"), tr("Click here for more details."), this);
     lblHomePage = cyanLink(QStringLiteral("lblHomePage"),
-                           QStringLiteral("Click here to visit ") + mainSiteCaptionAddress(), this);
+                           tr("Click here to visit %1").arg(mainSiteCaptionAddress()), this);
     lblCoBrand->makeKeyboardLink(modHelp::fullBrandPageAddress());
     lblHomePage->makeKeyboardLink(modHelp::homePageAddress());
 
@@ -98,18 +96,17 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     line->setFixedHeight(1);
     line->setStyleSheet(QStringLiteral("background-color: rgb(224,224,224);"));
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setFont(verdana(8.25, true));
     cmdOK->setStyleSheet(QStringLiteral("background-color: rgb(192,192,192); color: black;"
                                         "padding: 4px 18px; border: 1px solid #808080;"));
     cmdOK->setDefault(true);
 
-    QLabel *licence = whiteLabel(
-        QStringLiteral("lblLicence"),
-        tr("Free software under the GNU GPL, version 3 or later;\n"
-           "its texts and pictures under CC BY-SA 4.0."),
-        verdana(6.75), this);
+    QLabel *licence = whiteLabel(QStringLiteral("lblLicence"),
+                                 tr("Free software under the GNU GPL, version 3 or later;\n"
+                                    "its texts and pictures under CC BY-SA 4.0."),
+                                 verdana(6.75), this);
     licence->setStyleSheet(QStringLiteral("color: rgb(192,192,192);"));
 
     auto *header = new QHBoxLayout;

@@ -78,12 +78,15 @@ struct Heading
 const std::array<Heading, 3> &headings()
 {
     static const std::array<Heading, 3> list = {{
-        {"Welcome to Tzolkara", QColor(0, 255, 255), 12},
-        {"Welcome to the world of Mayan Astrology! Know more about your Mayan Astrology sign. "
-         "Know what your Mayan Numerology lucky number is or consult the Mayan Astrology Tarot "
-         "Oracle!",
+        {QT_TRANSLATE_NOOP("tzolkara::frmMDI", "Welcome to Tzolkara"), QColor(0, 255, 255), 12},
+        {QT_TRANSLATE_NOOP(
+             "tzolkara::frmMDI",
+             "Welcome to the world of Mayan Astrology! Know more about your Mayan Astrology sign. "
+             "Know what your Mayan Numerology lucky number is or consult the Mayan Astrology Tarot "
+             "Oracle!"),
          QColor(255, 0, 0), 8.25},
-        {"Tzolkara includes the following programs", QColor(0, 255, 255), 12},
+        {QT_TRANSLATE_NOOP("tzolkara::frmMDI", "Tzolkara includes the following programs"),
+         QColor(0, 255, 255), 12},
     }};
     return list;
 }
@@ -135,8 +138,8 @@ frmMDI::~frmMDI()
 void frmMDI::buildMenuBar()
 {
     QMenu *file = addFileMenu(menuBar());
-    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
-            &QAction::triggered, this, &frmMDI::mnuExit_Click);
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
+            &frmMDI::mnuExit_Click);
     addCommonMenus(menuBar(), MenuVariant::MainWindow);
     m_ownMenus = menuBar()->actions();
 }
@@ -179,11 +182,10 @@ QFrame *frmMDI::buildBanner()
     Picture6->setCursor(Qt::PointingHandCursor);
     Picture6->installEventFilter(this);
 
-    lblStarloomBanner = new ClickableLabel(
-        QStringLiteral("The Most Popular Online Mystic Forum. Best Resource For Everything "
-                       "Mystic. Visit ") +
-            mainSiteCaptionAddress() + QStringLiteral(" Now"),
-        Picture6);
+    lblStarloomBanner = new ClickableLabel(tr("The Most Popular Online Mystic Forum. Best Resource "
+                                              "For Everything Mystic. Visit %1 Now")
+                                               .arg(mainSiteCaptionAddress()),
+                                           Picture6);
     lblStarloomBanner->setObjectName(QStringLiteral("lblStarloomBanner"));
     lblStarloomBanner->makeKeyboardLink(modHelp::homePageAddress());
     lblStarloomBanner->setFont(verdana(9.75, true, true));
@@ -216,10 +218,10 @@ QFrame *frmMDI::buildButtonRow()
         auto *picture = new QLabel(picButtonContainer);
         picture->setObjectName(program.iconName);
         picture->setFixedSize(32, 32);
-        picture->setAccessibleName(QStringLiteral("Icon of ") + program.caption);
+        picture->setAccessibleName(tr("Icon of %1").arg(program.caption));
         picture->setPixmap(Artwork::programButtonIcon(program.iconResource, devicePixelRatioF()));
-        auto *button = greyButton(QStringLiteral("cmdSelectOption_%1").arg(index),
-                                  program.caption, picButtonContainer);
+        auto *button = greyButton(QStringLiteral("cmdSelectOption_%1").arg(index), program.caption,
+                                  picButtonContainer);
         button->setMinimumHeight(32);
         connect(button, &QPushButton::clicked, this,
                 [this, &program] { cmdSelectOption_Click(program); });
@@ -274,8 +276,7 @@ QWidget *frmMDI::buildClientArea()
     };
     for (const Heading &heading : headings()) {
         const bool wrapped = &heading == &headings()[1];
-        ClickableLabel *caption = addCaption(QString::fromLatin1(heading.text), heading.colour,
-                                             heading.pointSize);
+        ClickableLabel *caption = addCaption(tr(heading.text), heading.colour, heading.pointSize);
         caption->setCursor(Qt::ArrowCursor);
         if (wrapped) {
             caption->setWordWrap(true);
@@ -303,7 +304,7 @@ QWidget *frmMDI::buildClientArea()
     picEmblem = new QLabel(picMain);
     picEmblem->setObjectName(QStringLiteral("picEmblem"));
     picEmblem->setAttribute(Qt::WA_TransparentForMouseEvents);
-    picEmblem->setAccessibleName(QStringLiteral("The Tzolkara emblem"));
+    picEmblem->setAccessibleName(tr("The Tzolkara emblem"));
     picEmblem->setPixmap(svgPixmap(Artwork::kApplicationIconResource,
                                    QSize(kEmblemSize, kEmblemSize), devicePixelRatioF()));
     picEmblem->setFixedSize(kEmblemSize, kEmblemSize);
@@ -315,7 +316,7 @@ QWidget *frmMDI::buildClientArea()
     QPalette light = lblToday->palette();
     light.setColor(QPalette::WindowText, QColor(224, 224, 224));
     lblToday->setPalette(light);
-    lblToday->setToolTip(QStringLiteral(
+    lblToday->setToolTip(tr(
         "Today in the 260-day count and the Haab', then in the Long Count of days since the Maya "
         "creation."));
     lblToday->move(0, picEmblem->y() + kEmblemSize + 16);
@@ -340,7 +341,7 @@ QFrame *frmMDI::buildCoBrandStrip()
     Label7->setWordWrap(true);
     connect(Label7, &ClickableLabel::clicked, this, [] { modHelp::OpenFullBrandPage(); });
 
-    cmdMdiExit = greyButton(QStringLiteral("cmdMdiExit"), QStringLiteral("&Exit"), strip);
+    cmdMdiExit = greyButton(QStringLiteral("cmdMdiExit"), tr("&Exit"), strip);
     cmdMdiExit->setMinimumWidth(80);
     cmdMdiExit->adjustSize();
     connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
@@ -376,7 +377,7 @@ void frmMDI::updateTodayLine()
     const QDate today = Clock::today();
     const MayaCalendar::Day day =
         MayaCalendar::dayOf(MayaCalendar::julianDayOf(today.year(), today.month(), today.day()));
-    lblToday->setText(QStringLiteral("Today: %1, %2")
+    lblToday->setText(tr("Today: %1, %2")
                           .arg(QString::fromStdString(MayaCalendar::calendarRoundText(day)),
                                QString::fromStdString(MayaCalendar::longCountText(day.longCount))));
     lblToday->adjustSize();

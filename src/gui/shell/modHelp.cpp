@@ -3,12 +3,13 @@
 
 #include "modHelp.h"
 
-#include "settings/SettingsStore.h"
-#include "settings/UpdateReminder.h"
 #include "common/Clock.h"
 #include "common/MessageBox.h"
 #include "common/SiteAddresses.h"
+#include "settings/SettingsStore.h"
+#include "settings/UpdateReminder.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -98,11 +99,11 @@ void CheckUpdateReminder()
     case ReminderAction::Ask:
         break;
     }
-    const MessageBox::Answer answer =
-        MessageBox::show(nullptr,
-                         QStringLiteral("There maybe an update to this software available\r"
-                                        "Do you want to check for an update?"),
-                         MessageBox::Icon::Information, MessageBox::Buttons::YesNo);
+    const MessageBox::Answer answer = MessageBox::show(
+        nullptr,
+        QCoreApplication::translate("modHelp", "There maybe an update to this software available\r"
+                                               "Do you want to check for an update?"),
+        MessageBox::Icon::Information, MessageBox::Buttons::YesNo);
     store.write(kSettingsSection, kLastReminderDateKey, reminderDateText(today));
     if (answer == MessageBox::Answer::Yes)
         OpenDownloadPage();

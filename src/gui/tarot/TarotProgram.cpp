@@ -6,6 +6,7 @@
 #include "common/Artwork.h"
 #include "frmMayanAstrologyTarotMain.h"
 #include "frmMayanAstrologyTarotResult.h"
+#include <QCoreApplication>
 
 namespace tzolkara {
 
@@ -17,7 +18,7 @@ Program tarotProgram()
     ScreenRegistry::setFactory(ScreenId::TarotResult, [](Navigator &navigator) {
         return new frmMayanAstrologyTarotResult(navigator);
     });
-    return {QStringLiteral("Mayan Astrology Tarot"), QColor(255, 0, 255),
+    return {QCoreApplication::translate("Programs", "Mayan Astrology Tarot"), QColor(255, 0, 255),
             Artwork::kTarotIconResource, QStringLiteral("Picture3"), ScreenId::TarotMain};
 }
 

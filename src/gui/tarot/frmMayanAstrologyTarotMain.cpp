@@ -4,17 +4,17 @@
 #include "frmMayanAstrologyTarotMain.h"
 
 #include "CardsAhead.h"
-#include "tarot/ForeignFile.h"
-#include "common/SavedFileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/NameText.h"
+#include "common/SavedFileDialog.h"
 #include "common/ScreenStyle.h"
 #include "common/SiteAddresses.h"
 #include "modMayanAstrologyTarot.h"
 #include "readings/ReadingFile.h"
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
+#include "tarot/ForeignFile.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -32,7 +32,7 @@ frmMayanAstrologyTarotMain::frmMayanAstrologyTarotMain(Navigator &navigator, QWi
     : ProgramScreen(ScreenId::TarotMain, navigator, parent)
 {
     setObjectName(QStringLiteral("frmMayanAstrologyTarotMain"));
-    setWindowTitle(QStringLiteral("Tzolkara Mayan Astrology Tarot"));
+    setWindowTitle(tr("Tzolkara Mayan Astrology Tarot"));
     QMenuBar *menu = buildMenuBar();
     setContent(buildContent(), menu);
     new CardsAhead(this);
@@ -42,8 +42,8 @@ QMenuBar *frmMayanAstrologyTarotMain::buildMenuBar()
 {
     auto *bar = new QMenuBar(this);
     QMenu *file = addFileMenu(bar, QStringLiteral("nuFile"));
-    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
-            &QAction::triggered, this, &QWidget::close);
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
+            &QWidget::close);
     addCommonMenus(bar, MenuVariant::TarotQuestion);
     return bar;
 }
@@ -58,29 +58,28 @@ QWidget *frmMayanAstrologyTarotMain::buildContent()
 
     ClickableLabel *forumLink = createHomePageLink(
         content, QStringLiteral("Label61"),
-        QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For "
-                       "Everything Mystic. Visit ") +
-            mainSiteCaptionAddress() + QStringLiteral(" Now"));
+        tr("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. "
+           "Visit %1 Now")
+            .arg(mainSiteCaptionAddress()));
     layout->addWidget(forumLink);
 
     layout->addWidget(introLabel(QStringLiteral("lblLabel_2"),
-                                 QStringLiteral("Let the Mayan Glyphs help you solve your "
-                                                "problems. Enter your problem and get an instant "
-                                                "Mayan Astrology Tarot reading!"),
+                                 tr("Let the Mayan Glyphs help you solve your "
+                                    "problems. Enter your problem and get an instant "
+                                    "Mayan Astrology Tarot reading!"),
                                  content));
 
     QGridLayout *grid = nullptr;
     QGroupBox *frame = personalDetailsFrame(content, &grid);
-    grid->addWidget(boldCaption(QStringLiteral("lblLabel_0"), QStringLiteral("Name"), frame), 0, 0);
+    grid->addWidget(boldCaption(QStringLiteral("lblLabel_0"), tr("Name"), frame), 0, 0);
     txtName = new QLineEdit(frame);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(verdana(9.75));
     // As long as on the entry screens: a longer name only slows the PDF down.
     NameText::limitNameBox(txtName, ReadingFile::kMaxNameLength);
     grid->addWidget(txtName, 0, 1);
-    grid->addWidget(
-        boldCaption(QStringLiteral("lblLabel_1"), QStringLiteral("Describe the Problem"), frame), 1,
-        0, 1, 2);
+    grid->addWidget(boldCaption(QStringLiteral("lblLabel_1"), tr("Describe the Problem"), frame), 1,
+                    0, 1, 2);
     txtQuestion = new QPlainTextEdit(frame);
     txtQuestion->setObjectName(QStringLiteral("txtQuestion"));
     txtQuestion->setFont(verdana(9.75));
@@ -88,7 +87,7 @@ QWidget *frmMayanAstrologyTarotMain::buildContent()
     txtQuestion->setTabChangesFocus(true);
     txtQuestion->setFixedHeight(110);
     grid->addWidget(txtQuestion, 2, 0, 1, 2);
-    cmdNext = new QPushButton(QStringLiteral("&Get My Mayan Astrology Tarot Reading"), frame);
+    cmdNext = new QPushButton(tr("&Get My Mayan Astrology Tarot Reading"), frame);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
     cmdNext->setFont(verdana(8.25, true));
     grid->addWidget(cmdNext, 3, 0, 1, 2, Qt::AlignLeft);
@@ -96,15 +95,15 @@ QWidget *frmMayanAstrologyTarotMain::buildContent()
     layout->addWidget(frame);
 
     // In view, where a user can find it.
-    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), content);
+    cmdOpen = new QPushButton(tr("&Open Previously Saved Reading"), content);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
     cmdOpen->setFont(verdana(8.25, true));
     layout->addWidget(cmdOpen, 0, Qt::AlignLeft);
     QWidget *brandLinks = createBrandLinks(content, BrandOnTop::FullBrand);
     layout->addWidget(brandLinks);
 
-    txtName->setAccessibleName(QStringLiteral("Name"));
-    txtQuestion->setAccessibleName(QStringLiteral("Describe the Problem"));
+    txtName->setAccessibleName(tr("Name"));
+    txtQuestion->setAccessibleName(tr("Describe the Problem"));
     setTabOrder(txtName, cmdNext);
     setTabOrder(cmdNext, cmdOpen);
     setTabOrder(cmdOpen, txtQuestion);
@@ -123,7 +122,7 @@ bool frmMayanAstrologyTarotMain::ValidateTarotEntries()
 {
     // Only the truly empty name is refused; blanks are a name here.
     if (txtName->text().isEmpty()) {
-        MessageBox::error(this, QStringLiteral("Please Enter Your Name"));
+        MessageBox::error(this, tr("Please Enter Your Name"));
         txtName->setFocus();
         return false;
     }
@@ -142,8 +141,7 @@ void frmMayanAstrologyTarotMain::cmdNext_Click()
 
 void frmMayanAstrologyTarotMain::cmdOpen_Click()
 {
-    const QString path =
-        askForSavedFile(this, QStringLiteral("Numerwell (*.num)"), QStringLiteral("num"));
+    const QString path = askForSavedFile(this, tr("Numerwell (*.num)"), QStringLiteral("num"));
     if (path.isEmpty())
         return;
     // Its lines are read and not used; an unreadable file is no reason to stop.

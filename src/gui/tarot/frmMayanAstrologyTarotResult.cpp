@@ -15,6 +15,7 @@
 #include "shell/BrandLinks.h"
 #include "shell/CommonMenus.h"
 
+#include "i18n/ShownDates.h"
 #include <QDate>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -45,12 +46,11 @@ constexpr QPoint kForumLinkPlace(16, 4);
 
 } // namespace
 
-frmMayanAstrologyTarotResult::frmMayanAstrologyTarotResult(Navigator &navigator,
-                                                           QWidget *parent)
+frmMayanAstrologyTarotResult::frmMayanAstrologyTarotResult(Navigator &navigator, QWidget *parent)
     : ProgramScreen(ScreenId::TarotResult, navigator, parent)
 {
     setObjectName(QStringLiteral("frmMayanAstrologyTarotResult"));
-    setWindowTitle(QStringLiteral("Tzolkara Mayan Astrology Tarot"));
+    setWindowTitle(tr("Tzolkara Mayan Astrology Tarot"));
     QMenuBar *menu = buildMenuBar();
     setContent(buildContent(), menu);
 }
@@ -60,14 +60,14 @@ QMenuBar *frmMayanAstrologyTarotResult::buildMenuBar()
     auto *bar = new QMenuBar(this);
     QMenu *file = addFileMenu(bar);
     // Shown, but there is nothing to print from here.
-    addMenuItem(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print"))->setEnabled(false);
-    connect(addMenuItem(file, QStringLiteral("mnuSavePdf"), QStringLiteral("Save as PDF\u2026")),
+    addMenuItem(file, QStringLiteral("mnuPrint"), tr("&Print"))->setEnabled(false);
+    connect(addMenuItem(file, QStringLiteral("mnuSavePdf"), tr("Save as PDF\u2026")),
             &QAction::triggered, this, &frmMayanAstrologyTarotResult::mnuSavePdf_Click);
-    connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
-            &QAction::triggered, this, &frmMayanAstrologyTarotResult::cmdBack_Click);
+    connect(addMenuItem(file, QStringLiteral("mnuBack"), tr("&Back")), &QAction::triggered, this,
+            &frmMayanAstrologyTarotResult::cmdBack_Click);
     addMenuSeparator(file, QStringLiteral("mnuFileSep1"));
-    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
-            &QAction::triggered, this, &frmMayanAstrologyTarotResult::cmdExit_Click);
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
+            &frmMayanAstrologyTarotResult::cmdExit_Click);
     addCommonMenus(bar, MenuVariant::TarotResult);
     return bar;
 }
@@ -79,18 +79,19 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
 
     auto *cross = new QWidget(content);
     cross->setFixedSize(kCrossWidth, kCrossHeight);
-    const std::array<const char *, kPositionCount> names = {"Guide", "Challenge", "Central", "Ally",
-                                                            "Occult"};
+    const std::array<const char *, kPositionCount> names = {
+        QT_TR_NOOP("Guide"), QT_TR_NOOP("Challenge"), QT_TR_NOOP("Central"), QT_TR_NOOP("Ally"),
+        QT_TR_NOOP("Occult")};
     for (int p = 0; p < kPositionCount; ++p) {
         auto *card = new QLabel(cross);
         card->setObjectName(QStringLiteral("imgMayanTarot_%1").arg(p));
         card->setScaledContents(true);
         card->setGeometry(QRect(kCardPlaces[p], kCardSize));
-        card->setAccessibleName(QString::fromLatin1(names[p]));
+        card->setAccessibleName(tr(names[p]));
         imgMayanTarot[p] = card;
         showCard(p);
 
-        auto *caption = new QLabel(QString::fromLatin1(names[p]), cross);
+        auto *caption = new QLabel(tr(names[p]), cross);
         caption->setObjectName(QStringLiteral("lblImageName_%1").arg(p));
         caption->setFont(verdana(8.25, true));
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -111,9 +112,9 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
     RTB->setFixedSize(470, kCrossHeight - kCardPlaces[0].y());
     guardClipboard(RTB);
 
-    cmdExit = new QPushButton(QStringLiteral("E&xit"), content);
+    cmdExit = new QPushButton(tr("E&xit"), content);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdBack = new QPushButton(QStringLiteral("&Back"), content);
+    cmdBack = new QPushButton(tr("&Back"), content);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     for (QPushButton *button : {cmdExit, cmdBack}) {
         button->setFont(verdana(8.25, true));
@@ -146,8 +147,8 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
 
     ClickableLabel *forumLink = createHomePageLink(
         content, QStringLiteral("Label14"),
-        QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit ") +
-            mainSiteCaptionAddress() + QStringLiteral(" Now"));
+        tr("The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now")
+            .arg(mainSiteCaptionAddress()));
     forumLink->setWordWrap(false);
     forumLink->adjustSize();
     forumLink->move(kForumLinkPlace);
@@ -274,12 +275,11 @@ void frmMayanAstrologyTarotResult::mnuSavePdf_Click()
     header.name = name;
     // The cards were cast on this day, whenever the PDF is made.
     const QDate day = m_castDay.isValid() ? m_castDay : Clock::today();
-    header.lines << QStringLiteral("Reading of %1")
-                        .arg(QLocale(QLocale::English).toString(day, QStringLiteral("d MMMM yyyy")))
+    header.lines << tr("Reading of %1").arg(dayFirstDate(day.year(), day.month() - 1, day.day()))
                  << MayaDayFrame::linesFor(day.year(), day.month(), day.day());
     ReadingPdf::exportWithDialog(
         this, ReadingPdf::suggestedFileName(name, day.toString(Qt::ISODate)),
-        QStringLiteral("%1 reading for %2").arg(windowTitle(), name), header, *RTB->document());
+        tr("%1 reading for %2").arg(windowTitle(), name), header, *RTB->document());
 }
 
 } // namespace tzolkara

@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ShownDates.h"
+
+#include <QCoreApplication>
+
+#include <array>
+
+namespace tzolkara {
+
+namespace {
+
+// Written as they stand inside a date; a list item begins with a capital.
+constexpr std::array<const char *, 12> kMonths = {
+    QT_TRANSLATE_NOOP("Months", "January"),   QT_TRANSLATE_NOOP("Months", "February"),
+    QT_TRANSLATE_NOOP("Months", "March"),     QT_TRANSLATE_NOOP("Months", "April"),
+    QT_TRANSLATE_NOOP("Months", "May"),       QT_TRANSLATE_NOOP("Months", "June"),
+    QT_TRANSLATE_NOOP("Months", "July"),      QT_TRANSLATE_NOOP("Months", "August"),
+    QT_TRANSLATE_NOOP("Months", "September"), QT_TRANSLATE_NOOP("Months", "October"),
+    QT_TRANSLATE_NOOP("Months", "November"),  QT_TRANSLATE_NOOP("Months", "December"),
+};
+
+QString monthInDate(int month0)
+{
+    return month0 >= 0 && month0 < 12 ? QCoreApplication::translate("Months", kMonths[month0])
+                                      : QString();
+}
+
+} // namespace
+
+QString listedMonthName(int month0)
+{
+    QString name = monthInDate(month0);
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
+}
+
+QString monthFirstDate(int year, int month0, int day)
+{
+    return QCoreApplication::translate("Dates", "%1 %2, %3", "month, day, year")
+        .arg(monthInDate(month0))
+        .arg(day)
+        .arg(year);
+}
+
+QString dayFirstDate(int year, int month0, int day)
+{
+    return QCoreApplication::translate("Dates", "%2 %1 %3", "month, day, year")
+        .arg(monthInDate(month0))
+        .arg(day)
+        .arg(year);
+}
+
+} // namespace tzolkara

@@ -1,0 +1,726 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>BrandLinks</name>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Oportunidad de negocio en casa. Empieza tu propio negocio en Internet y gana dinero en línea. Obtén este programa con la marca de tu sitio web. Haz clic aquí para saber más.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Pon la marca de tu sitio en este programa.  Aumenta la fidelidad y el tráfico de tu sitio. Pon aquí el nombre y el enlace de tu sitio. Consulta &quot;Ayuda&quot; para más detalles.    Haz clic aquí para saber más sobre la marca compartida.</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
+        <translation>El foro de debate místico más popular en línea. Haz clic aquí para visitar %1 ahora.</translation>
+    </message>
+</context>
+<context>
+    <name>CommonMenus</name>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Buscar &amp;actualizaciones del programa</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Buscar actualizaciones del programa</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ayuda en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visítanos en línea</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Acerca del &amp;programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Donar</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Gana dinero en &amp;línea</translation>
+    </message>
+</context>
+<context>
+    <name>Dates</name>
+    <message>
+        <source>%1 %2, %3</source>
+        <comment>month, day, year</comment>
+        <translation>%2 de %1 de %3</translation>
+    </message>
+    <message>
+        <source>%2 %1 %3</source>
+        <comment>month, day, year</comment>
+        <translation>%2 de %1 de %3</translation>
+    </message>
+</context>
+<context>
+    <name>Months</name>
+    <message>
+        <source>January</source>
+        <translation>enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>diciembre</translation>
+    </message>
+</context>
+<context>
+    <name>Programs</name>
+    <message>
+        <source>Mayan Astrology</source>
+        <translation>Astrología maya</translation>
+    </message>
+    <message>
+        <source>Mayan Numerology</source>
+        <translation>Numerología maya</translation>
+    </message>
+    <message>
+        <source>Mayan Astrology Tarot</source>
+        <translation>Tarot de astrología maya</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingPdf</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved to %1.<byte value="xd"/>%2</source>
+        <translation>No se pudo guardar la lectura en %1.<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRuns</name>
+    <message>
+        <source>Name: </source>
+        <translation>Nombre: </translation>
+    </message>
+    <message>
+        <source>Date of Birth: </source>
+        <translation>Fecha de nacimiento: </translation>
+    </message>
+    <message>
+        <source>Mayan Day Number / Galactic Tone</source>
+        <translation>Número maya del día / Tono galáctico</translation>
+    </message>
+    <message>
+        <source>Mayan Number: </source>
+        <translation>Número maya: </translation>
+    </message>
+    <message>
+        <source>Mayan Day Number&apos;s Description: </source>
+        <translation>Descripción del número maya del día: </translation>
+    </message>
+    <message>
+        <source>Report Generated By %1</source>
+        <translation>Informe generado por %1</translation>
+    </message>
+    <message>
+        <source>Mayan Day Signs</source>
+        <translation>Signos mayas del día</translation>
+    </message>
+    <message>
+        <source>Mayan Day Sign: </source>
+        <translation>Signo maya del día: </translation>
+    </message>
+    <message>
+        <source>Mayan Gemstone: </source>
+        <translation>Piedra preciosa maya: </translation>
+    </message>
+    <message>
+        <source>Mayan Keywords: </source>
+        <translation>Palabras clave mayas: </translation>
+    </message>
+    <message>
+        <source>Mayan Significance: </source>
+        <translation>Significado maya: </translation>
+    </message>
+    <message>
+        <source>Mayan Day Sign&apos;s Description: </source>
+        <translation>Descripción del signo maya del día: </translation>
+    </message>
+    <message>
+        <source>Other Mayan Details</source>
+        <translation>Otros detalles mayas</translation>
+    </message>
+    <message>
+        <source>Mayan English Name: </source>
+        <translation>Nombre maya en inglés: </translation>
+    </message>
+    <message>
+        <source>Famous Personalities born under this sign: </source>
+        <translation>Personajes famosos nacidos bajo este signo: </translation>
+    </message>
+</context>
+<context>
+    <name>ResultScreenParts</name>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Day number %1</source>
+        <translation>Número del día %1</translation>
+    </message>
+    <message>
+        <source>Day number %1, %2</source>
+        <translation>Número del día %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>SavedFileDialog</name>
+    <message>
+        <source>Select the source file</source>
+        <translation>Elige el archivo de origen</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>Revisa el archivo, por favor.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenStyle</name>
+    <message>
+        <source>Personal Details</source>
+        <translation>Datos personales</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>El programa ya está abierto</translation>
+    </message>
+</context>
+<context>
+    <name>TarotReading</name>
+    <message>
+        <source>Sign: </source>
+        <translation>Signo: </translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Nombre: </translation>
+    </message>
+    <message>
+        <source>Description: </source>
+        <translation>Descripción: </translation>
+    </message>
+    <message>
+        <source>Tzolkara Mayan Astrology Tarot Reading</source>
+        <translation>Lectura de tarot de astrología maya de Tzolkara</translation>
+    </message>
+</context>
+<context>
+    <name>modHelp</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Puede que haya una actualización de este programa.<byte value="xd"/>¿Quieres buscar actualizaciones?</translation>
+    </message>
+</context>
+<context>
+    <name>tzolkara::EntryScreen</name>
+    <message>
+        <source>Tzolkara Mayan Astrology</source>
+        <translation>Astrología maya de Tzolkara</translation>
+    </message>
+    <message>
+        <source>Tzolkara Mayan Numerology</source>
+        <translation>Numerología maya de Tzolkara</translation>
+    </message>
+    <message>
+        <source>Get My &amp;Mayan Astrology Sign</source>
+        <translation>Obtener mi signo de astrología &amp;maya</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Enter your date of birth and know more about your lucky Mayan Day Number!</source>
+        <translation>¡Escribe tu fecha de nacimiento y descubre más sobre tu número maya del día de la suerte!</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Get &amp;Mayan Astrology Result</source>
+        <translation>Ver mi resultado de astrología &amp;maya</translation>
+    </message>
+    <message>
+        <source>&amp;Get My Mayan Numerology Reading</source>
+        <translation>Ver mi lectura de numerología &amp;maya</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>Abrir una lectura &amp;guardada</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Mes de nacimiento</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Día de nacimiento</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Año de nacimiento</translation>
+    </message>
+    <message>
+        <source>The Tzolkara emblem</source>
+        <translation>El emblema de Tzolkara</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Escribe tu nombre, por favor.</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>¡Escribe una fecha o un mes correctos, por favor!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>¡Escribe una fecha o un mes correctos, por favor !</translation>
+    </message>
+    <message>
+        <source>Mayan Astrology (*.man)</source>
+        <translation>Astrología maya (*.man)</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>Revisa el archivo, por favor.</translation>
+    </message>
+</context>
+<context>
+    <name>tzolkara::MayaDayFrame</name>
+    <message>
+        <source>Long Count</source>
+        <translation>Cuenta Larga</translation>
+    </message>
+    <message>
+        <source>The days counted since the Maya creation, in baktuns, katuns, tuns, uinals and kins.</source>
+        <translation>Los días contados desde la creación maya, en baktunes, katunes, tunes, uinales y kines.</translation>
+    </message>
+    <message>
+        <source>Calendar Round</source>
+        <translation>Rueda Calendárica</translation>
+    </message>
+    <message>
+        <source>The day in the 260-day count and in the 365-day Haab&apos;; the same pair returns every 52 years.</source>
+        <translation>El día en la cuenta de 260 días y en el Haab&apos; de 365 días; la misma pareja vuelve cada 52 años.</translation>
+    </message>
+    <message>
+        <source>Lord of the Night</source>
+        <translation>Señor de la Noche</translation>
+    </message>
+    <message>
+        <source>Which of the nine Lords of the Night, G1 to G9, ruled the night of this day.</source>
+        <translation>Cuál de los nueve Señores de la Noche, de G1 a G9, gobernó la noche de este día.</translation>
+    </message>
+    <message>
+        <source>Trecena</source>
+        <translation>Trecena</translation>
+    </message>
+    <message>
+        <source>The run of thirteen days this day belongs to, named after the day that opened it.</source>
+        <translation>La serie de trece días a la que pertenece este día, con el nombre del día que la abrió.</translation>
+    </message>
+    <message>
+        <source>This day in the Maya calendar</source>
+        <translation>Este día en el calendario maya</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tzolkara::ReportScreen</name>
+    <message>
+        <source>Tzolkara Mayan Astrology</source>
+        <translation>Astrología maya de Tzolkara</translation>
+    </message>
+    <message>
+        <source>Tzolkara Mayan Numerology</source>
+        <translation>Numerología maya de Tzolkara</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF</source>
+        <translation>Guardar como &amp;PDF</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>Haz clic aquí para visitar %1 ahora</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Mystic Discussion Forum</source>
+        <translation>El foro de debate místico más popular en línea</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.man)</source>
+        <translation>Formato de texto enriquecido (*.man)</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved to %1.<byte value="xd"/>%2</source>
+        <translation>No se pudo guardar la lectura en %1.<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>No printer is available. Install a printer, then print the report again.</source>
+        <translation>No hay ninguna impresora disponible. Instala una impresora y vuelve a imprimir el informe.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>No se pudo imprimir el informe.</translation>
+    </message>
+    <message>
+        <source>Date of birth: %1</source>
+        <translation>Fecha de nacimiento: %1</translation>
+    </message>
+    <message>
+        <source>%1 reading for %2</source>
+        <translation>%1: lectura para %2</translation>
+    </message>
+</context>
+<context>
+    <name>tzolkara::frmAbout</name>
+    <message>
+        <source>Tzolkara determines your Mayan astrology zodiac sign, Mayan numerology sign and mayan astrology tarot reading. This program gives you a detailed interpretation of the sign you belong to in the Mayan zodiac, your Mayan Day Number / Galactic Number, your characteristic traits and your personality based on different signs. This program also helps a person understand his personality and improve himself for the better.</source>
+        <translation>Tzolkara determina tu signo del zodiaco de la astrología maya, tu signo de la numerología maya y tu lectura de tarot de astrología maya. Este programa te da una interpretación detallada del signo al que perteneces en el zodiaco maya, tu número maya del día / número galáctico, tus rasgos característicos y tu personalidad según los distintos signos. Este programa también ayuda a las personas a comprender su personalidad y a mejorar como personas.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. </source>
+        <translation>Oportunidad de negocio en casa. Empieza tu propio negocio en Internet y gana dinero en línea. Obtén este programa con la marca de tu sitio web. </translation>
+    </message>
+    <message>
+        <source>Click here for more details.</source>
+        <translation>Haz clic aquí para saber más.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Haz clic aquí para visitar %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later;
+its texts and pictures under CC BY-SA 4.0.</source>
+        <translation>Software libre bajo la GNU GPL, versión 3 o posterior;
+sus textos e imágenes bajo CC BY-SA 4.0.</translation>
+    </message>
+</context>
+<context>
+    <name>tzolkara::frmMDI</name>
+    <message>
+        <source>Welcome to Tzolkara</source>
+        <translation>Te damos la bienvenida a Tzolkara</translation>
+    </message>
+    <message>
+        <source>Welcome to the world of Mayan Astrology! Know more about your Mayan Astrology sign. Know what your Mayan Numerology lucky number is or consult the Mayan Astrology Tarot Oracle!</source>
+        <translation>¡Te damos la bienvenida al mundo de la astrología maya! Descubre más sobre tu signo de la astrología maya. ¡Conoce tu número de la suerte de la numerología maya o consulta el oráculo del tarot de astrología maya!</translation>
+    </message>
+    <message>
+        <source>Tzolkara includes the following programs</source>
+        <translation>Tzolkara incluye los siguientes programas</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. Visit %1 Now</source>
+        <translation>El foro místico más popular en línea. El mejor recurso para todo lo místico. Visita %1 ahora</translation>
+    </message>
+    <message>
+        <source>Icon of %1</source>
+        <translation>Icono de %1</translation>
+    </message>
+    <message>
+        <source>The Tzolkara emblem</source>
+        <translation>El emblema de Tzolkara</translation>
+    </message>
+    <message>
+        <source>Today in the 260-day count and the Haab&apos;, then in the Long Count of days since the Maya creation.</source>
+        <translation>Hoy en la cuenta de 260 días y en el Haab&apos;, y luego en la Cuenta Larga de días desde la creación maya.</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Today: %1, %2</source>
+        <translation>Hoy: %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>tzolkara::frmMayanAstrologyResult</name>
+    <message>
+        <source>Tzolkara Mayan Astrology</source>
+        <translation>Astrología maya de Tzolkara</translation>
+    </message>
+    <message>
+        <source>Mayan Day Sign</source>
+        <translation>Signo maya del día</translation>
+    </message>
+    <message>
+        <source>Day sign</source>
+        <translation>Signo del día</translation>
+    </message>
+    <message>
+        <source>English Name</source>
+        <translation>Nombre en inglés</translation>
+    </message>
+    <message>
+        <source>Mayan Gemstone</source>
+        <translation>Piedra preciosa maya</translation>
+    </message>
+    <message>
+        <source>Mayan Keywords</source>
+        <translation>Palabras clave mayas</translation>
+    </message>
+    <message>
+        <source>Mayan Significance</source>
+        <translation>Significado maya</translation>
+    </message>
+    <message>
+        <source>Famous Personalities</source>
+        <translation>Personajes famosos</translation>
+    </message>
+    <message>
+        <source>Mayan Day Number / Galactic Tone</source>
+        <translation>Número maya del día / Tono galáctico</translation>
+    </message>
+    <message>
+        <source>Day number</source>
+        <translation>Número del día</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Day sign %1 (%2)</source>
+        <translation>Signo del día %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>tzolkara::frmMayanAstrologyTarotMain</name>
+    <message>
+        <source>Tzolkara Mayan Astrology Tarot</source>
+        <translation>Tarot de astrología maya de Tzolkara</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit %1 Now</source>
+        <translation>El foro de debate místico más popular en línea. El mejor recurso para todo lo místico. Visita %1 ahora</translation>
+    </message>
+    <message>
+        <source>Let the Mayan Glyphs help you solve your problems. Enter your problem and get an instant Mayan Astrology Tarot reading!</source>
+        <translation>Deja que los glifos mayas te ayuden a resolver tus problemas. ¡Describe tu problema y obtén al instante una lectura de tarot de astrología maya!</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Describe the Problem</source>
+        <translation>Describe el problema</translation>
+    </message>
+    <message>
+        <source>&amp;Get My Mayan Astrology Tarot Reading</source>
+        <translation>Ver mi lectura de &amp;tarot de astrología maya</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>Abrir una lectura &amp;guardada</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Escribe tu nombre, por favor.</translation>
+    </message>
+    <message>
+        <source>Numerwell (*.num)</source>
+        <translation>Numerwell (*.num)</translation>
+    </message>
+</context>
+<context>
+    <name>tzolkara::frmMayanAstrologyTarotResult</name>
+    <message>
+        <source>Tzolkara Mayan Astrology Tarot</source>
+        <translation>Tarot de astrología maya de Tzolkara</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Guardar como PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guía</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Desafío</translation>
+    </message>
+    <message>
+        <source>Central</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Ally</source>
+        <translation>Aliado</translation>
+    </message>
+    <message>
+        <source>Occult</source>
+        <translation>Oculto</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now</source>
+        <translation>El foro de debate místico más popular en línea. Haz clic aquí para visitar %1 ahora</translation>
+    </message>
+    <message>
+        <source>Reading of %1</source>
+        <translation>Lectura del %1</translation>
+    </message>
+    <message>
+        <source>%1 reading for %2</source>
+        <translation>%1: lectura para %2</translation>
+    </message>
+</context>
+<context>
+    <name>tzolkara::frmMayanNumerologyResult</name>
+    <message>
+        <source>Tzolkara Mayan Numerology</source>
+        <translation>Numerología maya de Tzolkara</translation>
+    </message>
+    <message>
+        <source>Tzolkara Mayan Numerology Result</source>
+        <translation>Resultado de numerología maya de Tzolkara</translation>
+    </message>
+    <message>
+        <source>Day number</source>
+        <translation>Número del día</translation>
+    </message>
+    <message>
+        <source>Mayan Day Number</source>
+        <translation>Número maya del día</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Desc</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+</TS>
