@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Mayan English Name: </source>
-        <translation>Nombre maya en inglés: </translation>
+        <translation>Nombre del signo: </translation>
     </message>
     <message>
         <source>Famous Personalities born under this sign: </source>
@@ -551,7 +551,7 @@ sus textos e imágenes bajo CC BY-SA 4.0.</translation>
     </message>
     <message>
         <source>English Name</source>
-        <translation>Nombre en inglés</translation>
+        <translation>Nombre del signo</translation>
     </message>
     <message>
         <source>Mayan Gemstone</source>
