@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Tzolkara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Writes the twenty tarot cards, resources/cards/NN.svg (glyph 00..19).
+"""Writes the twenty tarot cards, resources/cards/NN.svg (glyph 00..19), and
+their Spanish copies, resources/cards/es/NN.svg, with the colour names of
+resources/texts/es/glossary.tsv.
 
 Run from anywhere (usually the repository root):
     python3 scripts/artwork/cards.py
@@ -20,10 +22,12 @@ The output is deterministic: running it twice gives identical files.
 
 import os
 import sys
+import unicodedata
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from glossary import spanish_names  # noqa: E402
 from palette import INK, STONE, STONE_SHADE, RIM_LIGHT  # noqa: E402
 from card_scenes import SCENES, SCENE_WIDTH, SCENE_HEIGHT  # noqa: E402
 from sign_motifs import MOTIFS  # noqa: E402
@@ -61,8 +65,11 @@ _ADVANCE = {
 
 
 def text_width(text, size):
-    """Approximate rendered width of bold caption text at a pixel size."""
-    return sum(_ADVANCE.get(ch, 80.0) for ch in text) * size / 100.0
+    """Approximate rendered width of bold caption text at a pixel size.
+
+    An accented letter is as wide as its plain letter."""
+    return sum(_ADVANCE.get(unicodedata.normalize("NFD", ch)[0], 80.0)
+               for ch in text) * size / 100.0
 
 
 # A name wider than its plate is set narrower, down to this much; a colour
@@ -150,10 +157,10 @@ def emblem(day_sign, colours):
     ]
 
 
-def card(glyph):
+def card(glyph, colour_name):
     day_sign = glyph + 1
     colours = sign_colours(day_sign)
-    mayan, colour_name = CARD_NAMES[glyph]
+    mayan = CARD_NAMES[glyph][0]
     wx, wy, ww, wh, _ = WINDOW
     # The picture fills the window's height and is centred across it; the
     # window is a little wider than the picture's box, so the edges show
@@ -192,10 +199,14 @@ def card(glyph):
 def main():
     root = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
                                          "..", ".."))
-    for glyph, (mayan, colour_name) in enumerate(CARD_NAMES):
-        write(os.path.join(root, "resources", "cards", f"{glyph:02d}.svg"),
-              svg_document(SHOWN_WIDTH, SHOWN_HEIGHT, card(glyph),
-                           f"{mayan}, {colour_name}", (CARD_WIDTH, CARD_HEIGHT)))
+    spanish = spanish_names("glyph")
+    for folder, names in (("", [name for _, name in CARD_NAMES]),
+                          ("es", [spanish[glyph] for glyph in range(len(CARD_NAMES))])):
+        for glyph, colour_name in enumerate(names):
+            mayan = CARD_NAMES[glyph][0]
+            write(os.path.join(root, "resources", "cards", folder, f"{glyph:02d}.svg"),
+                  svg_document(SHOWN_WIDTH, SHOWN_HEIGHT, card(glyph, colour_name),
+                               f"{mayan}, {colour_name}", (CARD_WIDTH, CARD_HEIGHT)))
 
 
 if __name__ == "__main__":

@@ -6,6 +6,8 @@
 Writes, relative to the repository root:
   resources/tones/NN.svg          the 13 tones, a stone tablet with the
                                    bar-and-dot numeral and the tone's name
+  resources/tones/es/NN.svg       the same with the Spanish names of
+                                   resources/texts/es/glossary.tsv
   resources/frames/tone-frame.svg  the same tablet, empty
   resources/icons/astrology.svg    button icons of the three programs
   resources/icons/tarot.svg
@@ -20,9 +22,11 @@ plain shapes, paths, groups, transforms, fills, strokes and text.
 
 import math
 import sys
+import unicodedata
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
+from glossary import spanish_names  # noqa: E402
 from palette import (  # noqa: E402
     DIRECTION_COLOURS, DIRECTION_SHADES, INK, JADE, RIM_LIGHT,
     STONE, STONE_SHADE,
@@ -101,7 +105,9 @@ def document(width, height, body, view=None, title=""):
 
 
 def text_width(text, size):
-    return sum(_BOLD_WIDTHS.get(c, 0.75) for c in text) * size
+    # An accented letter is as wide as its plain letter.
+    return sum(_BOLD_WIDTHS.get(unicodedata.normalize("NFD", c)[0], 0.75)
+               for c in text) * size
 
 
 def label(text, cx, baseline, size, colour):
@@ -245,10 +251,10 @@ def tone_name(name):
     return [label(name, TONE_W / 2, baseline, size, INK)]
 
 
-def tone_svg(value):
-    name = TONE_NAMES[value - 1]
+def tone_svg(value, name=None, word="Tone"):
+    name = name or TONE_NAMES[value - 1]
     body = tone_tablet() + tone_numeral(value) + tone_name(name)
-    return document(TONE_W, TONE_H, body, title=f"Tone {value}: {name}")
+    return document(TONE_W, TONE_H, body, title=f"{word} {value}: {name}")
 
 
 def tone_frame_svg():
@@ -423,6 +429,10 @@ def outputs():
     for value in range(1, 14):
         files.append((f"resources/tones/{tone_file_name(value)}",
                       tone_svg(value)))
+    spanish = spanish_names("tone")
+    for value in range(1, 14):
+        files.append((f"resources/tones/es/{tone_file_name(value)}",
+                      tone_svg(value, spanish[value], "Tono")))
     files.append(("resources/frames/tone-frame.svg", tone_frame_svg()))
     files.append(("resources/icons/astrology.svg", icon_astrology()))
     files.append(("resources/icons/tarot.svg", icon_tarot()))

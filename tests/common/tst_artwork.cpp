@@ -2,14 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "common/Artwork.h"
+#include "i18n/Language.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace tzolkara;
+
+Q_DECLARE_METATYPE(tzolkara::Language)
 
 namespace {
 
@@ -73,6 +78,8 @@ private slots:
     void daySignIndex_findsEachSignsOwnDrawing();
     void tones_bothKeySetsAddressedByIndex();
     void tarotCards_twentyEntries();
+    void tonesAndCards_drawnInCurrentLanguage_data();
+    void tonesAndCards_drawnInCurrentLanguage();
 
     void lists_renderEveryPictureAtOneAndTwoTimes_data();
     void lists_renderEveryPictureAtOneAndTwoTimes();
@@ -164,21 +171,54 @@ void TestArtwork::tarotCards_twentyEntries()
     QVERIFY(cards.resource(20).endsWith(QLatin1String("/19.svg"))); // glyph 19
 }
 
+void TestArtwork::tonesAndCards_drawnInCurrentLanguage_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("tone4");
+    QTest::addColumn<QString>("card0");
+    QTest::newRow("English") << Language::English << QStringLiteral(":/artwork/tones/04.svg")
+                             << QStringLiteral(":/artwork/cards/00.svg");
+    QTest::newRow("Spanish") << Language::Spanish << QStringLiteral(":/artwork/tones/es/04.svg")
+                             << QStringLiteral(":/artwork/cards/es/00.svg");
+}
+
+void TestArtwork::tonesAndCards_drawnInCurrentLanguage()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, tone4);
+    QFETCH(QString, card0);
+    setCurrentLanguage(language);
+    QCOMPARE(Artwork::astrologyTones().resource(4), tone4);
+    QCOMPARE(Artwork::numerologyTones().resource(4), tone4);
+    QCOMPARE(Artwork::tarotCards().resource(1), card0);
+    QVERIFY(QFile::exists(tone4));
+    QVERIFY(QFile::exists(card0));
+    // The keys a reading looks pictures up by are the same in every language.
+    QCOMPARE(Artwork::astrologyTones().key(4), QStringLiteral("04-Self-Existing"));
+    setCurrentLanguage(Language::English);
+}
+
 void TestArtwork::lists_renderEveryPictureAtOneAndTwoTimes_data()
 {
     QTest::addColumn<int>("list");
     QTest::addColumn<qreal>("scale");
+    QTest::addColumn<Language>("language");
     const char *names[] = {"day signs", "tones", "cards"};
     for (int list = 0; list < 3; ++list) {
-        QTest::addRow("%s 1x", names[list]) << list << 1.0;
-        QTest::addRow("%s 2x", names[list]) << list << 2.0;
+        QTest::addRow("%s 1x", names[list]) << list << 1.0 << Language::English;
+        QTest::addRow("%s 2x", names[list]) << list << 2.0 << Language::English;
     }
+    QTest::addRow("tones es 1x") << 1 << 1.0 << Language::Spanish;
+    QTest::addRow("cards es 1x") << 2 << 1.0 << Language::Spanish;
 }
 
 void TestArtwork::lists_renderEveryPictureAtOneAndTwoTimes()
 {
     QFETCH(int, list);
     QFETCH(qreal, scale);
+    QFETCH(Language, language);
+    setCurrentLanguage(language);
+    const auto backToEnglish = qScopeGuard([] { setCurrentLanguage(Language::English); });
     const ImageList *lists[] = {&Artwork::daySigns(), &Artwork::astrologyTones(),
                                 &Artwork::tarotCards()};
     const ImageList &images = *lists[list];

@@ -5,6 +5,7 @@
 
 #include "engine/SignNames.h"
 #include "engine/ToneNames.h"
+#include "i18n/Language.h"
 
 #include <QApplication>
 #include <QHash>
@@ -15,6 +16,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace tzolkara::Artwork {
 
@@ -32,16 +34,46 @@ QString twoDigits(int number)
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
 }
 
-ImageList makeTones(const QString &keySuffix)
+// The tones and cards carry words, so each language has its own drawings:
+// the Spanish ones lie in an es/ folder beside the English ones.
+QString languageFolder(Language language)
+{
+    return language == Language::Spanish ? QStringLiteral("es/") : QString();
+}
+
+// One list per language, each made the first time it is shown, so the
+// pictures follow the language even when it changes after start-up.
+template <typename Make>
+const ImageList &inCurrentLanguage(std::array<std::optional<ImageList>, 2> &lists, Make make)
+{
+    const Language language = currentLanguage();
+    std::optional<ImageList> &list = lists[language == Language::Spanish ? 1 : 0];
+    if (!list)
+        list.emplace(make(languageFolder(language)));
+    return *list;
+}
+
+// The keys are the same in every language; only the drawings differ.
+ImageList makeTones(const QString &keySuffix, const QString &folder)
 {
     QList<ImageList::Entry> entries;
     for (int n = 1; n <= kToneCount; ++n) {
         const QString number = twoDigits(n);
         entries.append(
             {number + QLatin1Char('-') + QString::fromLatin1(kToneNames[n - 1]) + keySuffix,
-             QStringLiteral(":/artwork/tones/%1.svg").arg(number)});
+             QStringLiteral(":/artwork/tones/%1%2.svg").arg(folder, number)});
     }
     return ImageList(kToneSize, entries);
+}
+
+ImageList makeCards(const QString &folder)
+{
+    QList<ImageList::Entry> entries;
+    for (int glyph = 0; glyph < 20; ++glyph) {
+        const QString number = twoDigits(glyph);
+        entries.append({number, QStringLiteral(":/artwork/cards/%1%2.svg").arg(folder, number)});
+    }
+    return ImageList(kCardSize, entries);
 }
 
 } // namespace
@@ -69,27 +101,23 @@ int daySignIndex(int daySign)
 
 const ImageList &astrologyTones()
 {
-    static const ImageList list = makeTones(QString());
-    return list;
+    static std::array<std::optional<ImageList>, 2> lists;
+    return inCurrentLanguage(lists,
+                             [](const QString &folder) { return makeTones(QString(), folder); });
 }
 
 const ImageList &numerologyTones()
 {
-    static const ImageList list = makeTones(QStringLiteral(".jpg"));
-    return list;
+    static std::array<std::optional<ImageList>, 2> lists;
+    return inCurrentLanguage(lists, [](const QString &folder) {
+        return makeTones(QStringLiteral(".jpg"), folder);
+    });
 }
 
 const ImageList &tarotCards()
 {
-    static const ImageList list = [] {
-        QList<ImageList::Entry> entries;
-        for (int glyph = 0; glyph < 20; ++glyph) {
-            const QString number = twoDigits(glyph);
-            entries.append({number, QStringLiteral(":/artwork/cards/%1.svg").arg(number)});
-        }
-        return ImageList(kCardSize, entries);
-    }();
-    return list;
+    static std::array<std::optional<ImageList>, 2> lists;
+    return inCurrentLanguage(lists, makeCards);
 }
 
 // Every result screen starts with a frame, and a result screen is made for

@@ -21,7 +21,9 @@ const ImageList &daySigns();
 int daySignIndex(int daySign);
 // The 13 day numbers, 88 x 55, index N for day number N. The astrology
 // result keys them "01-Magnetic" .. "13-Cosmic", the numerology result
-// "01-Magnetic.jpg" .. "13-Cosmic.jpg".
+// "01-Magnetic.jpg" .. "13-Cosmic.jpg". The tones and the cards are drawn
+// with the words of the current language (currentLanguage()), the keys are
+// the same in every language.
 const ImageList &astrologyTones();
 const ImageList &numerologyTones();
 // The 20 tarot cards, 93 x 120: entry n is the card of glyph n - 1. They are
