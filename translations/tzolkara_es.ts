@@ -723,4 +723,18 @@ sus textos e imágenes bajo CC BY-SA 4.0.</translation>
         <translation>Guardar</translation>
     </message>
 </context>
+<context>
+    <name>ReadingFile</name>
+    <message>
+        <source>The name is longer than %1 characters.</source>
+        <translation>El nombre tiene más de %1 caracteres.</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>No se pudo escribir el archivo.</translation>
+    </message>
+</context>
 </TS>

@@ -3,6 +3,7 @@
 
 #include "SafeSave.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -37,7 +38,7 @@ QString reasonOf(const QFileDevice &file, int systemError)
         return qtReason;
     if (systemError != 0)
         return QString::fromLocal8Bit(std::strerror(systemError));
-    return QStringLiteral("The file could not be written.");
+    return QCoreApplication::translate("SafeSave", "The file could not be written.");
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "engine/ReadingState.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -124,7 +125,9 @@ bool write(const QString &path, const Inputs &inputs, QString *error)
 {
     if (inputs.userName.size() > kMaxNameLength) {
         if (error)
-            *error = QStringLiteral("The name is longer than %1 characters.").arg(kMaxNameLength);
+            *error = QCoreApplication::translate("ReadingFile",
+                                                 "The name is longer than %1 characters.")
+                         .arg(kMaxNameLength);
         return false;
     }
     return saveWholeFile(path, encode(inputs), error);
