@@ -19,6 +19,23 @@ using namespace tzolkara;
 
 namespace {
 
+// Records what a screen tells the user, and answers no dialog.
+class FakeDesktop final : public Desktop
+{
+public:
+    void showError(QWidget *, const QString &text) override { errors.append(text); }
+    void showInformation(QWidget *, const QString &text) override { errors.append(text); }
+    QString openFileName(QWidget *, const FileDialog::Request &) override { return {}; }
+    QString saveFileName(QWidget *, const FileDialog::Request &) override { return {}; }
+    Printing::Result print(const QTextDocument &, const QString &) override
+    {
+        return Printing::Result::NoPrinter;
+    }
+    QDate today() const override { return QDate(2026, 12, 7); }
+
+    QStringList errors;
+};
+
 class FakeNavigator final : public Navigator
 {
 public:
@@ -35,11 +52,24 @@ public:
     }
     void activateScreen(ProgramScreen *) override {}
     void setWelcomePanelVisible(bool visible) override { welcomePanel = visible; }
+    Desktop &desktop() override { return fakeDesktop; }
 
     QList<ScreenId> loaded;
     QList<ScreenId> shown;
     std::optional<bool> welcomePanel;
+    FakeDesktop fakeDesktop;
 };
+
+std::unique_ptr<ProgramScreen> firstScreen(const QString &program, KinEngine &engine,
+                                           Navigator &navigator)
+{
+    if (program == QLatin1String("tarot"))
+        return std::make_unique<frmMayanAstrologyTarotMain>(navigator);
+    return std::make_unique<EntryScreen>(program == QLatin1String("astrology")
+                                             ? EntryScreen::Kind::Astrology
+                                             : EntryScreen::Kind::Numerology,
+                                         engine, navigator);
+}
 
 } // namespace
 
@@ -50,6 +80,11 @@ class TestScreensAlone : public QObject
 private slots:
     void firstScreen_asksItsWindowForTheNext_data();
     void firstScreen_asksItsWindowForTheNext();
+    void missingName_isToldThroughTheScreensDesktop_data()
+    {
+        firstScreen_asksItsWindowForTheNext_data();
+    }
+    void missingName_isToldThroughTheScreensDesktop();
 };
 
 void TestScreensAlone::firstScreen_asksItsWindowForTheNext_data()
@@ -69,15 +104,7 @@ void TestScreensAlone::firstScreen_asksItsWindowForTheNext()
     QFETCH(int, next);
     FakeNavigator navigator;
     KinEngine engine;
-    std::unique_ptr<ProgramScreen> screen;
-    if (program == QLatin1String("tarot")) {
-        screen = std::make_unique<frmMayanAstrologyTarotMain>(navigator);
-    } else {
-        screen = std::make_unique<EntryScreen>(program == QLatin1String("astrology")
-                                                   ? EntryScreen::Kind::Astrology
-                                                   : EntryScreen::Kind::Numerology,
-                                               engine, navigator);
-    }
+    std::unique_ptr<ProgramScreen> screen = firstScreen(program, engine, navigator);
     screen->Form_Load();
     screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
@@ -99,6 +126,21 @@ void TestScreensAlone::firstScreen_asksItsWindowForTheNext()
         QCOMPARE(engine.state().UserName, QStringLiteral("Ana"));
         QCOMPARE(int(engine.state().DayNumber), 4);
     }
+}
+
+void TestScreensAlone::missingName_isToldThroughTheScreensDesktop()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, button);
+    FakeNavigator navigator;
+    KinEngine engine;
+    std::unique_ptr<ProgramScreen> screen = firstScreen(program, engine, navigator);
+    screen->Form_Load();
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
+    ScreenDriver::click(screen.get(), qPrintable(button));
+    QCOMPARE(navigator.fakeDesktop.errors, QStringList{QStringLiteral("Please Enter Your Name")});
+    QVERIFY(navigator.shown.isEmpty());
 }
 
 QTEST_MAIN(TestScreensAlone)

@@ -3,6 +3,8 @@
 
 #include "ReadingPdf.h"
 
+#include "Desktop.h"
+
 #include "FileDialog.h"
 #include "Fonts.h"
 #include "MessageBox.h"
@@ -330,20 +332,20 @@ QString suggestedFileName(const QString &name, const QString &date)
     return (safe.isEmpty() ? QCoreApplication::translate("ReadingPdf", "Reading") : safe) + ending;
 }
 
-void exportWithDialog(QWidget *parent, const QString &suggestedName, const QString &title,
-                      const Header &header, const QTextDocument &body)
+void exportWithDialog(Desktop &desktop, QWidget *parent, const QString &suggestedName,
+                      const QString &title, const Header &header, const QTextDocument &body)
 {
     FileDialog::Request request;
     request.title = MessageBox::title();
     request.filter = QCoreApplication::translate("ReadingPdf", "PDF document (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
     request.initialName = suggestedName;
-    const QString path = FileDialog::getSaveFileName(parent, request);
+    const QString path = desktop.saveFileName(parent, request);
     if (path.isEmpty())
         return;
     QString reason;
     if (!save(path, title, header, body, &reason)) {
-        MessageBox::error(parent, QCoreApplication::translate(
+        desktop.showError(parent, QCoreApplication::translate(
                                       "ReadingPdf", "The reading could not be saved to %1.\r%2")
                                       .arg(QDir::toNativeSeparators(path), reason));
     }

@@ -13,6 +13,8 @@ class QWidget;
 
 namespace tzolkara {
 
+class Desktop;
+
 // A reading as a PDF file: on page 1 the reading's pictures beside the name
 // and the date, then the reading's text with its formats, on A4 pages with
 // the page number and the program's name and version in the footer.
@@ -50,8 +52,8 @@ QString suggestedFileName(const QString &name, const QString &date);
 
 // The file dialog and the save of a reading's PDF, as the screens offer it:
 // a cancel does nothing, a failure says why.
-void exportWithDialog(QWidget *parent, const QString &suggestedName, const QString &title,
-                      const Header &header, const QTextDocument &body);
+void exportWithDialog(Desktop &desktop, QWidget *parent, const QString &suggestedName,
+                      const QString &title, const Header &header, const QTextDocument &body);
 
 } // namespace ReadingPdf
 } // namespace tzolkara

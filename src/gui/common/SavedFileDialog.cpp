@@ -3,13 +3,13 @@
 
 #include "SavedFileDialog.h"
 
-#include "FileDialog.h"
-#include "MessageBox.h"
+#include "Desktop.h"
 #include <QCoreApplication>
 
 namespace tzolkara {
 
-QString askForSavedFile(QWidget *parent, const QString &filter, const QString &suffix)
+QString askForSavedFile(Desktop &desktop, QWidget *parent, const QString &filter,
+                        const QString &suffix)
 {
     FileDialog::Request request;
     request.title = QCoreApplication::translate("SavedFileDialog", "Select the source file");
@@ -18,11 +18,11 @@ QString askForSavedFile(QWidget *parent, const QString &filter, const QString &s
     // No options: Qt's dialog has no read-only check box to hide, and its
     // ReadOnly would stop the user making or renaming folders in it.
     request.options = {};
-    const QString path = FileDialog::getOpenFileName(parent, request);
+    const QString path = desktop.openFileName(parent, request);
     if (path.isEmpty())
         return {};
     if (!path.endsWith(suffix)) {
-        MessageBox::error(parent,
+        desktop.showError(parent,
                           QCoreApplication::translate("SavedFileDialog", "Please Check The File."));
         return {};
     }

@@ -189,7 +189,7 @@ void EntryScreen::Form_Load()
 bool EntryScreen::ValidateBirthDetails()
 {
     if (txtName->text().trimmed().isEmpty()) {
-        MessageBox::error(this, tr("Please Enter Your Name"));
+        desktop().showError(this, tr("Please Enter Your Name"));
         txtName->setFocus();
         return false;
     }
@@ -199,7 +199,7 @@ bool EntryScreen::ValidateBirthDetails()
         return true;
     // February and the 30-day months keep their own, slightly different texts.
     constexpr int kFebruary = 1;
-    MessageBox::information(this, month == kFebruary ? tr("Please Enter Correct Date Or Month!")
+    desktop().showInformation(this, month == kFebruary ? tr("Please Enter Correct Date Or Month!")
                                                      : tr("Please Enter Correct Date Or Month !"));
     return false;
 }
@@ -227,12 +227,12 @@ void EntryScreen::cmdCalculate_Click()
 void EntryScreen::cmdOpen_Click()
 {
     const QString path =
-        askForSavedFile(this, tr("Mayan Astrology (*.man)"), QStringLiteral("man"));
+        askForSavedFile(desktop(), this, tr("Mayan Astrology (*.man)"), QStringLiteral("man"));
     if (path.isEmpty())
         return;
     ReadingFile::Inputs inputs;
     if (!ReadingFile::read(path, inputs)) {
-        MessageBox::error(this, tr("Please Check The File."));
+        desktop().showError(this, tr("Please Check The File."));
         return;
     }
     const int year = placeOfNumber(inputs.birthYear, kFirstBirthYear, cboYear->count());
@@ -241,7 +241,7 @@ void EntryScreen::cmdOpen_Click()
     // A truncated or damaged file would otherwise open as whatever date the
     // lists showed. An empty file still goes on, to ask for the name.
     if (inputs.hasLines && (year < 0 || month < 0 || day < 0)) {
-        MessageBox::error(this, tr("Please Check The File."));
+        desktop().showError(this, tr("Please Check The File."));
         return;
     }
     txtName->setText(inputs.userName);

@@ -175,13 +175,13 @@ void ReportScreen::cmdSave_Click()
     request.defaultSuffix = QStringLiteral("man");
     // No options: the dialog keeps asking before it replaces a file.
     request.options = {};
-    const QString path = FileDialog::getSaveFileName(this, request);
+    const QString path = desktop().saveFileName(this, request);
     if (path.isEmpty())
         return;
 
     QString reason;
     if (!ReadingFile::write(path, ReadingFile::inputsOf(m_engine.state()), &reason)) {
-        MessageBox::error(this, tr("The reading could not be saved to %1.\r%2")
+        desktop().showError(this, tr("The reading could not be saved to %1.\r%2")
                                     .arg(QDir::toNativeSeparators(path), reason));
     }
 }
@@ -194,15 +194,15 @@ void ReportScreen::cmdPrint_Click()
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
 
-    switch (Printing::printDocument(*RTB->document(), windowTitle())) {
+    switch (desktop().print(*RTB->document(), windowTitle())) {
     case Printing::Result::Printed:
         break;
     case Printing::Result::NoPrinter:
-        MessageBox::error(this, tr("No printer is available. Install a printer, then print the "
+        desktop().showError(this, tr("No printer is available. Install a printer, then print the "
                                    "report again."));
         break;
     case Printing::Result::Failed:
-        MessageBox::error(this, tr("The report could not be printed."));
+        desktop().showError(this, tr("The report could not be printed."));
         break;
     }
 }
@@ -233,7 +233,7 @@ void ReportScreen::cmdSavePdf_Click()
                              .arg(state.BirthYear, 4, 10, QLatin1Char('0'))
                              .arg(month, 2, 10, QLatin1Char('0'))
                              .arg(state.BirthDay, 2, 10, QLatin1Char('0'));
-    ReadingPdf::exportWithDialog(this, ReadingPdf::suggestedFileName(state.UserName, date),
+    ReadingPdf::exportWithDialog(desktop(), this, ReadingPdf::suggestedFileName(state.UserName, date),
                                  tr("%1 reading for %2").arg(windowTitle(), state.UserName), header,
                                  *RTB->document());
 }

@@ -4,14 +4,15 @@
 #pragma once
 
 #include "ScreenId.h"
+#include "common/Desktop.h"
 
 namespace tzolkara {
 
 class ProgramScreen;
 
-// What a screen asks of the window it sits in: the other screens, and the
-// welcome panel behind them. The main window is the real one; a test gives a
-// screen a navigator of its own.
+// What a screen asks of the window it sits in: the other screens, the
+// welcome panel behind them, and the desktop the window runs on. The main
+// window is the real one; a test gives a screen a navigator of its own.
 class Navigator
 {
 public:
@@ -24,6 +25,8 @@ public:
     // Brings a screen that exists already to the front.
     virtual void activateScreen(ProgramScreen *screen) = 0;
     virtual void setWelcomePanelVisible(bool visible) = 0;
+    // The message boxes, file dialogs, printer and clock the screen uses.
+    virtual Desktop &desktop() = 0;
 
 protected:
     ~Navigator() = default;

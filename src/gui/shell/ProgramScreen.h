@@ -31,6 +31,7 @@ public:
     ScreenId id() const { return m_id; }
     // The window the screen sits in, which shows the other screens.
     Navigator &navigator() const { return m_navigator; }
+    Desktop &desktop() const { return m_navigator.desktop(); }
     // True from the moment the screen starts closing; it is deleted soon after.
     bool isClosed() const { return m_closed; }
 

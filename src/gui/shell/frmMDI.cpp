@@ -95,8 +95,8 @@ constexpr qreal kProgramCaptionSize = 12;
 
 } // namespace
 
-frmMDI::frmMDI(QList<Program> programs, QWidget *parent)
-    : QMainWindow(parent), m_programs(std::move(programs))
+frmMDI::frmMDI(QList<Program> programs, Desktop &desktop, QWidget *parent)
+    : QMainWindow(parent), m_programs(std::move(programs)), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(frmAbout::versionCaption());

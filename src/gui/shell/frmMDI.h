@@ -31,7 +31,8 @@ class frmMDI final : public QMainWindow, public Navigator
     Q_OBJECT
 
 public:
-    explicit frmMDI(QList<Program> programs, QWidget *parent = nullptr);
+    explicit frmMDI(QList<Program> programs, Desktop &desktop = systemDesktop(),
+                    QWidget *parent = nullptr);
     ~frmMDI() override;
 
     void setWelcomePanelVisible(bool visible) override;
@@ -48,6 +49,7 @@ public:
     // stays where the user left it.
     ProgramScreen *showScreen(ScreenId id) override;
     void activateScreen(ProgramScreen *screen) override;
+    Desktop &desktop() override { return m_desktop; }
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
 
@@ -84,6 +86,7 @@ private:
     ClickableLabel *lblStarloomBanner = nullptr;
     QFrame *picButtonContainer = nullptr;
     const QList<Program> m_programs;
+    Desktop &m_desktop;
     std::vector<QPushButton *> cmdSelectOption;
     QFrame *picMain = nullptr;
     // The panel's three headings, then one caption for each program.

@@ -122,7 +122,7 @@ bool frmMayanAstrologyTarotMain::ValidateTarotEntries()
 {
     // Only the truly empty name is refused; blanks are a name here.
     if (txtName->text().isEmpty()) {
-        MessageBox::error(this, tr("Please Enter Your Name"));
+        desktop().showError(this, tr("Please Enter Your Name"));
         txtName->setFocus();
         return false;
     }
@@ -141,7 +141,7 @@ void frmMayanAstrologyTarotMain::cmdNext_Click()
 
 void frmMayanAstrologyTarotMain::cmdOpen_Click()
 {
-    const QString path = askForSavedFile(this, tr("Numerwell (*.num)"), QStringLiteral("num"));
+    const QString path = askForSavedFile(desktop(), this, tr("Numerwell (*.num)"), QStringLiteral("num"));
     if (path.isEmpty())
         return;
     // Its lines are read and not used; an unreadable file is no reason to stop.

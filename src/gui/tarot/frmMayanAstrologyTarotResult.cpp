@@ -274,11 +274,11 @@ void frmMayanAstrologyTarotResult::mnuSavePdf_Click()
     const QString &name = m_askerName;
     header.name = name;
     // The cards were cast on this day, whenever the PDF is made.
-    const QDate day = m_castDay.isValid() ? m_castDay : Clock::today();
+    const QDate day = m_castDay.isValid() ? m_castDay : desktop().today();
     header.lines << tr("Reading of %1").arg(dayFirstDate(day.year(), day.month() - 1, day.day()))
                  << MayaDayFrame::linesFor(day.year(), day.month(), day.day());
     ReadingPdf::exportWithDialog(
-        this, ReadingPdf::suggestedFileName(name, day.toString(Qt::ISODate)),
+        desktop(), this, ReadingPdf::suggestedFileName(name, day.toString(Qt::ISODate)),
         tr("%1 reading for %2").arg(windowTitle(), name), header, *RTB->document());
 }
 
