@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tzolkara {
 
@@ -25,6 +27,11 @@ constexpr int kLastYear = 3999;
 // month is 1..12.
 bool isCalendarDate(int year, int month, int day);
 
+// The same range as Julian day numbers: 0001-01-01 and 3999-12-31.
+long firstJulianDay();
+long lastJulianDay();
+bool isInRange(long julianDay);
+
 // Julian day number of a proleptic Gregorian date (astronomical years:
 // 0 is 1 BCE), and back.
 long julianDayOf(int year, int month, int day);
@@ -36,11 +43,19 @@ struct GregorianDate
 };
 GregorianDate gregorianDateOf(long julianDay);
 
+// The Julian calendar, proleptic, in which historians write most dates
+// before 15 October 1582. Its dates are accepted when their day lies in the
+// range above (so Julian 0001-01-01 and 0001-01-02, which fall in the
+// Gregorian year 0, are not).
+bool isJulianCalendarDate(int year, int month, int day);
+long julianDayOfJulianDate(int year, int month, int day);
+GregorianDate julianCalendarDateOf(long julianDay);
+
 struct LongCount
 {
     int baktun;
     int katun; // 0..19
-    int tun;   // 0..17
+    int tun;   // 0..19
     int uinal; // 0..17
     int kin;   // 0..19
 };
@@ -56,9 +71,47 @@ struct Day
     int haabMonth;      // 1..19, Pop 1 .. Wayeb' 19
     int lordOfTheNight; // 1..9 (G1..G9)
     int trecenaSign;    // 1..20: the sign that opened the current run of 13 days
+    // 1..260: the place in the 260-day count with 1 Imix as day 1, as most
+    // calendar tools count. Not the readings' KinNumber, whose day 1 is
+    // 8 Chuwen.
+    int tzolkinDay;
 };
 
 Day dayOf(long julianDay, long correlation = kDefaultCorrelation);
+
+// "9.12.11.5.18": five places of digits joined by dots, katun, tun and kin
+// 0..19, uinal 0..17, baktun 0..19; nothing else, no blanks.
+std::optional<LongCount> parseLongCount(std::string_view text);
+// The day a Long Count names, or nothing when it falls outside the range.
+std::optional<long> julianDayOfLongCount(const LongCount &count,
+                                         long correlation = kDefaultCorrelation);
+
+// A day to look for: a Tzolk'in day (number and sign), a Haab' day (day and
+// month) or both, a Calendar Round.
+struct DaySpec
+{
+    int number = 0;    // 1..13, or 0 when no Tzolk'in day is asked for
+    int sign = 0;      // 1..20, with number
+    int haabDay = -1;  // 0..19 (0..4 in Wayeb'), or -1 when no Haab' day is asked for
+    int haabMonth = 0; // 1..19, with haabDay
+};
+
+// "4 Ajaw", "8 Kumk'u" or "4 Ajaw 8 Kumk'u", in the spelling of signName()
+// and haabMonthName(), any case, with the apostrophe written ' or U+2019 or
+// left out, words apart by blanks. Nothing for any other text (14 Ajaw,
+// 20 Pop). Whether the day can occur is canOccur()'s question.
+std::optional<DaySpec> parseDaySpec(std::string_view text);
+// False for a Haab' day past the end of its month (5 Wayeb') and for a
+// Calendar Round whose two days never meet (4 Ajaw 9 Kumk'u: the sign fixes
+// the Haab' day modulo 5). Also false for a spec that asks for nothing.
+bool canOccur(const DaySpec &spec);
+// The nearest day strictly after (before) `julianDay` that is `spec`, by
+// arithmetic rather than a walk over the days; nothing when it cannot occur.
+// The range is not applied.
+std::optional<long> nextDay(const DaySpec &spec, long julianDay,
+                            long correlation = kDefaultCorrelation);
+std::optional<long> previousDay(const DaySpec &spec, long julianDay,
+                                long correlation = kDefaultCorrelation);
 
 // Names in the modern spelling of the Guatemalan Academy of Mayan Languages,
 // as most current epigraphy writes them.
@@ -66,7 +119,10 @@ const char *signName(int sign);       // 1..20
 const char *haabMonthName(int month); // 1..19
 
 std::string longCountText(const LongCount &count); // "13.0.0.0.0"
+std::string tzolkinText(const Day &day);           // "4 Ajaw"
+std::string haabText(const Day &day);              // "3 K'ank'in"
 std::string calendarRoundText(const Day &day);     // "4 Ajaw 3 K'ank'in"
+std::string daySpecText(const DaySpec &spec);      // as parseDaySpec() reads it
 std::string lordOfTheNightText(const Day &day);    // "G9"
 std::string trecenaText(const Day &day);           // "1 Kaban"
 
