@@ -3,6 +3,7 @@
 
 #include "Programs.h"
 
+#include "calendar/CalendarProgram.h"
 #include "readings/ReadingsPrograms.h"
 #include "tarot/TarotProgram.h"
 
@@ -17,6 +18,7 @@ QList<Program> registerPrograms()
         astrologyProgram(modMayanAstrology),
         tarotProgram(),
         numerologyProgram(modMayanNumerology),
+        calendarProgram(),
     };
 }
 

@@ -80,6 +80,7 @@ void TestCaptions::everyScreen_matchesTheGoldenCaptions()
         {Start::AstrologyReport, "astrology report"},
         {Start::NumerologyReport, "numerology report"},
         {Start::TarotResult, "tarot result"},
+        {Start::MayaCalendar, "maya calendar"},
     };
     QStringList lines;
     for (const auto &[start, name] : screens) {

@@ -7,58 +7,18 @@
 
 #include "engine/KinEngine.h"
 #include "readings/EntryScreen.h"
+#include "support/FakeNavigator.h"
 #include "support/ScreenDriver.h"
 #include "tarot/frmMayanAstrologyTarotMain.h"
 
 #include <QTest>
 
 #include <memory>
-#include <optional>
 
 using namespace tzolkara;
+using testing::FakeNavigator;
 
 namespace {
-
-// Records what a screen tells the user, and answers no dialog.
-class FakeDesktop final : public Desktop
-{
-public:
-    void showError(QWidget *, const QString &text) override { errors.append(text); }
-    void showInformation(QWidget *, const QString &text) override { errors.append(text); }
-    QString openFileName(QWidget *, const FileDialog::Request &) override { return {}; }
-    QString saveFileName(QWidget *, const FileDialog::Request &) override { return {}; }
-    Printing::Result print(const QTextDocument &, const QString &) override
-    {
-        return Printing::Result::NoPrinter;
-    }
-    QDate today() const override { return QDate(2026, 12, 7); }
-
-    QStringList errors;
-};
-
-class FakeNavigator final : public Navigator
-{
-public:
-    ProgramScreen *findScreen(ScreenId) const override { return nullptr; }
-    ProgramScreen *loadScreen(ScreenId id) override
-    {
-        loaded.append(id);
-        return nullptr;
-    }
-    ProgramScreen *showScreen(ScreenId id) override
-    {
-        shown.append(id);
-        return nullptr;
-    }
-    void activateScreen(ProgramScreen *) override {}
-    void setWelcomePanelVisible(bool visible) override { welcomePanel = visible; }
-    Desktop &desktop() override { return fakeDesktop; }
-
-    QList<ScreenId> loaded;
-    QList<ScreenId> shown;
-    std::optional<bool> welcomePanel;
-    FakeDesktop fakeDesktop;
-};
 
 std::unique_ptr<ProgramScreen> firstScreen(const QString &program, KinEngine &engine,
                                            Navigator &navigator)

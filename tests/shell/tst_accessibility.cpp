@@ -64,7 +64,7 @@ void TestAccessibility::tabOrder_followsTheScreen_data()
     QTest::addColumn<QStringList>("order");
     QTest::newRow("welcome") << int(Start::Welcome)
                              << list({"cmdSelectOption_0", "cmdSelectOption_1", "cmdSelectOption_2",
-                                      "cmdMdiExit", "lblStarloomBanner", "Label7"});
+                                      "lblToday", "cmdMdiExit", "lblStarloomBanner", "Label7"});
     const QStringList entry = list({"txtName", "cboMonth", "cboDate", "cboYear", "cmdCalculate",
                                     "cmdOpen", "Label14", "lblFullBrand"});
     QTest::newRow("astrology entry") << int(Start::AstrologyEntry) << entry;
@@ -73,7 +73,8 @@ void TestAccessibility::tabOrder_followsTheScreen_data()
         << int(Start::TarotQuestion)
         << list({"txtName", "cmdNext", "cmdOpen", "txtQuestion", "Label61", "lblFullBrand"});
     QTest::newRow("astrology result")
-        << int(Start::AstrologyResult) << list({"cmdSave", "cmdBack", "Label14", "lblCobrand"});
+        << int(Start::AstrologyResult)
+        << list({"lblShowInCalendar", "cmdSave", "cmdBack", "Label14", "lblCobrand"});
     QTest::newRow("numerology result")
         << int(Start::NumerologyResult) << list({"cmdSave", "cmdBack", "lblFullBrand", "Label14"});
     QTest::newRow("astrology report")
@@ -81,6 +82,11 @@ void TestAccessibility::tabOrder_followsTheScreen_data()
         << list({"RTB", "cmdSave", "cmdPrint", "cmdSavePdf", "Label14", "Label1", "lblCobrand"});
     QTest::newRow("tarot result") << int(Start::TarotResult)
                                   << list({"RTB", "cmdExit", "cmdBack", "lblFullBrand", "Label14"});
+    QTest::newRow("maya calendar")
+        << int(Start::MayaCalendar)
+        << list({"grdMonth", "cmdReading", "txtGoTo", "cmdGoTo", "chkJulian", "chkTzolkin",
+                 "cboNumber", "cboSign", "chkHaab", "cmdFindPrevious", "cmdFindNext", "cmdPreviousMonth", "cmdNextMonth",
+                 "cmdToday"});
 }
 
 void TestAccessibility::tabOrder_followsTheScreen()

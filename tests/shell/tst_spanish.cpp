@@ -204,6 +204,7 @@ static void addStarts()
     QTest::newRow("astrology report") << Start::AstrologyReport;
     QTest::newRow("numerology report") << Start::NumerologyReport;
     QTest::newRow("tarot result") << Start::TarotResult;
+    QTest::newRow("maya calendar") << Start::MayaCalendar;
 }
 
 void TestSpanish::everyScreen_hasNoEnglishLeft_data()

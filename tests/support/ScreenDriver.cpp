@@ -80,6 +80,8 @@ ScreenId ScreenDriver::frontScreen(Start start)
         return ScreenId::NumerologySave;
     case Start::TarotResult:
         return ScreenId::TarotResult;
+    case Start::MayaCalendar:
+        return ScreenId::MayaCalendar;
     }
     return ScreenId::AstrologyMain;
 }
@@ -88,6 +90,8 @@ QWidget *ScreenDriver::reach(Start start)
 {
     if (start == Start::Welcome)
         return m_main.get();
+    if (start == Start::MayaCalendar)
+        return open(ScreenId::MayaCalendar);
     const bool numerology = start == Start::NumerologyEntry || start == Start::NumerologyResult ||
                             start == Start::NumerologyReport;
     if (start == Start::TarotQuestion || start == Start::TarotResult) {

@@ -26,6 +26,7 @@ enum class Start {
     AstrologyReport,
     NumerologyReport,
     TarotResult,
+    MayaCalendar,
 };
 
 // Drives the real main window and its screens the way a user does.

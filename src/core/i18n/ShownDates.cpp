@@ -21,6 +21,20 @@ constexpr std::array<const char *, 12> kMonths = {
     QT_TRANSLATE_NOOP("Months", "November"),  QT_TRANSLATE_NOOP("Months", "December"),
 };
 
+constexpr std::array<const char *, 7> kWeekdays = {
+    QT_TRANSLATE_NOOP("Weekdays", "Monday"),   QT_TRANSLATE_NOOP("Weekdays", "Tuesday"),
+    QT_TRANSLATE_NOOP("Weekdays", "Wednesday"), QT_TRANSLATE_NOOP("Weekdays", "Thursday"),
+    QT_TRANSLATE_NOOP("Weekdays", "Friday"),   QT_TRANSLATE_NOOP("Weekdays", "Saturday"),
+    QT_TRANSLATE_NOOP("Weekdays", "Sunday"),
+};
+
+constexpr std::array<const char *, 7> kShortWeekdays = {
+    QT_TRANSLATE_NOOP("Weekdays", "Mon"), QT_TRANSLATE_NOOP("Weekdays", "Tue"),
+    QT_TRANSLATE_NOOP("Weekdays", "Wed"), QT_TRANSLATE_NOOP("Weekdays", "Thu"),
+    QT_TRANSLATE_NOOP("Weekdays", "Fri"), QT_TRANSLATE_NOOP("Weekdays", "Sat"),
+    QT_TRANSLATE_NOOP("Weekdays", "Sun"),
+};
+
 QString monthInDate(int month0)
 {
     return month0 >= 0 && month0 < 12 ? QCoreApplication::translate("Months", kMonths[month0])
@@ -51,6 +65,36 @@ QString dayFirstDate(int year, int month0, int day)
         .arg(monthInDate(month0))
         .arg(day)
         .arg(year);
+}
+
+QString monthAndYear(int year, int month0)
+{
+    return QCoreApplication::translate("Dates", "%1 %2", "month, year")
+        .arg(listedMonthName(month0))
+        .arg(year);
+}
+
+QString weekdayName(int weekday)
+{
+    return weekday >= 1 && weekday <= 7
+               ? QCoreApplication::translate("Weekdays", kWeekdays[weekday - 1])
+               : QString();
+}
+
+QString shortWeekdayName(int weekday)
+{
+    return weekday >= 1 && weekday <= 7
+               ? QCoreApplication::translate("Weekdays", kShortWeekdays[weekday - 1])
+               : QString();
+}
+
+QString weekdayDate(int year, int month0, int day, int weekday)
+{
+    return QCoreApplication::translate("Dates", "%4 %2 %1 %3", "month, day, year, weekday")
+        .arg(monthInDate(month0))
+        .arg(day)
+        .arg(year)
+        .arg(weekdayName(weekday));
 }
 
 } // namespace tzolkara

@@ -19,4 +19,15 @@ QString monthFirstDate(int year, int month0, int day);
 // "5 March 2020"; in Spanish "5 de marzo de 2020".
 QString dayFirstDate(int year, int month0, int day);
 
+// "March 2020"; in Spanish "marzo de 2020".
+QString monthAndYear(int year, int month0);
+
+// The day of the week, 1 Monday .. 7 Sunday, as a date shows it ("Sunday";
+// in Spanish "domingo") and as a calendar's column heading ("Sun"; "dom").
+QString weekdayName(int weekday);
+QString shortWeekdayName(int weekday);
+
+// "Thursday 5 March 2020"; in Spanish "jueves 5 de marzo de 2020".
+QString weekdayDate(int year, int month0, int day, int weekday);
+
 } // namespace tzolkara

@@ -19,6 +19,7 @@
 
 #include "i18n/ShownDates.h"
 #include <QComboBox>
+#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -183,6 +184,17 @@ void EntryScreen::Form_Load()
     cboMonth->setCurrentIndex(0);
     cboDate->setCurrentIndex(0);
     cboYear->setCurrentIndex(0);
+    txtName->setFocus();
+}
+
+void EntryScreen::showDate(const QDate &date)
+{
+    const int year = date.year() - kFirstBirthYear;
+    if (date.isValid() && year >= 0 && year < cboYear->count()) {
+        cboYear->setCurrentIndex(year);
+        cboMonth->setCurrentIndex(date.month() - 1);
+        cboDate->setCurrentIndex(date.day() - 1);
+    }
     txtName->setFocus();
 }
 

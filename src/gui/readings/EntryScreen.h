@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "shell/DateTarget.h"
 #include "shell/ProgramScreen.h"
 
 class QComboBox;
@@ -17,7 +18,7 @@ class KinEngine;
 // The birth-details entry screen. One class serves both programs:
 // frmMayanAstrologyMain and frmMayanNumerologyMain differ only in their
 // engine instance, their result screen and a few captions.
-class EntryScreen final : public ProgramScreen
+class EntryScreen final : public ProgramScreen, public DateTarget
 {
     Q_OBJECT
 
@@ -27,6 +28,9 @@ public:
     EntryScreen(Kind kind, KinEngine &engine, Navigator &navigator, QWidget *parent = nullptr);
 
     void Form_Load() override;
+    // Selects `date` as the birth date, when the lists hold it, and puts the
+    // keyboard in the name box.
+    void showDate(const QDate &date) override;
 
     bool ValidateBirthDetails();
     void cmdCalculate_Click();

@@ -3,6 +3,7 @@
 
 #include "MayaDayFrame.h"
 
+#include "common/ClickableLabel.h"
 #include "common/Fonts.h"
 #include "engine/MayaCalendar.h"
 
@@ -74,14 +75,41 @@ void MayaDayFrame::showDate(int year, int month, int day)
     if (!MayaCalendar::isCalendarDate(year, month, day)) {
         for (QLabel *value : {lblLongCount, lblCalendarRound, lblLordOfTheNight, lblTrecena})
             value->clear();
+        m_date = QDate();
+        if (lblShowInCalendar)
+            lblShowInCalendar->setEnabled(false);
         return;
     }
+    m_date = QDate(year, month, day);
+    if (lblShowInCalendar)
+        lblShowInCalendar->setEnabled(true);
     const MayaCalendar::Day mayaDay =
         MayaCalendar::dayOf(MayaCalendar::julianDayOf(year, month, day));
     lblLongCount->setText(QString::fromStdString(MayaCalendar::longCountText(mayaDay.longCount)));
     lblCalendarRound->setText(QString::fromStdString(MayaCalendar::calendarRoundText(mayaDay)));
     lblLordOfTheNight->setText(QString::fromStdString(MayaCalendar::lordOfTheNightText(mayaDay)));
     lblTrecena->setText(QString::fromStdString(MayaCalendar::trecenaText(mayaDay)));
+}
+
+void MayaDayFrame::addCalendarLink()
+{
+    if (lblShowInCalendar)
+        return;
+    lblShowInCalendar = new ClickableLabel(tr("Show in the calendar"), this);
+    lblShowInCalendar->setObjectName(QStringLiteral("lblShowInCalendar"));
+    lblShowInCalendar->makeKeyboardLink(QString());
+    lblShowInCalendar->setAccessibleDescription(tr("Opens the Maya Calendar on this day"));
+    QFont font = verdana(8.25);
+    font.setUnderline(true);
+    lblShowInCalendar->setFont(font);
+    lblShowInCalendar->setForegroundRole(QPalette::Link);
+    lblShowInCalendar->setEnabled(m_date.isValid());
+    auto *grid = static_cast<QGridLayout *>(layout());
+    grid->addWidget(lblShowInCalendar, grid->rowCount(), 0, 1, 2, Qt::AlignLeft);
+    connect(lblShowInCalendar, &ClickableLabel::clicked, this, [this] {
+        if (m_date.isValid())
+            emit calendarAsked(m_date);
+    });
 }
 
 QStringList MayaDayFrame::linesFor(int year, int month, int day)

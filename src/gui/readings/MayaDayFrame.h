@@ -3,12 +3,15 @@
 
 #pragma once
 
+#include <QDate>
 #include <QGroupBox>
-
-class QLabel;
 #include <QStringList>
 
+class QLabel;
+
 namespace tzolkara {
+
+class ClickableLabel;
 
 // "This day in the Maya calendar": where a birth date stands beyond the
 // 260-day count, in four short lines.
@@ -22,11 +25,19 @@ public:
     // month is 1..12; a date the calendar does not hold empties the lines.
     void showDate(int year, int month, int day);
 
+    // Adds the link "Show in the calendar", which asks for the shown day.
+    void addCalendarLink();
+
     // The same four facts as lines of text ("Long Count: 13.0.0.0.0"), or
     // none for a date the calendar does not hold.
     static QStringList linesFor(int year, int month, int day);
 
+signals:
+    void calendarAsked(const QDate &date);
+
 private:
+    QDate m_date;
+    ClickableLabel *lblShowInCalendar = nullptr;
     QLabel *lblLongCount = nullptr;
     QLabel *lblCalendarRound = nullptr;
     QLabel *lblLordOfTheNight = nullptr;

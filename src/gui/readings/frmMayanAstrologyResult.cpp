@@ -4,6 +4,7 @@
 #include "frmMayanAstrologyResult.h"
 
 #include "MayaDayFrame.h"
+#include "shell/DateTarget.h"
 #include "ResultScreenParts.h"
 #include "common/Artwork.h"
 #include "common/Fonts.h"
@@ -117,6 +118,10 @@ QWidget *frmMayanAstrologyResult::buildContent()
     right->addWidget(frame1);
     fraMayaCalendar = new MayaDayFrame(content);
     fraMayaCalendar->setFixedWidth(350);
+    fraMayaCalendar->addCalendarLink();
+    // The link above the buttons, as it is shown.
+    if (auto *link = fraMayaCalendar->findChild<QWidget *>(QStringLiteral("lblShowInCalendar")))
+        setTabOrder(link, cmdSave);
     right->addSpacing(6);
     right->addWidget(fraMayaCalendar);
     right->addStretch(1);
@@ -132,6 +137,8 @@ QWidget *frmMayanAstrologyResult::buildContent()
 
     connect(cmdSave, &QPushButton::clicked, this, &frmMayanAstrologyResult::cmdSave_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmMayanAstrologyResult::cmdBack_Click);
+    connect(fraMayaCalendar, &MayaDayFrame::calendarAsked, this,
+            &frmMayanAstrologyResult::lblShowInCalendar_Click);
     content->setFixedWidth(926);
     return content;
 }
@@ -160,6 +167,14 @@ void frmMayanAstrologyResult::cmdSave_Click()
 {
     if (!navigator().findScreen(ScreenId::AstrologySave))
         navigator().showScreen(ScreenId::AstrologySave);
+}
+
+void frmMayanAstrologyResult::lblShowInCalendar_Click(const QDate &date)
+{
+    // The calendar opens over the reading, which it gives back when closed.
+    ProgramScreen *calendar = navigator().showScreen(ScreenId::MayaCalendar);
+    if (auto *target = dynamic_cast<DateTarget *>(calendar))
+        target->showDate(date);
 }
 
 void frmMayanAstrologyResult::cmdBack_Click()

@@ -5,6 +5,7 @@
 
 #include "shell/ProgramScreen.h"
 
+class QDate;
 class QLabel;
 class QPushButton;
 
@@ -28,6 +29,7 @@ public:
     void Form_Load() override;
     void cmdSave_Click();
     void cmdBack_Click();
+    void lblShowInCalendar_Click(const QDate &date);
 
 protected:
     void Form_Unload() override;

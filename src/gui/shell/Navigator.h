@@ -22,6 +22,9 @@ public:
     virtual ProgramScreen *loadScreen(ScreenId id) = 0;
     // Loads the screen, shows it and brings it to the front.
     virtual ProgramScreen *showScreen(ScreenId id) = 0;
+    // Opens a program as its button does: every screen closes, the welcome
+    // panel hides, and the program's first screen shows.
+    virtual ProgramScreen *openProgram(ScreenId firstScreen) = 0;
     // Brings a screen that exists already to the front.
     virtual void activateScreen(ProgramScreen *screen) = 0;
     virtual void setWelcomePanelVisible(bool visible) = 0;

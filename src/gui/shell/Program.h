@@ -16,6 +16,10 @@ namespace tzolkara {
 // description and registers its screens; the application lists the programs
 // in the order of their buttons, and the main window builds its buttons and
 // captions from that list.
+// Where the main window offers a program: a button with its caption on the
+// welcome panel, or the panel's line of today's date, which opens it.
+enum class ProgramEntry { Button, TodayLink };
+
 struct Program
 {
     QString caption;
@@ -25,6 +29,7 @@ struct Program
     // tests find it.
     QString iconName;
     ScreenId firstScreen;
+    ProgramEntry entry = ProgramEntry::Button;
 };
 
 } // namespace tzolkara

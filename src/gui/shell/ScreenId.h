@@ -17,13 +17,14 @@ enum class ScreenId {
     NumerologyMain,
     NumerologyResult,
     NumerologySave,
+    MayaCalendar,
 };
 
 // The order in which the main window closes them.
-inline constexpr std::array<ScreenId, 8> kAllScreens = {
+inline constexpr std::array<ScreenId, 9> kAllScreens = {
     ScreenId::AstrologyMain,    ScreenId::AstrologyResult, ScreenId::AstrologySave,
     ScreenId::TarotMain,        ScreenId::TarotResult,     ScreenId::NumerologyMain,
-    ScreenId::NumerologyResult, ScreenId::NumerologySave,
+    ScreenId::NumerologyResult, ScreenId::NumerologySave,  ScreenId::MayaCalendar,
 };
 
 } // namespace tzolkara

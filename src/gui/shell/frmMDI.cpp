@@ -113,7 +113,10 @@ frmMDI::frmMDI(QList<Program> programs, Desktop &desktop, QWidget *parent)
     layout->addWidget(buildClientArea(), 1);
     layout->addWidget(buildCoBrandStrip());
     setCentralWidget(central);
-    // The program buttons and the open screens first, then Exit, then the links.
+    // The program buttons, today's link and the open screens first, then
+    // Exit, then the links.
+    if (!cmdSelectOption.empty() && lblToday->focusPolicy() != Qt::NoFocus)
+        setTabOrder(cmdSelectOption.back(), lblToday);
     setTabOrder(cmdMdiExit, lblStarloomBanner);
     setTabOrder(lblStarloomBanner, Label7);
     // The keyboard starts on the first program.
@@ -214,6 +217,8 @@ QFrame *frmMDI::buildButtonRow()
     row->setSpacing(6);
 
     for (const Program &program : m_programs) {
+        if (program.entry != ProgramEntry::Button)
+            continue;
         const auto index = int(cmdSelectOption.size());
         auto *picture = new QLabel(picButtonContainer);
         picture->setObjectName(program.iconName);
@@ -291,6 +296,10 @@ QWidget *frmMDI::buildClientArea()
     }
     top += 10;
     for (const Program &program : m_programs) {
+        if (program.entry == ProgramEntry::TodayLink)
+            m_todayProgram = &program;
+        if (program.entry != ProgramEntry::Button)
+            continue;
         ClickableLabel *caption = addCaption(program.caption, program.colour, kProgramCaptionSize);
         caption->adjustSize();
         top += caption->height() + 18;
@@ -310,7 +319,7 @@ QWidget *frmMDI::buildClientArea()
     picEmblem->setFixedSize(kEmblemSize, kEmblemSize);
     picEmblem->move(0, top + 24);
 
-    lblToday = new QLabel(picMain);
+    lblToday = new ClickableLabel(QString(), picMain);
     lblToday->setObjectName(QStringLiteral("lblToday"));
     lblToday->setFont(verdana(9.75, true));
     QPalette light = lblToday->palette();
@@ -319,6 +328,14 @@ QWidget *frmMDI::buildClientArea()
     lblToday->setToolTip(tr(
         "Today in the 260-day count and the Haab', then in the Long Count of days since the Maya "
         "creation."));
+    if (m_todayProgram) {
+        lblToday->setFont(verdana(9.75, true, true));
+        lblToday->makeKeyboardLink(QString());
+        lblToday->setAccessibleDescription(tr("Opens the %1").arg(m_todayProgram->caption));
+        connect(lblToday, &ClickableLabel::clicked, this, &frmMDI::lblToday_Click);
+    } else {
+        lblToday->setCursor(Qt::ArrowCursor);
+    }
     lblToday->move(0, picEmblem->y() + kEmblemSize + 16);
     // The line is part of the panel: moving over it clears the captions'
     // underline as the panel does.
@@ -454,11 +471,17 @@ void frmMDI::placeScreen(ProgramScreen *screen) const
     screen->move(std::max(0, (screenWidth() - screen->width()) / 2), 0);
 }
 
-void frmMDI::OpenProgramScreen(ScreenId screen)
+ProgramScreen *frmMDI::OpenProgramScreen(ScreenId screen)
 {
     CloseProgramScreens();
     setWelcomePanelVisible(false);
-    showScreen(screen);
+    return showScreen(screen);
+}
+
+void frmMDI::lblToday_Click()
+{
+    if (m_todayProgram)
+        OpenProgramScreen(m_todayProgram->firstScreen);
 }
 
 void frmMDI::CloseProgramScreens()

@@ -39,7 +39,11 @@ public:
     bool isWelcomePanelVisible() const;
 
     // Closes every open program screen, then shows `screen` as the only one.
-    void OpenProgramScreen(ScreenId screen);
+    ProgramScreen *OpenProgramScreen(ScreenId screen);
+    ProgramScreen *openProgram(ScreenId firstScreen) override
+    {
+        return OpenProgramScreen(firstScreen);
+    }
     void CloseProgramScreens();
 
     ProgramScreen *findScreen(ScreenId id) const override;
@@ -74,8 +78,10 @@ private:
     void lblCaption_MouseMove(ClickableLabel *caption);
     void picMain_MouseMove();
     // Today's place in the Maya calendar, under the emblem; renewed when the
-    // panel comes back and at midnight.
+    // panel comes back and at midnight. A link to the program that follows
+    // the days, when there is one.
     void updateTodayLine();
+    void lblToday_Click();
     void cmdMdiExit_Click();
     void mnuExit_Click();
 
@@ -92,7 +98,8 @@ private:
     // The panel's three headings, then one caption for each program.
     std::vector<ClickableLabel *> lblCaption;
     QLabel *picEmblem = nullptr;
-    QLabel *lblToday = nullptr;
+    ClickableLabel *lblToday = nullptr;
+    const Program *m_todayProgram = nullptr;
     QTimer *m_midnight = nullptr;
     ClickableLabel *Label7 = nullptr;
     QPushButton *cmdMdiExit = nullptr;

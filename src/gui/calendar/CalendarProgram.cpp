@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "CalendarProgram.h"
+
+#include "common/Artwork.h"
+#include "frmMayaCalendar.h"
+
+#include <QCoreApplication>
+
+namespace tzolkara {
+
+Program calendarProgram()
+{
+    ScreenRegistry::setFactory(ScreenId::MayaCalendar, [](Navigator &navigator) {
+        return new frmMayaCalendar(navigator);
+    });
+    return {QCoreApplication::translate("Programs", "Maya Calendar"), QColor(224, 224, 224),
+            Artwork::kApplicationIconResource, QStringLiteral("picCalendarIcon"),
+            ScreenId::MayaCalendar, ProgramEntry::TodayLink};
+}
+
+} // namespace tzolkara

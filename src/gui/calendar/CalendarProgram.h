@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "shell/Program.h"
+
+namespace tzolkara {
+
+// The Maya Calendar: registers its screen and describes the program, which
+// the welcome panel's line of today's date opens.
+Program calendarProgram();
+
+} // namespace tzolkara

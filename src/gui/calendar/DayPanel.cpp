@@ -1,0 +1,127 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "DayPanel.h"
+
+#include "CalendarMonth.h"
+#include "common/Fonts.h"
+#include "engine/MayaCalendar.h"
+#include "i18n/ShownDates.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+#include <array>
+
+namespace tzolkara {
+
+namespace {
+
+struct Line
+{
+    const char *name;
+    const char *caption;
+    const char *toolTip;
+};
+
+constexpr std::array<Line, 10> kLines = {{
+    {"lblGregorianDate", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Date"),
+     QT_TRANSLATE_NOOP("tzolkara::DayPanel",
+                       "The day in the Gregorian calendar, counted back before 1582 as if it had "
+                       "always been in use.")},
+    {"lblJulianDate", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Julian calendar"),
+     QT_TRANSLATE_NOOP("tzolkara::DayPanel",
+                       "The same day in the Julian calendar, in which historians write most dates "
+                       "before 15 October 1582.")},
+    {"lblJulianDay", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Julian day number"),
+     QT_TRANSLATE_NOOP("tzolkara::DayPanel",
+                       "The days counted since 1 January 4713 BC of the Julian calendar, as "
+                       "astronomers count them.")},
+    {"lblLongCount", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Long Count"),
+     QT_TRANSLATE_NOOP(
+         "tzolkara::DayPanel",
+         "The days counted since the Maya creation, in baktuns, katuns, tuns, uinals and kins.")},
+    {"lblTzolkin", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Tzolk'in"),
+     QT_TRANSLATE_NOOP("tzolkara::DayPanel",
+                       "The day in the 260-day count: a number from 1 to 13 and one of the 20 day "
+                       "signs.")},
+    {"lblHaab", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Haab'"),
+     QT_TRANSLATE_NOOP("tzolkara::DayPanel",
+                       "The day in the 365-day year: 18 months of 20 days and the 5 days of "
+                       "Wayeb'.")},
+    {"lblCalendarRound", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Calendar Round"),
+     QT_TRANSLATE_NOOP("tzolkara::DayPanel",
+                       "The Tzolk'in and the Haab' day together; the same pair returns every 52 "
+                       "years.")},
+    {"lblLordOfTheNight", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Lord of the Night"),
+     QT_TRANSLATE_NOOP("tzolkara::DayPanel",
+                       "Which of the nine Lords of the Night, G1 to G9, ruled the night of this "
+                       "day.")},
+    {"lblTrecena", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Trecena"),
+     QT_TRANSLATE_NOOP(
+         "tzolkara::DayPanel",
+         "The run of thirteen days this day belongs to, named after the day that opened it.")},
+    {"lblTzolkinDay", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Day of the 260 days"),
+     QT_TRANSLATE_NOOP("tzolkara::DayPanel",
+                       "The day's place in the 260-day count with 1 Imix as day 1, as most "
+                       "calendar tools count. It is not the kin number of the readings, whose "
+                       "day 1 is 8 Chuwen.")},
+}};
+
+QString dateText(long julianDay, CalendarSystem system)
+{
+    const CalendarDate date = CalendarMonth::dateOf(julianDay, system);
+    return weekdayDate(date.year, date.month - 1, date.day, CalendarMonth::weekdayOf(julianDay));
+}
+
+} // namespace
+
+DayPanel::DayPanel(QWidget *parent) : QGroupBox(tr("The selected day"), parent)
+{
+    setObjectName(QStringLiteral("fraSelectedDay"));
+    auto *grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(6);
+    int row = 0;
+    for (const Line &line : kLines) {
+        auto *caption = new QLabel(tr(line.caption), this);
+        caption->setFont(verdana(8.25, true));
+        auto *value = new QLabel(this);
+        value->setObjectName(QString::fromLatin1(line.name));
+        value->setFont(verdana(8.25));
+        value->setTextFormat(Qt::PlainText);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        const QString tip = tr(line.toolTip);
+        caption->setToolTip(tip);
+        value->setToolTip(tip);
+        // A screen reader reads each value under its caption's name.
+        value->setAccessibleName(tr(line.caption));
+        caption->setBuddy(value);
+        grid->addWidget(caption, row, 0, Qt::AlignTop);
+        grid->addWidget(value, row, 1, Qt::AlignTop);
+        m_values.push_back(value);
+        ++row;
+    }
+    grid->setColumnStretch(1, 1);
+}
+
+void DayPanel::showDay(long julianDay)
+{
+    const MayaCalendar::Day day = MayaCalendar::dayOf(julianDay);
+    const QString values[] = {
+        dateText(julianDay, CalendarSystem::Gregorian),
+        dateText(julianDay, CalendarSystem::Julian),
+        QString::number(julianDay),
+        QString::fromStdString(MayaCalendar::longCountText(day.longCount)),
+        QString::fromStdString(MayaCalendar::tzolkinText(day)),
+        QString::fromStdString(MayaCalendar::haabText(day)),
+        QString::fromStdString(MayaCalendar::calendarRoundText(day)),
+        QString::fromStdString(MayaCalendar::lordOfTheNightText(day)),
+        QString::fromStdString(MayaCalendar::trecenaText(day)),
+        QString::number(day.tzolkinDay),
+    };
+    for (std::size_t i = 0; i < m_values.size(); ++i)
+        m_values[i]->setText(values[i]);
+}
+
+} // namespace tzolkara

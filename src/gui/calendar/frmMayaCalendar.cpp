@@ -1,0 +1,221 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "frmMayaCalendar.h"
+
+#include "DayFinder.h"
+#include "DayPanel.h"
+#include "GoToBox.h"
+#include "MonthGrid.h"
+#include "common/Fonts.h"
+#include "common/ScreenStyle.h"
+#include "engine/MayaCalendar.h"
+#include "i18n/ShownDates.h"
+#include "readings/BirthYears.h"
+#include "shell/CommonMenus.h"
+
+#include <QDate>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tzolkara {
+
+namespace {
+
+long julianDayOfDate(const QDate &date)
+{
+    return MayaCalendar::julianDayOf(date.year(), date.month(), date.day());
+}
+
+QPushButton *screenButton(const QString &objectName, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setFont(verdana(8.25, true));
+    return button;
+}
+
+} // namespace
+
+frmMayaCalendar::frmMayaCalendar(Navigator &navigator, QWidget *parent)
+    : ProgramScreen(ScreenId::MayaCalendar, navigator, parent)
+{
+    setObjectName(QStringLiteral("frmMayaCalendar"));
+    setWindowTitle(tr("Tzolkara Maya Calendar"));
+    QMenuBar *menu = buildMenuBar();
+    setContent(buildContent(), menu);
+}
+
+QMenuBar *frmMayaCalendar::buildMenuBar()
+{
+    auto *bar = new QMenuBar(this);
+    QMenu *file = addFileMenu(bar);
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
+            &frmMayaCalendar::close);
+    addCommonMenus(bar, MenuVariant::EntryScreen);
+    return bar;
+}
+
+QWidget *frmMayaCalendar::buildContent()
+{
+    auto *content = new QWidget(this);
+    applyScreenStyle(content);
+
+    cmdPreviousMonth = screenButton(QStringLiteral("cmdPreviousMonth"), tr("&Previous month"),
+                                    content);
+    lblMonth = new QLabel(content);
+    lblMonth->setObjectName(QStringLiteral("lblMonth"));
+    lblMonth->setFont(verdana(12, true));
+    lblMonth->setAlignment(Qt::AlignCenter);
+    cmdNextMonth = screenButton(QStringLiteral("cmdNextMonth"), tr("&Next month"), content);
+    cmdToday = screenButton(QStringLiteral("cmdToday"), tr("&Today"), content);
+    auto *navigation = new QHBoxLayout;
+    navigation->addWidget(cmdPreviousMonth);
+    navigation->addWidget(lblMonth, 1);
+    navigation->addWidget(cmdNextMonth);
+    navigation->addSpacing(12);
+    navigation->addWidget(cmdToday);
+
+    grdMonth = new MonthGrid(content);
+    grdMonth->setAccessibleName(tr("Days of the month"));
+    auto *left = new QVBoxLayout;
+    left->setSpacing(8);
+    left->addLayout(navigation);
+    left->addWidget(grdMonth);
+    left->addStretch(1);
+
+    fraSelectedDay = new DayPanel(content);
+    cmdReading = screenButton(QStringLiteral("cmdReading"), tr("Astrology &reading for this day"),
+                              content);
+    cmdReading->setToolTip(tr("Opens Mayan Astrology with this day as the birth date. Readings "
+                              "are given for the days from 1 January 1900 to today."));
+    fraGoTo = new GoToBox(content);
+    fraFind = new DayFinder(content);
+    auto *right = new QVBoxLayout;
+    right->setSpacing(8);
+    right->addWidget(fraSelectedDay);
+    right->addWidget(cmdReading, 0, Qt::AlignLeft);
+    right->addWidget(fraGoTo);
+    right->addWidget(fraFind);
+    right->addStretch(1);
+
+    auto *columns = new QHBoxLayout(content);
+    columns->setContentsMargins(14, 12, 14, 12);
+    columns->setSpacing(14);
+    columns->addLayout(left);
+    columns->addLayout(right, 1);
+    content->setFixedWidth(grdMonth->sizeHint().width() + 390);
+
+    setTabOrder(cmdPreviousMonth, cmdNextMonth);
+    setTabOrder(cmdNextMonth, cmdToday);
+    setTabOrder(cmdToday, grdMonth);
+    setTabOrder(grdMonth, cmdReading);
+
+    connect(cmdPreviousMonth, &QPushButton::clicked, this,
+            &frmMayaCalendar::cmdPreviousMonth_Click);
+    connect(cmdNextMonth, &QPushButton::clicked, this, &frmMayaCalendar::cmdNextMonth_Click);
+    connect(cmdToday, &QPushButton::clicked, this, &frmMayaCalendar::cmdToday_Click);
+    connect(cmdReading, &QPushButton::clicked, this, &frmMayaCalendar::cmdReading_Click);
+    connect(grdMonth, &MonthGrid::moveByDays, this,
+            [this](int days) { select(m_selectedDay + days); });
+    connect(grdMonth, &MonthGrid::moveByMonths, this, [this](int months) {
+        select(CalendarMonth::addMonths(m_selectedDay, months, fraGoTo->system()));
+    });
+    connect(grdMonth, &MonthGrid::todayAsked, this, &frmMayaCalendar::cmdToday_Click);
+    connect(grdMonth, &MonthGrid::dayChosen, this, &frmMayaCalendar::select);
+    connect(fraGoTo, &GoToBox::dayAsked, this, [this](long day) {
+        select(day);
+        grdMonth->setFocus();
+    });
+    connect(fraGoTo, &GoToBox::systemChanged, this, [this] { select(m_selectedDay); });
+    connect(fraFind, &DayFinder::findAsked, this, &frmMayaCalendar::find);
+    return content;
+}
+
+void frmMayaCalendar::Form_Load()
+{
+    const long now = today();
+    fraFind->setExample(now);
+    select(now);
+    grdMonth->setFocus();
+}
+
+long frmMayaCalendar::today() const
+{
+    return CalendarMonth::clampToRange(julianDayOfDate(desktop().today()));
+}
+
+void frmMayaCalendar::select(long julianDay)
+{
+    m_selectedDay = CalendarMonth::clampToRange(julianDay);
+    const long now = today();
+    const CalendarSystem system = fraGoTo->system();
+    const CalendarDate shown = CalendarMonth::dateOf(m_selectedDay, system);
+    lblMonth->setText(system == CalendarSystem::Julian
+                          ? tr("%1 (Julian calendar)").arg(monthAndYear(shown.year, shown.month - 1))
+                          : monthAndYear(shown.year, shown.month - 1));
+    grdMonth->showMonth(m_selectedDay, now, system);
+    fraSelectedDay->showDay(m_selectedDay);
+
+    const MayaCalendar::GregorianDate date = MayaCalendar::gregorianDateOf(m_selectedDay);
+    cmdReading->setEnabled(m_selectedDay <= now &&
+                           isListedBirthDate(date.year, date.month - 1, date.day));
+}
+
+void frmMayaCalendar::showDate(const QDate &date)
+{
+    if (date.isValid())
+        select(julianDayOfDate(date));
+}
+
+void frmMayaCalendar::cmdPreviousMonth_Click()
+{
+    select(CalendarMonth::addMonths(m_selectedDay, -1, fraGoTo->system()));
+}
+
+void frmMayaCalendar::cmdNextMonth_Click()
+{
+    select(CalendarMonth::addMonths(m_selectedDay, 1, fraGoTo->system()));
+}
+
+void frmMayaCalendar::cmdToday_Click()
+{
+    select(today());
+}
+
+void frmMayaCalendar::find(bool forward)
+{
+    if (const std::optional<long> found = fraFind->find(m_selectedDay, forward))
+        select(*found);
+}
+
+void frmMayaCalendar::cmdReading_Click()
+{
+    if (!cmdReading->isEnabled())
+        return;
+    const MayaCalendar::GregorianDate date = MayaCalendar::gregorianDateOf(m_selectedDay);
+    // Like choosing Mayan Astrology: this screen closes with the others.
+    ProgramScreen *entry = navigator().openProgram(ScreenId::AstrologyMain);
+    if (auto *target = dynamic_cast<DateTarget *>(entry))
+        target->showDate(QDate(date.year, date.month, date.day));
+}
+
+void frmMayaCalendar::Form_Unload()
+{
+    // Opened over a reading, the calendar gives it back; opened on its own,
+    // the welcome panel.
+    for (ScreenId id : kAllScreens) {
+        ProgramScreen *screen = navigator().findScreen(id);
+        if (screen && screen != this && screen->isVisible()) {
+            navigator().activateScreen(screen);
+            return;
+        }
+    }
+    navigator().setWelcomePanelVisible(true);
+}
+
+} // namespace tzolkara

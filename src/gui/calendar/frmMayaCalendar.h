@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "CalendarMonth.h"
+#include "shell/DateTarget.h"
+#include "shell/ProgramScreen.h"
+
+class QLabel;
+class QPushButton;
+
+namespace tzolkara {
+
+class DayFinder;
+class DayPanel;
+class GoToBox;
+class MonthGrid;
+
+// The Maya Calendar: a month of days with their Tzolk'in and Haab' days, the
+// selected day in full, Go to a date or a Long Count, Find a Tzolk'in day, a
+// Haab' day or a Calendar Round, and an Astrology reading for the day.
+class frmMayaCalendar final : public ProgramScreen, public DateTarget
+{
+    Q_OBJECT
+
+public:
+    explicit frmMayaCalendar(Navigator &navigator, QWidget *parent = nullptr);
+
+    void Form_Load() override;
+    // Selects the day, as Go to does.
+    void showDate(const QDate &date) override;
+
+    long selectedDay() const { return m_selectedDay; }
+
+    void cmdPreviousMonth_Click();
+    void cmdNextMonth_Click();
+    void cmdToday_Click();
+    void cmdReading_Click();
+
+protected:
+    void Form_Unload() override;
+
+private:
+    QWidget *buildContent();
+    QMenuBar *buildMenuBar();
+    long today() const;
+    // Every move ends here: the day is held to the calendar's range, and the
+    // grid, the panel and the reading button follow it.
+    void select(long julianDay);
+    void find(bool forward);
+
+    long m_selectedDay = 0;
+    QPushButton *cmdPreviousMonth = nullptr;
+    QLabel *lblMonth = nullptr;
+    QPushButton *cmdNextMonth = nullptr;
+    QPushButton *cmdToday = nullptr;
+    MonthGrid *grdMonth = nullptr;
+    DayPanel *fraSelectedDay = nullptr;
+    QPushButton *cmdReading = nullptr;
+    GoToBox *fraGoTo = nullptr;
+    DayFinder *fraFind = nullptr;
+};
+
+} // namespace tzolkara
