@@ -67,6 +67,16 @@
         <comment>month, day, year</comment>
         <translation>%2 de %1 de %3</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>month, year</comment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%4 %2 %1 %3</source>
+        <comment>month, day, year, weekday</comment>
+        <translation>%4 %2 de %1 de %3</translation>
+    </message>
 </context>
 <context>
     <name>Months</name>
@@ -133,6 +143,17 @@
         <source>Mayan Astrology Tarot</source>
         <translation>Tarot de astrología maya</translation>
     </message>
+    <message>
+        <source>Maya Calendar</source>
+        <translation>Calendario maya</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingFile</name>
+    <message>
+        <source>The name is longer than %1 characters.</source>
+        <translation>El nombre tiene más de %1 caracteres.</translation>
+    </message>
 </context>
 <context>
     <name>ReadingPdf</name>
@@ -151,6 +172,13 @@
     <message>
         <source>The reading could not be saved to %1.<byte value="xd"/>%2</source>
         <translation>No se pudo guardar la lectura en %1.<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingFile</name>
+    <message>
+        <source>The name is longer than %1 characters.</source>
+        <translation>El nombre tiene más de %1 caracteres.</translation>
     </message>
 </context>
 <context>
@@ -236,6 +264,20 @@
     </message>
 </context>
 <context>
+    <name>SafeSave</name>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>No se pudo escribir el archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>No se pudo escribir el archivo.</translation>
+    </message>
+</context>
+<context>
     <name>SavedFileDialog</name>
     <message>
         <source>Select the source file</source>
@@ -280,10 +322,240 @@
     </message>
 </context>
 <context>
+    <name>Weekdays</name>
+    <message>
+        <source>Monday</source>
+        <translation>lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sábado</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>domingo</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>mié</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>jue</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>vie</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>sáb</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>dom</translation>
+    </message>
+</context>
+<context>
     <name>modHelp</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>Puede que haya una actualización de este programa.<byte value="xd"/>¿Quieres buscar actualizaciones?</translation>
+    </message>
+</context>
+<context>
+    <name>tzolkara::DayFinder</name>
+    <message>
+        <source>Find a day</source>
+        <translation>Buscar un día</translation>
+    </message>
+    <message>
+        <source>T&amp;zolk&apos;in day</source>
+        <translation>Día del T&amp;zolk&apos;in</translation>
+    </message>
+    <message>
+        <source>Haa&amp;b&apos; day</source>
+        <translation>Día del Haa&amp;b&apos;</translation>
+    </message>
+    <message>
+        <source>Tzolk&apos;in number</source>
+        <translation>Número del Tzolk&apos;in</translation>
+    </message>
+    <message>
+        <source>Day sign</source>
+        <translation>Signo del día</translation>
+    </message>
+    <message>
+        <source>Haab&apos; day of the month</source>
+        <translation>Día del mes del Haab&apos;</translation>
+    </message>
+    <message>
+        <source>Haab&apos; month</source>
+        <translation>Mes del Haab&apos;</translation>
+    </message>
+    <message>
+        <source>Find ne&amp;xt</source>
+        <translation>Buscar si&amp;guiente</translation>
+    </message>
+    <message>
+        <source>Find pre&amp;vious</source>
+        <translation>Buscar ante&amp;rior</translation>
+    </message>
+    <message>
+        <source>Tick both to find a Calendar Round, which returns every 52 years.</source>
+        <translation>Marca los dos para buscar una Rueda Calendárica, que vuelve cada 52 años.</translation>
+    </message>
+    <message>
+        <source>Tick a Tzolk&apos;in day, a Haab&apos; day or both.</source>
+        <translation>Marca un día del Tzolk&apos;in, un día del Haab&apos; o los dos.</translation>
+    </message>
+    <message>
+        <source>Wayeb&apos; has only the days 0 to 4.</source>
+        <translation>Wayeb&apos; solo tiene los días 0 a 4.</translation>
+    </message>
+    <message>
+        <source>No day is %1: the sign %2 meets only the Haab&apos; days %3 of a month.</source>
+        <translation>Ningún día es %1: el signo %2 solo coincide con los días %3 de un mes del Haab&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two of a list</comment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>No %1 comes before the calendar ends.</source>
+        <translation>Ningún %1 posterior cae dentro del calendario.</translation>
+    </message>
+    <message>
+        <source>No %1 comes after the calendar begins.</source>
+        <translation>Ningún %1 anterior cae dentro del calendario.</translation>
+    </message>
+    <message>
+        <source>The next %1 is the day after.</source>
+        <translation>El próximo %1 es el día siguiente.</translation>
+    </message>
+    <message>
+        <source>The previous %1 was the day before.</source>
+        <translation>El %1 anterior fue el día anterior.</translation>
+    </message>
+    <message>
+        <source>The next %1 is %2 days later.</source>
+        <translation>El próximo %1 es %2 días después.</translation>
+    </message>
+    <message>
+        <source>The previous %1 was %2 days earlier.</source>
+        <translation>El %1 anterior fue %2 días antes.</translation>
+    </message>
+</context>
+<context>
+    <name>tzolkara::DayPanel</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>The day in the Gregorian calendar, counted back before 1582 as if it had always been in use.</source>
+        <translation>El día en el calendario gregoriano, contado hacia atrás antes de 1582 como si siempre hubiera estado en uso.</translation>
+    </message>
+    <message>
+        <source>Julian calendar</source>
+        <translation>Calendario juliano</translation>
+    </message>
+    <message>
+        <source>The same day in the Julian calendar, in which historians write most dates before 15 October 1582.</source>
+        <translation>El mismo día en el calendario juliano, en el que los historiadores escriben la mayoría de las fechas anteriores al 15 de octubre de 1582.</translation>
+    </message>
+    <message>
+        <source>Julian day number</source>
+        <translation>Número de día juliano</translation>
+    </message>
+    <message>
+        <source>The days counted since 1 January 4713 BC of the Julian calendar, as astronomers count them.</source>
+        <translation>Los días contados desde el 1 de enero de 4713 a. C. del calendario juliano, como los cuentan los astrónomos.</translation>
+    </message>
+    <message>
+        <source>Long Count</source>
+        <translation>Cuenta Larga</translation>
+    </message>
+    <message>
+        <source>The days counted since the Maya creation, in baktuns, katuns, tuns, uinals and kins.</source>
+        <translation>Los días contados desde la creación maya, en baktunes, katunes, tunes, uinales y kines.</translation>
+    </message>
+    <message>
+        <source>Tzolk&apos;in</source>
+        <translation>Tzolk&apos;in</translation>
+    </message>
+    <message>
+        <source>The day in the 260-day count: a number from 1 to 13 and one of the 20 day signs.</source>
+        <translation>El día en la cuenta de 260 días: un número del 1 al 13 y uno de los 20 signos de los días.</translation>
+    </message>
+    <message>
+        <source>Haab&apos;</source>
+        <translation>Haab&apos;</translation>
+    </message>
+    <message>
+        <source>The day in the 365-day year: 18 months of 20 days and the 5 days of Wayeb&apos;.</source>
+        <translation>El día en el año de 365 días: 18 meses de 20 días y los 5 días del Wayeb&apos;.</translation>
+    </message>
+    <message>
+        <source>Calendar Round</source>
+        <translation>Rueda Calendárica</translation>
+    </message>
+    <message>
+        <source>The Tzolk&apos;in and the Haab&apos; day together; the same pair returns every 52 years.</source>
+        <translation>El día del Tzolk&apos;in y el del Haab&apos; juntos; la misma pareja vuelve cada 52 años.</translation>
+    </message>
+    <message>
+        <source>Lord of the Night</source>
+        <translation>Señor de la Noche</translation>
+    </message>
+    <message>
+        <source>Which of the nine Lords of the Night, G1 to G9, ruled the night of this day.</source>
+        <translation>Cuál de los nueve Señores de la Noche, de G1 a G9, gobernó la noche de este día.</translation>
+    </message>
+    <message>
+        <source>Trecena</source>
+        <translation>Trecena</translation>
+    </message>
+    <message>
+        <source>The run of thirteen days this day belongs to, named after the day that opened it.</source>
+        <translation>La serie de trece días a la que pertenece este día, con el nombre del día que la abrió.</translation>
+    </message>
+    <message>
+        <source>Day of the 260 days</source>
+        <translation>Día de los 260</translation>
+    </message>
+    <message>
+        <source>The day&apos;s place in the 260-day count with 1 Imix as day 1, as most calendar tools count. It is not the kin number of the readings, whose day 1 is 8 Chuwen.</source>
+        <translation>El lugar del día en la cuenta de 260 días con 1 Imix como día 1, como cuentan la mayoría de las herramientas de calendario. No es el número kin de las lecturas, cuyo día 1 es 8 Chuwen.</translation>
+    </message>
+    <message>
+        <source>The selected day</source>
+        <translation>El día elegido</translation>
     </message>
 </context>
 <context>
@@ -366,6 +638,57 @@
     </message>
 </context>
 <context>
+    <name>tzolkara::GoToBox</name>
+    <message>
+        <source>Go to a day</source>
+        <translation>Ir a un día</translation>
+    </message>
+    <message>
+        <source>&amp;Go to</source>
+        <translation>&amp;Ir a</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD or 9.12.11.5.18</source>
+        <translation>AAAA-MM-DD o 9.12.11.5.18</translation>
+    </message>
+    <message>
+        <source>A date (year, month and day, as 2012-12-21) or a Long Count (five numbers, as 9.12.11.5.18).</source>
+        <translation>Una fecha (año, mes y día, como 2012-12-21) o una Cuenta Larga (cinco números, como 9.12.11.5.18).</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Dates in the &amp;Julian calendar</source>
+        <translation>Fechas del calendario &amp;juliano</translation>
+    </message>
+    <message>
+        <source>Historians usually write dates before 15 October 1582, when the Gregorian calendar began, in the Julian calendar. Typed dates and the month grid then follow it.</source>
+        <translation>Los historiadores suelen escribir las fechas anteriores al 15 de octubre de 1582, cuando empezó el calendario gregoriano, en el calendario juliano. Las fechas escritas y la cuadrícula del mes lo siguen entonces.</translation>
+    </message>
+    <message>
+        <source>The calendar holds the days from %1 to %2.</source>
+        <translation>El calendario abarca los días del %1 al %2.</translation>
+    </message>
+    <message>
+        <source>That day does not exist in the Julian calendar.</source>
+        <translation>Ese día no existe en el calendario juliano.</translation>
+    </message>
+    <message>
+        <source>That day does not exist in the Gregorian calendar.</source>
+        <translation>Ese día no existe en el calendario gregoriano.</translation>
+    </message>
+    <message>
+        <source>In a Long Count the uinal runs from 0 to 17, and the katun, the tun and the kin from 0 to 19.</source>
+        <translation>En una Cuenta Larga el uinal va de 0 a 17, y el katún, el tun y el kin de 0 a 19.</translation>
+    </message>
+    <message>
+        <source>Type a date as year-month-day (2012-12-21) or a Long Count (9.12.11.5.18).</source>
+        <translation>Escribe una fecha como año-mes-día (2012-12-21) o una Cuenta Larga (9.12.11.5.18).</translation>
+    </message>
+</context>
+<context>
     <name>tzolkara::MayaDayFrame</name>
     <message>
         <source>Long Count</source>
@@ -406,6 +729,21 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Show in the calendar</source>
+        <translation>Ver en el calendario</translation>
+    </message>
+    <message>
+        <source>Opens the Maya Calendar on this day</source>
+        <translation>Abre el Calendario maya en este día</translation>
+    </message>
+</context>
+<context>
+    <name>tzolkara::MonthGrid</name>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
     </message>
 </context>
 <context>
@@ -533,6 +871,49 @@ sus textos e imágenes bajo CC BY-SA 4.0.</translation>
     <message>
         <source>Today: %1, %2</source>
         <translation>Hoy: %1, %2</translation>
+    </message>
+    <message>
+        <source>Opens the %1</source>
+        <translation>Abre el %1</translation>
+    </message>
+</context>
+<context>
+    <name>tzolkara::frmMayaCalendar</name>
+    <message>
+        <source>Tzolkara Maya Calendar</source>
+        <translation>Calendario maya de Tzolkara</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Previous month</source>
+        <translation>Mes an&amp;terior</translation>
+    </message>
+    <message>
+        <source>&amp;Next month</source>
+        <translation>Mes siguie&amp;nte</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Hoy</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Días del mes</translation>
+    </message>
+    <message>
+        <source>Astrology &amp;reading for this day</source>
+        <translation>&amp;Lectura astrológica de este día</translation>
+    </message>
+    <message>
+        <source>Opens Mayan Astrology with this day as the birth date. Readings are given for the days from 1 January 1900 to today.</source>
+        <translation>Abre la Astrología maya con este día como fecha de nacimiento. Las lecturas se dan para los días del 1 de enero de 1900 hasta hoy.</translation>
+    </message>
+    <message>
+        <source>%1 (Julian calendar)</source>
+        <translation>%1 (calendario juliano)</translation>
     </message>
 </context>
 <context>
@@ -721,20 +1102,6 @@ sus textos e imágenes bajo CC BY-SA 4.0.</translation>
     <message>
         <source>Save</source>
         <translation>Guardar</translation>
-    </message>
-</context>
-<context>
-    <name>ReadingFile</name>
-    <message>
-        <source>The name is longer than %1 characters.</source>
-        <translation>El nombre tiene más de %1 caracteres.</translation>
-    </message>
-</context>
-<context>
-    <name>SafeSave</name>
-    <message>
-        <source>The file could not be written.</source>
-        <translation>No se pudo escribir el archivo.</translation>
     </message>
 </context>
 </TS>

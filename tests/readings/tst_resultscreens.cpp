@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QMdiArea>
 
 using namespace tzolkara;
 
@@ -44,6 +45,7 @@ private slots:
     void astrology_secondReadingLeavesNothingOfFirst();
     void astrology_spanishReading_showsTheSignsPicture();
     void astrology_mayaCalendarFrameShowsTheBirthDate();
+    void astrology_showInCalendar_opensTheCalendarOverTheReading();
     void numerology_dayNumberTextAndPicture();
     void sameDate_sameDayNumberTextOnBothScreens();
     void exit_showsWelcomePanelAndKeepsEntryHidden();
@@ -197,6 +199,24 @@ void TestResultScreens::astrology_mayaCalendarFrameShowsTheBirthDate()
         QCOMPARE(ScreenDriver::text(frame, name), QString::fromUtf8(text));
         QVERIFY(!ScreenDriver::child<QLabel>(frame, name)->toolTip().isEmpty());
     }
+}
+
+void TestResultScreens::astrology_showInCalendar_opensTheCalendarOverTheReading()
+{
+    ScreenDriver ui;
+    ProgramScreen *result = calculate(ui, ScreenId::AstrologyMain, "December", 21, 2012);
+    auto *link = ScreenDriver::child<QLabel>(result, "lblShowInCalendar");
+    link->setFocus();
+    QTest::keyClick(link, Qt::Key_Return);
+    ProgramScreen *calendar = ui.screen(ScreenId::MayaCalendar);
+    QVERIFY(calendar && calendar->isVisible());
+    QCOMPARE(ui.main().mdiArea()->activeSubWindow(), calendar);
+    QCOMPARE(ScreenDriver::text(calendar, "lblCalendarRound"), QStringLiteral("4 Ajaw 3 K'ank'in"));
+    // Closed, the calendar gives the reading back rather than the welcome panel.
+    calendar->close();
+    QVERIFY(result->isVisible());
+    QCOMPARE(ui.main().mdiArea()->activeSubWindow(), result);
+    QVERIFY(!ui.main().isWelcomePanelVisible());
 }
 
 void TestResultScreens::numerology_dayNumberTextAndPicture()

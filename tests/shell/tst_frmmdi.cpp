@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "common/ClickableLabel.h"
 #include "common/ClockForTests.h"
 #include "common/MessageBox.h"
 #include "Programs.h"
@@ -18,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 
@@ -80,6 +82,8 @@ private slots:
 
     void startsInWelcomeState();
     void welcomePanel_showsTodayInTheMayaCalendar();
+    void todayLine_isALinkToTheCalendar_data();
+    void todayLine_isALinkToTheCalendar();
     void captions_textColourAndSize_data();
     void captions_textColourAndSize();
     void stripsAndCaptions_centredOnScreenWidth();
@@ -140,6 +144,33 @@ void TestFrmMDI::welcomePanel_showsTodayInTheMayaCalendar()
     m_window->setWelcomePanelVisible(true);
     QCOMPARE(today->text(), QStringLiteral("Today: 4 Ajaw 3 K'ank'in, 13.0.0.0.0"));
     testing::setToday(QDate());
+}
+
+void TestFrmMDI::todayLine_isALinkToTheCalendar_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void TestFrmMDI::todayLine_isALinkToTheCalendar()
+{
+    QFETCH(int, key);
+    auto *today = m_window->findChild<ClickableLabel *>(QStringLiteral("lblToday"));
+    QVERIFY(today->isKeyboardLink());
+    QCOMPARE(QAccessible::queryAccessibleInterface(today)->role(), QAccessible::Link);
+    // The keyboard reaches it after the programs.
+    auto *lastProgram = m_window->findChild<QPushButton *>(QStringLiteral("cmdSelectOption_2"));
+    lastProgram->setFocus();
+    QTest::keyClick(lastProgram, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), today);
+    QTest::keyClick(today, Qt::Key(key));
+    ProgramScreen *calendar = m_window->findScreen(ScreenId::MayaCalendar);
+    QVERIFY(calendar && calendar->isVisible());
+    QVERIFY(!m_window->isWelcomePanelVisible());
+    // Choosing a program closes it, as it closes every program screen.
+    click(lastProgram);
+    QVERIFY(!m_window->findScreen(ScreenId::MayaCalendar));
 }
 
 void TestFrmMDI::startsInWelcomeState()

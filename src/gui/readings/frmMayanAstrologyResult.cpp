@@ -120,8 +120,10 @@ QWidget *frmMayanAstrologyResult::buildContent()
     fraMayaCalendar->setFixedWidth(350);
     fraMayaCalendar->addCalendarLink();
     // The link above the buttons, as it is shown.
-    if (auto *link = fraMayaCalendar->findChild<QWidget *>(QStringLiteral("lblShowInCalendar")))
+    if (auto *link = fraMayaCalendar->findChild<QWidget *>(QStringLiteral("lblShowInCalendar"))) {
         setTabOrder(link, cmdSave);
+        setTabOrder(cmdSave, cmdBack);
+    }
     right->addSpacing(6);
     right->addWidget(fraMayaCalendar);
     right->addStretch(1);
