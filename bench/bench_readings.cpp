@@ -3,7 +3,8 @@
 
 // Prints how long a reading takes from its button to the painted result
 // screen, against one repaint of that same screen: Calculate on the
-// Astrology entry screen, and Next on the tarot question screen (the cast).
+// Astrology entry screen, and Next on the tarot question screen (the cast);
+// and how long the Maya Calendar takes from Page Down to its painted month.
 // It drives the real main window and screens, started as the program starts
 // them. Headless by default; under an X server, as bench/run-benchmarks runs
 // it, the clipboard's round trips of the tarot count too:
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
+#include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -157,6 +159,28 @@ void measure(frmMDI &main, ScreenId entry, ScreenId result, const char *button, 
     }
 }
 
+// Presses Page Down in the calendar's month grid and times until the next
+// month is painted, then one repaint of the screen.
+void measureCalendar(frmMDI &main, int presses, Figures &figures)
+{
+    PaintClock clock(ScreenId::MayaCalendar);
+    ProgramScreen *calendar = main.findScreen(ScreenId::MayaCalendar);
+    auto *grid = calendar->findChild<QWidget *>(QStringLiteral("grdMonth"));
+    for (int i = 0; i <= presses; ++i) {
+        clock.arm();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+        QApplication::sendEvent(grid, &press);
+        const double ms = clock.wait();
+        if (i == 0)
+            figures.first = ms;
+        else
+            figures.readings.push_back(ms);
+        clock.arm();
+        calendar->update();
+        figures.repaints.push_back(clock.wait());
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -202,8 +226,14 @@ int main(int argc, char **argv)
         },
         tarot);
 
+    Figures calendar;
+    main->OpenProgramScreen(ScreenId::MayaCalendar);
+    runEventLoopFor(kUserPauseMs);
+    measureCalendar(*main, readings, calendar);
+
     std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
     print("astrology", astrology);
     print("tarot", tarot);
+    print("calendar", calendar);
     return 0;
 }
