@@ -62,6 +62,16 @@ void screenOpening(ScreenDriver &ui, int i)
     ui.main().repaint();
 }
 
+// A month on in the Maya Calendar, painted.
+void calendarMonth(ScreenDriver &ui, int)
+{
+    ProgramScreen *calendar = ui.screen(ScreenId::MayaCalendar);
+    if (!calendar)
+        calendar = ui.open(ScreenId::MayaCalendar);
+    QTest::keyClick(ScreenDriver::child<QWidget>(calendar, "grdMonth"), Qt::Key_PageDown);
+    calendar->repaint();
+}
+
 using Reading = void (*)(ScreenDriver &, int);
 
 } // namespace
@@ -97,6 +107,7 @@ void TestMemory::readings_leaveHeapAsItWas_data()
     QTest::newRow("screens opened") << Reading(screenOpening);
     QTest::newRow("Astrology") << Reading(astrologyReading);
     QTest::newRow("tarot") << Reading(tarotCast);
+    QTest::newRow("calendar months") << Reading(calendarMonth);
 }
 
 void TestMemory::readings_leaveHeapAsItWas()
