@@ -335,6 +335,11 @@ void TestTzolkaraKin::fullOutputDevice_exitsOneWithTheReason_data()
         << QStringList{QStringLiteral("2000-01-01")} << QByteArray();
     QTest::newRow("dates on standard input") << QStringList() << QByteArray("2000-01-01\n");
     QTest::newRow("help") << QStringList{QStringLiteral("--help")} << QByteArray();
+    QTest::newRow("version") << QStringList{QStringLiteral("--version")} << QByteArray();
+    QTest::newRow("days found by --next")
+        << QStringList{QStringLiteral("--calendar"), QStringLiteral("--next"),
+                       QStringLiteral("4 Ajaw"), QStringLiteral("--count"), QStringLiteral("9")}
+        << QByteArray();
 }
 
 void TestTzolkaraKin::fullOutputDevice_exitsOneWithTheReason()
