@@ -535,8 +535,10 @@ public:
     }
 
     // A Long Count, from --long-count or a line of its own: the day it names.
-    void processLongCount(const std::string &text)
+    // Blanks around it are let be, as around a date.
+    void processLongCount(const std::string &input)
     {
+        const std::string text = trimmed(input);
         const std::optional<MayaCalendar::LongCount> count = MayaCalendar::parseLongCount(text);
         if (!count) {
             refuse(quoted(text) + " is not a Long Count such as 9.12.11.5.18 (katun, tun and kin "
@@ -693,6 +695,7 @@ bool isValueOption(int argc, char **argv, int &i, const char *name, const char *
     return true;
 }
 
+// Today's Julian day by the local clock, which --from stands for by default.
 long today()
 {
     const std::time_t now = std::time(nullptr);
