@@ -3,7 +3,9 @@
 
 // tzolkara-kin: the kin engine for scripts. Reads ISO dates (YYYY-MM-DD) from
 // the arguments, or one per line from standard input, and prints the place of
-// each in the 260-day count, and with --calendar in the whole Maya calendar.
+// each in the 260-day count, and with --calendar in the whole Maya calendar,
+// where it also reads Long Counts and finds the days of a Tzolk'in day, a
+// Haab' day or a Calendar Round.
 
 #include "common/InputLimits.h"
 #include "engine/KinTables.h"
@@ -18,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,14 +39,29 @@ using KinInput::quoted;
 using KinInput::trimmed;
 
 constexpr const char *kUsageLine =
-    "Usage: tzolkara-kin [--json] [--calendar] [--correlation N] [YYYY-MM-DD | - ...]\n";
+    "Usage: tzolkara-kin [--json] [--calendar [--julian]] [--correlation N]\n"
+    "                    [YYYY-MM-DD | --long-count B.K.T.U.K | - ...]\n"
+    "       tzolkara-kin --calendar [--julian] [--json] [--correlation N]\n"
+    "                    --next DAY | --previous DAY [--from YYYY-MM-DD] [--count N]\n"
+    "       tzolkara-kin --help | -h | --version\n";
 constexpr const char *kUsageDetails =
     "Prints the 260-day count of each birth date from 1900-01-01 to 2099-12-31:\n"
-    "  date, KinNumber, DayNumber, DaySign (1..20, Crocodile 1), DaySignLabel, EnglishName\n"
+    "  date (YYYY-MM-DD), KinNumber (1..260, the readings' count: 8 Chuwen is 1),\n"
+    "  DayNumber (1..13), DaySign (1..20, Crocodile 1), DaySignLabel, EnglishName\n"
     "separated by tabs, or one JSON object per line with --json.\n"
     "With --calendar, any date from 0001-01-01 to 3999-12-31, and after those columns:\n"
-    "  LongCount, HaabDay (0..19), HaabMonth (1..19, Pop 1), HaabMonthName,\n"
-    "  LordOfTheNight (1..9), TrecenaSign (1..20), JulianDay\n"
+    "  LongCount (0.0.0.0.0 is the creation, 4 Ajaw 8 Kumk'u; 2012-12-21 is 13.0.0.0.0),\n"
+    "  HaabDay (0..19, 0..4 in Wayeb'), HaabMonth (1..19, Pop 1), HaabMonthName,\n"
+    "  LordOfTheNight (1..9, G1..G9), TrecenaSign (1..20, the sign that opened the\n"
+    "  current 13 days), JulianDay, TzolkinDay (1..260, 1 Imix is 1)\n"
+    "--julian reads and prints Julian calendar dates (0001-01-03 to 3999-12-03).\n"
+    "--long-count B.K.T.U.K prints the day of a Long Count such as 9.12.11.5.18, as does\n"
+    "a date argument or line of standard input with dots and no dashes.\n"
+    "--next DAY and --previous DAY print the --count N days (1 to 10000, 1 by default)\n"
+    "that are DAY, strictly after or before the --from date (today by default), nearest\n"
+    "first. DAY is a Tzolk'in day, a Haab' day or both: '4 Ajaw', '8 Kumk'u',\n"
+    "'4 Ajaw 8 Kumk'u', in upper or lower case; the apostrophes may be left out.\n"
+    "--julian, --long-count, --next and --previous need --calendar.\n"
     "--correlation N counts from Julian day N: 584283 (the default), 584285 or 584286.\n"
     "Without dates, or for a date '-', reads one date per line from standard input\n"
     "(blank lines are skipped; a line longer than 4096 bytes is refused).\n"
@@ -58,6 +76,7 @@ struct Options
 {
     bool json = false;
     bool calendar = false;
+    bool julian = false; // dates read and printed in the Julian calendar
     long correlation = MayaCalendar::kDefaultCorrelation;
 
     // Whether the reading columns come from the calendar's own count: for
@@ -379,6 +398,8 @@ void appendCalendarJson(OutputBuffer &out, const MayaCalendar::Day &day)
     appendNumber(out, day.trecenaSign);
     out.append(",\"JulianDay\":");
     appendNumber(out, day.julianDay);
+    out.append(",\"TzolkinDay\":");
+    appendNumber(out, day.tzolkinDay);
 }
 
 void appendCalendarColumns(OutputBuffer &out, const MayaCalendar::Day &day)
@@ -391,9 +412,39 @@ void appendCalendarColumns(OutputBuffer &out, const MayaCalendar::Day &day)
     appendNumber(out, day.haabMonth);
     out.push_back('\t');
     appendText(out, MayaCalendar::haabMonthName(day.haabMonth));
-    for (const long number : {long(day.lordOfTheNight), long(day.trecenaSign), day.julianDay}) {
+    for (const long number :
+         {long(day.lordOfTheNight), long(day.trecenaSign), day.julianDay, long(day.tzolkinDay)}) {
         out.push_back('\t');
         appendNumber(out, number);
+    }
+}
+
+// The line of a day counted by the calendar, whose first column is `date`.
+void appendCalendarReading(OutputBuffer &out, const ReadingColumns &columns, std::string_view date,
+                           long julianDay, const Options &options)
+{
+    const MayaCalendar::Day day = MayaCalendar::dayOf(julianDay, options.correlation);
+    const int kin = kinNumberOfCount(day.number, day.sign);
+    if (options.json) {
+        out.append("{\"date\":\"");
+        out.appendDate(date);
+        out.push_back('"');
+        if (options.calendar) {
+            out.append(columns.json(kin));
+            appendCalendarJson(out, day);
+            out.append("}\n");
+        } else {
+            out.append(columns.jsonLine(kin));
+        }
+    } else {
+        out.appendDate(date);
+        if (options.calendar) {
+            out.append(columns.tabs(kin));
+            appendCalendarColumns(out, day);
+            out.push_back('\n');
+        } else {
+            out.append(columns.tabLine(kin));
+        }
     }
 }
 
@@ -413,31 +464,50 @@ void appendReading(OutputBuffer &out, const ReadingColumns &columns, const std::
         }
         return;
     }
-    const MayaCalendar::Day day = MayaCalendar::dayOf(
-        MayaCalendar::julianDayOf(date.year, date.month + 1, date.day), options.correlation);
-    const int kin = kinNumberOfCount(day.number, day.sign);
-    if (options.json) {
-        out.append("{\"date\":\"");
-        out.appendDate(iso);
-        out.push_back('"');
-        if (options.calendar) {
-            out.append(columns.json(kin));
-            appendCalendarJson(out, day);
-            out.append("}\n");
-        } else {
-            out.append(columns.jsonLine(kin));
-        }
-    } else {
-        out.appendDate(iso);
-        if (options.calendar) {
-            out.append(columns.tabs(kin));
-            appendCalendarColumns(out, day);
-            out.push_back('\n');
-        } else {
-            out.append(columns.tabLine(kin));
-        }
-    }
+    const long julianDay =
+        options.julian ? MayaCalendar::julianDayOfJulianDate(date.year, date.month + 1, date.day)
+                       : MayaCalendar::julianDayOf(date.year, date.month + 1, date.day);
+    appendCalendarReading(out, columns, iso, julianDay, options);
 }
+
+// A day of the range as the first column shows it: YYYY-MM-DD, zero-padded
+// (0683-08-29), in the Julian calendar with --julian.
+std::string dateText(long julianDay, bool julian)
+{
+    const MayaCalendar::GregorianDate date = julian ? MayaCalendar::julianCalendarDateOf(julianDay)
+                                                    : MayaCalendar::gregorianDateOf(julianDay);
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return text;
+}
+
+// The dates a refused input should have been within: "0001-01-01 to
+// 3999-12-31".
+std::string rangeText(const Options &options)
+{
+    if (!options.calendar)
+        return "1900-01-01 to 2099-12-31";
+    return dateText(MayaCalendar::firstJulianDay(), options.julian) + " to " +
+           dateText(MayaCalendar::lastJulianDay(), options.julian);
+}
+
+// Why `text` was refused as a date.
+std::string notADate(const std::string &text, const Options &options)
+{
+    return quoted(text) +
+           (options.julian ? " is not a Julian calendar date from " : " is not a date from ") +
+           rangeText(options) + " (YYYY-MM-DD)";
+}
+
+// The day a --next or --previous asks for, and where to look from.
+struct DaySearch
+{
+    std::string specText; // as given
+    MayaCalendar::DaySpec spec;
+    bool forward = true; // --next rather than --previous
+    long from = 0;       // a Julian day
+    int count = 1;
+};
 
 class KinPrinter
 {
@@ -452,18 +522,58 @@ public:
         const std::string &text = bare ? input : (m_trimmed = trimmed(input));
         Date date{};
         // A NUL or any other byte out of place makes the whole line no date.
-        if (!parseDate(text, m_options.calendar, date)) {
-            flush(); // keep the error in order with the lines before it
-            std::fprintf(stderr, "tzolkara-kin: %s is not a date from %s (YYYY-MM-DD)\n",
-                         quoted(text).c_str(),
-                         m_options.calendar ? "0001-01-01 to 3999-12-31"
-                                            : "1900-01-01 to 2099-12-31");
-            m_failed = true;
+        if (!readDate(text, date)) {
+            if (m_options.calendar && KinInput::looksLikeLongCount(text))
+                processLongCount(text);
+            else
+                refuse(notADate(text, m_options));
             return;
         }
         appendReading(m_buffer, m_columns, text, date, m_options);
         if (m_buffer.isFull())
             flush();
+    }
+
+    // A Long Count, from --long-count or a line of its own: the day it names.
+    // Blanks around it are let be, as around a date.
+    void processLongCount(const std::string &input)
+    {
+        const std::string text = trimmed(input);
+        const std::optional<MayaCalendar::LongCount> count = MayaCalendar::parseLongCount(text);
+        if (!count) {
+            refuse(quoted(text) + " is not a Long Count such as 9.12.11.5.18 (katun, tun and kin "
+                                  "0..19, uinal 0..17)");
+            return;
+        }
+        const std::optional<long> julianDay =
+            MayaCalendar::julianDayOfLongCount(*count, m_options.correlation);
+        if (!julianDay) {
+            refuse(quoted(text) + " is a Long Count outside " + rangeText(m_options));
+            return;
+        }
+        printDay(*julianDay);
+    }
+
+    // The days of --next or --previous, nearest first, as far as the range
+    // goes: a day beyond it ends the list with an error.
+    void printSearch(const DaySearch &search)
+    {
+        long day = search.from;
+        for (int printed = 0; printed < search.count; ++printed) {
+            const std::optional<long> found =
+                search.forward ? MayaCalendar::nextDay(search.spec, day, m_options.correlation)
+                               : MayaCalendar::previousDay(search.spec, day, m_options.correlation);
+            if (!found || !MayaCalendar::isInRange(*found)) {
+                refuse("no more days " + quoted(search.specText) +
+                       (search.forward ? " after " : " before ") +
+                       dateText(search.from, m_options.julian) + " within " + rangeText(m_options) +
+                       ": " + std::to_string(printed) + " of " + std::to_string(search.count) +
+                       " printed");
+                return;
+            }
+            day = *found;
+            printDay(day);
+        }
     }
 
     // A line longer than kMaxLineBytes, by its first bytes.
@@ -478,6 +588,14 @@ public:
 
     bool failed() const { return m_failed; }
 
+    // An input refused, in order with the lines printed before it.
+    void refuse(const std::string &reason)
+    {
+        flush();
+        std::fprintf(stderr, "tzolkara-kin: %s\n", reason.c_str());
+        m_failed = true;
+    }
+
     void flush()
     {
         writeOutput(m_buffer.text());
@@ -485,6 +603,20 @@ public:
     }
 
 private:
+    bool readDate(const std::string &text, Date &date) const
+    {
+        return m_options.julian ? KinInput::parseJulianDate(text, date)
+                                : parseDate(text, m_options.calendar, date);
+    }
+
+    void printDay(long julianDay)
+    {
+        appendCalendarReading(m_buffer, m_columns, dateText(julianDay, m_options.julian), julianDay,
+                              m_options);
+        if (m_buffer.isFull())
+            flush();
+    }
+
     Options m_options;
     bool m_failed = false;
     std::string m_trimmed;
@@ -519,33 +651,188 @@ bool readStandardInput(KinPrinter &printer)
     return false;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+// An argument to print the reading of, in the order given.
+struct Input
 {
-    constexpr const char *kStandardInput = "-";
+    enum class Kind { Date, LongCount, StandardInput };
+    Kind kind;
+    std::string text;
+};
+
+struct Arguments
+{
     Options options;
-    std::vector<std::string> dates; // kStandardInput stands for the lines of standard input
+    std::vector<Input> inputs;
+    // --next or --previous and the options that go with it, as given;
+    // `search` is made of them once all the options are known.
+    const char *searchOption = nullptr;
+    std::string spec;
+    const char *from = nullptr;
+    const char *count = nullptr;
+    std::optional<DaySearch> search;
+};
+
+// One line on standard error for an argument refused before anything is
+// printed; the exit code that goes with it.
+int refuseArgument(const std::string &reason)
+{
+    std::fprintf(stderr, "tzolkara-kin: %s\n", reason.c_str());
+    return kInputRefused;
+}
+
+// Whether argv[i] is the option `name`, as "name value" (then `i` moves on to
+// the value) or as "name=value". `value` is empty when none follows.
+bool isValueOption(int argc, char **argv, int &i, const char *name, const char *&value)
+{
+    const std::size_t length = std::strlen(name);
+    const char *arg = argv[i];
+    if (std::strncmp(arg, name, length) != 0 || (arg[length] != '\0' && arg[length] != '='))
+        return false;
+    if (arg[length] == '=')
+        value = arg + length + 1;
+    else
+        value = i + 1 < argc ? argv[++i] : "";
+    return true;
+}
+
+// Today's Julian day by the local clock, which --from stands for by default.
+long today()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return MayaCalendar::julianDayOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
+// Why `spec`, which parseDaySpec() read, never occurs.
+std::string neverOccurs(const std::string &text, const MayaCalendar::DaySpec &spec)
+{
+    const std::string never = quoted(text) + " never occurs: ";
+    if (spec.haabMonth == 19 && spec.haabDay > 4)
+        return never + "Wayeb' has the days 0 to 4";
+    // A day sign meets every fifth Haab' day, the same four in every month.
+    std::string days;
+    for (int haabDay = 0; haabDay < 20; ++haabDay) {
+        if (!MayaCalendar::canOccur({spec.number, spec.sign, haabDay, 1}))
+            continue;
+        const bool last = haabDay >= 15;
+        days += (days.empty() ? "" : last ? " and " : ", ") + std::to_string(haabDay);
+    }
+    return never + MayaCalendar::signName(spec.sign) + " falls on the Haab' days " + days + " only";
+}
+
+// The option of the command line that needs --calendar, or nullptr.
+const char *optionNeedingCalendar(const Arguments &arguments)
+{
+    if (arguments.options.julian)
+        return "--julian";
+    for (const Input &input : arguments.inputs) {
+        if (input.kind == Input::Kind::LongCount)
+            return "--long-count";
+    }
+    if (arguments.searchOption)
+        return arguments.searchOption;
+    if (arguments.from)
+        return "--from";
+    if (arguments.count)
+        return "--count";
+    return nullptr;
+}
+
+// Makes arguments.search of --next or --previous and its options; an exit
+// code when one is refused.
+std::optional<int> readSearch(Arguments &arguments)
+{
+    DaySearch search;
+    search.specText = arguments.spec;
+    search.forward = std::strcmp(arguments.searchOption, "--next") == 0;
+    const std::optional<MayaCalendar::DaySpec> spec = MayaCalendar::parseDaySpec(arguments.spec);
+    if (!spec)
+        return refuseArgument(quoted(arguments.spec) +
+                              " is not a day such as 4 Ajaw, 8 Kumk'u or 4 Ajaw 8 Kumk'u");
+    if (!MayaCalendar::canOccur(*spec))
+        return refuseArgument(neverOccurs(arguments.spec, *spec));
+    search.spec = *spec;
+    const Options &options = arguments.options;
+    search.from = today();
+    if (arguments.from) {
+        Date date{};
+        const std::string from = arguments.from;
+        if (options.julian ? !KinInput::parseJulianDate(from, date) : !parseDate(from, true, date))
+            return refuseArgument("--from " + notADate(from, options));
+        search.from = options.julian
+                          ? MayaCalendar::julianDayOfJulianDate(date.year, date.month + 1, date.day)
+                          : MayaCalendar::julianDayOf(date.year, date.month + 1, date.day);
+    }
+    if (arguments.count) {
+        const std::optional<int> count = KinInput::parseDayCount(arguments.count);
+        if (!count)
+            return refuseArgument("--count " + quoted(arguments.count) +
+                                  " is not a number from 1 to " +
+                                  std::to_string(KinInput::kMaxDayCount));
+        search.count = *count;
+    }
+    arguments.search = search;
+    return std::nullopt;
+}
+
+// Whether the options go together; an exit code when they do not.
+std::optional<int> checkArguments(Arguments &arguments)
+{
+    if (const char *option = optionNeedingCalendar(arguments);
+        option && !arguments.options.calendar)
+        return refuseArgument(std::string(option) + " needs --calendar");
+    if (!arguments.searchOption) {
+        if (arguments.from || arguments.count)
+            return refuseArgument(std::string(arguments.from ? "--from" : "--count") +
+                                  " needs --next or --previous");
+        return std::nullopt;
+    }
+    if (!arguments.inputs.empty())
+        return refuseArgument(std::string(arguments.searchOption) +
+                              " prints the days it finds: give it no dates or Long Counts");
+    return readSearch(arguments);
+}
+
+// Reads the command line into `arguments`; an exit code when the program
+// ends here: --help, --version, or an argument refused before anything is
+// printed.
+std::optional<int> readArguments(int argc, char **argv, Arguments &arguments)
+{
+    Options &options = arguments.options;
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
+        const char *value = nullptr;
         if (std::strcmp(arg, "--json") == 0) {
             options.json = true;
         } else if (std::strcmp(arg, "--calendar") == 0) {
             options.calendar = true;
-        } else if (std::strcmp(arg, "--correlation") == 0 ||
-                   std::strncmp(arg, "--correlation=", 14) == 0) {
-            const char *value = arg[13] == '=' ? arg + 14 : (i + 1 < argc ? argv[++i] : nullptr);
+        } else if (std::strcmp(arg, "--julian") == 0) {
+            options.julian = true;
+        } else if (isValueOption(argc, argv, i, "--correlation", value)) {
             const std::optional<long> correlation = parseCorrelation(value);
-            if (!correlation) {
-                std::fprintf(stderr,
-                             "tzolkara-kin: the correlation %s is not 584283, 584285 or 584286\n",
-                             quoted(value ? value : "").c_str());
-                return kInputRefused;
-            }
+            if (!correlation)
+                return refuseArgument("the correlation " + quoted(value) +
+                                      " is not 584283, 584285 or 584286");
             options.correlation = *correlation;
+        } else if (isValueOption(argc, argv, i, "--long-count", value)) {
+            arguments.inputs.push_back({Input::Kind::LongCount, value});
+        } else if (isValueOption(argc, argv, i, "--next", value) ||
+                   isValueOption(argc, argv, i, "--previous", value)) {
+            if (arguments.searchOption)
+                return refuseArgument("give one --next or --previous");
+            arguments.searchOption = std::strncmp(arg, "--next", 6) == 0 ? "--next" : "--previous";
+            arguments.spec = value;
+        } else if (isValueOption(argc, argv, i, "--from", value)) {
+            arguments.from = value;
+        } else if (isValueOption(argc, argv, i, "--count", value)) {
+            arguments.count = value;
         } else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
             writeOutput(kUsageLine);
             writeOutput(kUsageDetails);
+            return closeOutput(kAllPrinted);
+        } else if (std::strcmp(arg, "--version") == 0) {
+            writeOutput("tzolkara-kin " TZOLKARA_VERSION "\n");
             return closeOutput(kAllPrinted);
         } else if (arg[0] == '-' && arg[1] != '\0') {
             // No date begins with a dash: "-v" is a mistyped option, refused
@@ -554,18 +841,36 @@ int main(int argc, char **argv)
                          kUsageLine, kUsageDetails);
             return kInputRefused;
         } else {
-            dates.emplace_back(arg);
+            const bool standardInput = std::strcmp(arg, "-") == 0;
+            arguments.inputs.push_back(
+                {standardInput ? Input::Kind::StandardInput : Input::Kind::Date, arg});
         }
     }
-    if (dates.empty())
-        dates.emplace_back(kStandardInput);
+    return checkArguments(arguments);
+}
 
-    KinPrinter printer(options);
-    for (const std::string &date : dates) {
-        if (date != kStandardInput)
-            printer.process(date);
-        else if (!readStandardInput(printer))
-            return closeOutput(kInputRefused);
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Arguments arguments;
+    if (const std::optional<int> exitCode = readArguments(argc, argv, arguments))
+        return *exitCode;
+    KinPrinter printer(arguments.options);
+    if (arguments.search) {
+        printer.printSearch(*arguments.search);
+    } else {
+        std::vector<Input> &inputs = arguments.inputs;
+        if (inputs.empty())
+            inputs.push_back({Input::Kind::StandardInput, {}});
+        for (const Input &input : inputs) {
+            if (input.kind == Input::Kind::Date)
+                printer.process(input.text);
+            else if (input.kind == Input::Kind::LongCount)
+                printer.processLongCount(input.text);
+            else if (!readStandardInput(printer))
+                return closeOutput(kInputRefused);
+        }
     }
     printer.flush();
     return closeOutput(printer.failed() ? kInputRefused : kAllPrinted);

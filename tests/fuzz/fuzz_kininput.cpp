@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What tzolkara-kin reads: a date line, the --correlation value, and the
-// quoting of a refused input. A date it accepts is exactly the text it was
-// read from and goes through the engine as the tool sends it; a quoted input
-// is short, valid UTF-8 and free of control, bidirectional and invisible
-// characters.
+// What tzolkara-kin reads: a date line (Gregorian or Julian), a Long Count,
+// a day to look for, the --correlation and --count values, and the quoting of
+// a refused input. A date it accepts is exactly the text it was read from and
+// goes through the engine as the tool sends it; a Long Count or a day read is
+// written back as the same; a quoted input is short, valid UTF-8 and free of
+// control, bidirectional and invisible characters.
 
 #include "FuzzCheck.h"
 #include "engine/BirthDate.h"
@@ -18,6 +19,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 using namespace tzolkara;
@@ -72,6 +74,75 @@ void checkDate(const std::string &text, bool wholeCalendar)
     FUZZ_REQUIRE(entry.dayNumber >= 1 && entry.dayNumber <= 13);
 }
 
+void checkJulianDate(const std::string &text)
+{
+    KinInput::Date date{};
+    if (!KinInput::parseJulianDate(text, date))
+        return;
+    const long julianDay = MayaCalendar::julianDayOfJulianDate(date.year, date.month + 1, date.day);
+    FUZZ_REQUIRE(MayaCalendar::isInRange(julianDay));
+    const MayaCalendar::GregorianDate back = MayaCalendar::julianCalendarDateOf(julianDay);
+    char written[32];
+    std::snprintf(written, sizeof written, "%04d-%02d-%02d", back.year, back.month, back.day);
+    FUZZ_REQUIRE(text == written);
+}
+
+void checkLongCount(const std::string &text)
+{
+    const std::optional<MayaCalendar::LongCount> count = MayaCalendar::parseLongCount(text);
+    if (!count)
+        return;
+    const std::string written = MayaCalendar::longCountText(*count);
+    FUZZ_REQUIRE(MayaCalendar::longCountText(*MayaCalendar::parseLongCount(written)) == written);
+    for (const long correlation : {584283L, 584285L, 584286L}) {
+        if (const std::optional<long> day =
+                MayaCalendar::julianDayOfLongCount(*count, correlation)) {
+            FUZZ_REQUIRE(MayaCalendar::isInRange(*day));
+            FUZZ_REQUIRE(MayaCalendar::longCountText(
+                             MayaCalendar::dayOf(*day, correlation).longCount) == written);
+        }
+    }
+}
+
+bool isDaySpec(const MayaCalendar::Day &day, const MayaCalendar::DaySpec &spec)
+{
+    return (spec.number == 0 || (day.number == spec.number && day.sign == spec.sign)) &&
+           (spec.haabDay < 0 || (day.haabDay == spec.haabDay && day.haabMonth == spec.haabMonth));
+}
+
+void checkDaySpec(const std::string &text)
+{
+    const std::optional<MayaCalendar::DaySpec> spec = MayaCalendar::parseDaySpec(text);
+    if (!spec)
+        return;
+    const std::string written = MayaCalendar::daySpecText(*spec);
+    FUZZ_REQUIRE(MayaCalendar::daySpecText(*MayaCalendar::parseDaySpec(written)) == written);
+    const long from = MayaCalendar::julianDayOf(2026, 12, 7);
+    const std::optional<long> next = MayaCalendar::nextDay(*spec, from);
+    const std::optional<long> previous = MayaCalendar::previousDay(*spec, from);
+    FUZZ_REQUIRE(next.has_value() == MayaCalendar::canOccur(*spec));
+    FUZZ_REQUIRE(previous.has_value() == MayaCalendar::canOccur(*spec));
+    if (next) {
+        // A Calendar Round comes round in 18980 days.
+        FUZZ_REQUIRE(*next > from && *next <= from + 18980);
+        FUZZ_REQUIRE(*previous < from && *previous >= from - 18980);
+        FUZZ_REQUIRE(isDaySpec(MayaCalendar::dayOf(*next), *spec));
+        FUZZ_REQUIRE(isDaySpec(MayaCalendar::dayOf(*previous), *spec));
+    }
+}
+
+void checkDayCount(const std::string &text)
+{
+    const std::optional<int> count = KinInput::parseDayCount(text.c_str());
+    if (!count)
+        return;
+    FUZZ_REQUIRE(*count >= 1 && *count <= KinInput::kMaxDayCount);
+    // As an argument, the value ends at its first NUL; leading zeros are let be.
+    const std::string value = text.c_str();
+    FUZZ_REQUIRE(value.find_first_not_of("0123456789") == std::string::npos);
+    FUZZ_REQUIRE(std::strtol(value.c_str(), nullptr, 10) == *count);
+}
+
 bool printableAsciiWithoutBackslash(const std::string &text)
 {
     for (const char c : text) {
@@ -117,6 +188,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string line = KinInput::trimmed(text);
     checkDate(line, false);
     checkDate(line, true);
+    checkJulianDate(line);
+    checkLongCount(line);
+    checkDaySpec(text);
+    checkDayCount(text);
     checkQuoted(text);
     checkCorrelation(text);
     return 0;

@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "common/Version.h"
+#include "engine/MayaCalendar.h"
+
 #include <QDate>
 #include <QFile>
 #include <QJsonDocument>
@@ -37,6 +40,17 @@ private slots:
     void calendar_readingColumnsEqualTheKinTablesOverEveryBirthDate();
     void correlation_shiftsTheCountOrIsRefused_data();
     void correlation_shiftsTheCountOrIsRefused();
+    void tzolkinDay_countsFromOneImix_data();
+    void tzolkinDay_countsFromOneImix();
+    void julian_readsAndPrintsTheSameDayInTheJulianCalendar_data();
+    void julian_readsAndPrintsTheSameDayInTheJulianCalendar();
+    void longCount_printsTheDayItNames_data();
+    void longCount_printsTheDayItNames();
+    void nextAndPrevious_printTheDaysTheEngineFinds_data();
+    void nextAndPrevious_printTheDaysTheEngineFinds();
+    void calendarRefusals_exitTwoWithOneLine_data();
+    void calendarRefusals_exitTwoWithOneLine();
+    void version_isTheProjectVersion();
 
 private:
     struct Run
@@ -136,6 +150,13 @@ void TestTzolkaraKin::outOfRangeAndImpossibleDates_areRefused()
 }
 
 namespace {
+
+// The arguments of a command line written as one text, each after a '|':
+// "--next|4 Ajaw" is two.
+QStringList args(const char *joined)
+{
+    return QString::fromUtf8(joined).split(QLatin1Char('|'));
+}
 
 // One ISO date a line, from `first` to `last`, `step` days apart.
 QByteArray dates(QDate first, QDate last, int step)
@@ -321,6 +342,9 @@ void TestTzolkaraKin::fullOutputDevice_exitsOneWithTheReason_data()
         << QStringList{QStringLiteral("2000-01-01")} << QByteArray();
     QTest::newRow("dates on standard input") << QStringList() << QByteArray("2000-01-01\n");
     QTest::newRow("help") << QStringList{QStringLiteral("--help")} << QByteArray();
+    QTest::newRow("version") << QStringList{QStringLiteral("--version")} << QByteArray();
+    QTest::newRow("days found by --next")
+        << args("--calendar|--next|4 Ajaw|--count|9") << QByteArray();
 }
 
 void TestTzolkaraKin::fullOutputDevice_exitsOneWithTheReason()
@@ -345,13 +369,13 @@ void TestTzolkaraKin::calendar_appendsItsColumnsAndTakesTheWholeRange()
                         "\"DaySignLabel\":\"AJPU - (AHUA)\",\"EnglishName\":\"Sun\","
                         "\"LongCount\":\"13.0.0.0.0\",\"HaabDay\":3,\"HaabMonth\":14,"
                         "\"HaabMonthName\":\"K'ank'in\",\"LordOfTheNight\":9,\"TrecenaSign\":17,"
-                        "\"JulianDay\":2456283}")});
+                        "\"JulianDay\":2456283,\"TzolkinDay\":160}")});
     r = run({QStringLiteral("--calendar"), QStringLiteral("0001-01-01"),
              QStringLiteral("3999-12-31"), QStringLiteral("4000-01-01")});
     QCOMPARE(r.exitCode, 2);
     QCOMPARE(r.out.size(), 2);
-    QVERIFY(r.out[0].endsWith(QStringLiteral("\t1721426")));
-    QCOMPARE(r.out[1].split(QLatin1Char('\t')).size(), 13);
+    QVERIFY(r.out[0].endsWith(QStringLiteral("\t1721426\t63")));
+    QCOMPARE(r.out[1].split(QLatin1Char('\t')).size(), 14);
     QVERIFY(r.err.at(0).contains(QStringLiteral("0001-01-01 to 3999-12-31")));
 }
 
@@ -392,6 +416,204 @@ void TestTzolkaraKin::correlation_shiftsTheCountOrIsRefused()
     QCOMPARE(r.out.value(0), line);
     if (exitCode != 0)
         QVERIFY(r.err.at(0).contains(QStringLiteral("584283, 584285 or 584286")));
+}
+
+void TestTzolkaraKin::tzolkinDay_countsFromOneImix_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<int>("tzolkinDay");
+    QTest::newRow("7 Kawak") << "2026-12-07" << 59;
+    QTest::newRow("4 Ajaw") << "2012-12-21" << 160;
+    QTest::newRow("13 Ajaw") << "2013-03-31" << 260;
+    QTest::newRow("1 Imix") << "2013-04-01" << 1;
+}
+
+void TestTzolkaraKin::tzolkinDay_countsFromOneImix()
+{
+    QFETCH(QString, date);
+    QFETCH(int, tzolkinDay);
+    const Run r = run({QStringLiteral("--calendar"), date});
+    QCOMPARE(r.out.value(0).section(QLatin1Char('\t'), -1).toInt(), tzolkinDay);
+}
+
+void TestTzolkaraKin::julian_readsAndPrintsTheSameDayInTheJulianCalendar_data()
+{
+    QTest::addColumn<QString>("julian");
+    QTest::addColumn<QString>("gregorian");
+    QTest::newRow("Pakal's death") << "0683-08-26" << QStringLiteral("0683-08-29");
+    QTest::newRow("the last Julian day") << "1582-10-04" << QStringLiteral("1582-10-14");
+    QTest::newRow("first of the range") << "0001-01-03" << QStringLiteral("0001-01-01");
+    QTest::newRow("last of the range") << "3999-12-03" << QStringLiteral("3999-12-31");
+}
+
+void TestTzolkaraKin::julian_readsAndPrintsTheSameDayInTheJulianCalendar()
+{
+    QFETCH(QString, julian);
+    QFETCH(QString, gregorian);
+    const Run r = run({QStringLiteral("--calendar"), QStringLiteral("--julian"), julian});
+    const Run reference = run({QStringLiteral("--calendar"), gregorian});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out.size(), 1);
+    QCOMPARE(r.out[0].section(QLatin1Char('\t'), 0, 0), julian);
+    QCOMPARE(r.out[0].section(QLatin1Char('\t'), 1),
+             reference.out.value(0).section(QLatin1Char('\t'), 1));
+}
+
+void TestTzolkaraKin::longCount_printsTheDayItNames_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("input");
+    // Each line as "date LongCount DayNumber DaySign HaabDay HaabMonthName".
+    QTest::addColumn<QStringList>("lines");
+    // Palenque: K'inich Janaab Pakal died on 9.12.11.5.18 6 Etz'nab 11 Yax.
+    const QString pakal = QStringLiteral("0683-08-29 9.12.11.5.18 6 18 11 Yax");
+    const QString end = QStringLiteral("2012-12-21 13.0.0.0.0 4 20 3 K'ank'in");
+    QTest::newRow("--long-count") << args("--calendar|--long-count|9.12.11.5.18") << QByteArray()
+                                  << QStringList{pakal};
+    QTest::newRow("--long-count=, Julian")
+        << args("--calendar|--julian|--long-count=9.12.11.5.18") << QByteArray()
+        << QStringList{QStringLiteral("0683-08-26 9.12.11.5.18 6 18 11 Yax")};
+    QTest::newRow("correlation 584285")
+        << args("--calendar|--correlation=584285|--long-count=9.12.11.5.18") << QByteArray()
+        << QStringList{QStringLiteral("0683-08-31 9.12.11.5.18 6 18 11 Yax")};
+    QTest::newRow("in order among the dates and lines")
+        << args("--calendar|2012-12-21|--long-count|9.12.11.5.18|-")
+        << QByteArray("2012-12-21\n 13.0.0.0.0 \n") << QStringList{end, pakal, end, end};
+}
+
+void TestTzolkaraKin::longCount_printsTheDayItNames()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, lines);
+    const Run r = run(args, input);
+    QCOMPARE(r.err, QStringList());
+    QCOMPARE(r.exitCode, 0);
+    QStringList read;
+    for (const QString &line : r.out) {
+        const QStringList columns = line.split(QLatin1Char('\t'));
+        read << QStringList{columns[0], columns[6], columns[2], columns[3], columns[7], columns[9]}
+                    .join(QLatin1Char(' '));
+    }
+    QCOMPARE(read, lines);
+}
+
+void TestTzolkaraKin::nextAndPrevious_printTheDaysTheEngineFinds_data()
+{
+    QTest::addColumn<QStringList>("args");
+    // What the engine is asked for the same days.
+    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first"); // the date of the first line
+    QTest::newRow("next Calendar Round")
+        << args("--calendar|--next|4 Ajaw 8 Kumk'u|--from|2026-12-07") << "4 Ajaw 8 Kumk'u"
+        << "2026-12-07" << 1 << "2032-03-11";
+    QTest::newRow("previous Tzolk'in days, from one of them")
+        << args("--calendar|--previous|7 kawak|--from=2026-12-07|--count=5") << "7 Kawak"
+        << "2026-12-07" << 5 << "2026-03-22";
+    QTest::newRow("next Haab' days, JSON")
+        << args("--calendar|--json|--next=0 Pop|--from|2000-01-01|--count|3") << "0 Pop"
+        << "2000-01-01" << 3 << "2000-04-05";
+    QTest::newRow("previous, Julian")
+        << args("--calendar|--julian|--previous|6 Etznab 11 Yax|--from|0700-01-01|--count|2")
+        << "6 Etz'nab 11 Yax"
+        << "0700-01-01" << 2 << "0683-08-26";
+}
+
+void TestTzolkaraKin::nextAndPrevious_printTheDaysTheEngineFinds()
+{
+    using namespace tzolkara::MayaCalendar;
+    QFETCH(QStringList, args);
+    QFETCH(QString, spec);
+    QFETCH(QString, from);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+    const bool julian = args.contains(QStringLiteral("--julian"));
+    const bool next = !args.filter(QStringLiteral("--next")).isEmpty();
+    const QDate start = QDate::fromString(from, Qt::ISODate);
+    long day = julian ? julianDayOfJulianDate(start.year(), start.month(), start.day())
+                      : julianDayOf(start.year(), start.month(), start.day());
+    const DaySpec wanted = *parseDaySpec(spec.toStdString());
+    QStringList expected;
+    for (int i = 0; i < count; ++i) {
+        day = *(next ? nextDay(wanted, day) : previousDay(wanted, day));
+        expected << QString::number(day);
+    }
+
+    const Run r = run(args);
+    QCOMPARE(r.exitCode, 0);
+    QStringList found;
+    for (const QString &line : r.out) {
+        const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
+        found << (object.isEmpty()
+                      ? line.section(QLatin1Char('\t'), 12, 12)
+                      : QString::number(object.value(QStringLiteral("JulianDay")).toInteger()));
+    }
+    QCOMPARE(found, expected);
+    QVERIFY(r.out.value(0).contains(first));
+}
+
+void TestTzolkaraKin::calendarRefusals_exitTwoWithOneLine_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("printed"); // lines printed before the refusal
+    QTest::addColumn<QString>("error");
+    QTest::newRow("impossible Calendar Round")
+        << args("--calendar|--next|4 Ajaw 9 Kumk'u") << 0
+        << "'4 Ajaw 9 Kumk'u' never occurs: Ajaw falls on the Haab' days 3, 8, 13 and 18 only";
+    QTest::newRow("5 Wayeb'") << args("--calendar|--next|5 Wayeb'") << 0
+                              << "'5 Wayeb'' never occurs: Wayeb' has the days 0 to 4";
+    QTest::newRow("bad day")
+        << args("--calendar|--next|14 Ajaw") << 0
+        << "'14 Ajaw' is not a day such as 4 Ajaw, 8 Kumk'u or 4 Ajaw 8 Kumk'u";
+    QTest::newRow("--count 0") << args("--calendar|--next|4 Ajaw|--count|0") << 0
+                               << "--count '0' is not a number from 1 to 10000";
+    QTest::newRow("--from not a date")
+        << args("--calendar|--next|4 Ajaw|--from|2026-02-30") << 0
+        << "--from '2026-02-30' is not a date from 0001-01-01 to 3999-12-31 (YYYY-MM-DD)";
+    QTest::newRow("past the range")
+        << args("--calendar|--previous|4 Ajaw 8 Kumk'u|--from|0050-01-01|--count|3") << 1
+        << "no more days '4 Ajaw 8 Kumk'u' before 0050-01-01 within 0001-01-01 to 3999-12-31: "
+           "1 of 3 printed";
+    QTest::newRow("Long Count after 3999")
+        << args("--calendar|--long-count|19.0.0.0.0|2012-12-21") << 1
+        << "'19.0.0.0.0' is a Long Count outside 0001-01-01 to 3999-12-31";
+    QTest::newRow("no Long Count")
+        << args("--calendar|9.12.11.18.0") << 0
+        << "'9.12.11.18.0' is not a Long Count such as 9.12.11.5.18 (katun, tun and kin 0..19, "
+           "uinal 0..17)";
+    QTest::newRow("Julian date of the Gregorian year 0")
+        << args("--calendar|--julian|0001-01-02") << 0
+        << "'0001-01-02' is not a Julian calendar date from 0001-01-03 to 3999-12-03 "
+           "(YYYY-MM-DD)";
+    QTest::newRow("--julian without --calendar")
+        << args("--julian|2000-01-01") << 0 << "--julian needs --calendar";
+    QTest::newRow("--previous without --calendar")
+        << args("--previous|4 Ajaw") << 0 << "--previous needs --calendar";
+    QTest::newRow("--count without --next")
+        << args("--calendar|--count=2") << 0 << "--count needs --next or --previous";
+    QTest::newRow("--next among dates")
+        << args("--calendar|2000-01-01|--next|4 Ajaw") << 0
+        << "--next prints the days it finds: give it no dates or Long Counts";
+}
+
+void TestTzolkaraKin::calendarRefusals_exitTwoWithOneLine()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, printed);
+    QFETCH(QString, error);
+    const Run r = run(args);
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(r.out.size(), printed);
+    QCOMPARE(r.err, QStringList(QStringLiteral("tzolkara-kin: ") + error));
+}
+
+void TestTzolkaraKin::version_isTheProjectVersion()
+{
+    const Run r = run({QStringLiteral("--version")});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QStringList(QStringLiteral("tzolkara-kin " TZOLKARA_VERSION)));
 }
 
 QTEST_GUILESS_MAIN(TestTzolkaraKin)

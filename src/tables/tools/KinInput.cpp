@@ -23,6 +23,19 @@ bool parseNumber(const std::string &text, std::size_t from, std::size_t count, i
     return true;
 }
 
+// YYYY-MM-DD in digits, whether or not it names a real day.
+bool parseIsoDate(const std::string &text, Date &date)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return false;
+    int month = 0;
+    if (!parseNumber(text, 0, 4, date.year) || !parseNumber(text, 5, 2, month) ||
+        !parseNumber(text, 8, 2, date.day))
+        return false;
+    date.month = month - 1;
+    return true;
+}
+
 // Characters a terminal does not show as themselves: they reorder the line
 // (bidirectional controls), hide in it (zero-width and the other format
 // characters of Unicode 15) or break it (line and paragraph separators).
@@ -93,15 +106,21 @@ std::string trimmed(const std::string &text)
 
 bool parseDate(const std::string &text, bool wholeCalendar, Date &date)
 {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+    if (!parseIsoDate(text, date))
         return false;
-    int month = 0;
-    if (!parseNumber(text, 0, 4, date.year) || !parseNumber(text, 5, 2, month) ||
-        !parseNumber(text, 8, 2, date.day))
-        return false;
-    date.month = month - 1;
-    return wholeCalendar ? MayaCalendar::isCalendarDate(date.year, month, date.day)
+    return wholeCalendar ? MayaCalendar::isCalendarDate(date.year, date.month + 1, date.day)
                          : isValidBirthDate(date.year, date.month, date.day);
+}
+
+bool parseJulianDate(const std::string &text, Date &date)
+{
+    return parseIsoDate(text, date) &&
+           MayaCalendar::isJulianCalendarDate(date.year, date.month + 1, date.day);
+}
+
+bool looksLikeLongCount(const std::string &text)
+{
+    return text.find('.') != std::string::npos && text.find('-') == std::string::npos;
 }
 
 std::string quoted(const std::string &text)
@@ -156,6 +175,16 @@ std::optional<long> parseCorrelation(const char *text)
         !MayaCalendar::isSupportedCorrelation(number))
         return std::nullopt;
     return number;
+}
+
+std::optional<int> parseDayCount(const char *text)
+{
+    const std::string value = text ? text : "";
+    int count = 0;
+    if (value.empty() || value.size() > 5 || !parseNumber(value, 0, value.size(), count) ||
+        count < 1 || count > kMaxDayCount)
+        return std::nullopt;
+    return count;
 }
 
 } // namespace tzolkara::KinInput

@@ -26,6 +26,14 @@ std::string trimmed(const std::string &text);
 // birth dates the kin tables hold, 1900-01-01 to 2099-12-31, or with
 // `wholeCalendar` 0001-01-01 to 3999-12-31.
 bool parseDate(const std::string &text, bool wholeCalendar, Date &date);
+// The same for a date of the Julian calendar in that whole range, which
+// there runs from 0001-01-03 to 3999-12-03.
+bool parseJulianDate(const std::string &text, Date &date);
+
+// Whether a line is meant as a Long Count rather than a date: it has dots
+// and no dashes. Whether it is one is MayaCalendar::parseLongCount()'s
+// question.
+bool looksLikeLongCount(const std::string &text);
 
 // The input as an error message shows it: quoted, at most 40 characters
 // (then "..."), every control character, stray byte, bidirectional control
@@ -35,5 +43,9 @@ std::string quoted(const std::string &text);
 
 // The correlation named by `text`, or nothing when it is not one of the three.
 std::optional<long> parseCorrelation(const char *text);
+
+// How many days --next and --previous print: 1 to kMaxDayCount, in digits.
+constexpr int kMaxDayCount = 10000;
+std::optional<int> parseDayCount(const char *text);
 
 } // namespace tzolkara::KinInput
