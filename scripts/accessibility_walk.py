@@ -89,7 +89,7 @@ def main():
             ("push button", "Mayan Astrology"), ("push button", "Mayan Astrology Tarot"),
             ("push button", "Mayan Numerology"), ("push button", "Exit"),
             ("link", "The Most Popular Online Mystic Forum*"), ("link", "Home Business Opportunity*"),
-            ("image", "The Tzolkara emblem"), ("label", "Today: *")])
+            ("image", "The Tzolkara emblem"), ("link", "Today: *")])
 
         press(wait_for(app, "push button", "Mayan Astrology", "welcome"))
         expect(app, "astrology entry", [
@@ -105,9 +105,19 @@ def main():
         press(wait_for(app, "push button", "Get Mayan Astrology Result", "astrology entry"))
         expect(app, "astrology result", [
             ("image", "Day sign *"), ("image", "Day number *"), ("push button", "Save"),
-            ("push button", "Back"), ("link", "Co-brand this software*")])
+            ("push button", "Back"), ("link", "Co-brand this software*"),
+            ("link", "Show in the calendar")])
 
-        press(wait_for(app, "push button", "Mayan Astrology Tarot", "astrology result"))
+        press(wait_for(app, "link", "Show in the calendar", "astrology result"))
+        expect(app, "maya calendar", [
+            ("table", "Days of the month"),
+            ("table cell", "Monday 1 January 1900: 4 Etz'nab, 6 Mak"),
+            ("push button", "Previous month"), ("push button", "Next month"),
+            ("push button", "Today"), ("text", "Go to"),
+            ("check box", "Dates in the Julian calendar"), ("label", "Long Count"),
+            ("push button", "Astrology reading for this day"), ("push button", "Find next")])
+
+        press(wait_for(app, "push button", "Mayan Astrology Tarot", "maya calendar"))
         expect(app, "tarot question", [
             ("text", "Name"), ("text", "Describe the Problem"),
             ("push button", "Get My Mayan Astrology Tarot Reading"),

@@ -98,6 +98,8 @@ void MayaDayFrame::addCalendarLink()
     lblShowInCalendar = new ClickableLabel(tr("Show in the calendar"), this);
     lblShowInCalendar->setObjectName(QStringLiteral("lblShowInCalendar"));
     lblShowInCalendar->makeKeyboardLink(QString());
+    // Named as shown: a label in a frame is otherwise heard by the frame's title.
+    lblShowInCalendar->setAccessibleName(lblShowInCalendar->text());
     lblShowInCalendar->setAccessibleDescription(tr("Opens the Maya Calendar on this day"));
     QFont font = verdana(8.25);
     font.setUnderline(true);
