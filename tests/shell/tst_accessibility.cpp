@@ -74,7 +74,7 @@ void TestAccessibility::tabOrder_followsTheScreen_data()
         << list({"txtName", "cmdNext", "cmdOpen", "txtQuestion", "Label61", "lblFullBrand"});
     QTest::newRow("astrology result")
         << int(Start::AstrologyResult)
-        << list({"lblShowInCalendar", "cmdSave", "cmdBack", "Label14", "lblCobrand"});
+        << list({"cmdSave", "cmdBack", "lblShowInCalendar", "Label14", "lblCobrand"});
     QTest::newRow("numerology result")
         << int(Start::NumerologyResult) << list({"cmdSave", "cmdBack", "lblFullBrand", "Label14"});
     QTest::newRow("astrology report")

@@ -119,11 +119,9 @@ QWidget *frmMayanAstrologyResult::buildContent()
     fraMayaCalendar = new MayaDayFrame(content);
     fraMayaCalendar->setFixedWidth(350);
     fraMayaCalendar->addCalendarLink();
-    // The link above the buttons, as it is shown.
-    if (auto *link = fraMayaCalendar->findChild<QWidget *>(QStringLiteral("lblShowInCalendar"))) {
-        setTabOrder(link, cmdSave);
-        setTabOrder(cmdSave, cmdBack);
-    }
+    // After the buttons: the keyboard still starts on Save, as it always has.
+    if (auto *link = fraMayaCalendar->findChild<QWidget *>(QStringLiteral("lblShowInCalendar")))
+        setTabOrder(cmdBack, link);
     right->addSpacing(6);
     right->addWidget(fraMayaCalendar);
     right->addStretch(1);
