@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>Day of the 260 days</source>
-        <translation>Día de los 260</translation>
+        <translation>Día de los 260 días</translation>
     </message>
     <message>
         <source>The day&apos;s place in the 260-day count with 1 Imix as day 1, as most calendar tools count. It is not the kin number of the readings, whose day 1 is 8 Chuwen.</source>

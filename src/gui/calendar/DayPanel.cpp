@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include <algorithm>
 #include <array>
 
 namespace tzolkara {
@@ -68,6 +69,19 @@ constexpr std::array<Line, 10> kLines = {{
                        "day 1 is 8 Chuwen.")},
 }};
 
+// Room for the longest date, so that the panel never grows nor cuts one off
+// as the days go by.
+int widestDate(const QFontMetrics &metrics)
+{
+    int widest = 0;
+    for (int month0 = 0; month0 < 12; ++month0) {
+        for (int weekday = 1; weekday <= 7; ++weekday)
+            widest = std::max(widest,
+                              metrics.horizontalAdvance(weekdayDate(3999, month0, 28, weekday)));
+    }
+    return widest;
+}
+
 QString dateText(long julianDay, CalendarSystem system)
 {
     const CalendarDate date = CalendarMonth::dateOf(julianDay, system);
@@ -97,6 +111,8 @@ DayPanel::DayPanel(QWidget *parent) : QGroupBox(tr("The selected day"), parent)
         // A screen reader reads each value under its caption's name.
         value->setAccessibleName(tr(line.caption));
         caption->setBuddy(value);
+        if (row < 2)
+            value->setMinimumWidth(widestDate(value->fontMetrics()));
         grid->addWidget(caption, row, 0, Qt::AlignTop);
         grid->addWidget(value, row, 1, Qt::AlignTop);
         m_values.push_back(value);

@@ -23,8 +23,8 @@ namespace {
 
 constexpr int kWeeks = 6;
 constexpr int kCellWidth = 94;
-constexpr int kCellHeight = 58;
-constexpr int kSignSide = 24;
+constexpr int kCellHeight = 64;
+constexpr int kSignSide = 26;
 
 enum Role {
     JulianDayRole = Qt::UserRole + 1,

@@ -108,7 +108,6 @@ QWidget *frmMayaCalendar::buildContent()
     columns->setSpacing(14);
     columns->addLayout(left);
     columns->addLayout(right, 1);
-    content->setFixedWidth(grdMonth->sizeHint().width() + 390);
 
     setTabOrder(cmdPreviousMonth, cmdNextMonth);
     setTabOrder(cmdNextMonth, cmdToday);
