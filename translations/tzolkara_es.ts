@@ -79,6 +79,41 @@
     </message>
 </context>
 <context>
+    <name>MayaTerms</name>
+    <message>
+        <source>Long Count</source>
+        <translation>Cuenta Larga</translation>
+    </message>
+    <message>
+        <source>The days counted since the Maya creation, in baktuns, katuns, tuns, uinals and kins.</source>
+        <translation>Los días contados desde la creación maya, en baktunes, katunes, tunes, uinales y kines.</translation>
+    </message>
+    <message>
+        <source>Calendar Round</source>
+        <translation>Rueda Calendárica</translation>
+    </message>
+    <message>
+        <source>The day in the 260-day count and in the 365-day Haab&apos;; the same pair returns every 52 years.</source>
+        <translation>El día en la cuenta de 260 días y en el Haab&apos; de 365 días; la misma pareja vuelve cada 52 años.</translation>
+    </message>
+    <message>
+        <source>Lord of the Night</source>
+        <translation>Señor de la Noche</translation>
+    </message>
+    <message>
+        <source>Which of the nine Lords of the Night, G1 to G9, ruled the night of this day.</source>
+        <translation>Cuál de los nueve Señores de la Noche, de G1 a G9, gobernó la noche de este día.</translation>
+    </message>
+    <message>
+        <source>Trecena</source>
+        <translation>Trecena</translation>
+    </message>
+    <message>
+        <source>The run of thirteen days this day belongs to, named after the day that opened it.</source>
+        <translation>La serie de trece días a la que pertenece este día, con el nombre del día que la abrió.</translation>
+    </message>
+</context>
+<context>
     <name>Months</name>
     <message>
         <source>January</source>
@@ -175,13 +210,6 @@
     </message>
 </context>
 <context>
-    <name>ReadingFile</name>
-    <message>
-        <source>The name is longer than %1 characters.</source>
-        <translation>El nombre tiene más de %1 caracteres.</translation>
-    </message>
-</context>
-<context>
     <name>ReportRuns</name>
     <message>
         <source>Name: </source>
@@ -261,13 +289,6 @@
     <message>
         <source>Day number %1, %2</source>
         <translation>Número del día %1, %2</translation>
-    </message>
-</context>
-<context>
-    <name>SafeSave</name>
-    <message>
-        <source>The file could not be written.</source>
-        <translation>No se pudo escribir el archivo.</translation>
     </message>
 </context>
 <context>
@@ -498,14 +519,6 @@
         <translation>Los días contados desde el 1 de enero de 4713 a. C. del calendario juliano, como los cuentan los astrónomos.</translation>
     </message>
     <message>
-        <source>Long Count</source>
-        <translation>Cuenta Larga</translation>
-    </message>
-    <message>
-        <source>The days counted since the Maya creation, in baktuns, katuns, tuns, uinals and kins.</source>
-        <translation>Los días contados desde la creación maya, en baktunes, katunes, tunes, uinales y kines.</translation>
-    </message>
-    <message>
         <source>Tzolk&apos;in</source>
         <translation>Tzolk&apos;in</translation>
     </message>
@@ -520,30 +533,6 @@
     <message>
         <source>The day in the 365-day year: 18 months of 20 days and the 5 days of Wayeb&apos;.</source>
         <translation>El día en el año de 365 días: 18 meses de 20 días y los 5 días del Wayeb&apos;.</translation>
-    </message>
-    <message>
-        <source>Calendar Round</source>
-        <translation>Rueda Calendárica</translation>
-    </message>
-    <message>
-        <source>The Tzolk&apos;in and the Haab&apos; day together; the same pair returns every 52 years.</source>
-        <translation>El día del Tzolk&apos;in y el del Haab&apos; juntos; la misma pareja vuelve cada 52 años.</translation>
-    </message>
-    <message>
-        <source>Lord of the Night</source>
-        <translation>Señor de la Noche</translation>
-    </message>
-    <message>
-        <source>Which of the nine Lords of the Night, G1 to G9, ruled the night of this day.</source>
-        <translation>Cuál de los nueve Señores de la Noche, de G1 a G9, gobernó la noche de este día.</translation>
-    </message>
-    <message>
-        <source>Trecena</source>
-        <translation>Trecena</translation>
-    </message>
-    <message>
-        <source>The run of thirteen days this day belongs to, named after the day that opened it.</source>
-        <translation>La serie de trece días a la que pertenece este día, con el nombre del día que la abrió.</translation>
     </message>
     <message>
         <source>Day of the 260 days</source>
@@ -690,38 +679,6 @@
 </context>
 <context>
     <name>tzolkara::MayaDayFrame</name>
-    <message>
-        <source>Long Count</source>
-        <translation>Cuenta Larga</translation>
-    </message>
-    <message>
-        <source>The days counted since the Maya creation, in baktuns, katuns, tuns, uinals and kins.</source>
-        <translation>Los días contados desde la creación maya, en baktunes, katunes, tunes, uinales y kines.</translation>
-    </message>
-    <message>
-        <source>Calendar Round</source>
-        <translation>Rueda Calendárica</translation>
-    </message>
-    <message>
-        <source>The day in the 260-day count and in the 365-day Haab&apos;; the same pair returns every 52 years.</source>
-        <translation>El día en la cuenta de 260 días y en el Haab&apos; de 365 días; la misma pareja vuelve cada 52 años.</translation>
-    </message>
-    <message>
-        <source>Lord of the Night</source>
-        <translation>Señor de la Noche</translation>
-    </message>
-    <message>
-        <source>Which of the nine Lords of the Night, G1 to G9, ruled the night of this day.</source>
-        <translation>Cuál de los nueve Señores de la Noche, de G1 a G9, gobernó la noche de este día.</translation>
-    </message>
-    <message>
-        <source>Trecena</source>
-        <translation>Trecena</translation>
-    </message>
-    <message>
-        <source>The run of thirteen days this day belongs to, named after the day that opened it.</source>
-        <translation>La serie de trece días a la que pertenece este día, con el nombre del día que la abrió.</translation>
-    </message>
     <message>
         <source>This day in the Maya calendar</source>
         <translation>Este día en el calendario maya</translation>

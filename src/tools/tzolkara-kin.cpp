@@ -710,11 +710,8 @@ std::string neverOccurs(const std::string &text, const MayaCalendar::DaySpec &sp
     const std::string never = quoted(text) + " never occurs: ";
     if (spec.haabMonth == 19 && spec.haabDay > 4)
         return never + "Wayeb' has the days 0 to 4";
-    // A day sign meets every fifth Haab' day, the same four in every month.
     std::string days;
-    for (int haabDay = 0; haabDay < 20; ++haabDay) {
-        if (!MayaCalendar::canOccur({spec.number, spec.sign, haabDay, 1}))
-            continue;
+    for (const int haabDay : MayaCalendar::haabDaysOfSign(spec.sign)) {
         const bool last = haabDay >= 15;
         days += (days.empty() ? "" : last ? " and " : ", ") + std::to_string(haabDay);
     }

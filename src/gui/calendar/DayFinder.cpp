@@ -146,12 +146,8 @@ std::optional<long> DayFinder::find(long fromDay, bool forward)
             return std::nullopt;
         }
         QStringList meeting;
-        for (int day = 0; day < (spec.haabMonth == kWayeb ? 5 : 20); ++day) {
-            MayaCalendar::DaySpec other = spec;
-            other.haabDay = day;
-            if (MayaCalendar::canOccur(other))
-                meeting << QString::number(day);
-        }
+        for (const int day : MayaCalendar::haabDaysOfSign(spec.sign))
+            meeting << QString::number(day);
         const QString last = meeting.takeLast();
         showMessage(tr("No day is %1: the sign %2 meets only the Haab' days %3 of a month.")
                         .arg(name, QString::fromLatin1(MayaCalendar::signName(spec.sign)),

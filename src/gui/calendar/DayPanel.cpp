@@ -6,6 +6,7 @@
 #include "CalendarMonth.h"
 #include "common/Fonts.h"
 #include "engine/MayaCalendar.h"
+#include "i18n/MayaTerms.h"
 #include "i18n/ShownDates.h"
 
 #include <QGridLayout>
@@ -13,16 +14,19 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace tzolkara {
 
 namespace {
 
+// A line either explained here or one of the counts every screen names alike.
 struct Line
 {
     const char *name;
     const char *caption;
     const char *toolTip;
+    std::optional<MayaTerm> term = std::nullopt;
 };
 
 constexpr std::array<Line, 10> kLines = {{
@@ -38,10 +42,7 @@ constexpr std::array<Line, 10> kLines = {{
      QT_TRANSLATE_NOOP("tzolkara::DayPanel",
                        "The days counted since 1 January 4713 BC of the Julian calendar, as "
                        "astronomers count them.")},
-    {"lblLongCount", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Long Count"),
-     QT_TRANSLATE_NOOP(
-         "tzolkara::DayPanel",
-         "The days counted since the Maya creation, in baktuns, katuns, tuns, uinals and kins.")},
+    {"lblLongCount", nullptr, nullptr, MayaTerm::LongCount},
     {"lblTzolkin", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Tzolk'in"),
      QT_TRANSLATE_NOOP("tzolkara::DayPanel",
                        "The day in the 260-day count: a number from 1 to 13 and one of the 20 day "
@@ -50,18 +51,9 @@ constexpr std::array<Line, 10> kLines = {{
      QT_TRANSLATE_NOOP("tzolkara::DayPanel",
                        "The day in the 365-day year: 18 months of 20 days and the 5 days of "
                        "Wayeb'.")},
-    {"lblCalendarRound", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Calendar Round"),
-     QT_TRANSLATE_NOOP("tzolkara::DayPanel",
-                       "The Tzolk'in and the Haab' day together; the same pair returns every 52 "
-                       "years.")},
-    {"lblLordOfTheNight", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Lord of the Night"),
-     QT_TRANSLATE_NOOP("tzolkara::DayPanel",
-                       "Which of the nine Lords of the Night, G1 to G9, ruled the night of this "
-                       "day.")},
-    {"lblTrecena", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Trecena"),
-     QT_TRANSLATE_NOOP(
-         "tzolkara::DayPanel",
-         "The run of thirteen days this day belongs to, named after the day that opened it.")},
+    {"lblCalendarRound", nullptr, nullptr, MayaTerm::CalendarRound},
+    {"lblLordOfTheNight", nullptr, nullptr, MayaTerm::LordOfTheNight},
+    {"lblTrecena", nullptr, nullptr, MayaTerm::Trecena},
     {"lblTzolkinDay", QT_TRANSLATE_NOOP("tzolkara::DayPanel", "Day of the 260 days"),
      QT_TRANSLATE_NOOP("tzolkara::DayPanel",
                        "The day's place in the 260-day count with 1 Imix as day 1, as most "
@@ -98,18 +90,19 @@ DayPanel::DayPanel(QWidget *parent) : QGroupBox(tr("The selected day"), parent)
     grid->setVerticalSpacing(6);
     int row = 0;
     for (const Line &line : kLines) {
-        auto *caption = new QLabel(tr(line.caption), this);
+        const QString captionText = line.term ? mayaTermCaption(*line.term) : tr(line.caption);
+        auto *caption = new QLabel(captionText, this);
         caption->setFont(verdana(8.25, true));
         auto *value = new QLabel(this);
         value->setObjectName(QString::fromLatin1(line.name));
         value->setFont(verdana(8.25));
         value->setTextFormat(Qt::PlainText);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        const QString tip = tr(line.toolTip);
+        const QString tip = line.term ? mayaTermToolTip(*line.term) : tr(line.toolTip);
         caption->setToolTip(tip);
         value->setToolTip(tip);
         // A screen reader reads each value under its caption's name.
-        value->setAccessibleName(tr(line.caption));
+        value->setAccessibleName(captionText);
         caption->setBuddy(value);
         if (row < 2)
             value->setMinimumWidth(widestDate(value->fontMetrics()));

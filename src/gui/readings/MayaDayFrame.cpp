@@ -6,6 +6,7 @@
 #include "common/ClickableLabel.h"
 #include "common/Fonts.h"
 #include "engine/MayaCalendar.h"
+#include "i18n/MayaTerms.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -18,28 +19,14 @@ namespace {
 struct Line
 {
     const char *name;
-    const char *caption;
-    const char *toolTip;
+    MayaTerm term;
 };
 
 constexpr Line kLines[] = {
-    {"lblLongCount", QT_TRANSLATE_NOOP("tzolkara::MayaDayFrame", "Long Count"),
-     QT_TRANSLATE_NOOP(
-         "tzolkara::MayaDayFrame",
-         "The days counted since the Maya creation, in baktuns, katuns, tuns, uinals and kins.")},
-    {"lblCalendarRound", QT_TRANSLATE_NOOP("tzolkara::MayaDayFrame", "Calendar Round"),
-     QT_TRANSLATE_NOOP(
-         "tzolkara::MayaDayFrame",
-         "The day in the 260-day count and in the 365-day Haab'; the same pair returns every 52 "
-         "years.")},
-    {"lblLordOfTheNight", QT_TRANSLATE_NOOP("tzolkara::MayaDayFrame", "Lord of the Night"),
-     QT_TRANSLATE_NOOP(
-         "tzolkara::MayaDayFrame",
-         "Which of the nine Lords of the Night, G1 to G9, ruled the night of this day.")},
-    {"lblTrecena", QT_TRANSLATE_NOOP("tzolkara::MayaDayFrame", "Trecena"),
-     QT_TRANSLATE_NOOP(
-         "tzolkara::MayaDayFrame",
-         "The run of thirteen days this day belongs to, named after the day that opened it.")},
+    {"lblLongCount", MayaTerm::LongCount},
+    {"lblCalendarRound", MayaTerm::CalendarRound},
+    {"lblLordOfTheNight", MayaTerm::LordOfTheNight},
+    {"lblTrecena", MayaTerm::Trecena},
 };
 
 } // namespace
@@ -53,13 +40,13 @@ MayaDayFrame::MayaDayFrame(QWidget *parent) : QGroupBox(tr("This day in the Maya
     QLabel **values[] = {&lblLongCount, &lblCalendarRound, &lblLordOfTheNight, &lblTrecena};
     int row = 0;
     for (const Line &line : kLines) {
-        auto *caption = new QLabel(tr(line.caption), this);
+        auto *caption = new QLabel(mayaTermCaption(line.term), this);
         caption->setFont(verdana(8.25, true));
         auto *value = new QLabel(this);
         value->setObjectName(QString::fromLatin1(line.name));
         value->setFont(verdana(8.25));
         value->setTextFormat(Qt::PlainText);
-        const QString tip = tr(line.toolTip);
+        const QString tip = mayaTermToolTip(line.term);
         caption->setToolTip(tip);
         value->setToolTip(tip);
         grid->addWidget(caption, row, 0);
@@ -125,7 +112,8 @@ QStringList MayaDayFrame::linesFor(int year, int month, int day)
         MayaCalendar::lordOfTheNightText(mayaDay), MayaCalendar::trecenaText(mayaDay)};
     QStringList lines;
     for (std::size_t i = 0; i < std::size(values); ++i)
-        lines << tr("%1: %2").arg(tr(kLines[i].caption), QString::fromStdString(values[i]));
+        lines << tr("%1: %2").arg(mayaTermCaption(kLines[i].term),
+                                  QString::fromStdString(values[i]));
     return lines;
 }
 

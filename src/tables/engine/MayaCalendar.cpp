@@ -69,35 +69,33 @@ bool asksHaab(const DaySpec &spec)
     return spec.haabDay >= 0;
 }
 
-// The days since the creation that are `spec` form one residue class:
-// returns its modulus and remainder. For a whole Calendar Round the two
-// congruences modulo 260 and 365 (which share the factor 5) meet in one
-// modulo 18980 when they agree modulo 5.
-bool residueOf(const DaySpec &spec, long &modulus, long &remainder)
+// The days since the creation that are `spec` form one residue class. For a
+// whole Calendar Round the two congruences modulo 260 and 365 (which share
+// the factor 5) meet in one modulo 18980 when they agree modulo 5.
+struct Residue
+{
+    long modulus;
+    long remainder;
+};
+
+std::optional<Residue> residueOf(const DaySpec &spec)
 {
     if (!canOccur(spec))
-        return false;
+        return std::nullopt;
     const long tzolkin = floorMod(tzolkinPlace(spec.number, spec.sign) - kCreationTzolkinOffset,
                                   kTzolkinDays);
     const long haab = floorMod(haabPlace(spec.haabDay, spec.haabMonth) - kCreationHaabOffset,
                                kHaabDays);
-    if (asksTzolkin(spec) && !asksHaab(spec)) {
-        modulus = kTzolkinDays;
-        remainder = tzolkin;
-    } else if (!asksTzolkin(spec)) {
-        modulus = kHaabDays;
-        remainder = haab;
-    } else {
-        // The days t + 260k, k = 0..72, hold one of each Haab' place that
-        // agrees with t modulo 5; k steps Haab' places by 260 = -105 (365).
-        // 260k = haab - t (mod 365), divided by 5: 52k = (haab - t)/5 (mod 73),
-        // and 52 * 66 = 1 (mod 73).
-        const long step = floorDiv(haab - tzolkin, 5);
-        const long k = floorMod(step * 66, 73);
-        modulus = kCalendarRoundDays;
-        remainder = tzolkin + kTzolkinDays * k;
-    }
-    return true;
+    if (!asksHaab(spec))
+        return Residue{kTzolkinDays, tzolkin};
+    if (!asksTzolkin(spec))
+        return Residue{kHaabDays, haab};
+    // The days t + 260k, k = 0..72, hold one of each Haab' place that agrees
+    // with t modulo 5; k steps Haab' places by 260 = -105 (365).
+    // 260k = haab - t (mod 365), divided by 5: 52k = (haab - t)/5 (mod 73),
+    // and 52 * 66 = 1 (mod 73).
+    const long k = floorMod(floorDiv(haab - tzolkin, 5) * 66, 73);
+    return Residue{kCalendarRoundDays, tzolkin + kTzolkinDays * k};
 }
 
 std::string folded(std::string_view word)
@@ -357,24 +355,33 @@ bool canOccur(const DaySpec &spec)
     return true;
 }
 
+std::array<int, 4> haabDaysOfSign(int sign)
+{
+    std::array<int, 4> days{};
+    std::size_t found = 0;
+    for (int haabDay = 0; haabDay < 20 && found < days.size(); ++haabDay) {
+        if (canOccur({1, sign, haabDay, 1}))
+            days[found++] = haabDay;
+    }
+    return days;
+}
+
 std::optional<long> nextDay(const DaySpec &spec, long julianDay, long correlation)
 {
-    long modulus = 0;
-    long remainder = 0;
-    if (!residueOf(spec, modulus, remainder))
+    const std::optional<Residue> days = residueOf(spec);
+    const long first = julianDay - correlation + 1;
+    if (!days)
         return std::nullopt;
-    const long count = julianDay - correlation;
-    return count + 1 + floorMod(remainder - (count + 1), modulus) + correlation;
+    return first + floorMod(days->remainder - first, days->modulus) + correlation;
 }
 
 std::optional<long> previousDay(const DaySpec &spec, long julianDay, long correlation)
 {
-    long modulus = 0;
-    long remainder = 0;
-    if (!residueOf(spec, modulus, remainder))
+    const std::optional<Residue> days = residueOf(spec);
+    const long last = julianDay - correlation - 1;
+    if (!days)
         return std::nullopt;
-    const long count = julianDay - correlation;
-    return count - 1 - floorMod((count - 1) - remainder, modulus) + correlation;
+    return last - floorMod(last - days->remainder, days->modulus) + correlation;
 }
 
 const char *signName(int sign)

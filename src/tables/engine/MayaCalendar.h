@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -105,6 +106,9 @@ std::optional<DaySpec> parseDaySpec(std::string_view text);
 // Calendar Round whose two days never meet (4 Ajaw 9 Kumk'u: the sign fixes
 // the Haab' day modulo 5). Also false for a spec that asks for nothing.
 bool canOccur(const DaySpec &spec);
+// The days of a Haab' month (0..19) on which a day sign (1..20) can fall:
+// every fifth, the same four in every month.
+std::array<int, 4> haabDaysOfSign(int sign);
 // The nearest day strictly after (before) `julianDay` that is `spec`, by
 // arithmetic rather than a walk over the days; nothing when it cannot occur.
 // The range is not applied.
