@@ -24,6 +24,19 @@ long floorMod(long a, long b)
     return a - b * floorDiv(a, b);
 }
 
+// The date `dayOfYear` (0..365) days into a year that begins on 1 March,
+// `marchYear` years after that of 4801 BCE: the last step back from a
+// Julian day number, the same in both calendars.
+GregorianDate dateInMarchYear(long marchYear, long dayOfYear)
+{
+    const long m = floorDiv(5 * dayOfYear + 2, 153);
+    GregorianDate date{};
+    date.day = static_cast<int>(dayOfYear - floorDiv(153 * m + 2, 5) + 1);
+    date.month = static_cast<int>(m + 3 - 12 * floorDiv(m, 10));
+    date.year = static_cast<int>(marchYear - 4800 + floorDiv(m, 10));
+    return date;
+}
+
 constexpr std::array<const char *, 20> kSignNames = {
     "Imix",   "Ik'", "Ak'bal", "K'an", "Chikchan", "Kimi", "Manik'", "Lamat",   "Muluk", "Ok",
     "Chuwen", "Eb",  "Ben",    "Ix",   "Men",      "Kib",  "Kaban",  "Etz'nab", "Kawak", "Ajaw",
@@ -185,13 +198,7 @@ GregorianDate julianCalendarDateOf(long julianDay)
 {
     const long c = julianDay + 32082;
     const long d = floorDiv(4 * c + 3, 1461);
-    const long e = c - floorDiv(1461 * d, 4);
-    const long m = floorDiv(5 * e + 2, 153);
-    GregorianDate date{};
-    date.day = static_cast<int>(e - floorDiv(153 * m + 2, 5) + 1);
-    date.month = static_cast<int>(m + 3 - 12 * floorDiv(m, 10));
-    date.year = static_cast<int>(d - 4800 + floorDiv(m, 10));
-    return date;
+    return dateInMarchYear(d, c - floorDiv(1461 * d, 4));
 }
 
 bool isSupportedCorrelation(long correlation)
@@ -215,13 +222,7 @@ GregorianDate gregorianDateOf(long julianDay)
     const long b = floorDiv(4 * a + 3, 146097);
     const long c = a - floorDiv(146097 * b, 4);
     const long d = floorDiv(4 * c + 3, 1461);
-    const long e = c - floorDiv(1461 * d, 4);
-    const long m = floorDiv(5 * e + 2, 153);
-    GregorianDate date{};
-    date.day = static_cast<int>(e - floorDiv(153 * m + 2, 5) + 1);
-    date.month = static_cast<int>(m + 3 - 12 * floorDiv(m, 10));
-    date.year = static_cast<int>(100 * b + d - 4800 + floorDiv(m, 10));
-    return date;
+    return dateInMarchYear(100 * b + d, c - floorDiv(1461 * d, 4));
 }
 
 Day dayOf(long julianDay, long correlation)
