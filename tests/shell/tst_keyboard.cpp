@@ -150,6 +150,7 @@ void TestKeyboard::accessKey_actsOncePerPress_data()
     menus("astrology result", Start::AstrologyResult, "mnuFile", int(ScreenId::AstrologyResult));
     menus("numerology result", Start::NumerologyResult, "mnuFile", int(ScreenId::NumerologyResult));
     menus("tarot result", Start::TarotResult, "mnuFile", int(ScreenId::TarotResult));
+    menus("maya calendar", Start::MayaCalendar, "mnuFile", int(ScreenId::MayaCalendar));
 
     QTest::newRow("astrology entry Alt+O")
         << int(Start::AstrologyEntry) << int(Qt::Key_O) << "dialog" << source << 0;
