@@ -84,14 +84,14 @@ void TestMayaCalendarScreen::keys_moveTheSelection_data()
     QTest::newRow("page down to a shorter month")
         << "2027-01-31" << int(Qt::Key_PageDown) << none << "2027-02-28";
     QTest::newRow("page up") << "2026-12-07" << int(Qt::Key_PageUp) << none << "2026-11-07";
-    QTest::newRow("ctrl page down") << "2024-02-29" << int(Qt::Key_PageDown) << control
-                                    << "2025-02-28";
+    QTest::newRow("ctrl page down")
+        << "2024-02-29" << int(Qt::Key_PageDown) << control << "2025-02-28";
     QTest::newRow("ctrl page up") << "2026-12-07" << int(Qt::Key_PageUp) << control << "2025-12-07";
     QTest::newRow("home") << "1492-10-12" << int(Qt::Key_Home) << none << "2026-12-07";
-    QTest::newRow("stops at the first day") << "0001-01-01" << int(Qt::Key_Left) << none
-                                            << "0001-01-01";
-    QTest::newRow("stops at the last day") << "3999-12-20" << int(Qt::Key_PageDown) << control
-                                           << "3999-12-31";
+    QTest::newRow("stops at the first day")
+        << "0001-01-01" << int(Qt::Key_Left) << none << "0001-01-01";
+    QTest::newRow("stops at the last day")
+        << "3999-12-20" << int(Qt::Key_PageDown) << control << "3999-12-31";
 }
 
 void TestMayaCalendarScreen::keys_moveTheSelection()
@@ -150,12 +150,16 @@ void TestMayaCalendarScreen::goTo_takesADateOrALongCount_data()
     QTest::addColumn<bool>("julian");
     QTest::addColumn<QString>("selected");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("date") << "2012-12-21" << false << "2012-12-21" << "";
-    QTest::newRow("long count") << "9.12.11.5.18" << false << "0683-08-29" << "";
-    QTest::newRow("julian date") << "683-08-26" << true << "0683-08-29" << "";
+    QTest::newRow("date") << "2012-12-21" << false << "2012-12-21"
+                          << "";
+    QTest::newRow("long count") << "9.12.11.5.18" << false << "0683-08-29"
+                                << "";
+    QTest::newRow("julian date") << "683-08-26" << true << "0683-08-29"
+                                 << "";
     QTest::newRow("no such day") << "2023-02-29" << false << "2026-12-07"
                                  << "That day does not exist in the Gregorian calendar.";
-    QTest::newRow("julian leap day") << "1500-02-29" << true << "1500-03-10" << "";
+    QTest::newRow("julian leap day") << "1500-02-29" << true << "1500-03-10"
+                                     << "";
     QTest::newRow("before the range") << "0001-01-02" << true << "2026-12-07"
                                       << "The calendar holds the days from 3 January 1 to 3 "
                                          "December 3999.";
@@ -184,7 +188,8 @@ void TestMayaCalendarScreen::goTo_takesADateOrALongCount()
     // Said beside the field, never in a message box.
     QVERIFY(calendar.navigator.fakeDesktop.errors.isEmpty());
     if (julian && problem.isEmpty())
-        QVERIFY(ScreenDriver::text(&calendar.screen, "lblMonth").contains(QStringLiteral("Julian")));
+        QVERIFY(
+            ScreenDriver::text(&calendar.screen, "lblMonth").contains(QStringLiteral("Julian")));
 }
 
 void TestMayaCalendarScreen::find_selectsTheDayOrSaysWhyNot_data()
@@ -194,23 +199,43 @@ void TestMayaCalendarScreen::find_selectsTheDayOrSaysWhyNot_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("selected");
     QTest::addColumn<QString>("message");
-    QTest::newRow("next calendar round")
-        << "4 Ajaw" << "8 Kumk'u" << "cmdFindNext" << "2032-03-11"
-        << "The next 4 Ajaw 8 Kumk'u is 1,921 days later.";
+    QTest::newRow("next calendar round") << "4 Ajaw"
+                                         << "8 Kumk'u"
+                                         << "cmdFindNext"
+                                         << "2032-03-11"
+                                         << "The next 4 Ajaw 8 Kumk'u is 1,921 days later.";
     QTest::newRow("previous calendar round")
-        << "4 Ajaw" << "8 Kumk'u" << "cmdFindPrevious" << "1980-03-24"
+        << "4 Ajaw"
+        << "8 Kumk'u"
+        << "cmdFindPrevious"
+        << "1980-03-24"
         << "The previous 4 Ajaw 8 Kumk'u was 17,059 days earlier.";
-    QTest::newRow("next tzolk'in day") << "8 Ajaw" << "" << "cmdFindNext" << "2026-12-08"
+    QTest::newRow("next tzolk'in day") << "8 Ajaw"
+                                       << ""
+                                       << "cmdFindNext"
+                                       << "2026-12-08"
                                        << "The next 8 Ajaw is the day after.";
-    QTest::newRow("next haab' day") << "" << "0 Pop" << "cmdFindNext" << "2027-03-30"
+    QTest::newRow("next haab' day") << ""
+                                    << "0 Pop"
+                                    << "cmdFindNext"
+                                    << "2027-03-30"
                                     << "The next 0 Pop is 113 days later.";
     QTest::newRow("impossible calendar round")
-        << "4 Ajaw" << "9 Kumk'u" << "cmdFindNext" << "2026-12-07"
+        << "4 Ajaw"
+        << "9 Kumk'u"
+        << "cmdFindNext"
+        << "2026-12-07"
         << "No day is 4 Ajaw 9 Kumk'u: the sign Ajaw meets only the Haab' days 3, 8, 13 and 18 "
            "of a month.";
-    QTest::newRow("wayeb' day 5") << "" << "5 Wayeb'" << "cmdFindNext" << "2026-12-07"
+    QTest::newRow("wayeb' day 5") << ""
+                                  << "5 Wayeb'"
+                                  << "cmdFindNext"
+                                  << "2026-12-07"
                                   << "Wayeb' has only the days 0 to 4.";
-    QTest::newRow("nothing ticked") << "" << "" << "cmdFindNext" << "2026-12-07"
+    QTest::newRow("nothing ticked") << ""
+                                    << ""
+                                    << "cmdFindNext"
+                                    << "2026-12-07"
                                     << "Tick a Tzolk'in day, a Haab' day or both.";
 }
 

@@ -26,7 +26,8 @@ constexpr Term kTerms[] = {
                                     "same pair returns every 52 years.")},
     {QT_TRANSLATE_NOOP("MayaTerms", "Lord of the Night"),
      QT_TRANSLATE_NOOP(
-         "MayaTerms", "Which of the nine Lords of the Night, G1 to G9, ruled the night of this day.")},
+         "MayaTerms",
+         "Which of the nine Lords of the Night, G1 to G9, ruled the night of this day.")},
     {QT_TRANSLATE_NOOP("MayaTerms", "Trecena"),
      QT_TRANSLATE_NOOP(
          "MayaTerms",

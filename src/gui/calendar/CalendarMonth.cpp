@@ -33,8 +33,8 @@ bool isDateInRange(const CalendarDate &date, CalendarSystem system)
 
 int daysInMonth(int year, int month, CalendarSystem system)
 {
-    const CalendarDate next = month == 12 ? CalendarDate{year + 1, 1, 1}
-                                          : CalendarDate{year, month + 1, 1};
+    const CalendarDate next =
+        month == 12 ? CalendarDate{year + 1, 1, 1} : CalendarDate{year, month + 1, 1};
     return int(julianDayOf(next, system) - julianDayOf({year, month, 1}, system));
 }
 

@@ -12,12 +12,14 @@ namespace tzolkara {
 
 Program calendarProgram()
 {
-    ScreenRegistry::setFactory(ScreenId::MayaCalendar, [](Navigator &navigator) {
-        return new frmMayaCalendar(navigator);
-    });
-    return {QCoreApplication::translate("Programs", "Maya Calendar"), QColor(224, 224, 224),
-            Artwork::kApplicationIconResource, QStringLiteral("picCalendarIcon"),
-            ScreenId::MayaCalendar, ProgramEntry::TodayLink};
+    ScreenRegistry::setFactory(ScreenId::MayaCalendar,
+                               [](Navigator &navigator) { return new frmMayaCalendar(navigator); });
+    return {QCoreApplication::translate("Programs", "Maya Calendar"),
+            QColor(224, 224, 224),
+            Artwork::kApplicationIconResource,
+            QStringLiteral("picCalendarIcon"),
+            ScreenId::MayaCalendar,
+            ProgramEntry::TodayLink};
 }
 
 } // namespace tzolkara

@@ -155,8 +155,8 @@ std::optional<long> DayFinder::find(long fromDay, bool forward)
                                  .arg(meeting.join(QStringLiteral(", ")), last)));
         return std::nullopt;
     }
-    const std::optional<long> found = forward ? MayaCalendar::nextDay(spec, fromDay)
-                                              : MayaCalendar::previousDay(spec, fromDay);
+    const std::optional<long> found =
+        forward ? MayaCalendar::nextDay(spec, fromDay) : MayaCalendar::previousDay(spec, fromDay);
     if (!found || !MayaCalendar::isInRange(*found)) {
         showMessage(forward ? tr("No %1 comes before the calendar ends.").arg(name)
                             : tr("No %1 comes after the calendar begins.").arg(name));

@@ -68,8 +68,8 @@ int widestDate(const QFontMetrics &metrics)
     int widest = 0;
     for (int month0 = 0; month0 < 12; ++month0) {
         for (int weekday = 1; weekday <= 7; ++weekday)
-            widest = std::max(widest,
-                              metrics.horizontalAdvance(weekdayDate(3999, month0, 28, weekday)));
+            widest =
+                std::max(widest, metrics.horizontalAdvance(weekdayDate(3999, month0, 28, weekday)));
     }
     return widest;
 }

@@ -93,7 +93,8 @@ std::optional<long> GoToBox::dayOfEntry()
                               .arg(rangeDate(MayaCalendar::firstJulianDay(), shown),
                                    rangeDate(MayaCalendar::lastJulianDay(), shown));
 
-    static const QRegularExpression datePattern(QStringLiteral("^(\\d{1,4})-(\\d{1,2})-(\\d{1,2})$"));
+    static const QRegularExpression datePattern(
+        QStringLiteral("^(\\d{1,4})-(\\d{1,2})-(\\d{1,2})$"));
     const QRegularExpressionMatch date = datePattern.match(entry);
     if (date.hasMatch()) {
         const CalendarDate typed{date.captured(1).toInt(), date.captured(2).toInt(),
@@ -132,8 +133,7 @@ std::optional<long> GoToBox::dayOfEntry()
         return day;
     }
 
-    showProblem(
-        tr("Type a date as year-month-day (2012-12-21) or a Long Count (9.12.11.5.18)."));
+    showProblem(tr("Type a date as year-month-day (2012-12-21) or a Long Count (9.12.11.5.18)."));
     return std::nullopt;
 }
 

@@ -120,8 +120,8 @@ public:
     void setMonth(long selectedDay, long today, CalendarSystem system)
     {
         const CalendarDate selected = CalendarMonth::dateOf(selectedDay, system);
-        const long firstOfMonth = CalendarMonth::julianDayOf({selected.year, selected.month, 1},
-                                                             system);
+        const long firstOfMonth =
+            CalendarMonth::julianDayOf({selected.year, selected.month, 1}, system);
         const int lead = (CalendarMonth::weekdayOf(firstOfMonth) - m_firstWeekday + 7) % 7;
         m_firstDay = firstOfMonth - lead;
         m_month = selected.month;
@@ -176,8 +176,7 @@ public:
         painter->setPen(inMonth || selected ? text : QColor(0x8a, 0x7a, 0x66));
         painter->setFont(m_numberFont);
         painter->drawText(inner, Qt::AlignLeft | Qt::AlignTop, index.data().toString());
-        painter->drawPixmap(QRect(inner.right() - kSignSide + 1, inner.top(), kSignSide,
-                                  kSignSide),
+        painter->drawPixmap(QRect(inner.right() - kSignSide + 1, inner.top(), kSignSide, kSignSide),
                             signPicture(day.sign, painter->device()->devicePixelRatioF()));
         painter->setPen(selected ? text : kMayaText);
         painter->setFont(m_tzolkinFont);
@@ -207,8 +206,9 @@ private:
         }
         QPixmap &picture = m_signs[std::size_t(sign)];
         if (picture.isNull()) {
-            picture = svgPixmap(QStringLiteral(":/artwork/signs/%1.svg").arg(sign, 2, 10, QLatin1Char('0')),
-                                QSize(kSignSide, kSignSide), devicePixelRatio);
+            picture = svgPixmap(
+                QStringLiteral(":/artwork/signs/%1.svg").arg(sign, 2, 10, QLatin1Char('0')),
+                QSize(kSignSide, kSignSide), devicePixelRatio);
         }
         return picture;
     }
@@ -267,54 +267,44 @@ void MonthGrid::showMonth(long selectedDay, long today, CalendarSystem system)
 
 void MonthGrid::keyPressEvent(QKeyEvent *event)
 {
-    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
-    const Qt::KeyboardModifiers others = event->modifiers() & ~(Qt::ControlModifier | Qt::KeypadModifier);
-    if (others == Qt::NoModifier) {
-        switch (event->key()) {
-        case Qt::Key_Left:
-            if (!control)
-                return emit moveByDays(layoutDirection() == Qt::RightToLeft ? 1 : -1);
-            break;
-        case Qt::Key_Right:
-            if (!control)
-                return emit moveByDays(layoutDirection() == Qt::RightToLeft ? -1 : 1);
-            break;
-        case Qt::Key_Up:
-            if (!control)
-                return emit moveByDays(-7);
-            break;
-        case Qt::Key_Down:
-            if (!control)
-                return emit moveByDays(7);
-            break;
-        case Qt::Key_PageUp:
-            return emit moveByMonths(control ? -12 : -1);
-        case Qt::Key_PageDown:
-            return emit moveByMonths(control ? 12 : 1);
-        case Qt::Key_Home:
-            if (!control)
-                return emit todayAsked();
-            break;
-        default:
-            break;
-        }
-    }
-    // The table's own moves (End, Ctrl+arrows) would leave the screen's
-    // selection behind; Tab and the rest go on as usual.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    const bool control = modifiers == Qt::ControlModifier;
+    const int forward = layoutDirection() == Qt::RightToLeft ? -1 : 1;
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
+        if (plain) {
+            const int key = event->key();
+            emit moveByDays(key == Qt::Key_Left    ? -forward
+                            : key == Qt::Key_Right ? forward
+                            : key == Qt::Key_Up    ? -7
+                                                   : 7);
+        }
+        break;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
+        if (plain || control) {
+            const int months = control ? 12 : 1;
+            emit moveByMonths(event->key() == Qt::Key_PageUp ? -months : months);
+        }
+        break;
     case Qt::Key_Home:
+        if (plain)
+            emit todayAsked();
+        break;
     case Qt::Key_End:
-        event->accept();
-        return;
+        break;
     default:
+        // Tab, Space and the rest as the table takes them.
         QTableView::keyPressEvent(event);
+        return;
     }
+    // The table's own moves (End, Ctrl+arrows) would leave the screen's
+    // selection behind.
+    event->accept();
 }
 
 void MonthGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)

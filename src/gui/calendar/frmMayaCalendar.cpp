@@ -65,8 +65,8 @@ QWidget *frmMayaCalendar::buildContent()
     auto *content = new QWidget(this);
     applyScreenStyle(content);
 
-    cmdPreviousMonth = screenButton(QStringLiteral("cmdPreviousMonth"), tr("&Previous month"),
-                                    content);
+    cmdPreviousMonth =
+        screenButton(QStringLiteral("cmdPreviousMonth"), tr("&Previous month"), content);
     lblMonth = new QLabel(content);
     lblMonth->setObjectName(QStringLiteral("lblMonth"));
     lblMonth->setFont(verdana(12, true));
@@ -89,8 +89,8 @@ QWidget *frmMayaCalendar::buildContent()
     left->addStretch(1);
 
     fraSelectedDay = new DayPanel(content);
-    cmdReading = screenButton(QStringLiteral("cmdReading"), tr("Astrology &reading for this day"),
-                              content);
+    cmdReading =
+        screenButton(QStringLiteral("cmdReading"), tr("Astrology &reading for this day"), content);
     cmdReading->setToolTip(tr("Opens Mayan Astrology with this day as the birth date. Readings "
                               "are given for the days from 1 January 1900 to today."));
     fraGoTo = new GoToBox(content);
@@ -154,9 +154,10 @@ void frmMayaCalendar::select(long julianDay)
     const long now = today();
     const CalendarSystem system = fraGoTo->system();
     const CalendarDate shown = CalendarMonth::dateOf(m_selectedDay, system);
-    lblMonth->setText(system == CalendarSystem::Julian
-                          ? tr("%1 (Julian calendar)").arg(monthAndYear(shown.year, shown.month - 1))
-                          : monthAndYear(shown.year, shown.month - 1));
+    lblMonth->setText(
+        system == CalendarSystem::Julian
+            ? tr("%1 (Julian calendar)").arg(monthAndYear(shown.year, shown.month - 1))
+            : monthAndYear(shown.year, shown.month - 1));
     grdMonth->showMonth(m_selectedDay, now, system);
     fraSelectedDay->showDay(m_selectedDay);
 
