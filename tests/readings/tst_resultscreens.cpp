@@ -217,6 +217,13 @@ void TestResultScreens::astrology_showInCalendar_opensTheCalendarOverTheReading(
     QVERIFY(result->isVisible());
     QCOMPARE(ui.main().mdiArea()->activeSubWindow(), result);
     QVERIFY(!ui.main().isWelcomePanelVisible());
+    // The reading closed under the calendar: the welcome panel comes back, and
+    // the calendar it would cover is hidden, out of the keyboard's reach.
+    QTest::keyClick(link, Qt::Key_Return);
+    calendar = ui.screen(ScreenId::MayaCalendar);
+    result->close();
+    QVERIFY(ui.main().isWelcomePanelVisible());
+    QTRY_VERIFY(!calendar->isVisible());
 }
 
 void TestResultScreens::numerology_dayNumberTextAndPicture()

@@ -409,6 +409,24 @@ void frmMDI::setWelcomePanelVisible(bool visible)
 {
     if (visible && !picMain->isVisible())
         updateTodayLine();
+    if (visible) {
+        // A screen the panel still covers once the event that showed it is
+        // done (the calendar opened over a reading that has closed) is
+        // hidden, so that no key reaches it unseen. Not at once: a screen
+        // that hands over shows the next one, closes, and then hides the
+        // panel again.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!isWelcomePanelVisible())
+                    return;
+                for (ScreenId id : kAllScreens) {
+                    if (ProgramScreen *screen = findScreen(id); screen && screen->isVisible())
+                        screen->hide();
+                }
+            },
+            Qt::QueuedConnection);
+    }
     picMain->setVisible(visible);
     updateMenuBar();
 }
