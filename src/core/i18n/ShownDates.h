@@ -19,7 +19,7 @@ QString monthFirstDate(int year, int month0, int day);
 // "5 March 2020"; in Spanish "5 de marzo de 2020".
 QString dayFirstDate(int year, int month0, int day);
 
-// "March 2020"; in Spanish "marzo de 2020".
+// "March 2020"; in Spanish "Marzo de 2020", as a heading.
 QString monthAndYear(int year, int month0);
 
 // The day of the week, 1 Monday .. 7 Sunday, as a date shows it ("Sunday";
