@@ -25,7 +25,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
@@ -253,7 +252,6 @@ private:
 void TestReportScreen::initTestCase()
 {
     MessageBox::recordShownMessages(true);
-    QStandardPaths::setTestModeEnabled(true);
     m_programs = registerPrograms();
     for (ScreenId id : {ScreenId::AstrologyResult, ScreenId::NumerologyResult})
         ScreenRegistry::setFactory(

@@ -17,7 +17,6 @@
 #include <QMdiArea>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTest>
 
@@ -147,7 +146,6 @@ private:
 void TestStartup::initTestCase()
 {
     MessageBox::recordShownMessages(true);
-    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_home.isValid());
     // Where this test, when it plays the running copy, keeps its lock.
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_home.runtimePath()));

@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTest>
 
@@ -36,6 +35,11 @@ QString storedDate()
     return SettingsStore()
         .read(kSettingsSection, kLastReminderDateKey)
         .value_or(QStringLiteral("<not a text>"));
+}
+
+QString configHome()
+{
+    return QFile::decodeName(qgetenv("XDG_CONFIG_HOME"));
 }
 
 void storeDate(const QString &text)
@@ -67,6 +71,8 @@ private slots:
     void unwritableStore_isIgnored();
     void settingsNotTheProgramsOwn_replacedBySmallGoodFile_data();
     void settingsNotTheProgramsOwn_replacedBySmallGoodFile();
+    void linkedSettings_writtenThroughOnlyToTheProgramsOwn_data();
+    void linkedSettings_writtenThroughOnlyToTheProgramsOwn();
     void leftoverWriteLock_neverWaits_data();
     void leftoverWriteLock_neverWaits();
 };
@@ -74,16 +80,14 @@ private slots:
 void TestUpdateReminder::initTestCase()
 {
     MessageBox::recordShownMessages(true);
-    QStandardPaths::setTestModeEnabled(true);
 }
 
 void TestUpdateReminder::init()
 {
     testing::setToday(kToday);
     MessageBox::clearShown();
-    const QString file = SettingsStore().fileName();
-    QFile::remove(file);
-    QDir(file).removeRecursively();
+    // As on a new account: not even ~/.config.
+    QDir(configHome()).removeRecursively();
 }
 
 void TestUpdateReminder::cleanup()
@@ -121,6 +125,7 @@ void TestUpdateReminder::decision()
 
 void TestUpdateReminder::firstRun_storesTodayWithoutQuestion()
 {
+    QVERIFY(!QFileInfo::exists(configHome()));
     UrlCatcher urls;
     modHelp::CheckUpdateReminder();
     QVERIFY(MessageBox::shown().isEmpty());
@@ -237,6 +242,12 @@ void TestUpdateReminder::settingsNotTheProgramsOwn_replacedBySmallGoodFile_data(
         long_ += "; a comment to make the file long\n";
     QTest::newRow("65 KiB, with a date that would ask") << long_;
     QTest::newRow("another program's entries") << QByteArray("[General]\nsize=3\n");
+    // Entries of the program's own section that grow when written back:
+    // never written larger than the limit, not even once.
+    QByteArray grows = "[Settings]\n";
+    for (int i = 0; grows.size() < SettingsStore::kMaxFileSize - 100; ++i)
+        grows += "k" + QByteArray::number(i) + "=\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\x01\x02\x03\n";
+    QTest::newRow("its own section, 64 KiB that grow when written") << grows;
 }
 
 void TestUpdateReminder::settingsNotTheProgramsOwn_replacedBySmallGoodFile()
@@ -255,6 +266,45 @@ void TestUpdateReminder::settingsNotTheProgramsOwn_replacedBySmallGoodFile()
     QCOMPARE(storedDate(), QStringLiteral("2026-12-07"));
     QCOMPARE(QDir(QFileInfo(settings).path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QFileInfo(settings).fileName()});
+}
+
+void TestUpdateReminder::linkedSettings_writtenThroughOnlyToTheProgramsOwn_data()
+{
+    QTest::addColumn<QByteArray>("target");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("someone's notes") << QByteArray("my precious notes\n") << false;
+    QTest::newRow("a file yet to be") << QByteArray() << false;
+    QTest::newRow("the program's own settings, kept elsewhere")
+        << "[Settings]\n" + SettingsStore::encoded(QStringLiteral("Duration")).toUtf8() + "=" +
+               SettingsStore::encoded(QStringLiteral("2026-11-23")).toUtf8() + "\n"
+        << true;
+}
+
+void TestUpdateReminder::linkedSettings_writtenThroughOnlyToTheProgramsOwn()
+{
+    QFETCH(QByteArray, target);
+    QFETCH(bool, written);
+    const QString settings = SettingsStore().fileName();
+    const QString elsewhere = QDir::home().filePath(QStringLiteral("notes.txt"));
+    QFile::remove(elsewhere);
+    if (!target.isEmpty()) {
+        QFile file(elsewhere);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(target) == target.size());
+    }
+    QVERIFY(QDir().mkpath(QFileInfo(settings).path()));
+    QVERIFY(QFile::link(elsewhere, settings));
+
+    QCOMPARE(SettingsStore().write(kSettingsSection, kLastReminderDateKey,
+                                   QStringLiteral("2026-12-07")),
+             written);
+    QVERIFY(QFileInfo(settings).isSymLink());
+    QCOMPARE(storedDate(), written ? QStringLiteral("2026-12-07") : QString());
+    if (!written) {
+        QFile file(elsewhere);
+        QCOMPARE(file.exists(), !target.isEmpty());
+        QVERIFY(target.isEmpty() || (file.open(QIODevice::ReadOnly) && file.readAll() == target));
+    }
+    QFile::remove(elsewhere);
 }
 
 void TestUpdateReminder::leftoverWriteLock_neverWaits_data()

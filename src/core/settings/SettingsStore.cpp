@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QMap>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -61,29 +62,66 @@ bool holdsOnlySection(QSettings &settings, const QString &section)
     return flat;
 }
 
-// Puts a file holding only this one entry in the place of `path`, whole or
-// not at all: written beside it, then renamed over it. A link to a file is
-// followed, as QSettings follows it.
-bool replaceWithEntry(const QString &path, const QString &name, const QString &value)
+// The entries of `section` a file holds, when they are all texts, as the
+// program writes them; nothing for anything else.
+std::optional<QMap<QString, QString>> ownEntries(const QString &path, const QString &section)
 {
-    const QFileInfo info(path);
-    const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    QSettings settings(path, QSettings::IniFormat);
+    if (!holdsOnlySection(settings, section))
+        return std::nullopt;
+    QMap<QString, QString> entries;
+    settings.beginGroup(section);
+    for (const QString &key : settings.childKeys()) {
+        const QVariant value = settings.value(key);
+        if (value.typeId() != QMetaType::QString)
+            return std::nullopt;
+        entries.insert(key, value.toString());
+    }
+    return entries;
+}
+
+bool writeEntries(const QString &path, const QString &section,
+                  const QMap<QString, QString> &entries)
+{
+    QSettings settings(path, QSettings::IniFormat);
+    settings.clear();
+    settings.beginGroup(section);
+    for (auto entry = entries.cbegin(); entry != entries.cend(); ++entry)
+        settings.setValue(entry.key(), entry.value());
+    settings.endGroup();
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+// Puts `entries` in the place of `target`, whole or not at all: written
+// beside it, then renamed over it. Never larger than the store's limit: when
+// they would not fit, only the entry being written stays.
+bool replaceWith(const QString &target, const QString &section, QMap<QString, QString> entries,
+                 const QString &name)
+{
     const QString folder = QFileInfo(target).path();
-    if (!QDir().mkpath(folder))
-        return false;
-    QTemporaryFile fresh(folder + QStringLiteral("/.XXXXXX.new"));
+    QTemporaryFile fresh(folder + QStringLiteral("/.tzolkara-XXXXXX.tmp"));
     if (!fresh.open())
         return false;
     fresh.close();
-    {
-        QSettings settings(fresh.fileName(), QSettings::IniFormat);
-        settings.setValue(name, value);
-        settings.sync();
-        if (settings.status() != QSettings::NoError)
+    if (!writeEntries(fresh.fileName(), section, entries))
+        return false;
+    if (QFileInfo(fresh.fileName()).size() > SettingsStore::kMaxFileSize) {
+        const QString value = entries.value(name);
+        if (!writeEntries(fresh.fileName(), section, {{name, value}}))
             return false;
     }
-    return ::rename(QFile::encodeName(fresh.fileName()).constData(),
-                    QFile::encodeName(target).constData()) == 0;
+    if (::rename(QFile::encodeName(fresh.fileName()).constData(),
+                 QFile::encodeName(target).constData()) != 0)
+        return false;
+    fresh.setAutoRemove(false);
+    return true;
+}
+
+bool isLink(const QString &path)
+{
+    struct stat info = {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
 // QSettings guards every write with "<file>.lock" and waits for ever on one
@@ -147,23 +185,35 @@ std::optional<QString> SettingsStore::read(const QString &section, const QString
 
 bool SettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
+    // On a new account neither this folder nor ~/.config exists yet, and the
+    // write lock lives in it.
+    if (!QDir().mkpath(QFileInfo(m_fileName).path()))
+        return false;
     const FileState state = settingsFileState(m_fileName);
     if (state == FileState::NotAFile || !writeLockUsable(m_fileName))
         return false;
-    const QString name = section + QLatin1Char('/') + encoded(key);
-    if (state == FileState::Regular) {
-        QSettings settings(m_fileName, QSettings::IniFormat);
-        if (holdsOnlySection(settings, section)) {
-            settings.setValue(name, encoded(value));
-            settings.sync();
-            return settings.status() == QSettings::NoError;
-        }
-    }
-    // Missing, too large, unreadable or not the program's: a good file in
-    // its place. The entries of a file the program cannot read are lost
-    // to it already.
     QLockFile guard(m_fileName + QStringLiteral(".lock"));
-    return guard.tryLock(0) && replaceWithEntry(m_fileName, name, encoded(value));
+    if (!guard.tryLock(0))
+        return false;
+
+    // Missing, too large, unreadable or not the program's, the file is
+    // replaced by a good one: the entries of a file the program cannot read
+    // are lost to it already.
+    std::optional<QMap<QString, QString>> entries;
+    if (state == FileState::Regular)
+        entries = ownEntries(m_fileName, section);
+    QString target = m_fileName;
+    if (isLink(m_fileName)) {
+        // Followed only to a file of the program's own settings: a link to
+        // anything else (someone's notes, a file yet to be) is never changed.
+        if (!entries || entries->isEmpty())
+            return false;
+        target = QFileInfo(m_fileName).canonicalFilePath();
+    }
+    const QString name = encoded(key);
+    QMap<QString, QString> written = entries.value_or(QMap<QString, QString>());
+    written.insert(name, encoded(value));
+    return replaceWith(target, section, written, name);
 }
 
 } // namespace tzolkara

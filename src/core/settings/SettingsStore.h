@@ -15,10 +15,12 @@ namespace tzolkara {
 // store never shows them in plain text.
 //
 // A file that is not a regular file (a pipe would block start-up) reads as
-// absent and is never written over. A regular file the program cannot read,
-// larger than any it writes or holding what it never writes reads as absent
-// as far as it is not the program's, and a write replaces it,
-// atomically, with a file holding that one entry.
+// absent and is never written over. Every write puts a whole new file in
+// place, never larger than kMaxFileSize: a regular file the program cannot
+// read, too large or holding what it never writes is replaced by one holding
+// the entry written. A link is followed to read, and to write only when it
+// leads to a file of the program's own settings; a link to anything else is
+// never written through.
 class SettingsStore final
 {
 public:
