@@ -7,7 +7,10 @@ JOBS ?= $(shell nproc)
 
 .PHONY: run test build deps package bench artwork screenshot clean test-sanitize fuzz
 
-run: build
+# Only what runs is built: the tests and benchmarks wait for make test.
+run: deps
+	cmake -S . -B $(BUILD_DIR)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tzolkara
 	$(BUILD_DIR)/src/tzolkara
 
 test: deps
