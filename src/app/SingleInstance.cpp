@@ -4,7 +4,6 @@
 #include "SingleInstance.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -13,6 +12,7 @@
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QTimer>
 
 #include <algorithm>
 #include <cerrno>
@@ -32,12 +32,54 @@ namespace {
 
 // How long a refused start waits for the running instance to answer.
 constexpr int kAnswerPatienceMs = 1000;
+// Requests are taken a batch at a time, with a pause after a full one, and
+// the window comes to the front at most twice a second: a program that
+// connects without end costs the running instance next to nothing.
+constexpr int kRequestsPerWake = 32;
+constexpr int kPauseAfterFullBatchMs = 50;
+constexpr int kActivationIntervalMs = 500;
+
+constexpr char kLockName[] = "/tzolkara.lock";
+constexpr char kSocketName[] = "/tzolkara.socket";
 
 enum class Attempt { Acquired, HeldByOther, Unusable, Replaced };
 
 bool sameFile(const struct stat &a, const struct stat &b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// A folder of this user's that nobody else may enter.
+bool isPrivate(const struct stat &info)
+{
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+}
+
+QByteArray runtimeFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    struct stat info = {};
+    if (folder.isEmpty() || ::stat(QFile::encodeName(folder).constData(), &info) != 0 ||
+        !isPrivate(info))
+        return {};
+    return QFile::encodeName(folder);
+}
+
+// The cache folder's tzolkara/, made private when it is not (never through a
+// link, and only when it is the user's own); empty when it cannot be.
+QByteArray fallbackFolderMade()
+{
+    const QByteArray folder = QFile::encodeName(SingleInstance::fallbackFolder());
+    QDir().mkpath(QFileInfo(SingleInstance::fallbackFolder()).path());
+    ::mkdir(folder.constData(), 0700);
+    struct stat info = {};
+    if (::lstat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_uid != ::geteuid())
+        return {};
+    if ((info.st_mode & 077) != 0 &&
+        (::chmod(folder.constData(), 0700) != 0 || ::lstat(folder.constData(), &info) != 0))
+        return {};
+    return isPrivate(info) ? folder : QByteArray();
 }
 
 Attempt lockAt(const QByteArray &path, int *lockedFd)
@@ -71,6 +113,15 @@ Attempt lockAt(const QByteArray &path, int *lockedFd)
     return Attempt::Acquired;
 }
 
+Attempt lockIn(const QByteArray &folder, int *lockedFd)
+{
+    Attempt attempt = Attempt::Replaced;
+    // The file may change under us; not worth refusing a start for.
+    for (int i = 0; i < 8 && attempt == Attempt::Replaced; ++i)
+        attempt = lockAt(folder + kLockName, lockedFd);
+    return attempt == Attempt::Replaced ? Attempt::Unusable : attempt;
+}
+
 // Who holds the lock, for people and for older versions of the program,
 // which judged a lock by these lines: pid, program, host.
 void describeHolder(int fd)
@@ -84,24 +135,18 @@ void describeHolder(int fd)
         ::ftruncate(fd, 0) == 0 && ::pwrite(fd, text.constData(), text.size(), 0) == text.size();
 }
 
-// The runtime folder is part of the name, as it is of the lock file's path:
-// a session given a folder of its own is a world of its own.
-QByteArray channelNameFor(const QByteArray &lockPath)
+// False when the path is too long for a socket's address: in a home folder
+// of a very long name, the lock then guards alone.
+bool socketAddress(const QByteArray &folder, sockaddr_un *address, socklen_t *length)
 {
-    const QByteArray folder = lockPath.left(lockPath.lastIndexOf('/'));
-    return "tzolkara-" + QByteArray::number(::geteuid()) + '-' +
-           QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex().left(16);
-}
-
-sockaddr_un channelAddress(const QByteArray &name, socklen_t *length)
-{
-    sockaddr_un address = {};
-    address.sun_family = AF_UNIX;
-    // sun_path[0] stays NUL: a name in the abstract namespace, not a file.
-    const std::size_t size = std::min(std::size_t(name.size()), sizeof(address.sun_path) - 1);
-    std::memcpy(address.sun_path + 1, name.constData(), size);
-    *length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size);
-    return address;
+    const QByteArray path = folder + kSocketName;
+    *address = {};
+    address->sun_family = AF_UNIX;
+    if (std::size_t(path.size()) >= sizeof(address->sun_path))
+        return false;
+    std::memcpy(address->sun_path, path.constData(), std::size_t(path.size()));
+    *length = socklen_t(offsetof(sockaddr_un, sun_path) + std::size_t(path.size()) + 1);
+    return true;
 }
 
 int channelSocket()
@@ -109,8 +154,6 @@ int channelSocket()
     return ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
 }
 
-// Any user can take any abstract name: only a socket of our own user speaks
-// for an instance of ours.
 bool peerIsOurUser(int fd)
 {
     ucred peer = {};
@@ -119,125 +162,150 @@ bool peerIsOurUser(int fd)
            peer.uid == ::geteuid();
 }
 
-enum class Peer { OurInstance, Stranger, Nobody };
+enum class Wait { ForStart, No };
 
-// Asks the instance on the channel to come to the front and waits, boundedly,
-// until it has done so. An instance that holds the file lock may not listen
-// yet (it is starting) or may be busy (its queue is full): asked again.
-Peer askToFront(const QByteArray &channel)
+// Asks the instance listening in `folder` to come to the front and waits,
+// boundedly, until it has done so. True when one answered. An instance that
+// holds the lock may not listen yet (it is starting) or may be busy (its
+// queue is full): with Wait::ForStart it is asked again.
+bool askToFront(const QByteArray &folder, Wait wait)
 {
+    sockaddr_un address;
+    socklen_t length = 0;
+    if (folder.isEmpty() || !socketAddress(folder, &address, &length))
+        return false;
     const QDeadlineTimer deadline(kAnswerPatienceMs);
     for (;;) {
         const int fd = channelSocket();
         if (fd < 0)
-            return Peer::Nobody;
-        socklen_t length = 0;
-        const sockaddr_un address = channelAddress(channel, &length);
+            return false;
         if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), length) == 0) {
-            if (!peerIsOurUser(fd)) {
-                ::close(fd);
-                return Peer::Stranger;
+            const bool ours = peerIsOurUser(fd);
+            if (ours) {
+                // Its answer, or its end: either way it has seen the request.
+                pollfd answer = {fd, POLLIN, 0};
+                ::poll(&answer, 1, int(std::max<qint64>(deadline.remainingTime(), 0)));
             }
-            // Its answer, or its end: either way it has seen the request.
-            pollfd answer = {fd, POLLIN, 0};
-            ::poll(&answer, 1, int(std::max<qint64>(deadline.remainingTime(), 0)));
             ::close(fd);
-            return Peer::OurInstance;
+            return ours;
         }
         const int error = errno;
         ::close(fd);
-        if ((error != ECONNREFUSED && error != EAGAIN) || deadline.hasExpired())
-            return Peer::Nobody;
+        const bool notYet = error == ECONNREFUSED || error == EAGAIN || error == ENOENT;
+        if (wait == Wait::No || !notYet || deadline.hasExpired())
+            return false;
         ::usleep(20 * 1000);
     }
 }
 
 } // namespace
 
-SingleInstance::SingleInstance()
-    : m_path(QFile::encodeName(lockFilePath())), m_channel(channelNameFor(m_path))
-{
-}
+SingleInstance::SingleInstance() = default;
 
 SingleInstance::~SingleInstance()
 {
-    if (m_listener >= 0)
+    if (m_listener >= 0) {
         ::close(m_listener);
+        // Ours while the lock is held: nobody else binds there meanwhile.
+        if (m_fd >= 0)
+            ::unlink((m_folder + kSocketName).constData());
+    }
     if (m_fd < 0)
         return;
     // Removed while still locked, and only if it is still ours.
+    const QByteArray lock = m_folder + kLockName;
     struct stat opened = {};
     struct stat named = {};
-    if (::fstat(m_fd, &opened) == 0 && ::lstat(m_path.constData(), &named) == 0 &&
+    if (::fstat(m_fd, &opened) == 0 && ::lstat(lock.constData(), &named) == 0 &&
         sameFile(opened, named))
-        ::unlink(m_path.constData());
+        ::unlink(lock.constData());
     ::close(m_fd);
 }
 
 QString SingleInstance::lockFilePath()
 {
-    // The runtime folder is private to the user (Qt creates one when the
-    // desktop provides none); a shared temporary folder needs the user's
-    // number in the name.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!folder.isEmpty())
-        return folder + QStringLiteral("/tzolkara.lock");
-    return QDir::tempPath() + QStringLiteral("/tzolkara-%1.lock").arg(::geteuid());
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+           QLatin1String(kLockName);
+}
+
+QString SingleInstance::fallbackFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/tzolkara");
 }
 
 bool SingleInstance::tryAcquire()
 {
     if (m_fd >= 0 || m_listener >= 0)
         return true;
-    Attempt file = Attempt::Replaced;
-    // The file may change under us; not worth refusing a start for.
-    for (int attempt = 0; attempt < 8 && file == Attempt::Replaced; ++attempt)
-        file = lockAt(m_path, &m_fd);
-    if (file == Attempt::HeldByOther) {
-        askToFront(m_channel);
+    const QByteArray runtime = runtimeFolder();
+    const Attempt inRuntime = runtime.isEmpty() ? Attempt::Unusable : lockIn(runtime, &m_fd);
+    if (inRuntime == Attempt::HeldByOther) {
+        askToFront(runtime, Wait::ForStart);
         return false;
     }
-    if (!listen() && askToFront(m_channel) == Peer::OurInstance) {
-        // An instance that could not use the file runs already.
-        ::close(m_fd);
-        m_fd = -1;
-        return false;
+    QByteArray fallback;
+    if (inRuntime == Attempt::Acquired) {
+        m_folder = runtime;
+        fallback = QFile::encodeName(fallbackFolder());
+    } else {
+        fallback = fallbackFolderMade();
+        const Attempt inFallback =
+            fallback.isEmpty() ? Attempt::Unusable : lockIn(fallback, &m_fd);
+        if (inFallback == Attempt::HeldByOther) {
+            askToFront(fallback, Wait::ForStart);
+            return false;
+        }
+        if (inFallback == Attempt::Acquired)
+            m_folder = fallback;
     }
-    if (m_fd >= 0)
+    // An instance guarding in the other folder (its lock file was taken from
+    // under it, or the runtime folder could not be used when it started)
+    // still refuses us.
+    for (const QByteArray &other : {runtime, fallback}) {
+        if (other != m_folder && askToFront(other, Wait::No)) {
+            if (m_fd >= 0)
+                ::close(m_fd);
+            m_fd = -1;
+            return false;
+        }
+    }
+    if (m_fd >= 0) {
         describeHolder(m_fd);
+        listen();
+    }
     return true;
 }
 
-// False only when the channel's name is taken: by a running instance, or by
-// a stranger, whom we neither trust nor obey. Without sockets at all the
-// file lock alone guards.
-bool SingleInstance::listen()
+// Without a socket the lock still guards; only bringing this instance to the
+// front is lost.
+void SingleInstance::listen()
 {
+    sockaddr_un address;
+    socklen_t length = 0;
+    if (!socketAddress(m_folder, &address, &length))
+        return;
     const int fd = channelSocket();
     if (fd < 0)
-        return true;
-    socklen_t length = 0;
-    const sockaddr_un address = channelAddress(m_channel, &length);
-    if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), length) != 0) {
-        const int error = errno;
+        return;
+    // Left by a run that crashed: the lock we hold says nobody listens there.
+    ::unlink(address.sun_path);
+    if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), length) != 0 ||
+        ::listen(fd, SOMAXCONN) != 0) {
         ::close(fd);
-        return error != EADDRINUSE;
-    }
-    if (::listen(fd, SOMAXCONN) != 0) {
-        ::close(fd);
-        return true;
+        return;
     }
     m_listener = fd;
     // Answered from the event loop, never waiting on a peer.
     m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &SingleInstance::answerRequests);
-    return true;
 }
 
 void SingleInstance::answerRequests()
 {
     QList<int> askers;
-    for (;;) {
+    int taken = 0;
+    for (; taken < kRequestsPerWake; ++taken) {
         const int peer = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (peer >= 0) {
             if (peerIsOurUser(peer))
@@ -246,18 +314,27 @@ void SingleInstance::answerRequests()
                 ::close(peer);
             continue;
         }
-        // Out of descriptors: a request that cannot be taken would wake the
-        // event loop for ever.
-        if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR && errno != ECONNABORTED)
-            m_notifier->setEnabled(false);
-        if (errno != EINTR && errno != ECONNABORTED)
-            break;
+        if (errno == EINTR || errno == ECONNABORTED)
+            continue;
+        // Out of descriptors, say: a request that cannot be taken would wake
+        // the event loop for ever. Tried again after the pause.
+        if (errno != EAGAIN && errno != EWOULDBLOCK)
+            taken = kRequestsPerWake;
+        break;
+    }
+    if (taken >= kRequestsPerWake) {
+        m_notifier->setEnabled(false);
+        QTimer::singleShot(kPauseAfterFullBatchMs, m_notifier,
+                           [notifier = m_notifier] { notifier->setEnabled(true); });
     }
     if (askers.isEmpty())
         return;
     // In front first, then the answer: the refused start shows its message
     // after this, on top.
-    emit activationRequested();
+    if (!m_sinceActivation.isValid() || m_sinceActivation.elapsed() >= kActivationIntervalMs) {
+        m_sinceActivation.start();
+        emit activationRequested();
+    }
     for (const int peer : std::as_const(askers)) {
         ::send(peer, "!", 1, MSG_NOSIGNAL | MSG_DONTWAIT);
         ::close(peer);

@@ -12,6 +12,7 @@
 #include "support/UrlCatcher.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -34,7 +35,10 @@
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/socket.h>
 #include <sys/syscall.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace tzolkara;
@@ -112,6 +116,27 @@ private:
     std::thread m_thread;
 };
 
+// Processor time a process has used so far, in clock ticks.
+long processorTicks(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = stat.readAll().split(')').last().split(' ');
+    // After the name: state is field 3, utime 14 and stime 15.
+    return fields.size() > 13 ? fields[12].toLong() + fields[13].toLong() : -1;
+}
+
+sockaddr_un socketAddress(const QString &path)
+{
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    const QByteArray bytes = QFile::encodeName(path);
+    std::memcpy(address.sun_path, bytes.constData(),
+                std::min(std::size_t(bytes.size()), sizeof(address.sun_path) - 1));
+    return address;
+}
+
 // Offscreen, the program writes its message boxes to standard error.
 qsizetype timesSaidRunning(QProcess &program)
 {
@@ -138,6 +163,8 @@ private slots:
     void secondStart_bringsRunningCopyToFront();
     void damagedLock_stillOneCopyRuns_data();
     void damagedLock_stillOneCopyRuns();
+    void anotherUser_canNeitherReachNorTakeTheGuard();
+    void floodOfRequests_stillRefusesASecondStart();
 
 private:
     IsolatedHome m_home;
@@ -437,6 +464,90 @@ void TestStartup::damagedLock_stillOneCopyRuns()
         QCOMPARE(snapshot(lock), lockBefore);
         QVERIFY(!QFile::exists(linkTarget));
     }
+}
+
+void TestStartup::anotherUser_canNeitherReachNorTakeTheGuard()
+{
+    if (::geteuid() != 0)
+        QSKIP("acting as a second user needs root");
+    SingleInstance running;
+    QVERIFY(running.tryAcquire());
+    const QString folder = m_home.runtimePath();
+    const sockaddr_un address = socketAddress(folder + QStringLiteral("/tzolkara.socket"));
+    const QByteArray lock = QFile::encodeName(m_home.lockPath());
+    const QByteArray fallback = QFile::encodeName(SingleInstance::fallbackFolder());
+
+    // The stranger tries everything that stood in the way of a start
+    // before: talking to the guard, and taking its lock or its folder.
+    const pid_t stranger = ::fork();
+    if (stranger == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(100);
+        int reached = 0;
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0)
+            reached |= 1;
+        if (::open(lock.constData(), O_RDWR | O_CREAT, 0666) >= 0)
+            reached |= 2;
+        if (::mkdir(fallback.constData(), 0777) == 0)
+            reached |= 4;
+        ::_exit(reached);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(stranger, &status, 0), stranger);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+
+    QProcess second;
+    second.setProcessEnvironment(m_home.environment());
+    second.start(QStringLiteral(TZOLKARA_PATH));
+    QVERIFY(second.waitForFinished(kWaitMs));
+    QCOMPARE(timesSaidRunning(second), 1);
+}
+
+void TestStartup::floodOfRequests_stillRefusesASecondStart()
+{
+    QProcess first;
+    first.setProcessEnvironment(m_home.environment());
+    first.start(QStringLiteral(TZOLKARA_PATH));
+    QVERIFY(first.waitForStarted());
+    const QString socket = m_home.runtimePath() + QStringLiteral("/tzolkara.socket");
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(socket).exists(); }, kWaitMs));
+
+    // A program of the user's own that connects and hangs up without end.
+    std::atomic<bool> stop = false;
+    std::atomic<long> connections = 0;
+    std::thread flood([&, address = socketAddress(socket)] {
+        while (!stop) {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0)
+                ++connections;
+            ::close(fd);
+        }
+    });
+    const auto endFlood = qScopeGuard([&] {
+        stop = true;
+        flood.join();
+        first.terminate();
+        first.waitForFinished(kWaitMs);
+    });
+    const long ticksBefore = processorTicks(first.processId());
+    QElapsedTimer timer;
+    timer.start();
+
+    QProcess second;
+    second.setProcessEnvironment(m_home.environment());
+    second.start(QStringLiteral(TZOLKARA_PATH));
+    QVERIFY(second.waitForFinished(kWaitMs));
+    QCOMPARE(timesSaidRunning(second), 1);
+    QCOMPARE(first.state(), QProcess::Running);
+    QTest::qWait(1000);
+    const double seconds = timer.elapsed() / 1000.0;
+    // A figure to read, not a goal to hold a slow machine to.
+    qInfo("%ld connections in %.1f s cost the running program %.1f%% of a core", long(connections),
+          seconds,
+          100.0 * double(processorTicks(first.processId()) - ticksBefore) /
+              double(::sysconf(_SC_CLK_TCK)) / seconds);
 }
 
 QTEST_MAIN(TestStartup)

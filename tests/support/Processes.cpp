@@ -11,8 +11,8 @@
 
 bool IsolatedHome::reset() const
 {
-    QDir(runtimePath()).removeRecursively();
-    QDir(configPath()).removeRecursively();
+    for (const char *folder : {"runtime", "config", "cache", "data", "state"})
+        QDir(filePath(QLatin1String(folder))).removeRecursively();
     return QDir().mkpath(runtimePath()) &&
            QFile::setPermissions(runtimePath(),
                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -25,6 +25,9 @@ QProcessEnvironment IsolatedHome::environment(const QString &platform) const
     env.insert(QStringLiteral("HOME"), path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configPath());
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimePath());
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), filePath(QStringLiteral("cache")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), filePath(QStringLiteral("state")));
     return env;
 }
 

@@ -8,7 +8,8 @@
 #include <QTemporaryDir>
 
 // A private home for the programs a test starts: their settings go to
-// config/, their instance lock to runtime/, never to the real profile.
+// config/, their instance lock to runtime/ (or cache/ when that cannot be
+// used), never to the test's own home.
 class IsolatedHome final
 {
 public:
