@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +15,7 @@
 #include <csignal>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace tzolkara;
 
@@ -53,6 +55,8 @@ private slots:
     void write_replacesOnlyWhenComplete();
     void write_failingDisk_keepsOldFileAndSaysWhy();
     void write_nameOverLimit_isRefusedNotCut();
+    void write_overAPipeOrALink_data();
+    void write_overAPipeOrALink();
 };
 
 void TestReadingFile::fileBytes_pinned_data()
@@ -297,6 +301,41 @@ void TestReadingFile::write_failingDisk_keepsOldFileAndSaysWhy()
     QCOMPARE(file.readAll(), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("reading.man")});
+}
+
+void TestReadingFile::write_overAPipeOrALink_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a named pipe stays a pipe") << "pipe";
+    QTest::newRow("a link keeps leading to the saved file") << "link";
+}
+
+void TestReadingFile::write_overAPipeOrALink()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.man"));
+    const QString target = dir.filePath(QStringLiteral("kept/elsewhere.man"));
+    if (kind == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+        QVERIFY(QDir().mkpath(QFileInfo(target).path()));
+        QVERIFY(ReadingFile::write(target, inputs(QStringLiteral("First"))));
+        QVERIFY(QFile::link(target, path));
+    }
+    QString error;
+    const bool written = ReadingFile::write(path, inputs(QStringLiteral("Ana")), &error);
+    if (kind == QLatin1String("pipe")) {
+        QVERIFY(!written);
+        QCOMPARE(error, QStringLiteral("Only a file can be saved over."));
+        QVERIFY(!QFileInfo(path).isSymLink() && !QFileInfo(path).isFile());
+    } else {
+        QVERIFY(written);
+        QVERIFY(QFileInfo(path).isSymLink());
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith(line("Ana")));
+    }
 }
 
 void TestReadingFile::write_nameOverLimit_isRefusedNotCut()

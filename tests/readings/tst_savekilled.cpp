@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -69,11 +70,16 @@ void TestSaveKilled::killedAtRandomMoments_leaveOldOrNewFile()
         QCOMPARE(read->userName, readings[bytes == old ? 0 : 1].userName);
         ++(bytes == old ? oldSeen : newSeen);
     }
-    // A kill between the two last steps of a save (link the finished file
-    // under a temporary name, rename it over the old one) leaves that whole
-    // copy beside it; never a part of one.
+    // A kill between the two last steps of a save (name the finished file,
+    // rename it over the old one) leaves that whole copy beside it, hidden
+    // and named as the program's; never a part of one. The next save of the
+    // file takes them away.
     const QStringList copies = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    const QRegularExpression leftover(QStringLiteral("^\\.reading\\.man\\.tzolkara-\\w{6}\\.tmp$"));
     for (const QString &name : copies) {
+        if (name == QLatin1String("reading.man"))
+            continue;
+        QVERIFY2(leftover.match(name).hasMatch(), qPrintable(name));
         QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -81,6 +87,16 @@ void TestSaveKilled::killedAtRandomMoments_leaveOldOrNewFile()
     }
     qInfo("old file %d times, new file %d times; files: %s", oldSeen, newSeen,
           qPrintable(copies.join(u' ')));
+    // One such copy for certain, and a file of the user's that only looks
+    // alike: the copy goes, the user's file stays.
+    for (const char *name : {".reading.man.tzolkara-AbCdEf.tmp", ".reading.man.tzolkara-mine.tmp"}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(saved) == saved.size());
+    }
+    QVERIFY(ReadingFile::write(path, readings[0]));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{QStringLiteral(".reading.man.tzolkara-mine.tmp"),
+                          QStringLiteral("reading.man")}));
     // Both outcomes, or the kills never fell between two saves.
     QVERIFY(oldSeen > 0 && newSeen > 0);
 }
