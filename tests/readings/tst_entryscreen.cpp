@@ -14,8 +14,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextEdit>
 
 using namespace tzolkara;
 
@@ -73,6 +76,7 @@ private slots:
     void open_savedReadingFillsAndCalculatesOnBothScreens();
     void open_emptyFileAsksForName();
     void open_fullNameFromFifthLine();
+    void open_nameWithLineBreaks_staysOneLineOnReport();
     void open_whatTheReportSaved_givesTheSameReading();
     void open_noReading_isRefused_data();
     void open_noReading_isRefused();
@@ -421,6 +425,30 @@ void TestEntryScreen::open_fullNameFromFifthLine()
     ScreenDriver::click(entry, "cmdOpen");
     QCOMPARE(modMayanAstrology.state().UserName, QStringLiteral("José Müller"));
     QCOMPARE(modMayanAstrology.state().EnglishName, QStringLiteral("Offering"));
+}
+
+void TestEntryScreen::open_nameWithLineBreaks_staysOneLineOnReport()
+{
+    // Written by hand: "<", "9" and "8" in the file are CR, LF and Tab.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("crafted.man"));
+    QVERIFY(ReadingFile::write(path, {QStringLiteral("Ana\rDate of Birth: 1 January 2000\n\tX"),
+                                      QStringLiteral("1948"), QStringLiteral("November"),
+                                      QStringLiteral("16")}));
+    ScreenDriver ui;
+    ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
+    FileDialog::setNextFileName(path);
+    ScreenDriver::click(entry, "cmdOpen");
+    const QString oneLine = QStringLiteral("Ana Date of Birth: 1 January 2000  X");
+    QCOMPARE(ScreenDriver::child<QLineEdit>(entry, "txtName")->text(), oneLine);
+    ScreenDriver::click(ui.screen(ScreenId::AstrologyResult), "cmdSave");
+    const QStringList lines =
+        ScreenDriver::child<QTextEdit>(ui.screen(ScreenId::AstrologySave), "RTB")
+            ->toPlainText()
+            .split(QLatin1Char('\n'));
+    QCOMPARE(lines.constFirst(), QStringLiteral("Name: ") + oneLine);
+    QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^Date of Birth"))),
+             QStringList{QStringLiteral("Date of Birth: November 16, 1948")});
 }
 
 void TestEntryScreen::open_whatTheReportSaved_givesTheSameReading()

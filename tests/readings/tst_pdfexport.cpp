@@ -217,8 +217,11 @@ void TestPdfExport::suggestedFileName_fitsAFileNameWhole_data()
     QTest::newRow("half an emoji, then slashes")
         << QStringLiteral("Ana/") + emoji.left(1) + QStringLiteral("x/y")
         << QStringLiteral("Anaxy");
-    QTest::newRow("control characters")
-        << QStringLiteral("\u0001A\tn\u007fa\u0085") << QStringLiteral("Ana");
+    QTest::newRow("control characters, and line breaks as blanks")
+        << QStringLiteral("\u0001An\u007fa\tMar\u001bia\r\n\u0085") << QStringLiteral("Ana Maria");
+    QTest::newRow("format characters and noncharacters")
+        << QStringLiteral("Ana\u202Efdp.exe\u200b\ufffe\U0010FFFF\ufdd0")
+        << QStringLiteral("Anafdp.exe");
     QTest::newRow("nothing left") << QStringLiteral("../\u0007") << QStringLiteral("Reading");
 }
 

@@ -3,6 +3,7 @@
 
 #include "ReportRuns.h"
 
+#include "common/NameText.h"
 #include "common/SiteAddresses.h"
 #include "engine/BirthMonth.h"
 #include "engine/ReadingState.h"
@@ -56,7 +57,7 @@ QString dateOfBirth(const ReadingState &state)
 // The part both reports share: who, when, and the day number.
 void composeDayNumber(Composer &report, const ReadingState &state)
 {
-    report.entry(QCoreApplication::translate("ReportRuns", "Name: "), state.UserName);
+    report.entry(QCoreApplication::translate("ReportRuns", "Name: "), NameText::oneLine(state.UserName));
     report.entry(QCoreApplication::translate("ReportRuns", "Date of Birth: "), dateOfBirth(state));
     report.heading(QCoreApplication::translate("ReportRuns", "Mayan Day Number / Galactic Tone"));
     report.entry(QCoreApplication::translate("ReportRuns", "Mayan Number: "),

@@ -4,6 +4,7 @@
 #include "TarotCast.h"
 
 #include "common/Clock.h"
+#include "common/NameText.h"
 #include "common/RandomSource.h"
 
 namespace tzolkara::modMayanAstrologyTarot {
@@ -23,7 +24,7 @@ TarotReading DrawTarotReading(const QString &askerName)
     LatestReading = drawOracleReading([] { return RandomSource::instance().next(); });
     LoadTarotTables();
     TarotReading reading = composeTarotReading(LatestReading, GlyphTable, PositionTable);
-    reading.askerName = askerName;
+    reading.askerName = NameText::oneLine(askerName);
     reading.castOn = Clock::today();
     return reading;
 }

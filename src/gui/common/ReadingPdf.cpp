@@ -8,7 +8,7 @@
 #include "FileDialog.h"
 #include "Fonts.h"
 #include "MessageBox.h"
-#include "NameText.h"
+#include "common/NameText.h"
 #include "common/SafeSave.h"
 #include "common/Version.h"
 
@@ -140,7 +140,7 @@ void insertHeader(QTextDocument &document, const Header &header)
     name.setFont(unligated(verdana(16, true)));
     name.setForeground(QColor(128, 0, 128));
     right.insertBlock(indented);
-    right.insertText(header.name, name);
+    right.insertText(NameText::oneLine(header.name), name);
     QTextCharFormat line;
     line.setFont(unligated(verdana(9.75)));
     line.setForeground(Qt::black);
@@ -167,15 +167,11 @@ void drawFooter(QPainter &painter, const QRectF &page, int number, int count)
 }
 
 // The title and author on one line, as XML and PDF text strings hold them:
-// control characters (a reading file can bring some in a name), halves of
-// characters and the two non-characters XML refuses are left out.
+// control and format characters (a reading file can bring some in a name),
+// halves of characters and the noncharacters XML refuses are left out.
 QString metadataText(const QString &text)
 {
-    QString line = NameText::withoutBrokenCharacters(text);
-    line.removeIf([](QChar c) {
-        return c.category() == QChar::Other_Control || c == QChar(0xfffe) || c == QChar(0xffff);
-    });
-    return line;
+    return NameText::withoutInvisibles(NameText::oneLine(text)).trimmed();
 }
 
 QString xmlEscaped(const QString &text)
@@ -306,11 +302,9 @@ bool save(const QString &path, const QString &title, const Header &header,
 
 QString suggestedFileName(const QString &name, const QString &date)
 {
-    QString safe = NameText::withoutBrokenCharacters(name);
+    QString safe = NameText::withoutInvisibles(NameText::oneLine(name));
     // Folders and characters that file systems or their users trip over.
-    safe.removeIf([](QChar c) {
-        return c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c);
-    });
+    safe.removeIf([](QChar c) { return QStringView(u"/\\:*?\"<>|").contains(c); });
     safe = safe.simplified();
     while (safe.startsWith(QLatin1Char('.')))
         safe.remove(0, 1);

@@ -6,6 +6,7 @@
 #include "common/Artwork.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
+#include "common/NameBox.h"
 #include "common/NameText.h"
 #include "common/SavedFileDialog.h"
 #include "common/ScreenStyle.h"
@@ -105,7 +106,7 @@ QWidget *EntryScreen::buildContent()
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(verdana(9.75));
     txtName->setMinimumWidth(300);
-    NameText::limitNameBox(txtName, ReadingFile::kMaxNameLength);
+    NameBox::limit(txtName, ReadingFile::kMaxNameLength);
     grid->addWidget(txtName, 0, 2);
 
     QLabel *dateCaption = boldCaption(QStringLiteral("Label1_1"), tr("Date of Birth"), frame);
@@ -221,7 +222,7 @@ void EntryScreen::cmdCalculate_Click()
     if (!ValidateBirthDetails())
         return;
     ReadingState &state = m_engine.state();
-    state.UserName = txtName->text().trimmed();
+    state.UserName = NameText::oneLine(txtName->text()).trimmed();
     // The lists' places, not their texts: what they show may be translated.
     state.BirthYear = static_cast<qint16>(kFirstBirthYear + cboYear->currentIndex());
     state.BirthMonth = monthName(cboMonth->currentIndex());
@@ -256,7 +257,7 @@ void EntryScreen::cmdOpen_Click()
         desktop().showError(this, tr("Please Check The File."));
         return;
     }
-    txtName->setText(inputs.userName);
+    txtName->setText(NameText::oneLine(inputs.userName));
     for (auto [list, index] :
          {std::pair{cboYear, year}, std::pair{cboMonth, month}, std::pair{cboDate, day}}) {
         if (index >= 0)

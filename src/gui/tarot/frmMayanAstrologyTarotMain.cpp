@@ -6,7 +6,7 @@
 #include "CardsAhead.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
-#include "common/NameText.h"
+#include "common/NameBox.h"
 #include "common/SavedFileDialog.h"
 #include "common/ScreenStyle.h"
 #include "common/SiteAddresses.h"
@@ -76,7 +76,7 @@ QWidget *frmMayanAstrologyTarotMain::buildContent()
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(verdana(9.75));
     // As long as on the entry screens: a longer name only slows the PDF down.
-    NameText::limitNameBox(txtName, ReadingFile::kMaxNameLength);
+    NameBox::limit(txtName, ReadingFile::kMaxNameLength);
     grid->addWidget(txtName, 0, 1);
     grid->addWidget(boldCaption(QStringLiteral("lblLabel_1"), tr("Describe the Problem"), frame), 1,
                     0, 1, 2);
