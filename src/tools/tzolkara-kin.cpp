@@ -43,6 +43,7 @@ constexpr const char *kUsageLine =
     "                    [YYYY-MM-DD | --long-count B.K.T.U.K | - ...]\n"
     "       tzolkara-kin --calendar [--julian] [--json] [--correlation N]\n"
     "                    --next DAY | --previous DAY [--from YYYY-MM-DD] [--count N]\n"
+    "       tzolkara-kin [OPTION...] -- [DATE...]\n"
     "       tzolkara-kin --help | -h | --version\n";
 constexpr const char *kUsageDetails =
     "Prints the 260-day count of each birth date from 1900-01-01 to 2099-12-31:\n"
@@ -61,7 +62,9 @@ constexpr const char *kUsageDetails =
     "that are DAY, strictly after or before the --from date (today by default), nearest\n"
     "first. DAY is a Tzolk'in day, a Haab' day or both: '4 Ajaw', '8 Kumk'u',\n"
     "'4 Ajaw 8 Kumk'u', in upper or lower case; the apostrophes may be left out.\n"
-    "--julian, --long-count, --next and --previous need --calendar.\n"
+    "--long-count implies --calendar; --julian, --next and --previous need it.\n"
+    "Options are given once each (--long-count as often as wanted); after --, every\n"
+    "argument is a date, even one that begins with a dash.\n"
     "--correlation N counts from Julian day N: 584283 (the default), 584285 or 584286.\n"
     "Without dates, or for a date '-', reads one date per line from standard input\n"
     "(blank lines are skipped; a line longer than 4096 bytes is refused).\n"
@@ -680,6 +683,13 @@ int refuseArgument(const std::string &reason)
     return kInputRefused;
 }
 
+// An option that takes one value, given again: which one counts would be a
+// guess.
+int givenTwice(const char *option)
+{
+    return refuseArgument(std::string(option) + " is given twice");
+}
+
 // Whether argv[i] is the option `name`, as "name value" (then `i` moves on to
 // the value) or as "name=value". `value` is empty when none follows.
 bool isValueOption(int argc, char **argv, int &i, const char *name, const char *&value)
@@ -723,10 +733,6 @@ const char *optionNeedingCalendar(const Arguments &arguments)
 {
     if (arguments.options.julian)
         return "--julian";
-    for (const Input &input : arguments.inputs) {
-        if (input.kind == Input::Kind::LongCount)
-            return "--long-count";
-    }
     if (arguments.searchOption)
         return arguments.searchOption;
     if (arguments.from)
@@ -797,32 +803,48 @@ std::optional<int> checkArguments(Arguments &arguments)
 std::optional<int> readArguments(int argc, char **argv, Arguments &arguments)
 {
     Options &options = arguments.options;
+    // After "--" every argument is an input, whatever it looks like.
+    bool optionsEnded = false;
+    bool correlationGiven = false;
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
         const char *value = nullptr;
-        if (std::strcmp(arg, "--json") == 0) {
+        if (optionsEnded) {
+            const bool standardInput = std::strcmp(arg, "-") == 0;
+            arguments.inputs.push_back(
+                {standardInput ? Input::Kind::StandardInput : Input::Kind::Date, arg});
+        } else if (std::strcmp(arg, "--json") == 0) {
             options.json = true;
         } else if (std::strcmp(arg, "--calendar") == 0) {
             options.calendar = true;
         } else if (std::strcmp(arg, "--julian") == 0) {
             options.julian = true;
         } else if (isValueOption(argc, argv, i, "--correlation", value)) {
+            if (correlationGiven)
+                return givenTwice("--correlation");
+            correlationGiven = true;
             const std::optional<long> correlation = parseCorrelation(value);
             if (!correlation)
                 return refuseArgument("the correlation " + quoted(value) +
                                       " is not 584283, 584285 or 584286");
             options.correlation = *correlation;
         } else if (isValueOption(argc, argv, i, "--long-count", value)) {
+            // A Long Count has no meaning outside the whole calendar.
+            options.calendar = true;
             arguments.inputs.push_back({Input::Kind::LongCount, value});
         } else if (isValueOption(argc, argv, i, "--next", value) ||
                    isValueOption(argc, argv, i, "--previous", value)) {
             if (arguments.searchOption)
-                return refuseArgument("give one --next or --previous");
+                return refuseArgument("give one --next or --previous, once");
             arguments.searchOption = std::strncmp(arg, "--next", 6) == 0 ? "--next" : "--previous";
             arguments.spec = value;
         } else if (isValueOption(argc, argv, i, "--from", value)) {
+            if (arguments.from)
+                return givenTwice("--from");
             arguments.from = value;
         } else if (isValueOption(argc, argv, i, "--count", value)) {
+            if (arguments.count)
+                return givenTwice("--count");
             arguments.count = value;
         } else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
             writeOutput(kUsageLine);
@@ -831,11 +853,13 @@ std::optional<int> readArguments(int argc, char **argv, Arguments &arguments)
         } else if (std::strcmp(arg, "--version") == 0) {
             writeOutput("tzolkara-kin " TZOLKARA_VERSION "\n");
             return closeOutput(kAllPrinted);
+        } else if (std::strcmp(arg, "--") == 0) {
+            optionsEnded = true;
         } else if (arg[0] == '-' && arg[1] != '\0') {
             // No date begins with a dash: "-v" is a mistyped option, refused
             // before anything is printed, as "--v" is.
-            std::fprintf(stderr, "tzolkara-kin: unknown option %s\n%s%s", quoted(arg).c_str(),
-                         kUsageLine, kUsageDetails);
+            std::fprintf(stderr, "tzolkara-kin: unknown option %s\nTry 'tzolkara-kin --help'.\n",
+                         quoted(arg).c_str());
             return kInputRefused;
         } else {
             const bool standardInput = std::strcmp(arg, "-") == 0;

@@ -264,7 +264,8 @@ void TestMayaCalendar::longCounts_areReadOrRefused_data()
     QTest::newRow("six places") << "9.12.11.5.18.1" << QString();
     QTest::newRow("uinal 18") << "9.12.11.18.0" << QString();
     QTest::newRow("katun 20") << "9.20.0.0.0" << QString();
-    QTest::newRow("baktun 20") << "20.0.0.0.0" << QString();
+    QTest::newRow("baktun 20, read for the range to refuse") << "20.0.0.0.0" << "20.0.0.0.0";
+    QTest::newRow("baktun of three digits") << "100.0.0.0.0" << QString();
     QTest::newRow("three-digit place") << "9.12.11.5.018" << QString();
     QTest::newRow("blank before") << " 9.12.11.5.18" << QString();
     QTest::newRow("blank after") << "9.12.11.5.18 " << QString();

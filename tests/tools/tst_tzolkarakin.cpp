@@ -296,6 +296,9 @@ void TestTzolkaraKin::options_unknownRefusedBeforeAnyOutput_dashReadsStandardInp
     QTest::newRow("--v") << QStringList{first, QStringLiteral("--v")} << 2 << QStringList();
     QTest::newRow("- between dates") << QStringList{first, QStringLiteral("-"), last} << 0
                                      << QStringList{first, QStringLiteral("2000-01-01"), last};
+    QTest::newRow("-- ends the options")
+        << QStringList{QStringLiteral("--"), first, QStringLiteral("-"), last} << 0
+        << QStringList{first, QStringLiteral("2000-01-01"), last};
 }
 
 void TestTzolkaraKin::options_unknownRefusedBeforeAnyOutput_dashReadsStandardInput()
@@ -309,8 +312,12 @@ void TestTzolkaraKin::options_unknownRefusedBeforeAnyOutput_dashReadsStandardInp
     for (const QString &line : r.out)
         printed << line.section(QLatin1Char('\t'), 0, 0);
     QCOMPARE(printed, dates);
-    if (exitCode != 0)
+    if (exitCode != 0) {
+        // One line and where to look, as GNU tools say it; not the whole usage.
+        QCOMPARE(r.err.size(), 2);
         QVERIFY(r.err.at(0).startsWith(QStringLiteral("tzolkara-kin: unknown option '-")));
+        QCOMPARE(r.err.at(1), QStringLiteral("Try 'tzolkara-kin --help'."));
+    }
 }
 
 void TestTzolkaraKin::terminalInput_getsTheUsageLineFirst()
@@ -468,7 +475,7 @@ void TestTzolkaraKin::longCount_printsTheDayItNames_data()
     // Palenque: K'inich Janaab Pakal died on 9.12.11.5.18 6 Etz'nab 11 Yax.
     const QString pakal = QStringLiteral("0683-08-29 9.12.11.5.18 6 18 11 Yax");
     const QString end = QStringLiteral("2012-12-21 13.0.0.0.0 4 20 3 K'ank'in");
-    QTest::newRow("--long-count") << args("--calendar|--long-count|9.12.11.5.18") << QByteArray()
+    QTest::newRow("--long-count, which implies --calendar") << args("--long-count|9.12.11.5.18") << QByteArray()
                                   << QStringList{pakal};
     QTest::newRow("--long-count=, Julian")
         << args("--calendar|--julian|--long-count=9.12.11.5.18") << QByteArray()
@@ -579,6 +586,20 @@ void TestTzolkaraKin::calendarRefusals_exitTwoWithOneLine_data()
     QTest::newRow("Long Count after 3999")
         << args("--calendar|--long-count|19.0.0.0.0|2012-12-21") << 1
         << "'19.0.0.0.0' is a Long Count outside 0001-01-01 to 3999-12-31";
+    QTest::newRow("baktun 20")
+        << args("--long-count|20.0.0.0.0") << 0
+        << "'20.0.0.0.0' is a Long Count outside 0001-01-01 to 3999-12-31";
+    QTest::newRow("--count twice") << args("--calendar|--next|4 Ajaw|--count|5|--count=7") << 0
+                                   << "--count is given twice";
+    QTest::newRow("--from twice")
+        << args("--calendar|--next|4 Ajaw|--from|2000-01-01|--from|2001-01-01") << 0
+        << "--from is given twice";
+    QTest::newRow("--correlation twice")
+        << args("--correlation|584283|--correlation|584285|2000-01-01") << 0
+        << "--correlation is given twice";
+    QTest::newRow("an option after --") << args("--|--json") << 0
+                                          << "'--json' is not a date from 1900-01-01 to "
+                                             "2099-12-31 (YYYY-MM-DD)";
     QTest::newRow("no Long Count")
         << args("--calendar|9.12.11.18.0") << 0
         << "'9.12.11.18.0' is not a Long Count such as 9.12.11.5.18 (katun, tun and kin 0..19, "

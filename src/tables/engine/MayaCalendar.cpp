@@ -256,7 +256,9 @@ Day dayOf(long julianDay, long correlation)
 
 std::optional<LongCount> parseLongCount(std::string_view text)
 {
-    constexpr int kLimits[] = {19, 19, 19, 17, 19};
+    // Any baktun of up to two digits is read, so that one outside the range
+    // is refused for its place in time, not for its shape.
+    constexpr int kLimits[] = {99, 19, 19, 17, 19};
     int places[5] = {};
     std::size_t at = 0;
     for (int i = 0; i < 5; ++i) {

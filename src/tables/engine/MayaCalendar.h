@@ -81,7 +81,8 @@ struct Day
 Day dayOf(long julianDay, long correlation = kDefaultCorrelation);
 
 // "9.12.11.5.18": five places of digits joined by dots, katun, tun and kin
-// 0..19, uinal 0..17, baktun 0..19; nothing else, no blanks.
+// 0..19, uinal 0..17, baktun of up to two digits (whether the day lies in
+// the range is julianDayOfLongCount()'s question); nothing else, no blanks.
 std::optional<LongCount> parseLongCount(std::string_view text);
 // The day a Long Count names, or nothing when it falls outside the range.
 std::optional<long> julianDayOfLongCount(const LongCount &count,
