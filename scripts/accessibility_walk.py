@@ -115,7 +115,18 @@ def main():
             ("push button", "Previous month"), ("push button", "Next month"),
             ("push button", "Today"), ("text", "Go to"),
             ("check box", "Dates in the Julian calendar"), ("label", "Long Count"),
-            ("push button", "Astrology reading for this day"), ("push button", "Find next")])
+            ("push button", "Astrology reading for this day"), ("push button", "Find next"),
+            # Every value of the selected day is heard with its caption.
+            ("label", "Date: Monday 1 January 1900"), ("label", "Julian day number: 2415021"),
+            ("label", "Long Count: 12.14.5.6.18"), ("label", "Tzolk'in: 4 Etz'nab"),
+            ("label", "Haab': 6 Mak"), ("label", "Calendar Round: 4 Etz'nab 6 Mak"),
+            ("label", "Lord of the Night: G3"), ("label", "Day of the 260 days: 238")])
+        panel = [n for r, n, _, _ in controls(app) if r == "label" and n]
+        for caption in ("Date", "Julian calendar", "Julian day number", "Long Count", "Tzolk'in",
+                        "Haab'", "Calendar Round", "Lord of the Night", "Trecena",
+                        "Day of the 260 days"):
+            if not any(n.startswith(caption + ": ") and len(n) > len(caption) + 2 for n in panel):
+                sys.exit(f"maya calendar: {caption!r} is not heard with its value")
 
         press(wait_for(app, "push button", "Mayan Astrology Tarot", "maya calendar"))
         expect(app, "tarot question", [

@@ -297,6 +297,10 @@
         <source>The file could not be written.</source>
         <translation>No se pudo escribir el archivo.</translation>
     </message>
+    <message>
+        <source>Only a file can be saved over.</source>
+        <translation>Solo se puede guardar sobre un archivo.</translation>
+    </message>
 </context>
 <context>
     <name>SavedFileDialog</name>
@@ -546,6 +550,11 @@
         <source>The selected day</source>
         <translation>El día elegido</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a caption and its value, as a screen reader says them</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>tzolkara::EntryScreen</name>
@@ -641,10 +650,6 @@
         <translation>AAAA-MM-DD o 9.12.11.5.18</translation>
     </message>
     <message>
-        <source>A date (year, month and day, as 2012-12-21) or a Long Count (five numbers, as 9.12.11.5.18).</source>
-        <translation>Una fecha (año, mes y día, como 2012-12-21) o una Cuenta Larga (cinco números, como 9.12.11.5.18).</translation>
-    </message>
-    <message>
         <source>Show</source>
         <translation>Mostrar</translation>
     </message>
@@ -673,8 +678,12 @@
         <translation>En una Cuenta Larga el uinal va de 0 a 17, y el katún, el tun y el kin de 0 a 19.</translation>
     </message>
     <message>
-        <source>Type a date as year-month-day (2012-12-21) or a Long Count (9.12.11.5.18).</source>
-        <translation>Escribe una fecha como año-mes-día (2012-12-21) o una Cuenta Larga (9.12.11.5.18).</translation>
+        <source>A date as you write it (%1, %2 or 2012-12-21), or a Long Count (five numbers, as 9.12.11.5.18).</source>
+        <translation>Una fecha como la escribes (%1, %2 o 2012-12-21), o una Cuenta Larga (cinco números, como 9.12.11.5.18).</translation>
+    </message>
+    <message>
+        <source>Type a date (%1, %2 or 2012-12-21) or a Long Count (9.12.11.5.18).</source>
+        <translation>Escribe una fecha (%1, %2 o 2012-12-21) o una Cuenta Larga (9.12.11.5.18).</translation>
     </message>
 </context>
 <context>

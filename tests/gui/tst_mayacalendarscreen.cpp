@@ -12,7 +12,13 @@
 #include "support/ScreenDriver.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QLocale>
+#include <QScopeGuard>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace tzolkara;
@@ -62,6 +68,10 @@ private slots:
     void selectedDay_isShownInFull();
     void goTo_takesADateOrALongCount_data();
     void goTo_takesADateOrALongCount();
+    void goTo_readsDatesAsPeopleWriteThem_data();
+    void goTo_readsDatesAsPeopleWriteThem();
+    void findLists_followTheSelectedDayUntilChosen();
+    void messages_clearWhenAnotherDayIsSelected();
     void find_selectsTheDayOrSaysWhyNot_data();
     void find_selectsTheDayOrSaysWhyNot();
     void readingButton_opensAstrologyOnTheDay_data();
@@ -135,6 +145,11 @@ void TestMayaCalendarScreen::selectedDay_isShownInFull()
     };
     for (const auto &[label, text] : expected)
         QCOMPARE(ScreenDriver::text(&calendar.screen, label), QString::fromUtf8(text));
+    // A screen reader hears each value with its caption.
+    QCOMPARE(QAccessible::queryAccessibleInterface(
+                 ScreenDriver::child<QLabel>(&calendar.screen, "lblLongCount"))
+                 ->text(QAccessible::Name),
+             QStringLiteral("Long Count: 13.0.0.0.0"));
     QVERIFY(ScreenDriver::child<QLabel>(&calendar.screen, "lblTzolkinDay")
                 ->toolTip()
                 .contains(QStringLiteral("8 Chuwen")));
@@ -169,9 +184,12 @@ void TestMayaCalendarScreen::goTo_takesADateOrALongCount_data()
     QTest::newRow("uinal 18") << "9.12.11.18.0" << false << "2026-12-07"
                               << "In a Long Count the uinal runs from 0 to 17, and the katun, "
                                  "the tun and the kin from 0 to 19.";
-    QTest::newRow("neither") << "21/12/2012" << false << "2026-12-07"
-                             << "Type a date as year-month-day (2012-12-21) or a Long Count "
-                                "(9.12.11.5.18).";
+    QTest::newRow("baktun 20") << "20.0.0.0.0" << false << "2026-12-07"
+                               << "The calendar holds the days from 1 January 1 to 31 December "
+                                  "3999.";
+    QTest::newRow("neither") << "21 Smarch 2012" << false << "2026-12-07"
+                             << "Type a date (21 Dec 2012, 21 December 2012 or 2012-12-21) or a "
+                                "Long Count (9.12.11.5.18).";
 }
 
 void TestMayaCalendarScreen::goTo_takesADateOrALongCount()
@@ -190,6 +208,81 @@ void TestMayaCalendarScreen::goTo_takesADateOrALongCount()
     if (julian && problem.isEmpty())
         QVERIFY(
             ScreenDriver::text(&calendar.screen, "lblMonth").contains(QStringLiteral("Julian")));
+}
+
+void TestMayaCalendarScreen::goTo_readsDatesAsPeopleWriteThem_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("selected");
+    const QString columbus = QStringLiteral("1492-10-12");
+    QTest::newRow("British short date") << "en_GB" << "12/10/1492" << columbus;
+    QTest::newRow("American short date") << "en_US" << "10/12/1492" << columbus;
+    QTest::newRow("Mexican short date") << "es_MX" << "12/10/1492" << columbus;
+    QTest::newRow("German short date") << "de_DE" << "12.10.1492" << columbus;
+    QTest::newRow("year first, slashes") << "en_US" << "1492/10/12" << columbus;
+    QTest::newRow("day, month, year") << "C" << "12 October 1492" << columbus;
+    QTest::newRow("month cut, comma") << "C" << "Oct 12, 1492" << columbus;
+    QTest::newRow("any case, ordinal") << "C" << "the 12th of OCTOBER 1492" << columbus;
+    QTest::newRow("year first, month named") << "C" << "1492 Oct 12" << columbus;
+    QTest::newRow("not a month") << "C" << "12 Octopus 1492" << "2026-12-07";
+    QTest::newRow("two months") << "C" << "12 March October 1492" << "2026-12-07";
+    QTest::newRow("four numbers") << "en_GB" << "12/10/1492/1" << "2026-12-07";
+}
+
+void TestMayaCalendarScreen::goTo_readsDatesAsPeopleWriteThem()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, entry);
+    QFETCH(QString, selected);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+    CalendarOnScreen calendar;
+    calendar.goTo(entry);
+    QCOMPARE(isoDate(calendar.screen.selectedDay()), selected);
+    QCOMPARE(ScreenDriver::text(&calendar.screen, "lblGoToProblem").isEmpty(),
+             selected != QLatin1String("2026-12-07"));
+}
+
+void TestMayaCalendarScreen::findLists_followTheSelectedDayUntilChosen()
+{
+    CalendarOnScreen calendar;
+    QWidget *screen = &calendar.screen;
+    auto *number = ScreenDriver::child<QComboBox>(screen, "cboNumber");
+    auto *sign = ScreenDriver::child<QComboBox>(screen, "cboSign");
+    auto *haabMonth = ScreenDriver::child<QComboBox>(screen, "cboHaabMonth");
+    // As after "Show in the calendar" on a reading.
+    calendar.screen.showDate(QDate(1985, 6, 15));
+    QCOMPARE(number->currentText() + QLatin1Char(' ') + sign->currentText(),
+             QStringLiteral("2 Muluk"));
+    QCOMPARE(haabMonth->currentText(), QStringLiteral("Sotz'"));
+
+    // Once the user has chosen, the lists keep the choice.
+    sign->setFocus();
+    QTest::keyClick(sign, Qt::Key_Down);
+    QCOMPARE(sign->currentText(), QStringLiteral("Ok"));
+    calendar.goTo(QStringLiteral("2012-12-21"));
+    QCOMPARE(number->currentText() + QLatin1Char(' ') + sign->currentText(),
+             QStringLiteral("2 Ok"));
+    QCOMPARE(haabMonth->currentText(), QStringLiteral("Sotz'"));
+}
+
+void TestMayaCalendarScreen::messages_clearWhenAnotherDayIsSelected()
+{
+    CalendarOnScreen calendar;
+    QWidget *screen = &calendar.screen;
+    ScreenDriver::click(screen, "cmdFindNext");
+    const QString found = ScreenDriver::text(screen, "lblFindMessage");
+    QVERIFY2(found.startsWith(QStringLiteral("The next 7 Kawak is 260 days later")),
+             qPrintable(found));
+    calendar.goTo(QStringLiteral("2026-02-30"));
+    QVERIFY(!ScreenDriver::text(screen, "lblGoToProblem").isEmpty());
+    QCOMPARE(ScreenDriver::text(screen, "lblFindMessage"), found);
+
+    QTest::keyClick(calendar.grid(), Qt::Key_Right);
+    QCOMPARE(ScreenDriver::text(screen, "lblFindMessage"), QString());
+    QCOMPARE(ScreenDriver::text(screen, "lblGoToProblem"), QString());
 }
 
 void TestMayaCalendarScreen::find_selectsTheDayOrSaysWhyNot_data()

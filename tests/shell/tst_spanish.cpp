@@ -153,6 +153,7 @@ private slots:
     void messages_areSpanish_data();
     void messages_areSpanish();
     void monthList_keepsOrderAndReading();
+    void goTo_readsSpanishDates();
     void savedReading_reopensInTheOtherLanguage_data();
     void savedReading_reopensInTheOtherLanguage();
     void language_followsTheDesktop_data();
@@ -322,6 +323,26 @@ void TestSpanish::monthList_keepsOrderAndReading()
     QCOMPARE(lists[1].at(11), QStringLiteral("Diciembre"));
     // The same sign and day number.
     QCOMPARE(readings[1], readings[0]);
+}
+
+void TestSpanish::goTo_readsSpanishDates()
+{
+    speak(Language::Spanish);
+    const QLocale before;
+    QLocale::setDefault(QLocale(QStringLiteral("es_MX")));
+    const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+    ScreenDriver ui;
+    ui.reach(Start::MayaCalendar);
+    QWidget *calendar = ui.screen(ScreenId::MayaCalendar);
+    auto *field = ScreenDriver::child<QLineEdit>(calendar, "txtGoTo");
+    QVERIFY(field->toolTip().contains(QStringLiteral("21/12/2012, 21 de diciembre de 2012")));
+    for (const char *typed : {"12 de octubre de 1492", "12 OCT. 1492", "12/10/1492"}) {
+        field->setText(QString::fromUtf8(typed));
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(ScreenDriver::text(calendar, "lblGregorianDate"),
+                 QStringLiteral("miércoles 12 de octubre de 1492"));
+        QCOMPARE(ScreenDriver::text(calendar, "lblGoToProblem"), QString());
+    }
 }
 
 void TestSpanish::savedReading_reopensInTheOtherLanguage_data()

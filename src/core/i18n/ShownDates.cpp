@@ -51,6 +51,11 @@ QString listedMonthName(int month0)
     return name;
 }
 
+const char *englishMonthName(int month0)
+{
+    return month0 >= 0 && month0 < 12 ? kMonths[month0] : "";
+}
+
 QString monthFirstDate(int year, int month0, int day)
 {
     return QCoreApplication::translate("Dates", "%1 %2, %3", "month, day, year")

@@ -94,6 +94,8 @@ DayFinder::DayFinder(QWidget *parent) : QGroupBox(tr("Find a day"), parent)
     setTabOrder(cboHaabMonth, cmdFindPrevious);
     setTabOrder(cmdFindPrevious, cmdFindNext);
 
+    for (QComboBox *box : {cboNumber, cboSign, cboHaabDay, cboHaabMonth})
+        connect(box, &QComboBox::activated, this, [this] { m_followsDay = false; });
     connect(chkTzolkin, &QCheckBox::toggled, this, &DayFinder::updateEnabled);
     connect(chkHaab, &QCheckBox::toggled, this, &DayFinder::updateEnabled);
     connect(cmdFindNext, &QPushButton::clicked, this, [this] { emit findAsked(true); });
@@ -109,8 +111,10 @@ void DayFinder::updateEnabled()
     cboHaabMonth->setEnabled(chkHaab->isChecked());
 }
 
-void DayFinder::setExample(long julianDay)
+void DayFinder::followDay(long julianDay)
 {
+    if (!m_followsDay)
+        return;
     const MayaCalendar::Day day = MayaCalendar::dayOf(julianDay);
     cboNumber->setCurrentIndex(day.number - 1);
     cboSign->setCurrentIndex(day.sign - 1);
@@ -177,6 +181,11 @@ std::optional<long> DayFinder::find(long fromDay, bool forward)
 void DayFinder::showMessage(const QString &message)
 {
     lblFindMessage->setText(message);
+}
+
+void DayFinder::clearMessage()
+{
+    lblFindMessage->clear();
 }
 
 } // namespace tzolkara

@@ -26,8 +26,10 @@ class DayFinder final : public QGroupBox
 public:
     explicit DayFinder(QWidget *parent = nullptr);
 
-    // Sets the lists to the day's Tzolk'in and Haab' days.
-    void setExample(long julianDay);
+    // The lists show the selected day's Tzolk'in and Haab' days until the
+    // user chooses in one of them.
+    void followDay(long julianDay);
+    void clearMessage();
     // The nearest day after (before) `fromDay` that is the one asked for, or
     // nothing, with the reason shown.
     std::optional<long> find(long fromDay, bool forward);
@@ -40,6 +42,7 @@ private:
     void showMessage(const QString &message);
     void updateEnabled();
 
+    bool m_followsDay = true;
     QCheckBox *chkTzolkin = nullptr;
     QComboBox *cboNumber = nullptr;
     QComboBox *cboSign = nullptr;

@@ -101,14 +101,13 @@ DayPanel::DayPanel(QWidget *parent) : QGroupBox(tr("The selected day"), parent)
         const QString tip = line.term ? mayaTermToolTip(*line.term) : tr(line.toolTip);
         caption->setToolTip(tip);
         value->setToolTip(tip);
-        // A screen reader reads each value under its caption's name.
-        value->setAccessibleName(captionText);
         caption->setBuddy(value);
         if (row < 2)
             value->setMinimumWidth(widestDate(value->fontMetrics()));
         grid->addWidget(caption, row, 0, Qt::AlignTop);
         grid->addWidget(value, row, 1, Qt::AlignTop);
         m_values.push_back(value);
+        m_captions.push_back(captionText);
         ++row;
     }
     grid->setColumnStretch(1, 1);
@@ -129,8 +128,14 @@ void DayPanel::showDay(long julianDay)
         QString::fromStdString(MayaCalendar::trecenaText(day)),
         QString::number(day.tzolkinDay),
     };
-    for (std::size_t i = 0; i < m_values.size(); ++i)
+    for (std::size_t i = 0; i < m_values.size(); ++i) {
         m_values[i]->setText(values[i]);
+        // A label's text reaches a screen reader only as its name: the value
+        // is heard with its caption, "Long Count: 13.0.0.0.0".
+        m_values[i]->setAccessibleName(
+            tr("%1: %2", "a caption and its value, as a screen reader says them")
+                .arg(m_captions[i], values[i]));
+    }
 }
 
 } // namespace tzolkara

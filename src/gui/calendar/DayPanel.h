@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QString>
 
 #include <vector>
 
@@ -24,6 +25,7 @@ public:
 
 private:
     std::vector<QLabel *> m_values;
+    std::vector<QString> m_captions;
 };
 
 } // namespace tzolkara

@@ -6,11 +6,13 @@
 #include "common/Fonts.h"
 #include "engine/MayaCalendar.h"
 #include "i18n/ShownDates.h"
+#include "i18n/TypedDates.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -36,8 +38,10 @@ GoToBox::GoToBox(QWidget *parent) : QGroupBox(tr("Go to a day"), parent)
     txtGoTo = new QLineEdit(this);
     txtGoTo->setObjectName(QStringLiteral("txtGoTo"));
     txtGoTo->setPlaceholderText(tr("YYYY-MM-DD or 9.12.11.5.18"));
-    txtGoTo->setToolTip(tr("A date (year, month and day, as 2012-12-21) or a Long Count (five "
-                           "numbers, as 9.12.11.5.18)."));
+    txtGoTo->setToolTip(
+        tr("A date as you write it (%1, %2 or 2012-12-21), or a Long Count (five numbers, as "
+           "9.12.11.5.18).")
+            .arg(shortDateExample(2012, 12, 21, QLocale()), dayFirstDate(2012, 11, 21)));
     txtGoTo->setMaxLength(40);
     caption->setBuddy(txtGoTo);
     cmdGoTo = new QPushButton(tr("Show"), this);
@@ -93,27 +97,6 @@ std::optional<long> GoToBox::dayOfEntry()
                               .arg(rangeDate(MayaCalendar::firstJulianDay(), shown),
                                    rangeDate(MayaCalendar::lastJulianDay(), shown));
 
-    static const QRegularExpression datePattern(
-        QStringLiteral("^(\\d{1,4})-(\\d{1,2})-(\\d{1,2})$"));
-    const QRegularExpressionMatch date = datePattern.match(entry);
-    if (date.hasMatch()) {
-        const CalendarDate typed{date.captured(1).toInt(), date.captured(2).toInt(),
-                                 date.captured(3).toInt()};
-        if (typed.month < 1 || typed.month > 12 || typed.day < 1 ||
-            typed.day > CalendarMonth::daysInMonth(typed.year, typed.month, shown)) {
-            showProblem(shown == CalendarSystem::Julian
-                            ? tr("That day does not exist in the Julian calendar.")
-                            : tr("That day does not exist in the Gregorian calendar."));
-            return std::nullopt;
-        }
-        if (!CalendarMonth::isDateInRange(typed, shown)) {
-            showProblem(range);
-            return std::nullopt;
-        }
-        clearProblem();
-        return CalendarMonth::julianDayOf(typed, shown);
-    }
-
     static const QRegularExpression countPattern(
         QStringLiteral("^\\d{1,2}\\.\\d{1,2}\\.\\d{1,2}\\.\\d{1,2}\\.\\d{1,2}$"));
     if (countPattern.match(entry).hasMatch()) {
@@ -133,7 +116,25 @@ std::optional<long> GoToBox::dayOfEntry()
         return day;
     }
 
-    showProblem(tr("Type a date as year-month-day (2012-12-21) or a Long Count (9.12.11.5.18)."));
+    if (const std::optional<TypedDate> typed = readTypedDate(entry, QLocale())) {
+        const CalendarDate date{typed->year, typed->month, typed->day};
+        if (date.month < 1 || date.month > 12 || date.day < 1 ||
+            date.day > CalendarMonth::daysInMonth(date.year, date.month, shown)) {
+            showProblem(shown == CalendarSystem::Julian
+                            ? tr("That day does not exist in the Julian calendar.")
+                            : tr("That day does not exist in the Gregorian calendar."));
+            return std::nullopt;
+        }
+        if (!CalendarMonth::isDateInRange(date, shown)) {
+            showProblem(range);
+            return std::nullopt;
+        }
+        clearProblem();
+        return CalendarMonth::julianDayOf(date, shown);
+    }
+
+    showProblem(tr("Type a date (%1, %2 or 2012-12-21) or a Long Count (9.12.11.5.18).")
+                    .arg(shortDateExample(2012, 12, 21, QLocale()), dayFirstDate(2012, 11, 21)));
     return std::nullopt;
 }
 

@@ -125,7 +125,7 @@ QWidget *frmMayaCalendar::buildContent()
         select(CalendarMonth::addMonths(m_selectedDay, months, fraGoTo->system()));
     });
     connect(grdMonth, &MonthGrid::todayAsked, this, &frmMayaCalendar::cmdToday_Click);
-    connect(grdMonth, &MonthGrid::dayChosen, this, &frmMayaCalendar::select);
+    connect(grdMonth, &MonthGrid::dayChosen, this, [this](long day) { select(day); });
     connect(fraGoTo, &GoToBox::dayAsked, this, [this](long day) {
         select(day);
         grdMonth->setFocus();
@@ -137,9 +137,7 @@ QWidget *frmMayaCalendar::buildContent()
 
 void frmMayaCalendar::Form_Load()
 {
-    const long now = today();
-    fraFind->setExample(now);
-    select(now);
+    select(today());
     grdMonth->setFocus();
 }
 
@@ -148,9 +146,16 @@ long frmMayaCalendar::today() const
     return CalendarMonth::clampToRange(julianDayOfDate(desktop().today()));
 }
 
-void frmMayaCalendar::select(long julianDay)
+void frmMayaCalendar::select(long julianDay, Move move)
 {
+    const long previous = m_selectedDay;
     m_selectedDay = CalendarMonth::clampToRange(julianDay);
+    if (m_selectedDay != previous) {
+        fraGoTo->clearProblem();
+        if (move != Move::Found)
+            fraFind->clearMessage();
+    }
+    fraFind->followDay(m_selectedDay);
     const long now = today();
     const CalendarSystem system = fraGoTo->system();
     const CalendarDate shown = CalendarMonth::dateOf(m_selectedDay, system);
@@ -190,7 +195,7 @@ void frmMayaCalendar::cmdToday_Click()
 void frmMayaCalendar::find(bool forward)
 {
     if (const std::optional<long> found = fraFind->find(m_selectedDay, forward))
-        select(*found);
+        select(*found, Move::Found);
 }
 
 void frmMayaCalendar::cmdReading_Click()

@@ -46,8 +46,11 @@ private:
     QMenuBar *buildMenuBar();
     long today() const;
     // Every move ends here: the day is held to the calendar's range, and the
-    // grid, the panel and the reading button follow it.
-    void select(long julianDay);
+    // grid, the panel, the Find lists and the reading button follow it. The
+    // messages of Go to and Find belong to the day they were said on; a
+    // message that says how the day was found stays with it.
+    enum class Move { Other, Found };
+    void select(long julianDay, Move move = Move::Other);
     void find(bool forward);
 
     long m_selectedDay = 0;
