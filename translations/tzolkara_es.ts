@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Pon la marca de tu sitio en este programa.  Aumenta la fidelidad y el tráfico de tu sitio. Pon aquí el nombre y el enlace de tu sitio. Consulta &quot;Ayuda&quot; para más detalles.    Haz clic aquí para saber más sobre la marca compartida.</translation>
+        <translation>Pon la marca de tu sitio en este programa. Aumenta la fidelidad y el tráfico de tu sitio. Pon aquí el nombre y el enlace de tu sitio. Consulta “Ayuda” para más detalles. Haz clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Mayan Number: </source>
-        <translation>Número maya: </translation>
+        <translation>Número del día: </translation>
     </message>
     <message>
         <source>Mayan Day Number&apos;s Description: </source>
@@ -245,15 +245,15 @@
     </message>
     <message>
         <source>Mayan Gemstone: </source>
-        <translation>Piedra preciosa maya: </translation>
+        <translation>Piedra del signo: </translation>
     </message>
     <message>
         <source>Mayan Keywords: </source>
-        <translation>Palabras clave mayas: </translation>
+        <translation>Palabras clave: </translation>
     </message>
     <message>
         <source>Mayan Significance: </source>
-        <translation>Significado maya: </translation>
+        <translation>Significado: </translation>
     </message>
     <message>
         <source>Mayan Day Sign&apos;s Description: </source>
@@ -620,11 +620,11 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>¡Escribe una fecha o un mes correctos, por favor!</translation>
+        <translation>Elige una fecha válida, por favor.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>¡Escribe una fecha o un mes correctos, por favor !</translation>
+        <translation>Elige una fecha válida, por favor.</translation>
     </message>
     <message>
         <source>Mayan Astrology (*.man)</source>
@@ -771,7 +771,7 @@
     <name>tzolkara::frmAbout</name>
     <message>
         <source>Tzolkara determines your Mayan astrology zodiac sign, Mayan numerology sign and mayan astrology tarot reading. This program gives you a detailed interpretation of the sign you belong to in the Mayan zodiac, your Mayan Day Number / Galactic Number, your characteristic traits and your personality based on different signs. This program also helps a person understand his personality and improve himself for the better.</source>
-        <translation>Tzolkara determina tu signo del zodiaco de la astrología maya, tu signo de la numerología maya y tu lectura de tarot de astrología maya. Este programa te da una interpretación detallada del signo al que perteneces en el zodiaco maya, tu número maya del día / número galáctico, tus rasgos característicos y tu personalidad según los distintos signos. Este programa también ayuda a las personas a comprender su personalidad y a mejorar como personas.</translation>
+        <translation>Tzolkara determina tu signo de la astrología maya, tu signo de la numerología maya y tu lectura de tarot de astrología maya. Este programa te da una interpretación detallada del signo de la astrología maya al que perteneces, de tu número del día (el tono galáctico), de tus rasgos característicos y de tu personalidad según los distintos signos. Este programa también ayuda a las personas a comprender su personalidad y a mejorar como personas.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. </source>
@@ -875,7 +875,7 @@ sus textos e imágenes bajo CC BY-SA 4.0.</translation>
     </message>
     <message>
         <source>Opens Mayan Astrology with this day as the birth date. Readings are given for the days from 1 January 1900 to today.</source>
-        <translation>Abre la Astrología maya con este día como fecha de nacimiento. Las lecturas se dan para los días del 1 de enero de 1900 hasta hoy.</translation>
+        <translation>Abre la Astrología maya con este día como fecha de nacimiento. Las lecturas se dan para los días desde el 1 de enero de 1900 hasta hoy.</translation>
     </message>
     <message>
         <source>%1 (Julian calendar)</source>
@@ -902,15 +902,15 @@ sus textos e imágenes bajo CC BY-SA 4.0.</translation>
     </message>
     <message>
         <source>Mayan Gemstone</source>
-        <translation>Piedra preciosa maya</translation>
+        <translation>Piedra del signo</translation>
     </message>
     <message>
         <source>Mayan Keywords</source>
-        <translation>Palabras clave mayas</translation>
+        <translation>Palabras clave</translation>
     </message>
     <message>
         <source>Mayan Significance</source>
-        <translation>Significado maya</translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>Famous Personalities</source>
