@@ -169,9 +169,12 @@ def jaguar(c):
 
 
 def eagle(c):
-    crest = [shape("M26 48C16 42 8 32 6 20C16 24 26 32 32 40Z", SLATE, FINE),
-             shape("M32 38C24 28 20 18 22 6C32 14 38 24 42 32Z", SLATE, FINE),
-             shape("M44 30C42 20 44 12 50 4C54 14 54 22 52 30Z", SLATE, FINE)]
+    crest = []
+    for k, (tx, ty) in enumerate(((10, 36), (15, 22), (24, 12), (37, 8))):
+        bx, by = 34 + k * 4, 40 - k * 4
+        crest.append(shape(f"M{bx - 4} {by + 2}Q{(bx + tx) / 2 - 4} {(by + ty) / 2 - 2} {tx} {ty}"
+                           f"Q{(bx + tx) / 2 + 4} {(by + ty) / 2 + 6} {bx + 4} {by - 2}Z",
+                           SLATE, FINE))
     breast = _bust(f"C22 68 30 62 40 62H62C72 64 80 70 {_on_rim(34)}", 142, 34)
     belly = _bust(f"C36 82 64 82 {_on_rim(60)}", 120, 60)
     head = shape("M26 70C16 56 18 38 30 30C40 24 54 24 64 30L70 54C64 60 56 64 48 66Z",
