@@ -137,7 +137,7 @@ def wind_scene(c):
             shape("M32 74C46 66 70 66 84 74V90H32Z", JADE, 0),
             shape("M52 52C50 47 56 44 60 47C62 42 70 42 72 47C77 46 80 50 77 53Z",
                   RIM_LIGHT, 1.2),
-            shape("M32 40H84L80 44H53V58H49Z", c.shade, 0),
+            shape("M32 40H84L80 44H36V58H32Z", c.shade, 0),
             shape("M49 58H53V90H49Z", c.shade, 0),
             shape(window, "none")]
     streaks = line("M38 52H48M56 64H64M56 82H64", 2.2, RIM_LIGHT)

@@ -62,7 +62,7 @@ def wind(c):
                    "M36 10V18M12 24V44M62 24V44M16 44V66M58 66V90M14 66V90",
                    DETAIL, c.shade)
     window = "M12 18H60V38H47V84H25V38H12Z"
-    opening = [shape(window, SKY), shape("M12 18H60L57 22H29V38H25Z", c.shade, 0),
+    opening = [shape(window, SKY), shape("M12 18H60L57 22H16V38H12Z", c.shade, 0),
                shape("M25 38H29V84H25Z", c.shade, 0),
                line("M34 29H52M33 50H42M35 74H43", 2.4, RIM_LIGHT),
                shape(window, "none")]
