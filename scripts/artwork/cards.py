@@ -6,7 +6,8 @@ their Spanish copies, resources/cards/es/NN.svg, with the colour names of
 resources/texts/es/glossary.tsv.
 
 Run from anywhere (usually the repository root):
-    python3 scripts/artwork/cards.py
+    python3 scripts/artwork/cards.py [ROOT]
+ROOT is the folder resources/ is written under, as for signs.py.
 
 A card has the Mayan name on a plate at the top, a picture of the glyph's
 subject in the window below it, the glyph's day sign as a medallion over
@@ -32,7 +33,7 @@ from glossary import spanish_names  # noqa: E402
 from palette import INK, STONE, STONE_SHADE, RIM_LIGHT  # noqa: E402
 from card_scenes import SCENES, SCENE_WIDTH, SCENE_HEIGHT  # noqa: E402
 from sign_badges import BADGES  # noqa: E402
-from signs import sign_colours, write  # noqa: E402
+from signs import sign_colours, write, output_root  # noqa: E402
 from svgkit import tag, place, svg_document, num  # noqa: E402
 
 # The grid the card is drawn on, and the size it is shown at.
@@ -201,8 +202,7 @@ def card(glyph, colour_name):
 
 
 def main():
-    root = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                                         "..", ".."))
+    root = output_root()
     spanish = spanish_names("glyph")
     for folder, names in (("", [name for _, name in CARD_NAMES]),
                           ("es", [spanish[glyph] for glyph in range(len(CARD_NAMES))])):
