@@ -11,8 +11,9 @@ heavy.
 
 Every function takes the sign's direction colours and returns SVG elements
 in a 100 x 100 box whose inscribed disc (centre 50, 50, radius 50) is the
-medallion's face; a badge stays within radius 47 of the centre.  Busts end
-on an arc of radius 46, the disc's edge, so nothing is cut off square.
+medallion's face; a badge, outlines included, stays within radius 48 of the
+centre, inside the face's own outline.  Busts end on an arc of radius 45
+just inside the face's edge, so nothing is cut off square.
 """
 
 import math
@@ -30,9 +31,9 @@ FINE = 3.2      # inner line work of a badge
 
 
 def _on_rim(angle):
-    """The point of the medallion's edge (radius 46) at `angle` degrees."""
+    """The point of the busts' rim (radius 45) at `angle` degrees."""
     a = math.radians(angle)
-    return f"{num(50 + 46 * math.cos(a))} {num(50 + 46 * math.sin(a))}"
+    return f"{num(50 + 45 * math.cos(a))} {num(50 + 45 * math.sin(a))}"
 
 
 def _bust(top, start, end):
@@ -40,7 +41,7 @@ def _bust(top, start, end):
     rim at `end` (degrees, y down), and the rim closes it, clockwise from
     `end` round to `start`."""
     large = 1 if (start - end) % 360 > 180 else 0
-    return f"M{_on_rim(start)}{top}A46 46 0 {large} 1 {_on_rim(start)}Z"
+    return f"M{_on_rim(start)}{top}A45 45 0 {large} 1 {_on_rim(start)}Z"
 
 
 def crocodile(c):
@@ -53,33 +54,39 @@ def crocodile(c):
 
 
 def wind(c):
-    return [shape("M12 20Q12 14 18 14H82Q88 14 88 20V80Q88 86 82 86H18Q12 86 12 80Z",
+    return [shape("M18 24Q18 18 24 18H76Q82 18 82 24V76Q82 82 76 82H24Q18 82 18 76Z",
                   c.main, BOLD),
-            shape("M22 24H78V44H60V78H40V44H22Z", SKY, BOLD)]
+            shape("M26 27H74V45H59V74H41V45H26Z", SKY, BOLD)]
 
 
 def night(c):
-    return [shape("M12 14H88V86H12Z", c.main, BOLD),
-            shape("M28 86V58L44 22H56L72 58V86Z", NIGHT, BOLD),
+    return [shape("M20 18H80V82H20Z", c.main, BOLD),
+            shape("M32 82V58L45 26H55L68 58V82Z", NIGHT, BOLD),
             shape("M58 46A11 11 0 1 0 58 66A8 8 0 1 1 58 46Z", RIM_LIGHT, 0),
             shape(poly_d(star_points(42, 74, 5, 1.8, 4)), RIM_LIGHT, 0)]
 
 
 def seed(c):
     return [*tube("M50 64C46 54 54 44 50 30", JADE, 6, FINE),
-            shape("M50 38C42 24 30 18 14 22C20 36 38 42 50 38Z", JADE, BOLD),
-            shape("M51 32C58 18 72 12 88 14C84 28 66 36 51 32Z", JADE, BOLD),
+            shape("M50 38C42 26 32 22 18 26C24 38 38 42 50 38Z", JADE, BOLD),
+            shape("M51 32C58 24 68 19 81 22C78 31 66 36 51 32Z", JADE, BOLD),
             ellipse(50, 70, 26, 18, c.main, BOLD),
             ellipse(42, 66, 5, 3, RIM_LIGHT, 0, rotate=-30)]
 
 
+def _smaller(elements, scale):
+    """Elements drawn `scale` times their size about the badge's centre."""
+    return [tag("g", elements,
+                transform=f"translate(50 50) scale({num(scale)}) translate(-50 -50)")]
+
+
 def serpent(c):
-    body = "M14 80C26 94 54 90 56 70C58 52 36 50 40 32"
-    return [line("M70 24H84l5-4m-5 4l5 4", FINE, c.shade),
+    body = "M20 80C30 92 54 90 56 70C58 52 36 50 40 32"
+    return _smaller([line("M70 24H84l5-4m-5 4l5 4", FINE, c.shade),
             *tube(body, c.main, 14, BOLD),
             line(body, 4, RIM_LIGHT, stroke_dasharray="0.1 12"),
             ellipse(52, 24, 18, 12, c.main, BOLD),
-            circle(56, 20, 4.4, AMBER, 2.2), circle(57, 20, 2, INK, 0)]
+            circle(56, 20, 4.4, AMBER, 2.2), circle(57, 20, 2, INK, 0)], 0.84)
 
 
 def transformer(c):
@@ -97,10 +104,11 @@ def deer(c):
             shape("M64 42C74 34 86 34 92 40C84 48 72 50 62 48Z", FUR, BOLD)]
     face = shape("M50 32C62 32 68 40 66 52C64 62 58 72 58 82C58 90 54 94 50 94"
                  "C46 94 42 90 42 82C42 72 36 62 34 52C32 40 38 32 50 32Z", FUR, BOLD)
-    return [*antlers, *ears, face, shape("M50 42C55 42 56 50 54 60L53 78H47L46 60"
-                                         "C44 50 45 42 50 42Z", FUR_LIGHT, 0),
-            circle(41, 54, 4.4, INK, 0), circle(59, 54, 4.4, INK, 0),
-            ellipse(50, 86, 6, 5, INK, 0)]
+    return _smaller([*antlers, *ears, face,
+                     shape("M50 42C55 42 56 50 54 60L53 78H47L46 60C44 50 45 42 50 42Z",
+                           FUR_LIGHT, 0),
+                     circle(41, 54, 4.4, INK, 0), circle(59, 54, 4.4, INK, 0),
+                     ellipse(50, 86, 6, 5, INK, 0)], 0.86)
 
 
 def star(c):
@@ -119,9 +127,9 @@ def offering(c):
 def dog(c):
     head = _bust("C18 72 20 60 28 50C34 42 44 38 54 40L88 50C94 52 94 60 88 61"
                  f"L70 64C64 70 62 80 {_on_rim(77)}", 130, 77)
-    ear = shape("M30 50C22 36 22 20 28 6C44 12 56 26 58 44Z", HIDE, BOLD)
+    ear = shape("M30 50C23 38 24 22 31 10C45 15 56 27 58 44Z", HIDE, BOLD)
     return [shape(head, HIDE, BOLD), ear,
-            shape("M34 42C30 32 30 22 32 14C42 20 49 30 52 40Z", HIDE_PINK, 0),
+            shape("M34 42C31 33 31 24 34 17C43 22 49 31 52 40Z", HIDE_PINK, 0),
             shape("M58 48C61 44 67 44 70 47C67 51 62 52 58 48Z", AMBER, 2.2),
             circle(65, 47.6, 2.2, INK, 0),
             ellipse(90, 55, 5, 4, INK, 0)]
@@ -141,15 +149,15 @@ def road(c):
     field = _bust(f"L{_on_rim(-4)}", 184, -4)
     return [shape(field, JADE_LIGHT, BOLD),
             shape("M30 46V38H36V30H42V22H58V30H64V38H70V46Z", c.shade, BOLD),
-            shape("M44 47H56L74 92.6C60 97 40 97 26 92.6Z", c.main, BOLD),
+            shape("M44 47H56L70 86C60 90 40 90 30 86Z", c.main, BOLD),
             ellipse(46, 80, 3.4, 5, INK, 0), ellipse(55, 64, 2.6, 3.8, INK, 0)]
 
 
 def reed(c):
-    stalks = [tube(f"M50 92L{x} {y}", JADE_LIGHT, 8, FINE)
-              for x, y in ((28, 24), (72, 24), (50, 14))]
-    tufts = [ellipse(x, y, 6, 10, SOIL_LIGHT, FINE, rotate=a)
-             for x, y, a in ((26, 18, -18), (74, 18, 18), (50, 8, 0))]
+    stalks = [tube(f"M50 86L{x} {y}", JADE_LIGHT, 8, FINE)
+              for x, y in ((30, 28), (70, 28), (50, 18))]
+    tufts = [ellipse(x, y, 5.6, 9, SOIL_LIGHT, FINE, rotate=a)
+             for x, y, a in ((28, 22, -18), (72, 22, 18), (50, 14, 0))]
     return [*[part for stalk in stalks for part in stalk], *tufts,
             shape("M32 62C44 56 56 56 68 62V72C56 66 44 66 32 72Z", c.main, BOLD)]
 
@@ -187,7 +195,7 @@ def eagle(c):
 
 
 def wisdom(c):
-    tufts = shape("M40 34C34 24 32 14 34 4C42 12 48 20 50 28Z"
+    tufts = shape("M40 34C35 26 34 16 36 8C43 15 48 21 50 28Z"
                   "M50 28C50 18 54 10 62 6C62 16 60 24 58 30Z", c.shade, FINE)
     body = _bust(f"C18 66 28 62 40 62H62C72 64 80 70 {_on_rim(34)}", 147, 34)
     head = shape("M26 70C16 60 16 40 26 30C36 22 52 20 64 26C76 32 82 44 80 56"
@@ -211,11 +219,11 @@ def earth(c):
 
 
 def flint(c):
-    knife = [shape(capsule_d(10, 50, 36, 50, 7), FUR, BOLD),
-             shape("M32 50C46 36 70 40 96 50C70 60 46 64 32 50Z", FLINT, BOLD),
+    knife = [shape(capsule_d(14, 50, 36, 50, 7), FUR, BOLD),
+             shape("M32 50C46 37 70 41 93 50C70 59 46 63 32 50Z", FLINT, BOLD),
              line("M48 46C58 44 70 45 84 48M48 54C58 56 70 55 84 52", FINE, FLINT_LIGHT),
              shape("M30 40H42V60H30Z", SOIL_LIGHT, FINE)]
-    return [tag("g", knife, transform="rotate(-38 50 50) translate(-3 0)")]
+    return [tag("g", knife, transform="rotate(-38 50 50)")]
 
 
 def storm(c):
@@ -224,7 +232,7 @@ def storm(c):
     return [line("M24 64l-6 14M36 66l-6 14M70 66l-6 14M82 64l-6 14", 5, c.shade),
             tag("g", [shape(cloud, c.main, BOLD)],
                 transform="translate(50 44) scale(0.9) translate(-50 -44)"),
-            shape("M54 42L38 70H50L42 96L68 60H56L64 42Z", AMBER, FINE)]
+            shape("M54 42L38 68H50L44 92L68 60H56L64 42Z", AMBER, FINE)]
 
 
 def sun(c):
