@@ -70,7 +70,7 @@ def dragon(c):
     # floats in the water with the land on its back, young plants growing
     # from its scales, and a water lily springs from its brow as lilies
     # open all around it.
-    sun = circle(88, 34, 12, "#f6d36b", DETAIL)
+    sun = circle(96, 30, 11, "#f6d36b", DETAIL)
     sea = [shape("M-6 58H116V112H-6Z", SEA, DETAIL),
            line(wave_d(-6, 116, 66, 1.2, 12) + wave_d(0, 116, 78, 1.4, 14), 1.3,
                 "#5fa3c2")]
@@ -103,17 +103,18 @@ def dragon(c):
     ]
     # The lily of its brow: a stem rising from behind the eye to a flower
     # and a rolled pad.
-    brow_lily = [*tube("M80 42C76 32 78 22 88 16", JADE, 2.6, 1.3),
-                 shape("M78 30C70 28 64 22 66 16C72 16 78 22 78 30Z", JADE, 1.2),
-                 *lily_flower(89, 16, 11)]
-    front = [shape(wave_d(-6, 116, 66, 2.2, 14) + "V112H-6Z", SEA, DETAIL),
-             line(wave_d(1, 116, 76, 1.4, 14) + wave_d(-5, 116, 92, 1.4, 16), 1.4,
+    brow_lily = [*tube("M80 42C77 34 80 28 88 25", JADE, 2.6, 1.3),
+                 shape("M79 34C72 33 67 28 68 22C74 22 79 27 79 34Z", JADE, 1.2),
+                 *lily_flower(89, 25, 10)]
+    front = [shape(wave_d(-6, 116, 72, 2.2, 14) + "V112H-6Z", SEA, DETAIL),
+             line(wave_d(1, 116, 82, 1.4, 14) + wave_d(-5, 116, 96, 1.4, 16), 1.4,
                   "#5fa3c2")]
-    ripples = line("M10 70C16 72 22 72 28 70M40 70C48 72 56 72 64 70"
-                   "M84 70C90 72 96 72 102 70", 1.4, FOAM)
-    return [backdrop(DUSK), sun, *sea, *body, stems, *sprouts, *brow_lily, *head,
-            *front, ripples, *water_lily(20, 90, 11), *water_lily(64, 100, 12),
-            *water_lily(100, 86, 9)]
+    ripples = line("M4 76C10 78 16 78 22 76M34 76C42 78 50 78 58 76"
+                   "M80 76C86 78 92 78 98 76", 1.4, FOAM)
+    crocodile = tag("g", [*body, stems, *sprouts, *brow_lily, *head],
+                    transform="translate(42,62) scale(1.22) translate(-56,-60)")
+    return [backdrop(DUSK), sun, *sea, crocodile, *front, ripples,
+            *water_lily(20, 92, 11), *water_lily(64, 101, 12), *water_lily(100, 88, 9)]
 
 
 # ------------------------------------------------------------------- wind
