@@ -749,10 +749,11 @@ def mirror_scene(c):
     cx, cy = 58, 46
     shadow = ellipse(cx, 84, 34, 4.4, "#2a2a30", 0)
     rim = circle(cx, cy, 36, c.main, OUTLINE + 0.4)
-    notches = line("".join(
-        f"M{num(cx + 32.6 * math.cos(math.radians(a)))} {num(cy + 32.6 * math.sin(math.radians(a)))}"
-        f"L{num(cx + 36 * math.cos(math.radians(a)))} {num(cy + 36 * math.sin(math.radians(a)))}"
-        for a in range(0, 360, 15)), 1.2, STONE_SHADE)
+    def on_rim(r, degrees):
+        a = math.radians(degrees)
+        return f"{num(cx + r * math.cos(a))} {num(cy + r * math.sin(a))}"
+    notches = line("".join(f"M{on_rim(32.6, a)}L{on_rim(36, a)}" for a in range(0, 360, 15)),
+                   1.2, STONE_SHADE)
     back = circle(cx, cy, 31.6, FLINT_DARK, DETAIL)
     plates = []
     for d, ring, k in mosaic_tiles(cx, cy, 29.6):

@@ -17,7 +17,7 @@ from shades import (FUR, FUR_DARK, FUR_LIGHT, TAWNY, AMBER, SOIL, SOIL_LIGHT,
                     SUN_GLOW)
 from svgkit import (OUTLINE, DETAIL, tag, shape, line, circle, ellipse, tube,
                     poly_d, spiral_points, star_points, num)
-from drawkit import capsule_d, gust_points, solid
+from drawkit import capsule_d, gust_points
 from sign_table import day_signs
 
 Colours = namedtuple("Colours", "main shade")
