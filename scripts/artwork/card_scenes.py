@@ -15,7 +15,7 @@ from palette import INK, INK_SOFT, STONE, STONE_SHADE, RIM_LIGHT, JADE
 from shades import (FUR, FUR_DARK, FUR_LIGHT, TAWNY, AMBER, SOIL, SOIL_LIGHT,
                     JADE_LIGHT, JADE_DARK, PINK, SKY, SKY_PALE, DUSK, NIGHT_SKY,
                     NIGHT_HILL, SEA, FOAM, SAND, SKIN, SKIN_DARK, HAIR, FLINT,
-                    FLINT_DARK, VIOLET)
+                    FLINT_DARK, FLINT_LIGHT, VIOLET, SLATE)
 from svgkit import (OUTLINE, DETAIL, tag, shape, line, circle, ellipse, tube,
                     poly_d, star_points, spiral_points, num)
 from drawkit import (spine, band, taper, capsule_d, circle_d, solid, spikes,
@@ -60,73 +60,98 @@ def water_lily(x, y, size):
     return pad + petals + [circle(x, y - 2, 1.6, AMBER, 0)]
 
 
+def lily_flower(x, y, size):
+    """The open flower of water_lily alone, standing on (x, y)."""
+    return water_lily(x, y, size)[1:]
+
+
 def dragon(c):
-    # The first glyph is the dragon of the primal sea: it rises from the
-    # water at dawn and pours it out again, and lilies open where it falls.
-    segments = [((116, 96), (100, 98), (92, 80), (76, 78)),
-                ((76, 78), (60, 76), (56, 98), (38, 96)),
-                ((38, 96), (16, 94), (14, 66), (30, 56)),
-                ((30, 56), (40, 50), (44, 44), (44, 38))]
-    body = spine(segments, 14)
-    widths = taper(len(body), 3.5, 15, 0.7)
-    sun = circle(94, 56, 12, "#f6d36b", DETAIL)
-    sea = [shape("M-6 56H116V112H-6Z", SEA, DETAIL),
-           line(wave_d(-6, 116, 64, 1.2, 12) + wave_d(0, 116, 74, 1.4, 14), 1.3,
+    # The first glyph is the earth crocodile of the primal sea: at dawn it
+    # floats in the water with the land on its back, young plants growing
+    # from its scales, and a water lily springs from its brow as lilies
+    # open all around it.
+    sun = circle(96, 30, 11, "#f6d36b", DETAIL)
+    sea = [shape("M-6 58H116V112H-6Z", SEA, DETAIL),
+           line(wave_d(-6, 116, 66, 1.2, 12) + wave_d(0, 116, 78, 1.4, 14), 1.3,
                 "#5fa3c2")]
-    back = spikes(body, widths, 5, 5.5, start=4, stop=len(body) - 4, side=1)
+    segments = [((-4, 72), (4, 66), (14, 62), (26, 61)),
+                ((26, 61), (44, 60), (64, 58), (84, 56))]
+    back = spine(segments, 12)
+    widths = taper(len(back), 3, 26, 0.55)
+    scutes = spikes(back, widths, 3, 4.5, start=3, stop=len(back) - 2, side=1)
+    body = [*[shape(d, c.shade, 1.2) for d in scutes],
+            *solid(band(back, widths), c.main),
+            tag("path", d=band(back, widths, 0.08, 0.3), fill=c.shade)]
+    sprouts = [shape(f"M{x} {y}C{x - 8} {y - 4} {x - 12} {y - 10} {x - 12} {y - 16}"
+                     f"C{x - 4} {y - 14} {x} {y - 8} {x} {y}Z"
+                     f"M{x} {y}C{x + 6} {y - 6} {x + 12} {y - 8} {x + 16} {y - 8}"
+                     f"C{x + 12} {y - 2} {x + 6} {y} {x} {y}Z", JADE, 1.2)
+               for x, y in ((40, 52), (60, 50))]
+    stems = line("M40 52V44M60 50V42", 1.6, JADE_DARK)
     head = [
-        shape("M40 40L70 34L58 48Z", "#6e1a12", 1.4),                   # mouth
-        shape("M38 44C30 38 32 22 44 18C54 15 64 18 74 22C80 24 80 30 74 31"
-              "L48 36L70 42C74 44 72 49 68 48L44 47C41 47 39 46 38 44Z", c.main),
-        shape("M50 35.6l2 4l2-4.4ZM58 34l2 4l2-4.6ZM66 32.4l2 3.6l2-4Z",
+        shape("M78 56L108 58C112 59 112 64 108 65L80 66Z", c.main),          # lower jaw
+        shape("M82 56l2 3.6l2-3.4l3 0.2l2 3.4l2-3.2l3 0.2l2 3.2l2-3l3 0.2l2 3l2-2.8Z",
               RIM_LIGHT, 1),
-        shape("M52 42.6l2-3.6l2 3.8ZM60 44.2l2-3.4l2 3.6Z", RIM_LIGHT, 1),
-        shape("M42 20C38 12 30 8 22 8C28 12 32 16 36 22Z", AMBER, DETAIL),  # horns
-        shape("M50 17C50 9 46 3 40 0C42 6 44 12 44 18Z", AMBER, DETAIL),
-        ellipse(52, 25, 4.4, 3.4, AMBER, DETAIL),
-        ellipse(52.6, 25, 1.2, 2.8, INK, 0),
-        line("M46 20C50 18 56 18 59 21", 2),
-        ellipse(71, 25, 1.6, 1.1, INK, 0),
-        line("M76 26C84 24 88 28 86 33C85 36 81 35 82 32", 1.6),     # whisker
+        shape("M74 54C74 46 80 42 86 44L108 50C114 51 115 57 110 57.4L78 57Z", c.main),
+        shape("M84 57.2l2-3.4l2 3.4l3 0.2l2-3.2l2 3.2l3 0.2l2-3l2 3l3 0.2l2-3l2 3Z",
+              RIM_LIGHT, 1),
+        ellipse(84, 43, 5, 4.4, c.main, OUTLINE),                          # eye bump
+        ellipse(84.6, 43, 3.2, 2.6, AMBER, 1.2),
+        ellipse(85, 43, 1, 2.2, INK, 0),
+        ellipse(109.6, 51.8, 1.4, 1, INK, 0),
+        line("M90 48C94 48 98 49 100 51", 1.3, c.shade),
     ]
-    # The stream leaves the open jaws and falls among the lilies.
-    stream = tube("M64 40C78 38 86 48 86 74", "#a5dcec", 4.4, DETAIL)
-    drops = [ellipse(x, y, 1.3, 1.9, "#a5dcec", 1) for x, y in
-             ((92, 50), (80, 56), (93, 64), (78, 66))]
-    ripples = [ellipse(86, 76, rx, ry, "none", 1.4, FOAM) for rx, ry in ((7, 2), (13, 3.6))]
-    front = [shape(wave_d(-6, 116, 96, 2.4, 14) + "V112H-6Z", SEA, DETAIL),
-             line(wave_d(1, 116, 103, 1.6, 14), 1.4, FOAM)]
-    return [backdrop(DUSK), sun, *sea, *ripples,
-            *[shape(d, c.shade, 1.4) for d in back],
-            *solid(band(body, widths), c.main),
-            tag("path", d=band(body, widths, -0.45, -0.1), fill=AMBER),
-            *front, *water_lily(90, 102, 12), *water_lily(24, 104, 10),
-            *stream, *drops, *head]
+    # The lily of its brow: a stem rising from behind the eye to a flower
+    # and a rolled pad.
+    brow_lily = [*tube("M80 42C77 34 80 28 88 25", JADE, 2.6, 1.3),
+                 shape("M79 34C72 33 67 28 68 22C74 22 79 27 79 34Z", JADE, 1.2),
+                 *lily_flower(89, 25, 10)]
+    front = [shape(wave_d(-6, 116, 72, 2.2, 14) + "V112H-6Z", SEA, DETAIL),
+             line(wave_d(1, 116, 82, 1.4, 14) + wave_d(-5, 116, 96, 1.4, 16), 1.4,
+                  "#5fa3c2")]
+    ripples = line("M4 76C10 78 16 78 22 76M34 76C42 78 50 78 58 76"
+                   "M80 76C86 78 92 78 98 76", 1.4, FOAM)
+    crocodile = tag("g", [*body, stems, *sprouts, *brow_lily, *head],
+                    transform="translate(42,62) scale(1.22) translate(-56,-60)")
+    return [backdrop(DUSK), sun, *sea, crocodile, *front, ripples,
+            *water_lily(20, 92, 11), *water_lily(64, 101, 12), *water_lily(100, 88, 9)]
 
 
 # ------------------------------------------------------------------- wind
 
 def wind_scene(c):
-    hill = shape("M-6 92C20 80 50 82 70 88C86 92 100 88 116 84V112H-6Z", JADE)
-    tree_trunk = shape("M92 90C94 80 96 74 104 66L107 69C101 76 100 82 99 90Z", FUR)
-    crown = shape("M102 68C94 66 92 58 98 54C98 48 106 46 110 50C116 50 118 58 114 62"
-                  "C114 68 106 70 102 68Z", JADE_DARK)
-    cloud = shape("M12 58C2 58 0 44 10 42C8 30 22 24 30 30C34 18 52 16 58 28"
-                  "C68 26 72 38 66 44C70 52 64 60 56 58C50 64 40 64 36 58"
-                  "C28 64 18 64 12 58Z", RIM_LIGHT, OUTLINE + 0.2)
-    face = [line("M24 40C27 38 30 38 32 40M40 38C43 36 46 36 48 38", 2),
-            circle(34, 49, 6, "#f4d2c6", 0),
-            ellipse(58, 47, 5.2, 4, PINK, DETAIL),
-            ellipse(58, 47, 2.2, 1.8, INK, 0)]
+    # Ik': wind blowing through the T-shaped window of a white stone house,
+    # the sky and the hills showing through it, leaves carried off by the
+    # gusts and a tree bowing to them.
+    hill = shape("M-6 94C20 86 50 86 70 90C86 94 100 90 116 88V112H-6Z", JADE)
+    tree = [shape("M2 96C4 84 6 74 12 64L16 66C11 76 9 86 8 96Z", FUR),
+            shape("M10 68C2 66 0 56 6 52C8 44 18 44 22 50C30 50 32 60 26 64"
+                  "C24 70 16 72 10 68Z", JADE_DARK)]
+    wall = shape("M24 28H92V98H24Z", c.main)
+    cornice = [shape("M20 20H96V32H20Z", c.shade),
+               line("M20 26H96", DETAIL, c.main)]
+    courses = line("M24 50H32M84 50H92M24 72H32M84 72H92M24 88H46M70 88H92"
+                   "M28 32V42M88 32V42M30 50V72M86 50V72M36 88V98M80 88V98",
+                   DETAIL, c.shade)
+    window = "M32 40H84V58H67V90H49V58H32Z"
+    view = [shape(window, SKY),
+            shape("M32 74C46 66 70 66 84 74V90H32Z", JADE, 0),
+            shape("M52 52C50 47 56 44 60 47C62 42 70 42 72 47C77 46 80 50 77 53Z",
+                  RIM_LIGHT, 1.2),
+            shape("M32 40H84L80 44H36V58H32Z", c.shade, 0),
+            shape("M49 58H53V90H49Z", c.shade, 0),
+            shape(window, "none")]
+    streaks = line("M38 52H48M56 64H64M56 82H64", 2.2, RIM_LIGHT)
     gusts = []
-    for x0, y0, x1, curl, sense in ((64, 44, 88, 7, 1), (64, 52, 96, 7, -1),
-                                    (46, 70, 80, 6, -1), (66, 30, 84, 5, 1)):
-        gusts += tube(poly_d(gust_points(x0, y0, x1, curl, sense), False), RIM_LIGHT, 3.2,
-                      1.3)
+    for x0, y0, x1, curl, sense, width in ((84, 48, 100, 8, 1, 4.2),
+                                           (67, 70, 100, 8, -1, 4.2)):
+        gusts += tube(poly_d(gust_points(x0, y0, x1, curl, sense), False),
+                      RIM_LIGHT, width, 1.4)
     leaves = [shape("M0 -4C4 -4 6 0 0 4C-6 0 -4 -4 0 -4Z", JADE_LIGHT, 1.2,
                     transform=f"translate({x},{y}) rotate({a})")
-              for x, y, a in ((100, 14, 40), (104, 34, -20), (62, 86, 70), (30, 82, 20))]
-    return [backdrop(SKY), hill, tree_trunk, crown, cloud, *face, *gusts, *leaves]
+              for x, y, a in ((104, 24, 40), (108, 60, -20), (102, 96, 70), (40, 10, 20))]
+    return [backdrop(SKY), hill, *tree, wall, *cornice, courses, *view, streaks, *gusts,
+            *leaves]
 
 
 # ------------------------------------------------------------------ night
@@ -179,73 +204,102 @@ def seed_scene(c):
 
 # ---------------------------------------------------------------- serpent
 
+def broad_leaf(x, y, length, angle, fill=JADE, rib=JADE_DARK):
+    """A broad forest leaf from its stalk at (x, y), `length` long, turned
+    `angle` degrees from pointing right."""
+    h = length * 0.36
+    d = (f"M0 0C{num(length * 0.3)} {num(-h)} {num(length * 0.8)} {num(-h * 0.8)} "
+         f"{num(length)} 0C{num(length * 0.8)} {num(h * 0.8)} {num(length * 0.3)} {num(h)} 0 0Z")
+    at = f"translate({num(x)},{num(y)}) rotate({num(angle)})"
+    return [shape(d, fill, DETAIL, transform=at),
+            line(f"M0 0L{num(length * 0.86)} 0", 1.2, rib, transform=at)]
+
+
 def serpent_scene(c):
-    segments = [((24, 96), (2, 96), (0, 80), (24, 80)),
+    # A serpent of the lowland forest coiled among the roots of a ceiba,
+    # head raised, under broad leaves and hanging lianas.
+    segments = [((6, 98), (-2, 94), (0, 80), (24, 80)),
                 ((24, 80), (56, 80), (96, 92), (92, 72)),
                 ((92, 72), (88, 56), (56, 62), (54, 46)),
                 ((54, 46), (53, 38), (56, 34), (60, 32))]
     body = spine(segments, 18)
-    widths = taper(len(body), 4, 14, 0.5)
+    widths = taper(len(body), 1.5, 14, 0.45)
     ns = normals(body)
     diamonds = []
-    for i in range(5, len(body) - 2, 4):
+    for i in range(9, len(body) - 2, 4):
         (x, y), (nx, ny), w = body[i], ns[i], widths[i]
         tx, ty = -ny, nx
         half, side = w * 0.5, w * 0.26
         diamonds.append(poly_d([(x - tx * half, y - ty * half), (x + nx * side, y + ny * side),
                                 (x + tx * half, y + ty * half), (x - nx * side, y - ny * side)]))
-    rattle = [shape(capsule_d(20, 96, 14, 96, 3.4), SAND, DETAIL),
-              shape(capsule_d(13, 96, 8, 96, 2.8), SAND, DETAIL),
-              line("M6 90l-3-3M6 102l-3 3M4 96H0", 1.3, INK_SOFT)]
     head = shape("M54 34C50 24 58 12 72 12C84 12 96 18 98 26C99 32 92 36 82 38"
                  "C72 40 58 42 54 34Z", c.main)
     scales = shape("M62 18C68 14 78 14 84 18C78 20 68 20 62 18Z", c.shade, 0)
     tongue = line("M97 30H104l4-3.4m-4 3.4l4 3.4", 1.8, "#8e2a1e")
-    cactus = [shape("M90 100V60C90 54 98 54 98 60V100Z", JADE),
-              *tube("M98 80H104V66", JADE, 4, DETAIL),
-              line("M94 64V96", 1.2, JADE_DARK)]
-    return [backdrop(SAND), circle(22, 58, 0.1, SAND, 0),
-            shape("M-6 86C30 82 80 82 116 86V112H-6Z", SOIL_LIGHT),
-            *cactus, *rattle,
+    far = [tag("rect", x=x, y=-6, width=w, height=90, fill="#6fae8a")
+           for x, w in ((30, 5), (46, 3), (70, 6))]
+    thicket = shape("M-6 70C0 60 10 58 16 64C20 54 32 54 36 62C42 56 52 56 56 64"
+                    "C62 56 74 56 78 64C84 58 92 60 96 66V90H-6Z", JADE, 0)
+    canopy = shape("M-6 -6H116V6C108 12 100 8 96 14C90 8 82 12 78 8C72 14 64 10 60 14"
+                   "C54 8 46 12 42 8C36 14 28 10 24 12V-6Z", JADE_DARK)
+    trunk = [shape("M94 -6H112V116H86C92 104 96 94 94 84C92 70 96 40 94 -6Z", FUR_DARK),
+             line("M100 16V34M104 44V70M98 80V96", 1.4, FUR)]
+    buttress = shape("M86 116C80 104 70 100 62 98C74 96 84 88 90 78Z", FUR_DARK)
+    lianas = [*tube("M40 8C42 22 38 34 42 46", JADE_DARK, 2.2, 1.2),
+              *tube("M80 10C78 18 82 24 80 30", JADE_DARK, 2.2, 1.2),
+              *broad_leaf(42, 44, 10, 120, JADE_LIGHT), *broad_leaf(80, 29, 9, 60, JADE_LIGHT)]
+    floor = [shape("M-6 86C20 80 60 82 116 88V112H-6Z", SOIL),
+             *[ellipse(x, y, 4, 1.6, c.shade if k % 2 else SOIL_LIGHT, 1, rotate=a)
+               for k, (x, y, a) in enumerate(((14, 102, 10), (40, 104, -20), (70, 102, 30),
+                                              (84, 96, -10), (32, 94, 40), (56, 96, 0)))]]
+    near = [*broad_leaf(-4, 86, 30, -50), *broad_leaf(-2, 88, 26, -20, JADE_DARK, JADE),
+            *broad_leaf(116, 60, 30, 200), *broad_leaf(114, 64, 24, 160, JADE_DARK, JADE)]
+    return [backdrop(JADE_LIGHT), *far, thicket, canopy, *lianas, *trunk, buttress,
+            *floor, *near[:4],
             *solid(band(body, widths), c.main),
             tag("path", d=band(body, widths, -0.5, -0.22), fill=SAND),
             *[shape(d, c.shade, 1, SAND) for d in diamonds],
             tongue, head, scales,
             ellipse(76, 25, 4.2, 3.4, AMBER, DETAIL), ellipse(76.6, 25, 1.1, 2.8, INK, 0),
             line("M70 20.6C74 18.8 79 19 83 21", 2), ellipse(91, 24, 1.4, 1, INK, 0),
-            line("M60 34C70 36 84 35 96 30", 1.4, c.shade)]
+            line("M60 34C70 36 84 35 96 30", 1.4, c.shade), *near[4:]]
 
 
 # ---------------------------------------------------------- world bridger
 
 def bridger_scene(c):
+    # A white causeway, a sacbe, runs over the forest to a corbel-vaulted
+    # gateway; day lies on this side of it, night beyond the vault and over
+    # the far half of the sky.
     night = tag("rect", x=55, y=-6, width=61, height=118, fill=NIGHT_SKY)
-    sun = [circle(44, 16, 8, AMBER, DETAIL)]
-    stars = [twinkle(x, y, r) for x, y, r in ((76, 10, 3.6), (100, 22, 3), (90, 4, 2.2),
-                                              (66, 24, 2.2), (104, 6, 1.8))]
-    chasm = shape("M-6 56H116V112H-6Z", NIGHT_HILL, 0)
-    mist = [line("M30 76C40 72 50 76 60 72C70 68 78 72 84 70", 2, "#2f4f6e"),
-            line("M28 88C40 84 54 88 66 84C74 82 80 84 86 82", 2, "#2f4f6e")]
-    river = [shape(wave_d(-6, 116, 100, 1.6, 12) + "V112H-6Z", SEA, DETAIL)]
-    cliff_left = shape("M-6 54H26C28 66 22 78 26 90C29 98 24 106 26 112H-6Z", SOIL)
-    cliff_right = shape("M116 54H84C82 66 88 78 84 90C81 98 86 106 84 112H116Z",
-                        FLINT_DARK)
-    ledges = [line("M-6 68H14M2 82H20M-2 96H16", DETAIL, SOIL_LIGHT),
-              line("M116 68H96M108 82H90M112 96H94", DETAIL, FLINT)]
-    grass = [shape("M-6 52H28V56H-6Z", JADE, 1.2), shape("M82 52H116V56H82Z", "#3d5f4f", 1.2)]
-    arch = ("M14 38H96V58H84C80 47 70 43 55 43C40 43 30 47 26 58H14Z")
-    points = spine([((26, 58), (30, 47), (40, 43), (55, 43)),
-                    ((55, 43), (70, 43), (80, 47), (84, 58))], 6)
-    ns = normals(points)
-    joints = "".join(f"M{num(x)} {num(y)}L{num(x + nx * 7)} {num(y + ny * 7)}"
-                     for (x, y), (nx, ny) in list(zip(points, ns))[1:-1:2])
-    joints = line(joints + "M14 48H24M86 48H96", 1.3, STONE_SHADE)
-    parapet = [shape("M14 30H96V38H14Z", RIM_LIGHT, DETAIL + 0.4),
-               line("M26 30V38M38 30V38M50 30V38M62 30V38M74 30V38M86 30V38", 1.2,
-                    STONE_SHADE)]
-    return [backdrop(SKY), night, *sun, *stars, chasm, *mist, *river, cliff_left,
-            cliff_right, *ledges, *grass, *parapet, shape(arch, RIM_LIGHT, OUTLINE + 0.2),
-            joints]
+    sun = [circle(44, 12, 7, AMBER, DETAIL)]
+    stars = [twinkle(x, y, r) for x, y, r in ((76, 8, 3.4), (102, 20, 3), (92, 4, 2.2),
+                                              (66, 20, 2.2), (106, 6, 1.8))]
+    forest_day = shape("M-6 58C-2 50 6 48 10 54C14 46 24 46 26 54C30 48 38 48 40 56"
+                       "H55V112H-6Z", JADE_DARK)
+    forest_night = shape("M55 56H70C72 48 80 46 84 54C88 46 98 46 100 54C104 48 112 50 116 56"
+                         "V112H55Z", NIGHT_HILL)
+    # The gateway: a block of white stone with a frieze, its vault stepping
+    # in from the jambs to a narrow capstone.
+    block = shape("M22 22H88V70H22Z", c.main, OUTLINE + 0.2)
+    frieze = [shape("M20 16H90V27H20Z", c.shade, DETAIL),
+              line("M20 21.5H90", 1.2, c.main)]
+    lattice = line("M26 38l4-4l4 4l-4 4ZM76 38l4-4l4 4l-4 4ZM26 52l4-4l4 4l-4 4Z"
+                   "M76 52l4-4l4 4l-4 4Z", 1.2, c.shade)
+    vault_d = "M39 70V50H42L51 31H59L68 50H71V70Z"
+    beyond = [shape(vault_d, NIGHT_SKY, 0), twinkle(55, 42, 2.6), twinkle(48, 54, 1.8),
+              twinkle(63, 56, 1.6), shape("M39 70V62C46 58 52 60 56 62C60 58 66 58 71 62V70Z",
+                                          NIGHT_HILL, 0),
+              shape(vault_d, "none", OUTLINE)]
+    courses = line("M42 50H36M45.8 42H38M49.6 34H40M68 50H74M64.2 42H72M60.4 34H70", 1.2,
+                   c.shade)
+    # The causeway, raised above the forest floor, from the gate to the
+    # foreground.
+    causeway = [shape("M40 70H70L110 112H0Z", c.shade),
+                shape("M41 70H69L98 112H12Z", c.main),
+                line("M48 80H62M44 92H66M40 104H70", 1.2, STONE_SHADE)]
+    return [backdrop(SKY), night, *sun, *stars, forest_day, forest_night, *causeway,
+            block, *frieze, lattice, *beyond, courses]
 
 
 # ------------------------------------------------------------------- hand
@@ -427,29 +481,56 @@ def cloud_d(x, y, w):
 
 
 def skywalker_scene(c):
+    # A traveller between earth and sky: a man in a Maya headdress of
+    # quetzal plumes strides over the clouds with a reed staff, the land and
+    # a temple far below, the first stars above.
     bands = [tag("rect", x=-6, y=-6, width=122, height=30, fill="#e48f74"),
              tag("rect", x=-6, y=24, width=122, height=22, fill="#eca884")]
-    stars = [twinkle(x, y, r) for x, y, r in ((98, 10, 3.4), (76, 6, 2.4), (104, 34, 2.6),
-                                              (36, 6, 2))]
+    stars = [twinkle(x, y, r) for x, y, r in ((98, 10, 3.4), (84, 4, 2.4), (104, 34, 2.6),
+                                              (20, 44, 2))]
+    land = [shape("M-6 100C10 95 24 95 36 98C52 94 76 94 90 98C100 95 108 95 116 97V112H-6Z",
+                  JADE),
+            shape("M12 98H30L27.4 94.6H25.6L24 91H18L16.4 94.6H14.6Z", STONE_SHADE, 1.2)]
     clouds = [shape(cloud_d(x, y, w), RIM_LIGHT, DETAIL + 0.4) for x, y, w in
-              ((-4, 102, 30), (24, 88, 34), (64, 78, 36), (88, 104, 24), (2, 62, 20))]
-    cape = shape("M50 40C40 46 30 56 26 70C34 68 40 70 44 74C44 64 48 56 56 50Z", c.main)
-    legs = [capsule_d(54, 60, 46, 84, 4.4), capsule_d(60, 60, 70, 76, 4.4)]
-    arms = [capsule_d(62, 42, 72, 52, 3.6), capsule_d(52, 42, 46, 58, 3.6)]
-    head = circle_d(58, 28, 8)
-    neck = capsule_d(58, 34, 58, 40, 3)
-    skin = solid(legs + arms + [neck, head], SKIN)
-    tunic = shape("M50 40C54 36 62 36 66 40L66 64H50Z", c.main)
-    belt = line("M50.4 55H65.6", 2.6, RIM_LIGHT)
-    staff = [line("M76 20L70 96", 3.6, INK), line("M76 20L70 96", 2, FUR)]
-    staff_top = circle(76.2, 18, 3.6, JADE_LIGHT, DETAIL)
-    hair = shape("M50 27C49 18 66 17 66 24C62 22 56 22 54 28Z", HAIR, DETAIL)
-    plume = shape("M52 22C46 14 44 8 46 2C50 8 54 12 56 20Z", JADE, DETAIL)
-    face = [circle(62, 28, 1.3, INK, 0), line("M61.4 32.4C62.8 33 64 32.8 64.8 32", 1.2)]
+              ((-6, 80, 26), (30, 93, 36), (62, 86, 32), (92, 100, 24), (86, 62, 22))]
+    legs = [capsule_d(54, 62, 46, 84, 4.4), capsule_d(61, 62, 70, 76, 4.4)]
+    arms = [capsule_d(63, 42, 72, 52, 3.6), capsule_d(52, 42, 46, 58, 3.6)]
+    head = circle_d(58, 30, 8)
+    neck = capsule_d(58, 36, 58, 41, 3)
+    chest = "M50 42C54 38 62 38 66 42L66 58H50Z"
+    skin = solid(legs + arms + [neck, head, chest], SKIN)
+    kilt = [shape("M49 55H67L70 67H46Z", c.main),
+            line("M49.4 57H66.6", 2.6, RIM_LIGHT),
+            shape("M55 58H61L60 74H56Z", c.main, 1.4)]
+    collar = [shape("M50 41C54 46 62 46 66 41L66 44C62 50 54 50 50 44Z", JADE, 1.2),
+              circle(58, 49, 2.4, JADE_LIGHT, 1.2)]
+    staff = [*tube("M76 16L70 96", JADE_LIGHT, 2.4, 1.3),
+             line("M75.2 30h-2.6M73.8 48h-2.6M72.4 66h-2.6M71 84h-2.6", 1.2, JADE_DARK),
+             ellipse(76.4, 12, 2.6, 5, SOIL_LIGHT, 1.2)]
+    # The headdress: a red cap with a white band and a jade jewel, a fan of
+    # short yellow feathers and long quetzal plumes sweeping back.
+    plumes = []
+    for k, (tx, ty) in enumerate(((26, 8), (32, -6), (44, -14), (58, -16), (72, -10))):
+        bx = 54 + k * 2
+        quill = spine([((bx, 14), (bx, -2), (tx + 14, ty - 6), (tx, ty))], 12)
+        plumes += [shape(band(quill, taper(len(quill), 4.6, 1.2)), JADE if k % 2 else JADE_DARK,
+                         DETAIL),
+                   line(poly_d(quill[2:-2], False), 1, JADE_LIGHT)]
+    fan = shape("M48 18C44 12 48 6 52 10C52 4 58 2 60 8C62 2 70 4 68 10C72 8 74 14 70 18Z",
+                AMBER, 1.2)
+    cap = [shape("M47 27C46 20 48 12 58 12C68 12 70 20 69 27Z", c.main),
+           line("M47.2 23H68.8", 2.6, RIM_LIGHT),
+           shape("M52 12C54 6 62 6 64 12Z", c.shade, 1.2),
+           circle(58, 17.4, 3, JADE_LIGHT, 1.2)]
+    hair = shape("M50 28C49 34 50 38 52 40L54 32Z", HAIR, 1.2)
+    flare = [circle(53.4, 32, 2.6, JADE, 1.2), circle(53.4, 32, 0.9, INK, 0)]
+    face = [circle(62, 30, 1.3, INK, 0), line("M61.4 34.4C62.8 35 64 34.8 64.8 34", 1.2)]
     feet = [ellipse(44, 85.4, 5.4, 2.4, SOIL, DETAIL),
             ellipse(73, 77.4, 5.4, 2.4, SOIL, DETAIL)]
-    return [backdrop(DUSK), *bands, *stars, *clouds, cape, *staff, *skin, tunic, belt,
-            staff_top, hair, plume, *face, *feet]
+    figure = [*plumes, *staff[:2], *skin, *collar, *kilt, fan, *cap, hair, *flare, *face,
+              *staff[2:], *feet]
+    return [backdrop(DUSK), *bands, *stars, *land, *clouds,
+            tag("g", figure, transform="translate(58,90) scale(0.86) translate(-58,-86)")]
 
 
 # ----------------------------------------------------------------- wizard
@@ -502,28 +583,51 @@ def wizard_scene(c):
 # ------------------------------------------------------------------ eagle
 
 def eagle_scene(c):
-    peaks = [shape("M-6 96L22 62L38 80L58 54L82 86L96 70L116 90V112H-6Z", "#7b98ad"),
-             shape("M22 62L28 72L22 70L16 74ZM58 54L66 66L58 63L51 66Z", RIM_LIGHT, 1.2)]
-    wing_l = ("M48 50C36 42 20 36 0 38C2 44 6 48 10 50C6 54 6 58 10 60C8 64 10 68 14 68"
-              "C14 72 18 74 22 72C26 76 32 74 34 70C40 70 46 66 50 62Z")
-    wing_r = ("M62 50C74 42 90 36 110 38C108 44 104 48 100 50C104 54 104 58 100 60"
-              "C102 64 100 68 96 68C96 72 92 74 88 72C84 76 78 74 76 70C70 70 64 66 60 62Z")
-    body = "M46 48C46 40 64 40 64 48C66 60 64 72 55 80C46 72 44 60 46 48Z"
-    wings = solid([wing_l, wing_r, body], FUR_DARK)
-    coverts = line("M8 44C20 42 32 44 44 50M12 56C22 54 34 56 44 58"
-                   "M102 44C90 42 78 44 66 50M98 56C88 54 76 56 66 58", 1.6, FUR)
-    tail = shape("M48 76L44 94C50 98 60 98 66 94L62 76Z", RIM_LIGHT)
-    tail_lines = line("M52 80L50 95M58 80L60 95M55 80V96", 1.2, STONE_SHADE)
-    talons = [line("M50 76l-3 6M50 76l0 7M50 76l3 6M60 76l-3 6M60 76l0 7M60 76l3 6",
-                   2.2, AMBER)]
-    head = shape("M46 40C44 30 50 22 58 22C64 22 68 26 70 30L64 40C60 46 50 46 46 40Z",
-                 RIM_LIGHT)
-    beak = shape("M66 27C72 26 78 28 78 34C78 38 76 40 74 42C74 38 72 36 68 36Z",
-                 AMBER, DETAIL)
-    eye = [circle(60, 29, 2.4, AMBER, 1.2), circle(60.4, 29, 1.2, INK, 0),
-           line("M55 26.4C58 25 62 25 65 27", 2)]
-    return [backdrop(SKY), *peaks, *wings, coverts, tail, tail_lines, *talons, head, beak,
-            *eye]
+    # A harpy eagle, the great eagle of the rainforest, perched on a branch
+    # above the canopy, its split crest raised; the roof comb of a temple
+    # rises from the trees behind.
+    temple = [shape("M78 72V58H82V50H86V44H98V50H102V58H106V72Z", STONE_SHADE, DETAIL),
+              shape("M88 44V32H96V44Z", STONE_SHADE, DETAIL),
+              line("M90 36H94M90 40H94", 1.2, STONE), shape("M90 58V52H94V58Z", INK, 0)]
+    canopy = [shape("M-6 70C0 62 10 62 14 68C18 60 30 60 34 66C40 60 50 62 52 68"
+                    "C58 62 68 62 72 68C78 62 90 64 92 70C98 64 108 64 116 70V112H-6Z",
+                    JADE),
+              shape("M-6 92C4 84 16 84 22 90C28 82 42 84 46 90C54 84 66 84 70 90"
+                    "C78 84 92 84 96 90C102 84 112 86 116 90V112H-6Z", JADE_DARK)]
+    branch = [*tube("M-6 86C20 82 50 84 70 80C86 77 100 72 116 70", FUR_DARK, 7),
+              *broad_leaf(100, 72, 14, -60), *broad_leaf(8, 84, 12, 200)]
+    tail = [shape("M48 82L45 102H65L62 82Z", SLATE),
+            line("M46 90H64M45.6 96H64.4", 1.6, FLINT_LIGHT)]
+    wings = [shape("M40 42C30 54 30 74 42 88H50L48 46Z", FLINT_DARK),
+             shape("M70 42C80 54 80 74 68 88H60L62 46Z", FLINT_DARK),
+             line("M37 58C40 60 43 60 45 58M36 68C39 70 43 70 46 68M38 78C41 80 44 80 47 78"
+                  "M73 58C70 60 67 60 65 58M74 68C71 70 67 70 64 68M72 78C69 80 66 80 63 78",
+                  1.3, FLINT)]
+    belly = shape("M41 48C41 42 69 42 69 48C71 62 67 78 55 84C43 78 39 62 41 48Z", RIM_LIGHT)
+    band_ = shape("M41 48C44 40 66 40 69 48L69.4 56C62 61 48 61 40.6 56Z", SLATE)
+    thighs = [ellipse(48.6, 76, 5.4, 6.6, RIM_LIGHT, DETAIL),
+              ellipse(61.4, 76, 5.4, 6.6, RIM_LIGHT, DETAIL),
+              line("M44 73H53M44 77H53.4M45 81H52M57 73H66M56.6 77H66M58 81H65", 1.2, INK_SOFT)]
+    legs = [*tube("M49 80V86", AMBER, 6, 1.4), *tube("M61 80V86", AMBER, 6, 1.4)]
+    for x0 in (49, 61):
+        for dx in (-4.4, 0, 4.4):
+            legs += [*tube(f"M{num(x0)} 85L{num(x0 + dx * 1.2)} 89.6", AMBER, 2.8, 1.2),
+                     line(f"M{num(x0 + dx * 1.2)} 90.4c0 1.6 -0.6 2.6 -1.8 3.2", 1.8, INK)]
+    crest = []
+    for k, (tx, ty) in enumerate(((28, 16), (32, 6), (38, -2), (48, -6), (58, -4))):
+        bx, by = 50 + k * 2.4, 24 - k * 0.8
+        quill = spine([((bx, by), (bx - 4, by - 8), (tx + 6, ty + 2), (tx, ty))], 10)
+        crest.append(shape(band(quill, taper(len(quill), 8, 2.4)),
+                           SLATE if k % 2 else FLINT_DARK, DETAIL))
+    head = shape("M44 42C40 34 42 24 50 20C56 17 64 18 68 22L72 36C68 40 62 42 56 44Z",
+                 FLINT_LIGHT)
+    ruff = line("M46 38C44 32 46 26 50 23", 1.3, FLINT)
+    beak = shape("M66 22C72 20 79 23 81 29C83 34 81 39 78 41C77 38 75 36 72 36H68"
+                 "C69 31 69 26 66 22Z", SLATE)
+    eye = [circle(60, 27.6, 2.6, FUR, 1.2), circle(60.4, 27.6, 1.3, INK, 0),
+           shape("M54 24.6C57 22 63 22 67 24C64 25 60 25 54 26.6Z", SLATE, 0)]
+    return [backdrop(SKY), *temple, *canopy, *tail, *wings, belly, band_, *thighs,
+            *crest, head, ruff, beak, *eye, *branch, *legs]
 
 
 # ---------------------------------------------------------------- warrior
@@ -587,40 +691,81 @@ def earth_scene(c):
 
 # ----------------------------------------------------------------- mirror
 
+PYRITE = ("#c9a54a", "#e2c46a", "#b38d34", "#d6b455", "#a9853a", "#efd98a")
+
+
+def _wobble(*values):
+    """A fixed pseudo-random number in [0, 1) from its arguments, so that
+    the mosaic is irregular yet the same on every run."""
+    x = math.sin(sum(v * k for v, k in zip(values, (12.9898, 78.233, 37.719)))) * 43758.5453
+    return x - math.floor(x)
+
+
+def mosaic_tiles(cx, cy, radius):
+    """The plates of a round mosaic: rings of irregular polygons that share
+    their edges, each as (path data, ring, index)."""
+    edges = (0, 0.3, 0.56, 0.8, 1.0)      # ring boundaries, fractions of radius
+    counts = (5, 9, 14, 19)               # plates per ring
+    samples = 72                          # points along each boundary
+
+    def boundary(j):
+        # The outer edge stays round; the ones inside waver a little.
+        wobble = 0 if j == len(edges) - 1 else 0.05
+        return [(cx + radius * (edges[j] + wobble * (_wobble(j, i) - 0.5))
+                 * math.cos(2 * math.pi * i / samples),
+                 cy + radius * (edges[j] + wobble * (_wobble(j, i) - 0.5))
+                 * math.sin(2 * math.pi * i / samples)) for i in range(samples)]
+
+    tiles = []
+    for ring, count in enumerate(counts):
+        inner = boundary(ring) if ring else None
+        outer = boundary(ring + 1)
+        shift = _wobble(ring, 99) * samples / count
+        cuts = [int(round(shift + samples * (k + 0.35 * (_wobble(ring, k, 7) - 0.5)) / count))
+                for k in range(count)]
+        for k in range(count):
+            a, b = cuts[k], cuts[(k + 1) % count] + (samples if k == count - 1 else 0)
+            points = [outer[i % samples] for i in range(a, b + 1)]
+            if inner is None:
+                points.append((cx, cy))
+            else:
+                points += [inner[i % samples] for i in range(b, a - 1, -1)]
+            tiles.append((poly_d(points), ring, k))
+    return tiles
+
+
 def mirror_scene(c):
-    # A diviner's mirror: a disc of polished obsidian set in a ring of
-    # pyrite tiles and a white stone rim, on a stone stand, showing an eye.
+    # A diviner's mirror: a round mosaic of polished pyrite plates fitted
+    # edge to edge on a slate back, in a rim of white stone, laid on a
+    # woven mat.
     wall = [backdrop("#3c4e5e"),
-            line("M-6 20H116M-6 46H116M-6 72H116M-6 98H116"
-                 "M20 -6V20M60 -6V20M100 -6V20M40 20V46M80 20V46M20 46V72M100 46V72"
-                 "M40 72V98M80 72V98M20 98V112M60 98V112M100 98V112", 1.4, "#2e3d4b")]
-    cx, cy = 55, 44
-    stand = [shape("M46 74H64L68 94H42Z", c.main),
-             shape("M30 104C30 96 40 93 55 93C70 93 80 96 80 104Z", c.main),
-             line("M36 100H74M48 82H62", 1.4, STONE_SHADE)]
-    rim = circle(cx, cy, 34, c.main, OUTLINE + 0.4)
-    notches = line("".join(
-        f"M{num(cx + 31 * math.cos(math.radians(a)))} {num(cy + 31 * math.sin(math.radians(a)))}"
-        f"L{num(cx + 34 * math.cos(math.radians(a)))} {num(cy + 34 * math.sin(math.radians(a)))}"
-        for a in range(0, 360, 20)), 1.2, STONE_SHADE)
-    pyrite = [circle(cx, cy, 29, "#c9a54a", DETAIL)]
-    for k in range(16):
-        a0, a1 = math.radians(k * 22.5), math.radians(k * 22.5 + 22.5)
-        pyrite.append(shape(poly_d([(cx + 22 * math.cos(a0), cy + 22 * math.sin(a0)),
-                                    (cx + 29 * math.cos(a0), cy + 29 * math.sin(a0)),
-                                    (cx + 29 * math.cos(a1), cy + 29 * math.sin(a1)),
-                                    (cx + 22 * math.cos(a1), cy + 22 * math.sin(a1))]),
-                            "#e2c46a" if k % 2 else "#b38d34", 1))
-    obsidian = circle(cx, cy, 22, "#17161d", OUTLINE)
-    sheen = [line("M39 36C41 28 47 23 54 22", 3, "#5d6a7a"),
-             line("M68 56C66 61 62 64 57 66", 2, "#3d4756")]
-    eye = [shape(f"M{cx - 11} {cy + 2}C{cx - 5} {cy - 5} {cx + 5} {cy - 5} {cx + 11} {cy + 2}"
-                 f"C{cx + 5} {cy + 8} {cx - 5} {cy + 8} {cx - 11} {cy + 2}Z",
-                 "#4a5a6c", 0),
-           circle(cx, cy + 1.6, 4, "#8fa6b8", 0), circle(cx, cy + 1.6, 1.8, "#17161d", 0)]
-    glints = [twinkle(x, y, r, RIM_LIGHT, 1) for x, y, r in ((100, 12, 4), (12, 84, 3.4),
-                                                             (100, 78, 2.6))]
-    return [*wall, *stand, rim, notches, *pyrite, obsidian, *eye, *sheen, *glints]
+            line("M-6 20H116M-6 46H116M-6 72H116"
+                 "M20 -6V20M60 -6V20M100 -6V20M40 20V46M80 20V46M20 46V72M100 46V72",
+                 1.4, "#2e3d4b")]
+    mat = [shape("M-6 82H116V112H-6Z", SAND),
+           line("".join(f"M{x} 82l8 8l-8 8l8 8l-8 8" for x in range(-6, 116, 8)), 1.2,
+                "#c9a66a"),
+           line("M-6 82H116", 2, INK)]
+    cx, cy = 58, 46
+    shadow = ellipse(cx, 84, 34, 4.4, "#2a2a30", 0)
+    rim = circle(cx, cy, 36, c.main, OUTLINE + 0.4)
+    def on_rim(r, degrees):
+        a = math.radians(degrees)
+        return f"{num(cx + r * math.cos(a))} {num(cy + r * math.sin(a))}"
+    notches = line("".join(f"M{on_rim(32.6, a)}L{on_rim(36, a)}" for a in range(0, 360, 15)),
+                   1.2, STONE_SHADE)
+    back = circle(cx, cy, 31.6, FLINT_DARK, DETAIL)
+    plates = []
+    for d, ring, k in mosaic_tiles(cx, cy, 29.6):
+        lit = _wobble(ring, k, 3)
+        colour = PYRITE[int(lit * 5)]
+        plates.append(shape(d, colour, 1.1, "#3a3226"))
+    # The light falls on the upper left: a few plates there shine.
+    gleam = [shape(d, PYRITE[5], 1.1, "#3a3226") for d, ring, k in mosaic_tiles(cx, cy, 29.6)
+             if (ring, k) in ((2, 8), (3, 12), (1, 5), (3, 13))]
+    glints = [twinkle(x, y, r, RIM_LIGHT, 1) for x, y, r in ((46, 32, 4), (74, 60, 2.6),
+                                                             (100, 14, 3.4))]
+    return [*wall, *mat, shadow, rim, notches, back, *plates, *gleam, *glints]
 
 
 # ------------------------------------------------------------------ storm

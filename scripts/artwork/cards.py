@@ -6,11 +6,13 @@ their Spanish copies, resources/cards/es/NN.svg, with the colour names of
 resources/texts/es/glossary.tsv.
 
 Run from anywhere (usually the repository root):
-    python3 scripts/artwork/cards.py
+    python3 scripts/artwork/cards.py [ROOT]
+ROOT is the folder resources/ is written under, as for signs.py.
 
 A card has the Mayan name on a plate at the top, a picture of the glyph's
-subject in the window below it, the glyph's day sign as a small medallion in
-the window's corner and the colour name on a plate at the foot, all in a
+subject in the window below it, the glyph's day sign as a medallion over
+the window's corner (drawn from sign_badges.py, bold enough to read at the
+card's shown size) and the colour name on a plate at the foot, all in a
 frame of the glyph's direction colour.
 
 The result screen stretches a card to fill its 93 x 120 control, so a card
@@ -30,8 +32,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from glossary import spanish_names  # noqa: E402
 from palette import INK, STONE, STONE_SHADE, RIM_LIGHT  # noqa: E402
 from card_scenes import SCENES, SCENE_WIDTH, SCENE_HEIGHT  # noqa: E402
-from sign_motifs import MOTIFS  # noqa: E402
-from signs import sign_colours, write  # noqa: E402
+from sign_badges import BADGES  # noqa: E402
+from signs import sign_colours, write, output_root  # noqa: E402
 from svgkit import tag, place, svg_document, num  # noqa: E402
 
 # The grid the card is drawn on, and the size it is shown at.
@@ -89,8 +91,10 @@ NAME_SIZE_TWO_LINES = 11.5
 NAME_LEADING = 1.13
 CAP_HEIGHT = 0.729      # of DejaVu Sans Bold, in em
 
-EMBLEM_CENTRE = (23, 41)
-EMBLEM_RADIUS = 11.5
+# The medallion overlaps the window's corner; about 24 pixels across as shown.
+EMBLEM_CENTRE = (25, 43)
+EMBLEM_RADIUS = 15
+EMBLEM_RING = 2.2
 
 
 def _rect(box, **attributes):
@@ -142,16 +146,17 @@ def split_name(name, size):
 
 
 def emblem(day_sign, colours):
-    """The glyph's day sign, small, in a round medallion."""
+    """The glyph's day sign as a badge in a round medallion."""
     cx, cy = EMBLEM_CENTRE
     r = EMBLEM_RADIUS
-    _, draw = MOTIFS[day_sign - 1]
-    scale = 2 * (r - 2.4) / 100 * 1.08
+    face = r - EMBLEM_RING
+    _, draw = BADGES[day_sign - 1]
+    scale = 2 * face / 100
     return [
         tag("circle", cx=cx, cy=cy, r=r + 1.6, fill=RIM_LIGHT),
         tag("circle", cx=cx, cy=cy, r=r, fill=colours.main, stroke=INK,
             stroke_width=1.5),
-        tag("circle", cx=cx, cy=cy, r=r - 2.4, fill=STONE, stroke=INK,
+        tag("circle", cx=cx, cy=cy, r=face, fill=STONE, stroke=INK,
             stroke_width=1),
         place(draw(colours), cx - 50 * scale, cy - 50 * scale, scale),
     ]
@@ -197,8 +202,7 @@ def card(glyph, colour_name):
 
 
 def main():
-    root = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                                         "..", ".."))
+    root = output_root()
     spanish = spanish_names("glyph")
     for folder, names in (("", [name for _, name in CARD_NAMES]),
                           ("es", [spanish[glyph] for glyph in range(len(CARD_NAMES))])):

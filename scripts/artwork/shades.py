@@ -19,6 +19,11 @@ NIGHT = "#162536"        # the inside of the night house
 PINK = "#e07f7a"         # tongues
 BONE_SHADE = "#d8ccb2"   # hollows of the skull
 STONE_DEEP = "#a8936a"    # pedestal of the empty cartouche
+HIDE = "#6e6462"          # the bare grey skin of the hairless dog
+HIDE_DARK = "#4c4341"
+HIDE_PINK = "#c99a90"     # its pink mottling
+SUN_GLOW = "#f6d36b"      # the disc behind the sun's flower
+SLATE = "#343a3f"         # the harpy eagle's crest, beak and breast band
 
 # Skies, water and people of the tarot card pictures.
 SKY = "#a9d8e6"          # daylight sky

@@ -13,10 +13,11 @@ from collections import namedtuple
 from palette import INK, INK_SOFT, STONE, STONE_SHADE, RIM_LIGHT, JADE
 from shades import (FUR, FUR_DARK, FUR_LIGHT, TAWNY, AMBER, SOIL, SOIL_LIGHT,
                     JADE_LIGHT, JADE_DARK, NIGHT, PINK, BONE_SHADE, FLINT,
-                    FLINT_LIGHT, FLINT_DARK)
+                    FLINT_LIGHT, FLINT_DARK, SKY, HIDE, HIDE_DARK, HIDE_PINK, SLATE,
+                    SUN_GLOW)
 from svgkit import (OUTLINE, DETAIL, tag, shape, line, circle, ellipse, tube,
                     poly_d, spiral_points, star_points, num)
-from drawkit import capsule_d, gust_points, solid
+from drawkit import capsule_d, gust_points
 from sign_table import day_signs
 
 Colours = namedtuple("Colours", "main shade")
@@ -54,31 +55,55 @@ def crocodile(c):
 
 
 def wind(c):
+    # Ik', the wind: a T-shaped window through a stone wall, the breath of
+    # the world blowing out of it in curling gusts.
+    wall = shape("M4 16Q4 10 10 10H62Q68 10 68 16V84Q68 90 62 90H10Q4 90 4 84Z", c.main)
+    courses = line("M4 24H12M62 24H68M4 44H26M48 44H68M4 66H26M48 66H68"
+                   "M36 10V18M12 24V44M62 24V44M16 44V66M58 66V90M14 66V90",
+                   DETAIL, c.shade)
+    window = "M12 18H60V38H47V84H25V38H12Z"
+    opening = [shape(window, SKY), shape("M12 18H60L57 22H16V38H12Z", c.shade, 0),
+               shape("M25 38H29V84H25Z", c.shade, 0),
+               line("M34 29H52M33 50H42M35 74H43", 2.4, RIM_LIGHT),
+               shape(window, "none")]
     gusts = []
-    for x0, y0, x1, r, sense in ((6, 34, 60, 13, 1), (2, 58, 72, 12, -1),
-                                 (16, 80, 52, 9, 1)):
-        gusts += tube(poly_d(gust_points(x0, y0, x1, r, sense), False), RIM_LIGHT, 5.6,
+    for x0, y0, x1, r, sense, width in ((60, 29, 84, 10, 1, 5.4),
+                                        (47, 62, 84, 9, -1, 5.4)):
+        gusts += tube(poly_d(gust_points(x0, y0, x1, r, sense), False), RIM_LIGHT, width,
                       OUTLINE)
-    leaf = "M0 -6.5C6.5 -6.5 10 0 0 6.5C-10 0 -6.5 -6.5 0 -6.5Z"
+    leaf = "M0 -6C6 -6 9 0 0 6C-9 0 -6 -6 0 -6Z"
+    places = ((90, 44, 20), (84, 88, 70))
     leaves = [shape(leaf, JADE, DETAIL, transform=f"translate({x},{y}) rotate({a})")
-              for x, y, a in ((88, 24, 50), (92, 50, 10), (82, 82, 80))]
-    veins = [line("M0 -5V5", 1.2, JADE_DARK, transform=f"translate({x},{y}) rotate({a})")
-             for x, y, a in ((88, 24, 50), (92, 50, 10), (82, 82, 80))]
-    return [*gusts, *leaves, *veins]
+              for x, y, a in places]
+    veins = [line("M0 -4.6V4.6", 1.2, JADE_DARK, transform=f"translate({x},{y}) rotate({a})")
+             for x, y, a in places]
+    return [wall, courses, *opening, *gusts, *leaves, *veins]
 
 
 def night(c):
+    # Ak'ab'al, the night house: a corbel-vaulted doorway, its sides stepping
+    # in course by course to a flat capstone, dark inside with moon and stars.
     ground = shape("M2 84H98V94H2Z", SOIL)
-    house = shape("M8 86V50C8 24 28 8 50 8C72 8 92 24 92 50V86Z", c.main)
-    joints = line("M8 50H24M76 50H92M14 30H28M72 30H86M36 14V24M64 14V24"
-                  "M8 68H24M76 68H92M16 50V68M84 50V68", DETAIL, c.shade)
-    cave = shape("M24 86V56C24 38 36 26 50 26C64 26 76 38 76 56V86Z", NIGHT)
-    moon = shape("M62 38A13 13 0 1 0 62 62A10 10 0 1 1 62 38Z", RIM_LIGHT, 1.4)
+    house = shape("M8 86V14H92V86Z", c.main)
+    cornice = [shape("M4 8H96V20H4Z", c.shade),
+               line("M4 14H96", DETAIL, c.main)]
+    joints = line("M8 32H20M80 32H92M8 50H18M82 50H92M8 68H24M76 68H92"
+                  "M14 20V32M86 20V32M14 50V68M86 50V68M16 68V86M84 68V86"
+                  "M30 20V26M70 20V26", DETAIL, c.shade)
+    # The vault: straight jambs, a small ledge where the vault springs, then
+    # straight sides leaning in, course over course, to a flat capstone.
+    steps = [(24, 86), (24, 58), (28, 58), (44, 24), (50, 24)]
+    right = [(100 - x, y) for x, y in reversed(steps)]
+    courses = line("".join(f"M{num(28 + 16 * t)} {num(58 - 34 * t)}h-{num(9 - 3 * t)}"
+                           f"M{num(72 - 16 * t)} {num(58 - 34 * t)}h{num(9 - 3 * t)}"
+                           for t in (0.25, 0.5, 0.75)), DETAIL, c.shade)
+    cave = shape(poly_d(steps + right), NIGHT)
+    moon = shape("M62 48A11 11 0 1 0 62 68A8.5 8.5 0 1 1 62 48Z", RIM_LIGHT, 1.4)
     stars = [shape(poly_d(star_points(x, y, r, r * 0.35, 4)), RIM_LIGHT, 0)
-             for x, y, r in ((38, 42, 5), (44, 64, 3.5), (64, 74, 4), (33, 76, 3))]
+             for x, y, r in ((40, 50, 4.6), (44, 70, 3.4), (50, 34, 3.4), (36, 78, 3))]
     dots = [circle(x, y, 1.1, RIM_LIGHT, 0) for x, y in
-            ((54, 34), (36, 56), (58, 82), (70, 66))]
-    return [ground, house, joints, cave, moon, *stars, *dots]
+            ((56, 40), (38, 62), (58, 80), (66, 74), (46, 58))]
+    return [ground, house, *cornice, joints, courses, cave, moon, *stars, *dots]
 
 
 def seed(c):
@@ -188,23 +213,30 @@ def offering(c):
 
 
 def dog(c):
-    head = shape("M18 100C14 80 16 58 24 44C28 36 34 30 42 28C50 26 58 30 62 36"
-                 "L88 42C94 43 98 47 97 52C97 56 94 58 90 58L70 62L86 62C89 62 90 66 87 68"
-                 "C82 72 74 74 66 74C60 78 54 84 50 100Z", c.main)
-    ear = shape("M26 42C22 28 22 14 28 4C38 12 46 22 48 30C40 32 32 36 26 42Z", c.main)
-    inner_ear = shape("M30 34C28 24 29 16 31 12C36 18 40 24 42 29Z", PINK, 0)
-    patch = shape("M44 30C52 28 60 32 62 38C60 46 52 48 46 44C42 40 40 34 44 30Z",
-                  FUR, 0)
-    tongue = shape("M72 64C78 63 84 64 84 70C85 78 81 82 77 81C73 80 72 74 72 66Z",
-                   PINK, DETAIL)
-    nose = shape("M88 42C94 42 98 46 97 51C93 53 89 52 87 49Z", INK, DETAIL)
-    spots = [circle(x, y, r, FUR, 0) for x, y, r in ((28, 68, 4.4), (22, 84, 3.2),
-                                                     (36, 82, 2.6))]
-    return [head, ear, inner_ear, patch, *spots, tongue,
-            line("M78 65V74", 1.2, "#b85a56"),
-            *eye(54, 40, 4.6, AMBER, 1), nose,
-            line("M58 33C61 31 65 32 67 35", DETAIL),
-            line("M64 64C66 64 68 63 70 62", DETAIL)]
+    # Tz'i', the dog: the hairless dog of the Maya, grey and bare-skinned with
+    # pink mottling, tall bat ears (one torn, as the glyph draws it) and a
+    # collar of white shell beads.
+    far_ear = shape("M30 46C20 34 16 20 18 8C28 14 38 26 42 40Z", HIDE_DARK)
+    head = shape("M18 100C14 80 16 62 26 48C32 40 42 35 52 36C60 37 66 40 70 43"
+                 "L90 50C96 52 98 57 93 60L76 64C68 70 62 74 56 78C52 86 50 94 52 100Z",
+                 HIDE)
+    ear = shape("M38 42C30 28 30 14 34 2C39 5 43 9 46 14L42 17L49 19"
+                "C54 26 57 32 56 40Z", HIDE)
+    inner_ear = shape("M41 37C37 28 36 18 37 10C43 16 48 26 51 36Z", HIDE_PINK, 0)
+    mottling = [shape(d, HIDE_PINK, 0) for d in
+                ("M24 64C30 60 36 64 34 70C30 74 24 72 24 64Z",
+                 "M30 80C34 78 38 80 37 84C34 86 30 85 30 80Z",
+                 "M68 50C72 49 75 51 74 54C71 55 68 54 68 50Z")]
+    wrinkles = line("M46 42C50 40 54 40 57 42M44 48C48 46 52 46 55 48", 1.3, HIDE_DARK)
+    nose = shape("M90 49C95 50 98 54 96 58C92 58 89 55 88 51Z", INK, DETAIL)
+    mouth = line("M92 60C84 61 78 62 71 61", DETAIL)
+    eye = [shape("M56 48C59 44 65 43 68 46C65 50 60 51 56 48Z", AMBER, DETAIL),
+           circle(63, 47, 1.8, INK, 0)]
+    collar = [shape("M17 84C28 88 40 86 53 80L52 90C40 95 28 96 18 93Z", c.main),
+              *[circle(x, y, 2.6, RIM_LIGHT, 1.2) for x, y in
+                ((24, 92), (32, 92.5), (40, 90.5), (47, 87.5))]]
+    return [far_ear, head, *mottling, ear, inner_ear, wrinkles, nose, mouth, *eye,
+            *collar]
 
 
 def monkey(c):
@@ -331,47 +363,56 @@ def jaguar(c):
 
 
 def eagle(c):
-    body = shape("M8 100C8 84 14 70 26 62H56C68 64 80 78 88 100Z", FUR_DARK)
-    scallops = line("M20 78c4 4 8 4 12 0s8-4 12 0s8 4 12 0s8-4 12 0M16 90c4 4 8 4 12 0"
-                    "s8-4 12 0s8 4 12 0s8-4 12 0s8 4 12 0", 2, FUR)
-    lower = shape("M56 48H80C78 54 72 56 65 56C60 56 57 53 56 48Z", AMBER, DETAIL)
-    # Head and upper beak share one outline; the beak is then coloured in
-    # up to the feathered edge at its root.
-    head = ("M20 72C12 58 12 38 24 27C34 18 50 15 62 21C72 22 82 24 89 31"
-            "C95 37 96 48 92 56C91 59 88 59 88 56C87 52 84 49 78 48H62"
-            "C58 54 56 56 52 58L50 68L45 62L40 70L35 62L30 70L27 63Z")
-    beak = ("M63 21C72 22 82 24 89 31C95 37 96 48 92 56C91 59 88 59 88 56"
-            "C87 52 84 49 78 48H60C62 43 60 39 62 33C63 28 61 25 63 21Z")
-    root = line("M63 21C61 25 63 28 62 33C60 39 62 43 60 48", DETAIL)
-    shading = line("M22 48C24 56 28 60 34 62M30 36C34 32 40 30 46 30", DETAIL,
-                   STONE_SHADE)
-    gape = line("M79 48C72 48 64 49 56 52", 2.2)
-    brow = shape("M34 31C42 25 54 25 63 30C58 33 52 34 48 33C43 33 38 34 34 37Z", INK, 0)
-    return [body, scallops, lower, *solid([head], RIM_LIGHT, OUTLINE),
-            tag("path", d=beak, fill=AMBER), root, shading, gape,
-            ellipse(73, 32, 3, 1.6, INK, 0), *eye(49, 39, 5.4, AMBER, 1), brow]
+    # Tz'ikin, the bird of prey: the harpy eagle of the rainforest, its grey
+    # head crowned by a split crest, a heavy black hooked beak and a dark band
+    # across the white breast.
+    crest = [shape(d, SLATE, DETAIL) for d in
+             ("M24 40C14 34 6 24 4 12C14 16 22 24 28 32Z",
+              "M28 34C20 24 16 14 18 2C26 10 32 20 34 30Z",
+              "M38 28C36 18 38 8 44 0C48 10 46 20 44 28Z",
+              "M44 28C46 18 52 10 60 6C58 16 54 22 50 30Z")]
+    breast = shape("M8 100C8 86 14 74 24 66H58C70 68 80 80 86 100Z", RIM_LIGHT)
+    band = shape("M11 86C14 76 18 70 24 66H58C66 67 72 72 76 80C70 84 64 80 58 84"
+                 "C52 80 46 86 40 82C34 86 28 80 22 86C18 82 14 86 11 86Z", SLATE, DETAIL)
+    head = shape("M22 74C12 62 12 44 22 33C32 22 48 20 60 25C66 27 70 30 72 34"
+                 "L74 52C70 58 62 62 56 64L52 72L46 66L40 74L34 66L28 74Z", FLINT_LIGHT)
+    ruff = line("M28 66C22 56 22 44 30 36M60 60C66 56 68 50 66 44", DETAIL, FLINT)
+    beak = shape("M64 30C74 26 86 30 90 40C93 48 92 56 87 62C86 57 83 54 78 54H66"
+                 "C68 46 68 38 64 30Z", SLATE)
+    beak_shine = line("M70 32C78 31 84 35 86 40", 1.4, FLINT)
+    gape = line("M79 54C74 54 69 55 63 58", 2.2)
+    return [*crest, breast, band, head, ruff, beak, beak_shine, gape,
+            *eye(52, 41, 5.6, FUR, 0.6),
+            shape("M42 36C48 30 58 30 66 34C62 37 56 36 52 35C48 35 45 36 42 38Z", SLATE, 0)]
 
 
 def wisdom(c):
-    branch = [shape("M4 88C30 84 70 84 96 88L96 94C70 90 30 90 4 94Z", SOIL),
-              line("M86 88l6-8", 3, SOIL)]
-    body = shape("M50 14C70 14 82 28 82 50C82 72 70 88 50 88C30 88 18 72 18 50"
-                 "C18 28 30 14 50 14Z", c.main, OUTLINE + 0.2)
-    tufts = shape("M22 34L16 8L38 20ZM78 34L84 8L62 20Z", c.main)
-    wings = shape("M20 46C10 58 14 76 28 86C28 70 26 58 20 46ZM80 46"
-                  "C90 58 86 76 72 86C72 70 74 58 80 46Z", c.shade)
-    chest = shape("M50 56C62 56 68 66 66 76C64 84 58 88 50 88C42 88 36 84 34 76"
-                  "C32 66 38 56 50 56Z", RIM_LIGHT, DETAIL)
-    marks = line("M42 66l3 3l3-3M52 66l3 3l3-3M46 74l3 3l3-3M56 74l3 3l3-3"
-                 "M40 80l3 3l3-3", 1.3, c.shade)
-    discs = [circle(36, 38, 14, RIM_LIGHT, OUTLINE), circle(64, 38, 14, RIM_LIGHT,
-                                                           OUTLINE)]
-    eyes = [circle(36, 38, 8, AMBER, DETAIL), circle(64, 38, 8, AMBER, DETAIL),
-            circle(36, 38, 4.2, INK, 0), circle(64, 38, 4.2, INK, 0),
-            circle(34.5, 36.5, 1.4, RIM_LIGHT, 0), circle(62.5, 36.5, 1.4, RIM_LIGHT, 0)]
-    beak = shape("M45 48H55L50 58Z", AMBER, DETAIL)
-    feet = line("M42 86v5M46 86v5M54 86v5M58 86v5", 2.4, AMBER)
-    return [*branch, tufts, body, wings, chest, marks, *discs, *eyes, beak, feet]
+    # Ajmaq, the owl, messenger of the underworld: head and shoulders in
+    # profile like the other birds and beasts, with feathered horns, the rim
+    # of the facial disc, a great round eye and a short hooked beak.
+    tufts = shape("M46 30C40 20 38 10 40 0C48 8 54 16 56 26Z"
+                  "M56 26C56 16 60 8 66 2C68 12 66 20 64 28Z", c.shade)
+    body = shape("M8 100C8 82 16 70 28 64H62C74 68 84 80 88 100Z", c.main)
+    wing = shape("M8 100C8 84 14 72 24 66C32 74 36 88 34 100Z", c.shade)
+    bars = line("M14 84C18 82 22 82 26 84M12 94C17 92 23 92 28 94M18 74C21 72 24 72 27 74",
+                DETAIL, c.main)
+    chevrons = line("".join(f"M{x - 4} {y}l4 3.4l4-3.4" for x, y in
+                            ((46, 78), (58, 78), (70, 80), (52, 88), (64, 88), (76, 90),
+                             (46, 96), (58, 96))), DETAIL, c.shade)
+    head = shape("M26 72C14 62 12 44 22 32C32 22 50 20 64 24C78 28 88 40 86 54"
+                 "C84 66 74 72 62 74Z", c.main)
+    disc = shape("M58 25C76 27 87 40 86 54C85 64 77 71 64 73C56 62 54 42 58 25Z", FUR_LIGHT)
+    rim = line("M58 25C54 42 56 62 64 73", 3, c.shade)
+    ticks = line("M56.6 32l-4-1M55.6 40l-4 0M55.4 48l-4 1M56 56l-4 2M57.8 64l-4 3", 1.8,
+                 c.shade)
+    marks = line("M30 40l3 3l3-3M40 34l3 3l3-3M28 54l3 3l3-3M40 48l3 3l3-3"
+                 "M36 62l3 3l3-3", DETAIL, c.shade)
+    eyes = [circle(71, 42, 10, AMBER, DETAIL + 0.4), circle(72.6, 42, 5.4, INK, 0),
+            circle(70.4, 39.8, 1.8, RIM_LIGHT, 0),
+            shape("M60 35C64 28 76 27 84 33C79 33 74 33 70 34C66 34 63 35 60 38Z", c.shade, 0)]
+    beak = shape("M80 50C87 49 92 53 91 60C90 64 87 67 84 69C84 64 82 60 78 58Z",
+                 SLATE, DETAIL)
+    return [tufts, body, wing, bars, chevrons, head, disc, rim, ticks, marks, *eyes, beak]
 
 
 def earth(c):
@@ -437,19 +478,18 @@ def storm(c):
 
 
 def sun(c):
-    long_rays = shape(poly_d(star_points(50, 50, 48, 26, 8, -90)), c.shade, DETAIL)
-    short_rays = shape(poly_d(star_points(50, 50, 40, 26, 8, -67.5)), AMBER, DETAIL)
-    ring = circle(50, 50, 30, RIM_LIGHT, OUTLINE)
-    disc = circle(50, 50, 25, c.main, OUTLINE)
-    face = [
-        line("M35 39C38 36 42 36 45 38M55 38C58 36 62 36 65 39", DETAIL),
-        ellipse(40, 45, 4, 3.2, RIM_LIGHT, 1.4), ellipse(60, 45, 4, 3.2, RIM_LIGHT, 1.4),
-        circle(40, 45.4, 2, INK, 0), circle(60, 45.4, 2, INK, 0),
-        line("M50 46C49 50 47 53 48 55C49 56 51 56 52 55", DETAIL),
-        shape("M41 61C46 66 54 66 59 61C54 62.5 46 62.5 41 61Z", INK, 1.4),
-        circle(36, 55, 3, AMBER, 0), circle(64, 55, 3, AMBER, 0),
-    ]
-    return [long_rays, short_rays, ring, disc, *face]
+    # K'in, the sun: the four-petalled flower that writes "sun" and "day",
+    # on the sun's round disc, with a pointed bud between each two petals.
+    disc = circle(50, 50, 40, SUN_GLOW, OUTLINE)
+    buds = [shape("M50 50C42 38 44 22 50 12C56 22 58 38 50 50Z", AMBER, DETAIL,
+                  transform=f"rotate({a} 50 50)") for a in (45, 135, 225, 315)]
+    petal = "M50 50C38 44 32 26 37 13C40 5 60 5 63 13C68 26 62 44 50 50Z"
+    petals = [shape(petal, c.main, OUTLINE + 0.2, transform=f"rotate({a} 50 50)")
+              for a in (0, 90, 180, 270)]
+    veins = [line("M50 40C44 34 41 22 44 14M50 40C56 34 59 22 56 14", DETAIL, c.shade,
+                  transform=f"rotate({a} 50 50)") for a in (0, 90, 180, 270)]
+    heart = [circle(50, 50, 11, RIM_LIGHT, OUTLINE), circle(50, 50, 5, c.shade, DETAIL)]
+    return [disc, *buds, *petals, *veins, *heart]
 
 
 # English name, drawing function; in day-sign order (1 = Crocodile .. 20 = Sun),

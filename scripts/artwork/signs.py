@@ -4,7 +4,10 @@
 """Writes the program's day-sign pictures and the empty sign frame.
 
 Run from anywhere (usually the repository root):
-    python3 scripts/artwork/signs.py
+    python3 scripts/artwork/signs.py [ROOT]
+ROOT, the repository by default, is the folder the resources/ paths below
+are written under; the artwork test gives a scratch folder to compare what
+the script draws with the pictures the program carries.
 
 Outputs, all SVG Tiny 1.2 so that Qt SVG renders them faithfully:
     resources/signs/<stem>.svg    20 day signs in their cartouches, 150 x 150
@@ -83,10 +86,17 @@ def write(path, text):
         handle.write(text)
 
 
-def main():
-    root = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
+def output_root():
+    """The folder to write resources/ under: the first argument, or the
+    repository."""
+    if len(sys.argv) > 1:
+        return sys.argv[1]
+    return os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
                                          "..", ".."))
-    resources = os.path.join(root, "resources")
+
+
+def main():
+    resources = os.path.join(output_root(), "resources")
     for sign in day_signs():
         write(os.path.join(resources, "signs", f"{sign.stem}.svg"),
               svg_document(SIGN_SIZE, SIGN_SIZE, sign_picture(sign.number),

@@ -3,14 +3,19 @@
 
 #include "common/Artwork.h"
 #include "i18n/Language.h"
+#include "support/Processes.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
 
 using namespace tzolkara;
 
@@ -64,6 +69,32 @@ double meanDifference(const QImage &whole, const QImage &part, QPoint at, int st
     return samples ? double(sum) / (3.0 * samples) : 255.0;
 }
 
+// One row a tarot glyph, 0 to 19.
+void addGlyphRows()
+{
+    QTest::addColumn<int>("glyph");
+    for (int glyph = 0; glyph < 20; ++glyph)
+        QTest::addRow("glyph %d", glyph) << glyph;
+}
+
+// The card of `glyph` as the result screen shows it, 93 x 120, in `language`,
+// at `scale` times the pixels.
+QImage shownCard(int glyph, Language language, qreal scale = 1.0)
+{
+    setCurrentLanguage(language);
+    const auto backToEnglish = qScopeGuard([] { setCurrentLanguage(Language::English); });
+    const ImageList &cards = Artwork::tarotCards();
+    return cards.picture(glyph + 1, cards.imageSize(), scale)
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The day-sign medallion over a card window's top-left corner, in pixels of
+// the card as shown: its centre, and the middle of the coloured ring round
+// its face, which makes it about 24 pixels across.
+constexpr QPointF kMedallionCentre(18.75, 32.25);
+constexpr double kMedallionRing = 10.4;
+
 } // namespace
 
 class TestArtwork : public QObject
@@ -85,6 +116,12 @@ private slots:
     void lists_renderEveryPictureAtOneAndTwoTimes();
     void cards_areNotTheirDaySignBadges_data();
     void cards_areNotTheirDaySignBadges();
+    void cardMedallions_keepInsideTheirRing_data();
+    void cardMedallions_keepInsideTheirRing();
+    void cards_samePictureInEveryLanguage_data();
+    void cards_samePictureInEveryLanguage();
+    void generatedPictures_areWhatTheirScriptsDraw_data();
+    void generatedPictures_areWhatTheirScriptsDraw();
     void pictures_areRenderedOnFirstUseOnly();
     void framesAndIcons_render();
     void prerenderedPictures_areTheirDrawingsRendering();
@@ -305,6 +342,105 @@ void TestArtwork::cards_areNotTheirDaySignBadges()
                             .arg(closest.at.x())
                             .arg(closest.at.y())
                             .arg(closest.difference)));
+}
+
+void TestArtwork::cardMedallions_keepInsideTheirRing_data()
+{
+    addGlyphRows();
+}
+
+// The medallion sits where and as large as the cards are laid out for, and
+// its badge stays on the face: the ring round the face, drawn six times
+// larger so that its middle is clear of both outlines, is the card's own
+// colour all the way round.
+void TestArtwork::cardMedallions_keepInsideTheirRing()
+{
+    QFETCH(int, glyph);
+    const qreal scale = 6;
+    const QImage card = shownCard(glyph, Language::English, scale);
+    // The frame round the window is the card's colour too.
+    const QColor colour = card.pixelColor(int(scale * 6), card.height() / 2);
+    int off = 0;
+    const int samples = 360;
+    for (int step = 0; step < samples; ++step) {
+        const double angle = 2 * M_PI * step / samples;
+        const QPoint at(qRound(scale * (kMedallionCentre.x() + kMedallionRing * std::cos(angle))),
+                        qRound(scale * (kMedallionCentre.y() + kMedallionRing * std::sin(angle))));
+        const QColor seen = card.pixelColor(at);
+        if (std::abs(seen.red() - colour.red()) + std::abs(seen.green() - colour.green()) +
+                std::abs(seen.blue() - colour.blue()) >
+            24)
+            ++off;
+    }
+    QVERIFY2(off == 0, qPrintable(QStringLiteral("%1 of %2 points of the ring are not %3")
+                                      .arg(off)
+                                      .arg(samples)
+                                      .arg(colour.name())));
+}
+
+void TestArtwork::cards_samePictureInEveryLanguage_data()
+{
+    addGlyphRows();
+}
+
+// The Spanish cards differ from the English ones only in the colour name on
+// the plate at the foot: the name plate at the top, the picture and the
+// medallion are the same.
+void TestArtwork::cards_samePictureInEveryLanguage()
+{
+    QFETCH(int, glyph);
+    const QImage english = shownCard(glyph, Language::English);
+    const QImage spanish = shownCard(glyph, Language::Spanish);
+    // The foot plate begins 123 units down the card's 160.
+    const int foot = english.height() * 123 / 160;
+    QCOMPARE(spanish.copy(0, 0, spanish.width(), foot), english.copy(0, 0, english.width(), foot));
+    QVERIFY(spanish != english);
+}
+
+void TestArtwork::generatedPictures_areWhatTheirScriptsDraw_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("folders");
+    QTest::newRow("day signs") << QStringLiteral("signs.py")
+                               << QStringList{QStringLiteral("signs"), QStringLiteral("frames")};
+    QTest::newRow("cards") << QStringLiteral("cards.py")
+                           << QStringList{QStringLiteral("cards"), QStringLiteral("cards/es")};
+}
+
+// The pictures the program carries are exactly what the artwork scripts
+// draw today: none touched up by hand, none left behind by a change to a
+// script, and nothing in the scripts that draws differently from run to run.
+void TestArtwork::generatedPictures_areWhatTheirScriptsDraw()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, folders);
+    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    if (python.isEmpty())
+        QSKIP("python3 is not installed");
+    const QString path = QFINDTESTDATA(QStringLiteral("../../scripts/artwork/") + script);
+    QVERIFY2(!path.isEmpty(), qPrintable(script));
+    IsolatedHome home;
+    QVERIFY(home.isValid());
+    QProcess run;
+    run.setProcessEnvironment(home.environment());
+    run.start(python, {path, home.filePath(QStringLiteral("drawn"))});
+    QVERIFY(run.waitForFinished(120000));
+    QVERIFY2(run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0,
+             run.readAllStandardError().constData());
+    for (const QString &folder : folders) {
+        const QDir drawn(home.filePath(QStringLiteral("drawn/resources/") + folder));
+        const QStringList names = drawn.entryList({QStringLiteral("*.svg")}, QDir::Files);
+        QVERIFY2(!names.isEmpty(), qPrintable(folder));
+        for (const QString &name : names) {
+            QFile made(drawn.filePath(name));
+            QFile carried(QStringLiteral(":/artwork/%1/%2").arg(folder, name));
+            QVERIFY(made.open(QIODevice::ReadOnly));
+            QVERIFY2(carried.open(QIODevice::ReadOnly), qPrintable(carried.fileName()));
+            QVERIFY2(made.readAll() == carried.readAll(),
+                     qPrintable(carried.fileName() + QStringLiteral(" is not what ") + script +
+                                QStringLiteral(" draws")));
+        }
+    }
 }
 
 void TestArtwork::pictures_areRenderedOnFirstUseOnly()
