@@ -15,11 +15,12 @@ from palette import INK, INK_SOFT, STONE, STONE_SHADE, RIM_LIGHT, JADE
 from shades import (FUR, FUR_DARK, FUR_LIGHT, TAWNY, AMBER, SOIL, SOIL_LIGHT,
                     JADE_LIGHT, JADE_DARK, PINK, SKY, SKY_PALE, DUSK, NIGHT_SKY,
                     NIGHT_HILL, SEA, FOAM, SAND, SKIN, SKIN_DARK, HAIR, FLINT,
-                    FLINT_DARK, FLINT_LIGHT, VIOLET, SLATE)
+                    FLINT_DARK, FLINT_LIGHT, VIOLET, SLATE, LIMESTONE, LIMESTONE_DARK,
+                    CAVE, CENOTE, CENOTE_LIGHT)
 from svgkit import (OUTLINE, DETAIL, tag, shape, line, circle, ellipse, tube,
                     poly_d, star_points, spiral_points, num)
 from drawkit import (spine, band, taper, capsule_d, circle_d, solid, spikes,
-                     wave_d, gust_points, normals)
+                     wave_d, gust_points, normals, dome_points, scallops_d)
 
 SCENE_WIDTH, SCENE_HEIGHT = 110, 106
 
@@ -669,24 +670,43 @@ def warrior_scene(c):
 # ------------------------------------------------------------------ earth
 
 def earth_scene(c):
-    back = shape("M-6 60L14 40L26 50L46 22L66 48L80 34L116 58V70H-6Z", c.shade)
-    snow = shape("M46 22L53 31L46 29L40 32Z", RIM_LIGHT, 1.2)
-    mesa = shape("M20 66L30 44H74L86 66Z", c.main)
-    mesa_strata = line("M26 52H78M23 58H82", DETAIL, c.shade)
-    surface = shape("M-6 64C20 60 90 60 116 64V112H-6Z", c.main)
-    grass = shape("M-6 64C20 60 90 60 116 64V68C90 64 20 64 -6 68Z", JADE, 1.2)
-    strata = [shape("M-6 80C24 74 44 84 70 78C86 74 100 78 116 76V112H-6Z", SOIL, DETAIL),
-              shape("M-6 96C20 92 40 98 64 94C84 90 100 96 116 94V112H-6Z", SOIL_LIGHT,
-                    DETAIL)]
-    stones = [ellipse(x, y, rx, ry, STONE_SHADE, 1.2) for x, y, rx, ry in
-              ((18, 88, 4, 2.6), (84, 86, 3.4, 2.2), (48, 104, 4, 2.4), (96, 102, 3, 2),
-               (36, 72, 2.6, 1.8))]
-    agave = [shape("M70 64C66 56 64 50 66 44C70 50 72 56 72 64Z", JADE, 1.4),
-             shape("M72 64C74 56 78 50 84 48C82 54 78 60 74 64Z", JADE, 1.4),
-             shape("M68 64C62 60 58 56 56 50C62 52 66 56 70 64Z", JADE, 1.4)]
-    roots = line("M70 68C68 72 64 76 60 78M72 68C74 72 78 74 82 78", 1.6, SOIL)
-    return [backdrop(SKY), circle(92, 16, 8, AMBER, DETAIL), back, snow, mesa, mesa_strata,
-            surface, *strata, grass, *stones, roots, *agave]
+    # The lowland earth in section: forested hills of the limestone under a
+    # morning sun, the red earth a skin over the white rock, and a cenote
+    # opening through both to the water in its cave, a ceiba at its mouth
+    # letting its roots down to the pool.
+    far = shape(scallops_d(dome_points(24, 56, 30, 24, 11), 0.72)
+                + scallops_d(dome_points(88, 56, 32, 36, 13), 0.72) + "V60H-8Z", "#6fae8a",
+                DETAIL)
+    near_hill = shape(scallops_d(dome_points(96, 56, 22, 22, 9), 0.72) + "Z", JADE, DETAIL)
+    crowns = line(scallops_d([(76, 40), (82, 38), (88, 38), (94, 40)], 0.7)
+                  + scallops_d([(90, 48), (96, 46), (102, 46), (108, 48)], 0.7), DETAIL, JADE_DARK)
+    rock = [ground(52, LIMESTONE),
+            line("M-6 76C2 75 8 77 14 76M-4 88C4 87 10 89 16 88M100 77C106 76 110 78 116 77"
+                 "M98 90C104 89 110 91 116 90M-6 100C0 99 6 101 12 100M8 76L10 82M106 90L104 96",
+                 DETAIL, LIMESTONE_DARK)]
+    soil = [shape("M-6 52H116V65C96 63 84 69 66 67C46 65 30 70 -6 66Z", c.main, 0),
+            line("M-6 66C30 70 46 65 66 67C84 69 96 63 116 65", DETAIL, c.shade),
+            line("M4 58H12M26 60H32M80 58H86M100 57H106", DETAIL, c.shade),
+            line("M-6 52H116", OUTLINE)]
+    cave_d = "M46 52L44 66C30 70 20 80 18 96L16 112H98L96 96C94 80 84 70 70 66L68 52Z"
+    shaft = shape("M46.6 56H67.4L76 92H38Z", "#6e6253", 0)
+    pool = [shape("M19.2 90C36 93 78 93 95 90L98 112H16Z", CENOTE, 0),
+            ellipse(57, 94, 14, 2.4, CENOTE_LIGHT, 0),
+            line("M26 98H36M76 98H88M44 103H54M62 103H70", 1.3, CENOTE_LIGHT)]
+    drips = shape("M30 75l2 6l2-6ZM37 70l1.6 5l1.6-5ZM76 69l1.6 5l1.6-5ZM84 75l2 6l2-6Z",
+                  LIMESTONE_DARK, 1)
+    roots = line("M52 52C50 62 54 72 51 88M56 52C57 64 55 74 58 90M62 52C64 60 60 70 64 86"
+                 "M66 52C70 58 72 66 72 74", 1.4, SOIL_LIGHT)
+    cave = [shape(cave_d, CAVE, OUTLINE), shaft, *pool, drips, roots,
+            shape(cave_d, "none", OUTLINE)]
+    ceiba = [shape("M52 53C56 48 57 40 56 24H62C61 40 62 48 68 53Z", FUR_DARK, DETAIL),
+             line("M57 32L46 24M61 30L72 22", 2.6, FUR_DARK),
+             shape(scallops_d([(36, 24), (42, 16), (50, 12), (58, 11), (66, 12), (74, 16),
+                               (80, 24)], 0.62) + "C68 27 48 27 36 24Z", JADE_DARK)]
+    bushes = [shape(scallops_d(dome_points(30, 53, 9, 7, 5), 0.7) + "Z", JADE, DETAIL),
+              shape(scallops_d(dome_points(80, 53, 8, 6, 5), 0.7) + "Z", JADE, DETAIL)]
+    return [backdrop(SKY), circle(96, 14, 8, AMBER, DETAIL), far, near_hill, crowns,
+            *rock, *soil, *cave, *bushes, *ceiba]
 
 
 # ----------------------------------------------------------------- mirror

@@ -143,3 +143,23 @@ def gust_points(x0, y0, x1, r, sense=1, turns=1.3, steps=40):
         radius = r * (1 - 0.7 * t)
         points.append((cx + radius * math.cos(a), cy + radius * math.sin(a)))
     return points
+
+
+def dome_points(cx, base, rx, ry, count):
+    """`count` points over a half ellipse standing on y = base, from its
+    left foot over the top to its right foot."""
+    return [(cx - rx * math.cos(math.pi * i / (count - 1)),
+             base - ry * math.sin(math.pi * i / (count - 1))) for i in range(count)]
+
+
+def scallops_d(points, bulge=0.62):
+    """An open run of round bumps through `points`, each bump bulging to the
+    left of the direction of travel (y down): the crowns of a forest seen
+    from afar.  `bulge` is each arc's radius over its chord."""
+    (x, y), *rest = points
+    d = f"M{num(x)} {num(y)}"
+    for (x0, y0), (x1, y1) in zip(points, rest):
+        r = math.hypot(x1 - x0, y1 - y0) * bulge
+        d += f"A{num(r)} {num(r)} 0 0 1 {num(x1)} {num(y1)}"
+    return d
+

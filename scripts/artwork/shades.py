@@ -24,6 +24,11 @@ HIDE_DARK = "#4c4341"
 HIDE_PINK = "#c99a90"     # its pink mottling
 SUN_GLOW = "#f6d36b"      # the disc behind the sun's flower
 SLATE = "#343a3f"         # the harpy eagle's crest, beak and breast band
+LIMESTONE = "#e3dccb"     # the white rock under the lowland's red earth
+LIMESTONE_DARK = "#b3a78f"  # its bedding and shadows
+CAVE = "#4b4238"          # the shade inside a cenote
+CENOTE = "#3aa39c"        # a cenote's green-blue water
+CENOTE_LIGHT = "#8fd3c6"
 
 # Skies, water and people of the tarot card pictures.
 SKY = "#a9d8e6"          # daylight sky

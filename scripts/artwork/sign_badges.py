@@ -19,10 +19,11 @@ just inside the face's edge, so nothing is cut off square.
 import math
 
 from palette import INK, STONE, RIM_LIGHT, JADE
-from shades import (FUR, FUR_LIGHT, TAWNY, AMBER, SOIL, SOIL_LIGHT, JADE_LIGHT, NIGHT,
-                    PINK, FLINT, FLINT_LIGHT, SKY, HIDE, HIDE_PINK, SLATE, SUN_GLOW)
+from shades import (FUR, FUR_DARK, FUR_LIGHT, TAWNY, AMBER, SOIL, SOIL_LIGHT, JADE_LIGHT,
+                    JADE_DARK, NIGHT, PINK, FLINT, FLINT_LIGHT, SKY, HIDE, HIDE_PINK, SLATE, SUN_GLOW,
+                    LIMESTONE, CAVE, CENOTE)
 from svgkit import tag, shape, line, circle, ellipse, tube, poly_d, star_points, num
-from drawkit import capsule_d
+from drawkit import capsule_d, dome_points, scallops_d
 from sign_table import day_signs
 
 BOLD = 5.0      # badge outline, twice the motifs' in proportion
@@ -209,12 +210,18 @@ def wisdom(c):
 
 
 def earth(c):
-    clod = "M10 56C30 50 70 50 90 56L84 70L74 84L60 90L44 92L28 86L16 72Z"
-    return [shape(clod, SOIL, BOLD),
-            shape("M10 56C30 50 70 50 90 56L88 62C68 57 32 57 12 62Z", JADE, 0),
-            shape("M20 55L44 14L58 34L66 26L84 55C64 51 40 51 20 55Z", c.main, BOLD),
-            shape("M44 14L51 26L44 23L38 27Z", RIM_LIGHT, FINE),
-            shape(clod, "none", BOLD)]
+    clod = "M6 58C30 53 70 53 94 58L90 72L78 84L62 90L44 92L28 86L12 74Z"
+    hill = scallops_d(dome_points(30, 58, 22, 30, 7), 0.72)
+    crown = scallops_d([(52, 32), (60, 24), (70, 21), (80, 24), (88, 32)], 0.62)
+    return [shape(clod, LIMESTONE, BOLD),
+            shape("M6 58C30 53 70 53 94 58L91 70C72 66 30 74 10 71Z", c.main, 0),
+            shape("M64 58L62 64C54 68 52 76 56 82C60 86 80 86 84 82C88 76 86 68 78 64"
+                  "L76 58Z", CAVE, FINE),
+            shape("M55 76H85C84 81 80 84 70 84C60 84 56 81 55 76Z", CENOTE, 0),
+            shape(clod, "none", BOLD),
+            shape(hill + "Z", JADE, BOLD),
+            shape("M66 58C68 50 68 42 68 32H74C74 42 74 50 76 58Z", FUR_DARK, FINE),
+            shape(crown + "C76 35 64 35 52 32Z", JADE_DARK, BOLD)]
 
 
 def flint(c):

@@ -14,10 +14,10 @@ from palette import INK, INK_SOFT, STONE, STONE_SHADE, RIM_LIGHT, JADE
 from shades import (FUR, FUR_DARK, FUR_LIGHT, TAWNY, AMBER, SOIL, SOIL_LIGHT,
                     JADE_LIGHT, JADE_DARK, NIGHT, PINK, BONE_SHADE, FLINT,
                     FLINT_LIGHT, FLINT_DARK, SKY, HIDE, HIDE_DARK, HIDE_PINK, SLATE,
-                    SUN_GLOW)
+                    SUN_GLOW, LIMESTONE, LIMESTONE_DARK, CAVE, CENOTE, CENOTE_LIGHT)
 from svgkit import (OUTLINE, DETAIL, tag, shape, line, circle, ellipse, tube,
                     poly_d, spiral_points, star_points, num)
-from drawkit import capsule_d, gust_points
+from drawkit import capsule_d, gust_points, dome_points, scallops_d
 from sign_table import day_signs
 
 Colours = namedtuple("Colours", "main shade")
@@ -416,23 +416,44 @@ def wisdom(c):
 
 
 def earth(c):
-    clod = ("M6 54C30 49 70 49 94 54L90 64L94 72L80 78L76 90L62 86L52 97L44 87L30 90"
-            "L26 78L12 74L14 64Z")
-    layers = [shape(clod, SOIL),
-              shape("M6 54C30 49 70 49 94 54L91.5 61C70 57 30 57 9.5 61Z", JADE, 0),
-              line("M9.5 61C30 57 70 57 91.5 61", DETAIL, JADE_DARK),
-              line("M14 70C30 66 40 72 56 68C70 64 80 70 92 68M28 82C38 78 50 82 62 80"
-                   "C68 79 72 80 76 82", DETAIL, SOIL_LIGHT)]
-    stones = [ellipse(x, y, rx, ry, STONE_SHADE, 1.2) for x, y, rx, ry in
-              ((24, 66, 4, 2.6), (66, 74, 3.6, 2.4), (48, 84, 3, 2), (80, 64, 2.6, 1.8))]
-    roots = line("M44 88C42 92 44 96 40 100M62 86C64 90 62 94 66 98M30 90C28 94 24 96 22 98"
-                 "M78 80C80 84 84 86 86 90", 2.2, SOIL)
-    peak = shape("M18 53L42 14L56 34L64 26L86 53C64 50 40 50 18 53Z", c.main)
-    snow = shape("M42 14L49 25L44 23L40 27L36 24Z", RIM_LIGHT, DETAIL)
-    ridge = line("M42 14L46 34M64 26L62 40", DETAIL, c.shade)
-    grass = line("M10 52l-1-5m1 5l2-5M88 52l-1-5m1 5l2-5M72 50l-1-4m1 4l2-4", 1.8,
-                 JADE_DARK)
-    return [roots, *layers, *stones, peak, ridge, snow, grass,
+    # Kab'an, the earth, as the Maya lowland knows it: a clod of red earth
+    # over white limestone, a steep hill under forest rising from it, a ceiba
+    # at the mouth of a cenote and the cenote's water in the rock below, the
+    # tree's roots hanging down to it.
+    clod = ("M6 56C30 52 70 52 94 56L91 68L95 76L82 82L78 92L62 89L52 98L42 89L28 92"
+            "L24 82L10 76L13 68Z")
+    rock = [shape(clod, LIMESTONE),
+            line("M14 76H30M22 83H42M32 89H44M84 76H92M60 94H66", DETAIL, LIMESTONE_DARK)]
+    soil = [shape("M6 56C30 52 70 52 94 56L91 68C72 65 56 71 40 69C28 68 20 70 13 70Z",
+                  c.main, 0),
+            line("M13 70C20 70 28 68 40 69C56 71 72 65 91 68", DETAIL, c.shade),
+            line("M20 61H28M44 63H50M84 61H88", DETAIL, c.shade)]
+    # The cenote: a narrow mouth through the earth, a cave opening under it
+    # and the pool of water at its foot.
+    cave = "M63 54L62 66C55 69 51 76 53 82C56 87 82 87 85 82C87 76 82 69 76 66L75 54Z"
+    cenote = [shape(cave, CAVE, DETAIL),
+              shape("M63.4 57H74.6L77 81H61Z", "#6e6253", 0),
+              shape("M53.4 79C60 80.4 78 80.4 85.4 79C85 83 82 85 69 85"
+                    "C56 85 54 83 53.4 79Z", CENOTE, 0),
+              line("M58 81.6H65M72 82.2H79", 1.2, CENOTE_LIGHT),
+              shape(cave, "none", DETAIL),
+              line("M65 55C64 62 66 70 64 78M68 55C69 62 67 68 69 76"
+                   "M72 55C73 60 71 68 74 76", 1.3, SOIL_LIGHT)]
+    # The hill: a round hill of the limestone, the forest's crowns over it.
+    hill = scallops_d(dome_points(34, 56, 29, 38, 13), 0.72)
+    forest = [shape(hill + "Z", JADE),
+              line(scallops_d([(16, 40), (22, 37), (28, 36), (34, 37)], 0.7)
+                   + scallops_d([(28, 28), (34, 26), (40, 27)], 0.7)
+                   + scallops_d([(12, 50), (18, 48), (24, 47), (30, 48)], 0.7)
+                   + scallops_d([(38, 42), (44, 40), (50, 41)], 0.7),
+                   DETAIL, JADE_DARK)]
+    trunk = [shape("M64 55C67 52 68 46 68 34H74C74 46 75 52 78 55Z", FUR_DARK, DETAIL),
+             line("M68 40L62 32M74 40L80 32", 2.4, FUR_DARK)]
+    crown = shape(scallops_d([(54, 34), (60, 26), (68, 22), (76, 22), (84, 26), (90, 34)], 0.6)
+                  + "C80 37 64 37 54 34Z", JADE_DARK)
+    roots = line("M36 90C34 94 36 97 32 100M62 89C64 93 62 96 66 99M22 84C20 88 16 90 14 92"
+                 "M82 82C84 86 88 88 90 92", 2.2, SOIL)
+    return [roots, *rock, *soil, *cenote, *forest, *trunk, crown,
             shape(clod, "none", OUTLINE + 0.2)]
 
 
