@@ -16,7 +16,7 @@ from shades import (FUR, FUR_DARK, FUR_LIGHT, TAWNY, AMBER, SOIL, SOIL_LIGHT,
                     JADE_LIGHT, JADE_DARK, PINK, SKY, SKY_PALE, DUSK, NIGHT_SKY,
                     NIGHT_HILL, SEA, FOAM, SAND, SKIN, SKIN_DARK, HAIR, FLINT,
                     FLINT_DARK, FLINT_LIGHT, VIOLET, SLATE, LIMESTONE, LIMESTONE_DARK,
-                    CAVE, CENOTE, CENOTE_LIGHT)
+                    CAVE, CENOTE, CENOTE_LIGHT, HIDE, HIDE_DARK, HIDE_PINK)
 from svgkit import (OUTLINE, DETAIL, tag, shape, line, circle, ellipse, tube,
                     poly_d, star_points, spiral_points, num)
 from drawkit import (spine, band, taper, capsule_d, circle_d, solid, spikes,
@@ -381,28 +381,56 @@ def moon_scene(c):
 # -------------------------------------------------------------------- dog
 
 def dog_scene(c):
-    white = c.main
-    tail = tube("M84 86C96 80 100 70 96 58", white, 5, OUTLINE)
-    body = ("M40 52C36 66 38 86 46 96H90C96 88 94 76 84 70C74 64 62 58 56 46Z")
-    haunch = circle_d(78, 84, 13)
-    legs = [capsule_d(46, 66, 46, 97, 4.4), capsule_d(56, 66, 56, 97, 4.4)]
-    head = ("M30 36C30 26 38 20 46 20C54 20 60 28 58 38C57 44 54 48 50 50"
-            "C46 52 40 52 36 50Z")
-    snout = capsule_d(40, 42, 20, 44, 7)
-    ears = ["M36 26L34 6L46 22Z", "M48 22L58 6L56 28Z"]
-    figure = solid([body, haunch, *legs, head, snout, *ears], white)
-    inner_ears = [shape("M38 22L37 12L43 20Z", PINK, 0), shape("M51 21L56 12L55 25Z", PINK, 0)]
-    patches = [shape("M44 22C50 20 56 24 56 32C52 34 46 32 44 28Z", FUR, 0),
-               shape("M70 74C76 70 84 72 86 80C82 84 74 82 70 78Z", FUR, 0),
-               circle(60, 84, 3, FUR, 0)]
-    face = [*[circle(x, y, r, INK, 0) for x, y, r in ((13.4, 42, 3.4),)],
-            circle(44, 34, 2.6, INK, 0), circle(43.2, 33.2, 0.8, RIM_LIGHT, 0),
-            line("M13 47C18 50 24 50 30 48", 1.8),
-            shape("M20 49C20 56 24 60 28 58C30 56 28 52 27 49Z", PINK, 1.4)]
-    lines = line("M78 86C72 92 68 94 62 96M51 70V95M46 96H40M56 96H50", 1.6, STONE_SHADE)
-    grass = [ground(94, JADE), line("M4 100l-2-6m2 6l2-7M102 102l-2-6m2 6l2-7", 1.8, JADE_DARK)]
-    return [backdrop(SKY), circle(96, 16, 9, AMBER, DETAIL), *grass, *tail, *figure,
-            *inner_ears, *patches, lines, *face]
+    # The hairless dog of the Maya, standing in the yard of a house of
+    # white plaster and palm thatch: grey skin mottled pink, tall ears up,
+    # a thin bare tail and a collar of white shell beads.
+    house = [shape("M-8 40C6 30 22 26 34 40L38 46H-8Z", SAND),
+             line("M-2 38L2 46M6 33L9 46M14 30L16 46M22 31L23 46M29 35L29 46", 1.2, SOIL_LIGHT),
+             shape("M-8 46H34V84H-8Z", c.main),
+             shape("M2 84V60C2 54 11 54 11 60V84Z", "#5a4130", DETAIL)]
+    yard = [ground(84, SAND), line("M40 92C54 90 70 90 84 92M-4 100C10 98 26 98 38 100",
+                                   1.3, "#c9a66a")]
+    trees = [shape(scallops_d(dome_points(76, 84, 42, 30, 15), 0.72) + "Z", JADE, DETAIL)]
+    maize = []
+    for x in (104, 94):
+        maize += [line(f"M{x} 86V52", 2.2, JADE_DARK),
+                  shape(f"M{x} 64C{x - 8} 60 {x - 11} 56 {x - 13} 50"
+                        f"C{x - 6} 52 {x - 2} 58 {x} 62Z", JADE_LIGHT, 1.2),
+                  shape(f"M{x} 74C{x + 8} 70 {x + 11} 66 {x + 13} 60"
+                        f"C{x + 6} 62 {x + 2} 68 {x} 72Z", JADE_LIGHT, 1.2)]
+    # The dog, facing right: far legs first, in the shade of its own body.
+    far = [shape(capsule_d(74, 64, 70, 90, 2.8), HIDE_DARK, DETAIL),
+           shape(capsule_d(46, 62, 38, 76, 3.4), HIDE_DARK, DETAIL),
+           shape(capsule_d(38, 76, 42, 90, 2.6), HIDE_DARK, DETAIL),
+           shape("M86 23L93 5C98 11 97 19 93 25Z", HIDE_DARK, DETAIL)]
+    tail = spine([((41, 51), (32, 53), (26, 60), (24, 68)),
+                  ((24, 68), (23, 72), (22, 74), (19.6, 72))], 10)
+    torso = ("M40 52C42 44 54 44 62 45C68 45 74 42 78 46C84 52 84 62 78 67"
+             "C72 70 66 66 60 62C54 60 50 62 46 62C40 62 38 58 40 52Z")
+    neck = "M66 47C72 42 76 34 80 28L90 32C88 38 86 46 82 54Z"
+    head = ("M78 28C78 22 84 19 90 20C94 21 97 24 99 27L106 31C108 34 106 37 102 37"
+            "L92 37C86 37 78 34 78 28Z")
+    ear = "M80 24L76 4C84 6 90 14 90 22Z"
+    legs = [capsule_d(78, 62, 80, 90, 3), capsule_d(52, 56, 44, 74, 4.4),
+            capsule_d(44, 74, 48, 90, 3)]
+    figure = solid([band(tail, taper(len(tail), 4.6, 1.8)), torso, neck, head, ear, *legs], HIDE)
+    feet = [ellipse(x, 91, 3.6, 1.8, HIDE_DARK, DETAIL) for x in (49, 81)]
+    mottling = [shape(d, HIDE_PINK, 0) for d in
+                ("M54 48C60 46 64 50 62 54C58 56 54 54 54 48Z",
+                 "M66 56C70 55 72 58 70 60C67 61 65 59 66 56Z",
+                 "M44 54C47 53 49 55 48 58C45 59 43 57 44 54Z",
+                 "M84 38C86 37 88 39 87 41C85 42 83 41 84 38Z")]
+    inner_ear = shape("M81 20L79 8C84 10 87 16 87 20Z", HIDE_PINK, 0)
+    face = [shape("M88 25C90 23 94 23 95 25C93 27 90 27 88 25Z", AMBER, 1.1),
+            circle(92, 25, 1, INK, 0),
+            line("M84 22C86 21 88 21 90 22", 1.1, HIDE_DARK),
+            shape("M103 30C106 30 108 32 107 34C105 34 103 33 102 31Z", INK, 1),
+            line("M106 36C102 37 97 37 93 36", 1.2)]
+    collar = [*tube("M74 44C78 47 82 48 86 47", c.main, 3.4, 1.2),
+              *[circle(x, y, 1.5, RIM_LIGHT, 0.9) for x, y in ((75.6, 46), (79.4, 47.6),
+                                                               (83.4, 47.8))]]
+    return [backdrop(SKY), *trees, *maize, *yard, *house, *far, *figure, *feet,
+            *mottling, inner_ear, *face, *collar]
 
 
 # ----------------------------------------------------------------- monkey
