@@ -16,7 +16,7 @@ from shades import (FUR, FUR_DARK, FUR_LIGHT, TAWNY, AMBER, SOIL, SOIL_LIGHT,
                     JADE_LIGHT, JADE_DARK, PINK, SKY, SKY_PALE, DUSK, NIGHT_SKY,
                     NIGHT_HILL, SEA, FOAM, SAND, SKIN, SKIN_DARK, HAIR, FLINT,
                     FLINT_DARK, FLINT_LIGHT, VIOLET, SLATE, LIMESTONE, LIMESTONE_DARK,
-                    CAVE, CENOTE, CENOTE_LIGHT, HIDE, HIDE_DARK, HIDE_PINK)
+                    CAVE, CENOTE, CENOTE_LIGHT, HIDE, HIDE_DARK, HIDE_PINK, SUN_GLOW)
 from svgkit import (OUTLINE, DETAIL, tag, shape, line, circle, ellipse, tube,
                     poly_d, star_points, spiral_points, num)
 from drawkit import (spine, band, taper, capsule_d, circle_d, solid, spikes,
@@ -838,20 +838,59 @@ def storm_scene(c):
 
 # -------------------------------------------------------------------- sun
 
+def kin_flower(cx, cy, r, c):
+    """The sun as the four-petalled k'in flower of the Sun day sign, its disc
+    of radius r centred on (cx, cy), drawn with the pictures' line weights."""
+    k = r / 40
+    petal = "M50 50C38 44 32 26 37 13C40 5 60 5 63 13C68 26 62 44 50 50Z"
+    turns = (0, 90, 180, 270)
+    parts = [circle(50, 50, 40, SUN_GLOW, OUTLINE / k),
+             *[shape("M50 50C42 38 44 22 50 12C56 22 58 38 50 50Z", AMBER, DETAIL / k,
+                     transform=f"rotate({a + 45} 50 50)") for a in turns],
+             *[shape(petal, c.main, (OUTLINE + 0.2) / k, transform=f"rotate({a} 50 50)")
+               for a in turns],
+             *[line("M50 40C44 34 41 22 44 14M50 40C56 34 59 22 56 14", DETAIL / k, c.shade,
+                    transform=f"rotate({a} 50 50)") for a in turns],
+             circle(50, 50, 11, RIM_LIGHT, OUTLINE / k), circle(50, 50, 5, c.shade, DETAIL / k)]
+    return tag("g", parts, transform=f"translate({num(cx)},{num(cy)}) scale({num(k)}) "
+                                     f"translate(-50,-50)")
+
+
 def sun_scene(c):
-    glow = [circle(55, 50, 50, "#f9ebbf", 0), circle(55, 50, 38, "#f7e0a0", 0)]
-    long_rays = shape(poly_d(star_points(55, 50, 46, 26, 12, -90)), AMBER, DETAIL)
-    short_rays = shape(poly_d(star_points(55, 50, 36, 26, 12, -75)), c.main, DETAIL)
-    disc = circle(55, 50, 24, c.main, OUTLINE + 0.2)
-    ring = circle(55, 50, 18, "none", DETAIL, c.shade)
-    hills = shape("M-6 84C16 76 34 78 50 84C70 76 92 76 116 82V112H-6Z", JADE)
-    pyramid = shape("M26 98H84L78 90H74L70 82H66L62 74H48L44 82H40L36 90H32Z", STONE_SHADE)
-    temple = shape("M49 74V66H61V74Z", STONE_SHADE, DETAIL)
-    door = shape("M53 74V69H57V74Z", INK, 0)
-    stair = shape("M51 98L53 74H57L59 98Z", STONE, DETAIL)
-    front = ground(96, "#b7a15c")
-    return [backdrop(SKY_PALE), *glow, long_rays, short_rays, disc, ring, hills, pyramid,
-            temple, door, stair, front]
+    # Dawn over the forest: the sun, the four-petalled k'in flower, has
+    # risen over a temple on its stepped pyramid, and its light spreads
+    # through the morning sky.
+    sx, sy = 81, 33
+    glow = [circle(sx, sy, 54, "#f6dcb0", 0), circle(sx, sy, 40, "#f9e6bd", 0),
+            circle(sx, sy, 29, "#fbf0cf", 0)]
+    forest = [shape(scallops_d([(-8, 76), (0, 72), (8, 71), (16, 72), (24, 74), (32, 73),
+                                (40, 75)], 0.7) + "V100H-8Z", JADE_DARK, DETAIL),
+              shape(scallops_d([(64, 75), (72, 72), (80, 71), (88, 72), (96, 70), (104, 71),
+                                (112, 73), (120, 76)], 0.7) + "V100H64Z", JADE_DARK, DETAIL)]
+    # The pyramid: four steep terraces, a stair up the middle, the temple
+    # with its three doors and the roof comb above.
+    x0 = -6
+    tiers = [(96, 88, 22, 94), (88, 80, 28, 88), (80, 72, 33, 83), (72, 65, 38, 78)]
+    pyramid = []
+    for bottom, top, left, right in tiers:
+        left, right = left + x0, right + x0
+        pyramid += [shape(f"M{left} {bottom}L{left + 2} {top}H{right - 2}L{right} {bottom}Z",
+                          STONE_SHADE, DETAIL),
+                    line(f"M{left + 0.6} {bottom - 2.4}H{right - 0.6}", 1.2, "#b09c70")]
+    stair = [shape("M51 97L53.4 65H62.6L65 97Z", STONE, DETAIL),
+             line("".join(f"M{num(51.3 + 0.075 * (97 - y))} {y}H{num(64.7 - 0.075 * (97 - y))}"
+                          for y in range(93, 66, -4)), 1, STONE_SHADE)]
+    temple = [shape("M42 65V52H74V65Z", STONE, DETAIL),
+              shape("M40 53H76L74 47H42Z", c.shade, DETAIL),
+              line("M44 50H72", 1.2, c.main),
+              shape("M46 65V58H51V65ZM55.5 65V57H60.5V65ZM65 65V58H70V65Z", INK, 0),
+              shape("M50 47V36H66V47Z", STONE_SHADE, DETAIL),
+              shape("M53 45V39H56.4V45ZM59.6 45V39H63V45Z", "#f6dcb0", 1),
+              line("M50 36H66", 2, c.shade)]
+    building = tag("g", [*stair, *temple], transform=f"translate({x0},0)")
+    plaza = [ground(96, "#d9c48c"), line("M-6 102H116", 1.2, "#b8a268")]
+    return [backdrop(DUSK), *glow, kin_flower(sx, sy, 22, c), *forest, *pyramid, building,
+            *plaza]
 
 
 SCENES = [dragon, wind_scene, night_scene, seed_scene, serpent_scene, bridger_scene,
