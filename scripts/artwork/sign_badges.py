@@ -19,8 +19,8 @@ just inside the face's edge, so nothing is cut off square.
 import math
 
 from palette import INK, STONE, RIM_LIGHT, JADE
-from shades import (FUR, FUR_DARK, FUR_LIGHT, TAWNY, AMBER, SOIL, SOIL_LIGHT, JADE_LIGHT,
-                    JADE_DARK, NIGHT, PINK, FLINT, FLINT_LIGHT, SKY, HIDE, HIDE_PINK, SLATE, SUN_GLOW,
+from shades import (FUR, FUR_DARK, FUR_LIGHT, TAWNY, AMBER, SOIL_LIGHT, JADE_LIGHT, JADE_DARK,
+                    NIGHT, PINK, FLINT, FLINT_LIGHT, SKY, HIDE, HIDE_PINK, SLATE, SUN_GLOW,
                     LIMESTONE, CAVE, CENOTE)
 from svgkit import tag, shape, line, circle, ellipse, tube, poly_d, star_points, num
 from drawkit import capsule_d, dome_points, scallops_d
