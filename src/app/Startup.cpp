@@ -19,11 +19,43 @@
 #include <QScreen>
 
 #include <QCoreApplication>
+
 #include <memory>
+#include <system_error>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 namespace tzolkara {
 
 namespace {
+
+// fontconfig's own initialisation on a thread of its own. Qt starts it again
+// when it first needs a font; started twice at once, fontconfig keeps one
+// result, so waiting here only saves doing the work twice.
+class FontConfigWarmUp final
+{
+public:
+    FontConfigWarmUp()
+    {
+        try {
+            m_thread = std::thread([] { FcInit(); });
+        } catch (const std::system_error &) {
+            // No thread to be had: Qt reads the configuration itself.
+        }
+    }
+    ~FontConfigWarmUp() { wait(); }
+    Q_DISABLE_COPY_MOVE(FontConfigWarmUp)
+
+    void wait()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+private:
+    std::thread m_thread;
+};
 
 // The main window, once there, for a second start to bring to the front.
 QPointer<frmMDI> g_mainWindow;
@@ -71,10 +103,15 @@ frmMDI *startMainWindow()
 
 int runTzolkara(int &argc, char **argv, const std::function<void(frmMDI &)> &beforeEventLoop)
 {
+    // Reading the font configuration is the longest single step before the
+    // first paint; it needs nothing of Qt, so it runs beside the
+    // application's start (the connection to the display above all).
+    FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     installTranslations(languageFor(QLocale::system().uiLanguages()));
     QApplication::setStyle(styleWithLazyMenuBarArrow());
     QApplication::setWindowIcon(Artwork::applicationIcon());
+    fonts.wait();
 
     SingleInstance instance;
     if (!instance.tryAcquire()) {

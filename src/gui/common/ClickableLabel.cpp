@@ -7,8 +7,11 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+
+#include <algorithm>
 
 namespace tzolkara {
 
@@ -143,9 +146,66 @@ void ClickableLabel::keyPressEvent(QKeyEvent *event)
     QLabel::keyPressEvent(event);
 }
 
+// A keyboard link takes the focus, and QLabel then sets its text through a
+// whole text document, laid out again for every size it is asked. A link is
+// plain text: measured and drawn as QLabel draws a label without focus.
+QSize ClickableLabel::plainTextSize(int width) const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int extra = 2 * margin();
+    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    const bool tryWidth = width < 0 && wordWrap();
+    if (tryWidth)
+        width = std::min(metrics.averageCharWidth() * 80, maximumWidth());
+    else if (width < 0)
+        width = 2000;
+    const QMargins margins = contentsMargins();
+    width -= extra + margins.left() + margins.right();
+    QRect bounds = metrics.boundingRect(0, 0, width, 2000, flags, text());
+    if (tryWidth && bounds.height() < 4 * metrics.lineSpacing() && bounds.width() > width / 2)
+        bounds = metrics.boundingRect(0, 0, width / 2, 2000, flags, text());
+    if (tryWidth && bounds.height() < 2 * metrics.lineSpacing() && bounds.width() > width / 4)
+        bounds = metrics.boundingRect(0, 0, width / 4, 2000, flags, text());
+    return (bounds.size() + QSize(extra + margins.left() + margins.right(),
+                                  extra + margins.top() + margins.bottom()))
+        .expandedTo(minimumSize());
+}
+
+QSize ClickableLabel::sizeHint() const
+{
+    return m_keyboardLink && !text().isEmpty() ? plainTextSize(-1) : QLabel::sizeHint();
+}
+
+QSize ClickableLabel::minimumSizeHint() const
+{
+    if (!m_keyboardLink || text().isEmpty())
+        return QLabel::minimumSizeHint();
+    // As QLabel has it: the widest word, on one line unless the hint is lower.
+    return QSize(plainTextSize(0).width(),
+                 std::min(plainTextSize(QWIDGETSIZE_MAX).height(), plainTextSize(-1).height()));
+}
+
+int ClickableLabel::heightForWidth(int width) const
+{
+    return m_keyboardLink && !text().isEmpty() ? plainTextSize(width).height()
+                                               : QLabel::heightForWidth(width);
+}
+
 void ClickableLabel::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
+    if (m_keyboardLink) {
+        QPainter painter(this);
+        drawFrame(&painter);
+        const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+        const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) |
+                          (wordWrap() ? Qt::TextWordWrap : 0) |
+                          (layoutDirection() == Qt::LeftToRight ? Qt::TextForceLeftToRight
+                                                                : Qt::TextForceRightToLeft);
+        style()->drawItemText(&painter, area, flags, palette(), isEnabled(), text(),
+                              foregroundRole());
+    } else {
+        QLabel::paintEvent(event);
+    }
     if (!hasFocus())
         return;
     // Where the keyboard is, as on a button.

@@ -30,6 +30,10 @@ public:
     // What a click does, for the keyboard and for assistive technology.
     void activate() { emit clicked(); }
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    int heightForWidth(int width) const override;
+
 signals:
     void clicked();
     void mouseMoved();
@@ -42,6 +46,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QSize plainTextSize(int width) const;
+
     bool m_pressed = false;
     bool m_keyboardLink = false;
     bool m_coveredByTwin = false;

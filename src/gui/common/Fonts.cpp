@@ -4,17 +4,17 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QStringList>
 
 namespace tzolkara {
 
 namespace {
 
+// Asked of the font database alone: resolving a font to see its name would
+// load a font engine, and its fallbacks, for a size no screen shows.
 bool isInstalled(const QString &family)
 {
-    // A missing family resolves to a substitute, which reports its own name.
-    return QFontInfo(QFont(family)).family().compare(family, Qt::CaseInsensitive) == 0;
+    return QFontDatabase::hasFamily(family);
 }
 
 // One family for the whole program, chosen once, so that every screen falls
