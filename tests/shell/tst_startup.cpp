@@ -163,6 +163,7 @@ private slots:
     void secondStart_bringsRunningCopyToFront();
     void damagedLock_stillOneCopyRuns_data();
     void damagedLock_stillOneCopyRuns();
+    void startUp_loadsNeitherSvgNorPrinting();
     void anotherUser_canNeitherReachNorTakeTheGuard();
     void floodOfRequests_stillRefusesASecondStart();
 
@@ -464,6 +465,26 @@ void TestStartup::damagedLock_stillOneCopyRuns()
         QCOMPARE(snapshot(lock), lockBefore);
         QVERIFY(!QFile::exists(linkTarget));
     }
+}
+
+void TestStartup::startUp_loadsNeitherSvgNorPrinting()
+{
+    QProcess program;
+    program.setProcessEnvironment(m_home.environment());
+    program.start(QStringLiteral(TZOLKARA_PATH));
+    QVERIFY(program.waitForStarted());
+    // Running once its lock names it; the window is up a moment later.
+    QVERIFY(QTest::qWaitFor([&] { return lockHolder(m_home.lockPath()) == program.processId(); },
+                            kWaitMs));
+    QTest::qWait(500);
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(program.processId()));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    program.terminate();
+    QVERIFY(program.waitForFinished(kWaitMs));
+    QVERIFY(mapped.contains("libQt6Widgets"));
+    for (const char *library : {"libQt6Svg", "libQt6PrintSupport", "libtzolkara-ondemand"})
+        QVERIFY2(!mapped.contains(library), library);
 }
 
 void TestStartup::anotherUser_canNeitherReachNorTakeTheGuard()

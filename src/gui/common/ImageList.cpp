@@ -3,9 +3,10 @@
 
 #include "ImageList.h"
 
+#include "OnDemand.h"
+
 #include <QPainter>
 #include <QResource>
-#include <QSvgRenderer>
 
 #include <cmath>
 
@@ -120,12 +121,11 @@ QImage renderSvg(const QString &resource, QSize logicalSize, qreal devicePixelRa
     }
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    if (renderer.isValid()) {
+    {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        OnDemand::renderSvg(resource, painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
     }
     image.setDevicePixelRatio(devicePixelRatio);
     return image;

@@ -3,11 +3,7 @@
 
 #include "Printing.h"
 
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QTextDocument>
-
-#include <memory>
+#include "OnDemand.h"
 
 namespace tzolkara {
 
@@ -21,22 +17,15 @@ QString &pdfOutputFile()
 
 Printing::Result Printing::printDocument(const QTextDocument &document, const QString &jobName)
 {
-    std::unique_ptr<QPrinter> printer;
-    if (!pdfOutputFile().isEmpty()) {
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdfOutputFile());
-    } else {
-        const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-        if (defaultPrinter.isNull())
-            return Result::NoPrinter;
-        printer = std::make_unique<QPrinter>(defaultPrinter, QPrinter::HighResolution);
-    }
-    printer->setDocName(jobName);
-    if (!printer->isValid())
+    switch (OnDemand::print(document, jobName, pdfOutputFile())) {
+    case OnDemand::PrintResult::Printed:
+        return Result::Printed;
+    case OnDemand::PrintResult::NoPrinter:
         return Result::NoPrinter;
-    document.print(printer.get());
-    return printer->printerState() == QPrinter::Error ? Result::Failed : Result::Printed;
+    case OnDemand::PrintResult::Failed:
+        break;
+    }
+    return Result::Failed;
 }
 
 void Printing::setPdfOutputFile(const QString &path)

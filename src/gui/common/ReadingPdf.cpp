@@ -8,6 +8,7 @@
 #include "FileDialog.h"
 #include "Fonts.h"
 #include "MessageBox.h"
+#include "OnDemand.h"
 #include "common/NameText.h"
 #include "common/SafeSave.h"
 #include "common/Version.h"
@@ -19,7 +20,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSvgRenderer>
 #include <QTextBoundaryFinder>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -93,9 +93,7 @@ public:
         captionFont.setPixelSize(7);
         painter->setFont(captionFont);
         for (const Picture &picture : m_header.pictures) {
-            QSvgRenderer renderer(picture.resource);
-            if (renderer.isValid())
-                renderer.render(painter, picture.place);
+            OnDemand::renderSvg(picture.resource, *painter, picture.place);
             if (!picture.caption.isEmpty()) {
                 const QRectF below(picture.place.left() - 10, picture.place.bottom() + 1,
                                    picture.place.width() + 20, 10);
