@@ -190,8 +190,8 @@ QFrame *frmMDI::buildBanner()
                                                .arg(mainSiteCaptionAddress()),
                                            Picture6);
     lblStarloomBanner->setObjectName(QStringLiteral("lblStarloomBanner"));
-    lblStarloomBanner->makeKeyboardLink(modHelp::homePageAddress());
     lblStarloomBanner->setFont(verdana(9.75, true, true));
+    lblStarloomBanner->makeKeyboardLink(modHelp::homePageAddress());
     lblStarloomBanner->setAutoFillBackground(true);
     QPalette palette = lblStarloomBanner->palette();
     palette.setColor(QPalette::Window, Qt::white);
@@ -353,9 +353,9 @@ QFrame *frmMDI::buildCoBrandStrip()
     QFrame *strip = colouredStrip(QStringLiteral("PicCoBrand"), kStripColour, kCoBrandHeight);
     Label7 = new ClickableLabel(fullBrandCaption(), strip);
     Label7->setObjectName(QStringLiteral("Label7"));
-    Label7->makeKeyboardLink(modHelp::fullBrandPageAddress());
     Label7->setFont(verdana(8.25, true, true));
     Label7->setWordWrap(true);
+    Label7->makeKeyboardLink(modHelp::fullBrandPageAddress());
     connect(Label7, &ClickableLabel::clicked, this, [] { modHelp::OpenFullBrandPage(); });
 
     cmdMdiExit = greyButton(QStringLiteral("cmdMdiExit"), tr("&Exit"), strip);
