@@ -18,6 +18,7 @@
 #include <QMdiArea>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSet>
 #include <QSysInfo>
 #include <QTest>
 
@@ -165,6 +166,7 @@ private slots:
     void damagedLock_stillOneCopyRuns();
     void startUp_loadsNeitherSvgNorPrinting();
     void anotherUser_canNeitherReachNorTakeTheGuard();
+    void guard_listensOnNoNameAnotherUserCouldTake();
     void floodOfRequests_stillRefusesASecondStart();
 
 private:
@@ -524,6 +526,35 @@ void TestStartup::anotherUser_canNeitherReachNorTakeTheGuard()
     second.start(QStringLiteral(TZOLKARA_PATH));
     QVERIFY(second.waitForFinished(kWaitMs));
     QCOMPARE(timesSaidRunning(second), 1);
+}
+
+void TestStartup::guard_listensOnNoNameAnotherUserCouldTake()
+{
+    SingleInstance running;
+    QVERIFY(running.tryAcquire());
+    // The sockets this process listens on, as the kernel lists them: a name
+    // in the abstract namespace shows as "@name", and any user may bind one
+    // first.
+    QSet<QByteArray> ours;
+    for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System)) {
+        const QByteArray target = QFile::encodeName(fd.symLinkTarget());
+        if (target.contains("socket:["))
+            ours.insert(target.mid(target.indexOf('[') + 1).chopped(1));
+    }
+    QFile table(QStringLiteral("/proc/net/unix"));
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    QStringList listening;
+    for (const QByteArray &line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        // Num RefCount Protocol Flags Type St Inode Path; flags 10000: listening.
+        if (fields.size() >= 8 && ours.contains(fields[6]) && fields[3] == "00010000")
+            listening << QString::fromLocal8Bit(fields[7]);
+    }
+    QCOMPARE(listening, QStringList{m_home.runtimePath() + QStringLiteral("/tzolkara.socket")});
+    // In a folder nobody else may enter.
+    struct stat folder = {};
+    QCOMPARE(::stat(QFile::encodeName(m_home.runtimePath()).constData(), &folder), 0);
+    QCOMPARE(folder.st_mode & 077, 0u);
 }
 
 void TestStartup::floodOfRequests_stillRefusesASecondStart()
