@@ -8,6 +8,7 @@
 #include "SingleInstance.h"
 #include "Translations.h"
 #include "common/Artwork.h"
+#include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/RandomSource.h"
 #include "shell/frmMDI.h"
@@ -112,6 +113,9 @@ int runTzolkara(int &argc, char **argv, const std::function<void(frmMDI &)> &bef
     QApplication::setStyle(styleWithLazyMenuBarArrow());
     QApplication::setWindowIcon(Artwork::applicationIcon());
     fonts.wait();
+    // The program's one family for what the screens leave to the default
+    // font too (menus, tooltips, message boxes), at the desktop's size.
+    QApplication::setFont(verdana(QApplication::font().pointSizeF()));
 
     SingleInstance instance;
     if (!instance.tryAcquire()) {
