@@ -5,8 +5,8 @@
 // long the calendar takes to find the next Calendar Round of a day
 // (bench/run-benchmarks measures tzolkara-kin from outside).
 
-#include "engine/KinEngine.h"
-#include "engine/MayaCalendar.h"
+#include "core/engine/KinEngine.h"
+#include "tables/engine/MayaCalendar.h"
 
 #include <QDate>
 #include <QElapsedTimer>

@@ -10,17 +10,17 @@
 // it, the clipboard's round trips of the tarot count too:
 //   xvfb-run -a env QT_QPA_PLATFORM=xcb build/bench/bench_readings
 
-#include "Startup.h"
-#include "common/Artwork.h"
-#include "shell/ProgramScreen.h"
-#include "shell/frmMDI.h"
+#include "app/Startup.h"
+#include "gui/common/Artwork.h"
+#include "gui/shell/ProgramScreen.h"
+#include "gui/shell/frmMDI.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
-#include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>

@@ -6,8 +6,8 @@
 // baseline_window.cpp. The shipped program has no such ending.
 
 #include "QuitAfterFirstPaint.h"
-#include "Startup.h"
-#include "shell/frmMDI.h"
+#include "app/Startup.h"
+#include "gui/shell/frmMDI.h"
 
 int main(int argc, char **argv)
 {

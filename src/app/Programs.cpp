@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Programs.h"
+#include "app/Programs.h"
 
-#include "calendar/CalendarProgram.h"
-#include "readings/ReadingsPrograms.h"
-#include "tarot/TarotProgram.h"
+#include "gui/calendar/CalendarProgram.h"
+#include "gui/readings/ReadingsPrograms.h"
+#include "gui/tarot/TarotProgram.h"
 
 namespace tzolkara {
 

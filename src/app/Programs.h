@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "engine/KinEngine.h"
-#include "shell/Program.h"
+#include "core/engine/KinEngine.h"
+#include "gui/shell/Program.h"
 
 #include <QList>
 

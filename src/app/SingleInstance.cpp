@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "SingleInstance.h"
+#include "app/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -158,8 +158,7 @@ bool peerIsOurUser(int fd)
 {
     ucred peer = {};
     socklen_t size = sizeof peer;
-    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
-           peer.uid == ::geteuid();
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::geteuid();
 }
 
 enum class Wait { ForStart, No };
@@ -250,8 +249,7 @@ bool SingleInstance::tryAcquire()
         fallback = QFile::encodeName(fallbackFolder());
     } else {
         fallback = fallbackFolderMade();
-        const Attempt inFallback =
-            fallback.isEmpty() ? Attempt::Unusable : lockIn(fallback, &m_fd);
+        const Attempt inFallback = fallback.isEmpty() ? Attempt::Unusable : lockIn(fallback, &m_fd);
         if (inFallback == Attempt::HeldByOther) {
             askToFront(fallback, Wait::ForStart);
             return false;

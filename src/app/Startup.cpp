@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "LazyStyleIcons.h"
-#include "Programs.h"
-#include "SingleInstance.h"
-#include "Translations.h"
-#include "common/Artwork.h"
-#include "common/Fonts.h"
-#include "common/MessageBox.h"
-#include "common/RandomSource.h"
-#include "shell/frmMDI.h"
-#include "shell/modHelp.h"
+#include "app/LazyStyleIcons.h"
+#include "app/Programs.h"
+#include "app/SingleInstance.h"
+#include "app/Translations.h"
+#include "core/common/RandomSource.h"
+#include "gui/common/Artwork.h"
+#include "gui/common/Fonts.h"
+#include "gui/common/MessageBox.h"
+#include "gui/shell/frmMDI.h"
+#include "gui/shell/modHelp.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Translations.h"
+#include "app/Translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

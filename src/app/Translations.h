@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "i18n/Language.h"
+#include "core/i18n/Language.h"
 
 #include <QStringList>
 

@@ -5,7 +5,7 @@
 // program, labelled, into one contact sheet, on the black of the program's
 // panels and on the white of a report page.
 
-#include "common/Artwork.h"
+#include "gui/common/Artwork.h"
 
 #include <QFont>
 #include <QGuiApplication>

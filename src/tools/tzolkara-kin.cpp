@@ -7,11 +7,12 @@
 // where it also reads Long Counts and finds the days of a Tzolk'in day, a
 // Haab' day or a Calendar Round.
 
-#include "common/InputLimits.h"
-#include "engine/KinTables.h"
-#include "engine/MayaCalendar.h"
-#include "engine/SignNames.h"
-#include "tools/KinInput.h"
+#include "tables/common/InputLimits.h"
+#include "tables/engine/CalendarMonth.h"
+#include "tables/engine/KinTables.h"
+#include "tables/engine/MayaCalendar.h"
+#include "tables/engine/SignNames.h"
+#include "tables/tools/KinInput.h"
 
 #include <array>
 #include <cerrno>
@@ -87,6 +88,10 @@ struct Options
     bool countsByCalendar() const
     {
         return calendar || correlation != MayaCalendar::kDefaultCorrelation;
+    }
+    CalendarSystem system() const
+    {
+        return julian ? CalendarSystem::Julian : CalendarSystem::Gregorian;
     }
 };
 
@@ -468,17 +473,15 @@ void appendReading(OutputBuffer &out, const ReadingColumns &columns, const std::
         return;
     }
     const long julianDay =
-        options.julian ? MayaCalendar::julianDayOfJulianDate(date.year, date.month + 1, date.day)
-                       : MayaCalendar::julianDayOf(date.year, date.month + 1, date.day);
+        CalendarMonth::julianDayOf({date.year, date.month + 1, date.day}, options.system());
     appendCalendarReading(out, columns, iso, julianDay, options);
 }
 
 // A day of the range as the first column shows it: YYYY-MM-DD, zero-padded
 // (0683-08-29), in the Julian calendar with --julian.
-std::string dateText(long julianDay, bool julian)
+std::string dateText(long julianDay, CalendarSystem system)
 {
-    const MayaCalendar::GregorianDate date = julian ? MayaCalendar::julianCalendarDateOf(julianDay)
-                                                    : MayaCalendar::gregorianDateOf(julianDay);
+    const CalendarDate date = CalendarMonth::dateOf(julianDay, system);
     char text[40];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
     return text;
@@ -490,8 +493,8 @@ std::string rangeText(const Options &options)
 {
     if (!options.calendar)
         return "1900-01-01 to 2099-12-31";
-    return dateText(MayaCalendar::firstJulianDay(), options.julian) + " to " +
-           dateText(MayaCalendar::lastJulianDay(), options.julian);
+    return dateText(MayaCalendar::firstJulianDay(), options.system()) + " to " +
+           dateText(MayaCalendar::lastJulianDay(), options.system());
 }
 
 // Why `text` was refused as a date.
@@ -569,9 +572,9 @@ public:
             if (!found || !MayaCalendar::isInRange(*found)) {
                 refuse("no more days " + quoted(search.specText) +
                        (search.forward ? " after " : " before ") +
-                       dateText(search.from, m_options.julian) + " within " + rangeText(m_options) +
-                       ": " + std::to_string(printed) + " of " + std::to_string(search.count) +
-                       " printed");
+                       dateText(search.from, m_options.system()) + " within " +
+                       rangeText(m_options) + ": " + std::to_string(printed) + " of " +
+                       std::to_string(search.count) + " printed");
                 return;
             }
             day = *found;
@@ -614,8 +617,8 @@ private:
 
     void printDay(long julianDay)
     {
-        appendCalendarReading(m_buffer, m_columns, dateText(julianDay, m_options.julian), julianDay,
-                              m_options);
+        appendCalendarReading(m_buffer, m_columns, dateText(julianDay, m_options.system()),
+                              julianDay, m_options);
         if (m_buffer.isFull())
             flush();
     }
@@ -763,9 +766,8 @@ std::optional<int> readSearch(Arguments &arguments)
         const std::string from = arguments.from;
         if (options.julian ? !KinInput::parseJulianDate(from, date) : !parseDate(from, true, date))
             return refuseArgument("--from " + notADate(from, options));
-        search.from = options.julian
-                          ? MayaCalendar::julianDayOfJulianDate(date.year, date.month + 1, date.day)
-                          : MayaCalendar::julianDayOf(date.year, date.month + 1, date.day);
+        search.from =
+            CalendarMonth::julianDayOf({date.year, date.month + 1, date.day}, options.system());
     }
     if (arguments.count) {
         const std::optional<int> count = KinInput::parseDayCount(arguments.count);

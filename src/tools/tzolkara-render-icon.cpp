@@ -8,7 +8,7 @@
 // renderSvg() then copies instead of drawing, for the pictures of the first
 // paint.
 
-#include "common/ImageList.h"
+#include "gui/common/ImageList.h"
 
 #include <QFile>
 #include <QImage>

@@ -9,10 +9,10 @@
 // control, bidirectional and invisible characters.
 
 #include "FuzzCheck.h"
-#include "engine/BirthDate.h"
-#include "engine/KinTables.h"
-#include "engine/MayaCalendar.h"
-#include "tools/KinInput.h"
+#include "tables/engine/BirthDate.h"
+#include "tables/engine/KinTables.h"
+#include "tables/engine/MayaCalendar.h"
+#include "tables/tools/KinInput.h"
 
 #include <QList>
 #include <QString>

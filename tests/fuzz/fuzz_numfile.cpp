@@ -6,7 +6,7 @@
 // and nothing but what the file holds, in order.
 
 #include "FuzzCheck.h"
-#include "tarot/ForeignFile.h"
+#include "core/tarot/ForeignFile.h"
 
 #include <QBuffer>
 

@@ -8,9 +8,9 @@
 // fields without the characters the file cannot hold.
 
 #include "FuzzCheck.h"
-#include "common/ShiftCodec.h"
-#include "common/Windows1252.h"
-#include "readings/ReadingFile.h"
+#include "core/common/ShiftCodec.h"
+#include "core/common/Windows1252.h"
+#include "core/readings/ReadingFile.h"
 
 #include <QByteArray>
 #include <QList>

@@ -7,8 +7,8 @@
 // text codec of the settings store and the reading file built from both.
 
 #include "FuzzCheck.h"
-#include "common/ShiftCodec.h"
-#include "common/Windows1252.h"
+#include "core/common/ShiftCodec.h"
+#include "core/common/Windows1252.h"
 
 #include <QByteArray>
 #include <QString>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "shell/Navigator.h"
-#include "shell/ProgramScreen.h"
+#include "gui/shell/Navigator.h"
+#include "gui/shell/ProgramScreen.h"
 
 #include <QDate>
 #include <QList>

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ScreenDriver.h"
+#include "support/ScreenDriver.h"
 
-#include "Programs.h"
-#include "common/FileDialog.h"
-#include "common/MessageBox.h"
-#include "engine/BirthMonth.h"
+#include "app/Programs.h"
+#include "core/engine/BirthMonth.h"
+#include "gui/common/FileDialog.h"
+#include "gui/common/MessageBox.h"
 
 using namespace tzolkara;
 

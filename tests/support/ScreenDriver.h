@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "shell/ProgramScreen.h"
-#include "shell/frmMDI.h"
+#include "gui/shell/ProgramScreen.h"
+#include "gui/shell/frmMDI.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "UrlCatcher.h"
+#include "support/UrlCatcher.h"
 
 #include <QDesktopServices>
 

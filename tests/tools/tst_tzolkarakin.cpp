@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "common/Version.h"
-#include "engine/MayaCalendar.h"
+#include "core/common/Version.h"
+#include "tables/engine/MayaCalendar.h"
 
 #include <QDate>
 #include <QFile>
@@ -475,8 +475,8 @@ void TestTzolkaraKin::longCount_printsTheDayItNames_data()
     // Palenque: K'inich Janaab Pakal died on 9.12.11.5.18 6 Etz'nab 11 Yax.
     const QString pakal = QStringLiteral("0683-08-29 9.12.11.5.18 6 18 11 Yax");
     const QString end = QStringLiteral("2012-12-21 13.0.0.0.0 4 20 3 K'ank'in");
-    QTest::newRow("--long-count, which implies --calendar") << args("--long-count|9.12.11.5.18") << QByteArray()
-                                  << QStringList{pakal};
+    QTest::newRow("--long-count, which implies --calendar")
+        << args("--long-count|9.12.11.5.18") << QByteArray() << QStringList{pakal};
     QTest::newRow("--long-count=, Julian")
         << args("--calendar|--julian|--long-count=9.12.11.5.18") << QByteArray()
         << QStringList{QStringLiteral("0683-08-26 9.12.11.5.18 6 18 11 Yax")};
@@ -586,11 +586,10 @@ void TestTzolkaraKin::calendarRefusals_exitTwoWithOneLine_data()
     QTest::newRow("Long Count after 3999")
         << args("--calendar|--long-count|19.0.0.0.0|2012-12-21") << 1
         << "'19.0.0.0.0' is a Long Count outside 0001-01-01 to 3999-12-31";
-    QTest::newRow("baktun 20")
-        << args("--long-count|20.0.0.0.0") << 0
-        << "'20.0.0.0.0' is a Long Count outside 0001-01-01 to 3999-12-31";
-    QTest::newRow("--count twice") << args("--calendar|--next|4 Ajaw|--count|5|--count=7") << 0
-                                   << "--count is given twice";
+    QTest::newRow("baktun 20") << args("--long-count|20.0.0.0.0") << 0
+                               << "'20.0.0.0.0' is a Long Count outside 0001-01-01 to 3999-12-31";
+    QTest::newRow("--count twice")
+        << args("--calendar|--next|4 Ajaw|--count|5|--count=7") << 0 << "--count is given twice";
     QTest::newRow("--from twice")
         << args("--calendar|--next|4 Ajaw|--from|2000-01-01|--from|2001-01-01") << 0
         << "--from is given twice";
@@ -598,8 +597,8 @@ void TestTzolkaraKin::calendarRefusals_exitTwoWithOneLine_data()
         << args("--correlation|584283|--correlation|584285|2000-01-01") << 0
         << "--correlation is given twice";
     QTest::newRow("an option after --") << args("--|--json") << 0
-                                          << "'--json' is not a date from 1900-01-01 to "
-                                             "2099-12-31 (YYYY-MM-DD)";
+                                        << "'--json' is not a date from 1900-01-01 to "
+                                           "2099-12-31 (YYYY-MM-DD)";
     QTest::newRow("no Long Count")
         << args("--calendar|9.12.11.18.0") << 0
         << "'9.12.11.18.0' is not a Long Count such as 9.12.11.5.18 (katun, tun and kin 0..19, "

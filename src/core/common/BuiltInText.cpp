@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "BuiltInText.h"
+#include "core/common/BuiltInText.h"
 
 #include <QFile>
 

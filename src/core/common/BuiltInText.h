@@ -8,8 +8,8 @@
 namespace tzolkara {
 
 // A text built into the program from resources/texts (resource path
-// ":/texts/..."): one paragraph of UTF-8, or the lines of a glossary. The file may end in one line break,
-// which is not part of the text; editors like to add one.
+// ":/texts/..."): one paragraph of UTF-8, or the lines of a glossary. The file may end in one line
+// break, which is not part of the text; editors like to add one.
 //
 // Every text is listed in the build, so one that cannot be read means a
 // broken build. The program then stops with the path rather than show a

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Clock.h"
+#include "core/common/Clock.h"
 
-#include "ClockForTests.h"
+#include "core/common/ClockForTests.h"
 
 namespace tzolkara {
 

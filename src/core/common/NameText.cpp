@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "NameText.h"
+#include "core/common/NameText.h"
 
 namespace tzolkara::NameText {
 
@@ -16,8 +16,7 @@ bool separatesWords(char32_t c)
 
 // Hands `keep` every whole character of `text` with its code point; halves
 // of characters are left out.
-template <typename Keep>
-QString keptCharacters(const QString &text, Keep keep)
+template <typename Keep> QString keptCharacters(const QString &text, Keep keep)
 {
     QString kept;
     kept.reserve(text.size());

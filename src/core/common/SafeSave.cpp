@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "SafeSave.h"
+#include "core/common/SafeSave.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,9 +47,9 @@ void removeLeftovers(const QDir &folder, const QString &fileName)
 {
     const QRegularExpression leftover(QStringLiteral("^\\.%1\\.tzolkara-[A-Za-z0-9]{6}\\.tmp$")
                                           .arg(QRegularExpression::escape(fileName)));
-    const QStringList names = folder.entryList(
-        {QLatin1Char('.') + fileName + QStringLiteral(".tzolkara-*.tmp")},
-        QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList names =
+        folder.entryList({QLatin1Char('.') + fileName + QStringLiteral(".tzolkara-*.tmp")},
+                         QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
         const QByteArray path = QFile::encodeName(folder.filePath(name));
         struct stat info = {};
@@ -87,8 +87,8 @@ bool saveWholeFile(const QString &path, const QByteArray &bytes, QString *error)
     // Saved over a link, the file it leads to gets the new content and the
     // link stays, as with any editor.
     const QFileInfo given(path);
-    const QString target = given.isSymLink() && given.exists() ? given.canonicalFilePath()
-                                                               : given.absoluteFilePath();
+    const QString target =
+        given.isSymLink() && given.exists() ? given.canonicalFilePath() : given.absoluteFilePath();
     const QFileInfo info(target);
     const QDir folder = info.dir();
     removeLeftovers(folder, info.fileName());
@@ -101,9 +101,10 @@ bool saveWholeFile(const QString &path, const QByteArray &bytes, QString *error)
     // A device or a pipe is never replaced by a file, not even by root.
     if (replacing && !S_ISREG(old.st_mode)) {
         if (error)
-            *error = S_ISDIR(old.st_mode) ? reasonOf(EISDIR)
-                                          : QCoreApplication::translate(
-                                                "SafeSave", "Only a file can be saved over.");
+            *error =
+                S_ISDIR(old.st_mode)
+                    ? reasonOf(EISDIR)
+                    : QCoreApplication::translate("SafeSave", "Only a file can be saved over.");
         return false;
     }
 
@@ -147,8 +148,8 @@ bool saveWholeFile(const QString &path, const QByteArray &bytes, QString *error)
         return false;
     }
     // The rename itself reaches the disk with the folder.
-    const int folderFd = ::open(QFile::encodeName(folder.path()).constData(),
-                                O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folderFd =
+        ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd >= 0) {
         ::fsync(folderFd);
         ::close(folderFd);

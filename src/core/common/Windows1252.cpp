@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Windows1252.h"
+#include "core/common/Windows1252.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "BirthMonth.h"
+#include "core/engine/BirthMonth.h"
 
-#include "engine/KinTables.h"
-#include "engine/MonthNames.h"
+#include "tables/engine/KinTables.h"
+#include "tables/engine/MonthNames.h"
 
 #include <QLatin1StringView>
 

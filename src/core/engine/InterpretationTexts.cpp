@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "InterpretationTexts.h"
+#include "core/engine/InterpretationTexts.h"
 
-#include "common/BuiltInText.h"
+#include "core/common/BuiltInText.h"
 
 namespace tzolkara {
 

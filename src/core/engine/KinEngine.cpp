@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "KinEngine.h"
+#include "core/engine/KinEngine.h"
 
-#include "BirthMonth.h"
-#include "InterpretationTexts.h"
-#include "SignTable.h"
-#include "engine/KinTables.h"
-#include "i18n/Glossary.h"
+#include "core/engine/BirthMonth.h"
+#include "core/engine/InterpretationTexts.h"
+#include "core/engine/SignTable.h"
+#include "core/i18n/Glossary.h"
+#include "tables/engine/KinTables.h"
 
 namespace tzolkara {
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ReadingState.h"
+#include "core/engine/ReadingState.h"
 
 namespace tzolkara {
 

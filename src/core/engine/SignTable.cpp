@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "SignTable.h"
+#include "core/engine/SignTable.h"
 
-#include "InterpretationTexts.h"
+#include "core/engine/InterpretationTexts.h"
 
 #include <QLatin1StringView>
 

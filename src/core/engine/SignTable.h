@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "engine/SignNames.h"
-#include "engine/ToneNames.h"
+#include "tables/engine/SignNames.h"
+#include "tables/engine/ToneNames.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Glossary.h"
+#include "core/i18n/Glossary.h"
 
-#include "common/BuiltInText.h"
-#include "engine/MonthNames.h"
-#include "engine/ToneNames.h"
+#include "core/common/BuiltInText.h"
+#include "tables/engine/MonthNames.h"
+#include "tables/engine/ToneNames.h"
 
 #include <QHash>
 #include <QStringList>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "Language.h"
+#include "core/i18n/Language.h"
 
 #include <QLatin1StringView>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "MayaTerms.h"
+#include "core/i18n/MayaTerms.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ShownDates.h"
+#include "core/i18n/ShownDates.h"
 
 #include <QCoreApplication>
 
@@ -22,9 +22,9 @@ constexpr std::array<const char *, 12> kMonths = {
 };
 
 constexpr std::array<const char *, 7> kWeekdays = {
-    QT_TRANSLATE_NOOP("Weekdays", "Monday"),   QT_TRANSLATE_NOOP("Weekdays", "Tuesday"),
+    QT_TRANSLATE_NOOP("Weekdays", "Monday"),    QT_TRANSLATE_NOOP("Weekdays", "Tuesday"),
     QT_TRANSLATE_NOOP("Weekdays", "Wednesday"), QT_TRANSLATE_NOOP("Weekdays", "Thursday"),
-    QT_TRANSLATE_NOOP("Weekdays", "Friday"),   QT_TRANSLATE_NOOP("Weekdays", "Saturday"),
+    QT_TRANSLATE_NOOP("Weekdays", "Friday"),    QT_TRANSLATE_NOOP("Weekdays", "Saturday"),
     QT_TRANSLATE_NOOP("Weekdays", "Sunday"),
 };
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "TypedDates.h"
+#include "core/i18n/TypedDates.h"
 
-#include "ShownDates.h"
+#include "core/i18n/ShownDates.h"
 
 #include <QDate>
 #include <QList>
@@ -23,7 +23,7 @@ namespace {
 bool isFiller(const QString &word)
 {
     static constexpr std::array<const char *, 8> kFillers = {"de", "del", "of", "the",
-                                                             "st", "nd", "rd", "th"};
+                                                             "st", "nd",  "rd", "th"};
     return std::any_of(kFillers.begin(), kFillers.end(),
                        [&word](const char *filler) { return word == QLatin1String(filler); });
 }
@@ -65,8 +65,8 @@ QString shortDateOrder(const QLocale &locale)
     for (const QChar c : locale.dateFormat(QLocale::ShortFormat)) {
         if (c == QLatin1Char('\''))
             quoted = !quoted;
-        else if (!quoted && (c == QLatin1Char('d') || c == QLatin1Char('M') ||
-                             c == QLatin1Char('y')) &&
+        else if (!quoted &&
+                 (c == QLatin1Char('d') || c == QLatin1Char('M') || c == QLatin1Char('y')) &&
                  !order.contains(c))
             order.append(c);
     }
@@ -135,8 +135,8 @@ std::optional<TypedDate> readTypedDate(const QString &text, const QLocale &local
     if (parts.numbers.size() != 3)
         return std::nullopt;
     // Year first whenever it is written so ("2012/12/21"), else the locale's order.
-    const QString order = parts.numbers[0].size() >= 3 ? QStringLiteral("yMd")
-                                                       : shortDateOrder(locale);
+    const QString order =
+        parts.numbers[0].size() >= 3 ? QStringLiteral("yMd") : shortDateOrder(locale);
     TypedDate date;
     for (int i = 0; i < 3; ++i) {
         const int value = parts.numbers[i].toInt();

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "BirthYears.h"
+#include "core/readings/BirthYears.h"
 
-#include "common/Clock.h"
-#include "engine/BirthDate.h"
+#include "core/common/Clock.h"
+#include "tables/engine/BirthDate.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ReadingFile.h"
+#include "core/readings/ReadingFile.h"
 
-#include "common/RegularFile.h"
-#include "common/SafeSave.h"
-#include "common/ShiftCodec.h"
-#include "common/Windows1252.h"
-#include "engine/ReadingState.h"
+#include "core/common/RegularFile.h"
+#include "core/common/SafeSave.h"
+#include "core/common/ShiftCodec.h"
+#include "core/common/Windows1252.h"
+#include "core/engine/ReadingState.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -125,9 +125,9 @@ bool write(const QString &path, const Inputs &inputs, QString *error)
 {
     if (inputs.userName.size() > kMaxNameLength) {
         if (error)
-            *error = QCoreApplication::translate("ReadingFile",
-                                                 "The name is longer than %1 characters.")
-                         .arg(kMaxNameLength);
+            *error =
+                QCoreApplication::translate("ReadingFile", "The name is longer than %1 characters.")
+                    .arg(kMaxNameLength);
         return false;
     }
     return saveWholeFile(path, encode(inputs), error);

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ReportRuns.h"
+#include "core/readings/ReportRuns.h"
 
-#include "common/NameText.h"
-#include "common/SiteAddresses.h"
-#include "engine/BirthMonth.h"
-#include "engine/ReadingState.h"
-#include "i18n/ShownDates.h"
+#include "core/common/NameText.h"
+#include "core/common/SiteAddresses.h"
+#include "core/engine/BirthMonth.h"
+#include "core/engine/ReadingState.h"
+#include "core/i18n/ShownDates.h"
 #include <QCoreApplication>
 
 namespace tzolkara {
@@ -57,7 +57,8 @@ QString dateOfBirth(const ReadingState &state)
 // The part both reports share: who, when, and the day number.
 void composeDayNumber(Composer &report, const ReadingState &state)
 {
-    report.entry(QCoreApplication::translate("ReportRuns", "Name: "), NameText::oneLine(state.UserName));
+    report.entry(QCoreApplication::translate("ReportRuns", "Name: "),
+                 NameText::oneLine(state.UserName));
     report.entry(QCoreApplication::translate("ReportRuns", "Date of Birth: "), dateOfBirth(state));
     report.heading(QCoreApplication::translate("ReportRuns", "Mayan Day Number / Galactic Tone"));
     report.entry(QCoreApplication::translate("ReportRuns", "Mayan Number: "),

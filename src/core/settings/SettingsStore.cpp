@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
-#include "common/ShiftCodec.h"
-#include "common/Windows1252.h"
+#include "core/common/ShiftCodec.h"
+#include "core/common/Windows1252.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ForeignFile.h"
+#include "core/tarot/ForeignFile.h"
 
-#include "common/RegularFile.h"
+#include "core/common/RegularFile.h"
 
 #include <QFile>
 

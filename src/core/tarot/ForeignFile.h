@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "common/InputLimits.h"
+#include "tables/common/InputLimits.h"
 
 #include <QByteArray>
 #include <QList>

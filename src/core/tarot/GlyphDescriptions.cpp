@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "GlyphDescriptions.h"
+#include "core/tarot/GlyphDescriptions.h"
 
-#include "common/BuiltInText.h"
-#include "engine/InterpretationTexts.h"
+#include "core/common/BuiltInText.h"
+#include "core/engine/InterpretationTexts.h"
 
 namespace tzolkara {
 

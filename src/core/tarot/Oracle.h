@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "TarotTables.h"
+#include "core/tarot/TarotTables.h"
 
 #include <array>
 #include <functional>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "TarotCast.h"
+#include "core/tarot/TarotCast.h"
 
-#include "common/Clock.h"
-#include "common/NameText.h"
-#include "common/RandomSource.h"
+#include "core/common/Clock.h"
+#include "core/common/NameText.h"
+#include "core/common/RandomSource.h"
 
 namespace tzolkara::modMayanAstrologyTarot {
 

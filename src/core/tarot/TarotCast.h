@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "TarotReading.h"
+#include "core/tarot/TarotReading.h"
 
 // The tarot's tables and its latest reading, and the drawing of a new one.
 namespace tzolkara::modMayanAstrologyTarot {

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "Oracle.h"
+#include "core/tarot/Oracle.h"
 
 #include <QDate>
 #include <QList>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "TarotTables.h"
+#include "core/tarot/TarotTables.h"
 
-#include "GlyphDescriptions.h"
-#include "i18n/Glossary.h"
+#include "core/i18n/Glossary.h"
+#include "core/tarot/GlyphDescriptions.h"
 
 namespace tzolkara {
 

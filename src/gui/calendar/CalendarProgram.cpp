@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "CalendarProgram.h"
+#include "gui/calendar/CalendarProgram.h"
 
-#include "common/Artwork.h"
-#include "frmMayaCalendar.h"
+#include "gui/calendar/frmMayaCalendar.h"
+#include "gui/common/Artwork.h"
 
 #include <QCoreApplication>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/Program.h"
+#include "gui/shell/Program.h"
 
 namespace tzolkara {
 

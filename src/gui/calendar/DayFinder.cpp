@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "DayFinder.h"
+#include "gui/calendar/DayFinder.h"
 
-#include "common/Fonts.h"
+#include "gui/common/Fonts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "engine/MayaCalendar.h"
+#include "tables/engine/MayaCalendar.h"
 
 #include <QGroupBox>
 

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "DayPanel.h"
+#include "gui/calendar/DayPanel.h"
 
-#include "CalendarMonth.h"
-#include "common/Fonts.h"
-#include "engine/MayaCalendar.h"
-#include "i18n/MayaTerms.h"
-#include "i18n/ShownDates.h"
+#include "core/i18n/MayaTerms.h"
+#include "core/i18n/ShownDates.h"
+#include "gui/common/Fonts.h"
+#include "tables/engine/CalendarMonth.h"
+#include "tables/engine/MayaCalendar.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "GoToBox.h"
+#include "gui/calendar/GoToBox.h"
 
-#include "common/Fonts.h"
-#include "engine/MayaCalendar.h"
-#include "i18n/ShownDates.h"
-#include "i18n/TypedDates.h"
+#include "core/i18n/ShownDates.h"
+#include "core/i18n/TypedDates.h"
+#include "gui/common/Fonts.h"
+#include "tables/engine/MayaCalendar.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

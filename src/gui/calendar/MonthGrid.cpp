@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "MonthGrid.h"
+#include "gui/calendar/MonthGrid.h"
 
-#include "common/Fonts.h"
-#include "common/ImageList.h"
-#include "engine/MayaCalendar.h"
-#include "i18n/ShownDates.h"
+#include "core/i18n/ShownDates.h"
+#include "gui/common/Fonts.h"
+#include "gui/common/ImageList.h"
+#include "tables/engine/MayaCalendar.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>

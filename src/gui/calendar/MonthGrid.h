@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "CalendarMonth.h"
+#include "tables/engine/CalendarMonth.h"
 
 #include <QTableView>
 

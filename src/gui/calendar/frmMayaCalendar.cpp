@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "frmMayaCalendar.h"
+#include "gui/calendar/frmMayaCalendar.h"
 
-#include "DayFinder.h"
-#include "DayPanel.h"
-#include "GoToBox.h"
-#include "MonthGrid.h"
-#include "common/Fonts.h"
-#include "common/ScreenStyle.h"
-#include "engine/MayaCalendar.h"
-#include "i18n/ShownDates.h"
-#include "readings/BirthYears.h"
-#include "shell/CommonMenus.h"
+#include "core/i18n/ShownDates.h"
+#include "core/readings/BirthYears.h"
+#include "gui/calendar/DayFinder.h"
+#include "gui/calendar/DayPanel.h"
+#include "gui/calendar/GoToBox.h"
+#include "gui/calendar/MonthGrid.h"
+#include "gui/common/Fonts.h"
+#include "gui/common/ScreenStyle.h"
+#include "gui/shell/CommonMenus.h"
+#include "tables/engine/MayaCalendar.h"
 
 #include <QDate>
 #include <QHBoxLayout>

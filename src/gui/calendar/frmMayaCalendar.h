@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "CalendarMonth.h"
-#include "shell/DateTarget.h"
-#include "shell/ProgramScreen.h"
+#include "gui/shell/DateTarget.h"
+#include "gui/shell/ProgramScreen.h"
+#include "tables/engine/CalendarMonth.h"
 
 class QLabel;
 class QPushButton;

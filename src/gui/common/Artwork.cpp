@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Artwork.h"
+#include "gui/common/Artwork.h"
 
-#include "engine/SignNames.h"
-#include "engine/ToneNames.h"
-#include "i18n/Language.h"
+#include "core/i18n/Language.h"
+#include "tables/engine/SignNames.h"
+#include "tables/engine/ToneNames.h"
 
 #include <QApplication>
 #include <QHash>
@@ -109,9 +109,8 @@ const ImageList &astrologyTones()
 const ImageList &numerologyTones()
 {
     static std::array<std::optional<ImageList>, 2> lists;
-    return inCurrentLanguage(lists, [](const QString &folder) {
-        return makeTones(QStringLiteral(".jpg"), folder);
-    });
+    return inCurrentLanguage(
+        lists, [](const QString &folder) { return makeTones(QStringLiteral(".jpg"), folder); });
 }
 
 const ImageList &tarotCards()

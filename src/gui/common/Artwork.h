@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ImageList.h"
+#include "gui/common/ImageList.h"
 
 #include <QIcon>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ClickableLabel.h"
+#include "gui/common/ClickableLabel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ClipboardGuard.h"
+#include "gui/common/ClipboardGuard.h"
 
 #include <QClipboard>
 #include <QEvent>

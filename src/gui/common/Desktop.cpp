@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Desktop.h"
+#include "gui/common/Desktop.h"
 
-#include "MessageBox.h"
-#include "common/Clock.h"
+#include "core/common/Clock.h"
+#include "gui/common/MessageBox.h"
 
 namespace tzolkara {
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "FileDialog.h"
-#include "Printing.h"
+#include "gui/common/FileDialog.h"
+#include "gui/common/Printing.h"
 
 #include <QDate>
 #include <QString>

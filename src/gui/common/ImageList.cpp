@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ImageList.h"
+#include "gui/common/ImageList.h"
 
-#include "OnDemand.h"
+#include "gui/common/OnDemand.h"
 
 #include <QPainter>
 #include <QResource>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "NameBox.h"
+#include "gui/common/NameBox.h"
 
-#include "common/NameText.h"
+#include "core/common/NameText.h"
 
 #include <QLineEdit>
 #include <QValidator>

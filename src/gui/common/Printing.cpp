@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Printing.h"
+#include "gui/common/Printing.h"
 
-#include "OnDemand.h"
+#include "gui/common/OnDemand.h"
 
 namespace tzolkara {
 

@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ReadingPdf.h"
+#include "gui/common/ReadingPdf.h"
 
-#include "Desktop.h"
+#include "gui/common/Desktop.h"
 
-#include "FileDialog.h"
-#include "Fonts.h"
-#include "MessageBox.h"
-#include "OnDemand.h"
-#include "common/NameText.h"
-#include "common/SafeSave.h"
-#include "common/Version.h"
+#include "core/common/NameText.h"
+#include "core/common/SafeSave.h"
+#include "core/common/Version.h"
+#include "gui/common/FileDialog.h"
+#include "gui/common/Fonts.h"
+#include "gui/common/MessageBox.h"
+#include "gui/common/OnDemand.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "SavedFileDialog.h"
+#include "gui/common/SavedFileDialog.h"
 
-#include "Desktop.h"
+#include "gui/common/Desktop.h"
 #include <QCoreApplication>
 
 namespace tzolkara {

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ScreenStyle.h"
+#include "gui/common/ScreenStyle.h"
 
-#include "Fonts.h"
+#include "gui/common/Fonts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

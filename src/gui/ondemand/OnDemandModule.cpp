@@ -4,7 +4,7 @@
 // libtzolkara-ondemand.so: what the program draws with Qt SVG and prints with
 // Qt Print Support, loaded by common/OnDemand.cpp when first asked for.
 
-#include "common/OnDemand.h"
+#include "gui/common/OnDemand.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -17,7 +17,7 @@
 using tzolkara::OnDemand::PrintResult;
 
 extern "C" Q_DECL_EXPORT bool tzolkara_render_svg(const QString &resource, QPainter &painter,
-                                                   const QRectF &bounds)
+                                                  const QRectF &bounds)
 {
     QSvgRenderer renderer(resource);
     if (!renderer.isValid())
@@ -45,7 +45,7 @@ extern "C" Q_DECL_EXPORT int tzolkara_print(const QTextDocument &document, const
         return int(PrintResult::NoPrinter);
     document.print(printer.get());
     return int(printer->printerState() == QPrinter::Error ? PrintResult::Failed
-                                                           : PrintResult::Printed);
+                                                          : PrintResult::Printed);
 }
 
 // Checked at compile time: the names the loader asks for are these.

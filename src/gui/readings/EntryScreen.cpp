@@ -1,24 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "EntryScreen.h"
+#include "gui/readings/EntryScreen.h"
 
-#include "common/Artwork.h"
-#include "common/Fonts.h"
-#include "common/MessageBox.h"
-#include "common/NameBox.h"
-#include "common/NameText.h"
-#include "common/SavedFileDialog.h"
-#include "common/ScreenStyle.h"
-#include "engine/BirthDate.h"
-#include "engine/BirthMonth.h"
-#include "engine/KinEngine.h"
-#include "readings/BirthYears.h"
-#include "readings/ReadingFile.h"
-#include "shell/BrandLinks.h"
-#include "shell/CommonMenus.h"
+#include "core/common/NameText.h"
+#include "core/engine/BirthMonth.h"
+#include "core/engine/KinEngine.h"
+#include "core/readings/BirthYears.h"
+#include "core/readings/ReadingFile.h"
+#include "gui/common/Artwork.h"
+#include "gui/common/Fonts.h"
+#include "gui/common/MessageBox.h"
+#include "gui/common/NameBox.h"
+#include "gui/common/SavedFileDialog.h"
+#include "gui/common/ScreenStyle.h"
+#include "gui/shell/BrandLinks.h"
+#include "gui/shell/CommonMenus.h"
+#include "tables/engine/BirthDate.h"
 
-#include "i18n/ShownDates.h"
+#include "core/i18n/ShownDates.h"
 #include <QComboBox>
 #include <QDate>
 #include <QGridLayout>
@@ -212,8 +212,9 @@ bool EntryScreen::ValidateBirthDetails()
         return true;
     // February and the 30-day months keep their own, slightly different texts.
     constexpr int kFebruary = 1;
-    desktop().showInformation(this, month == kFebruary ? tr("Please Enter Correct Date Or Month!")
-                                                     : tr("Please Enter Correct Date Or Month !"));
+    desktop().showInformation(this, month == kFebruary
+                                        ? tr("Please Enter Correct Date Or Month!")
+                                        : tr("Please Enter Correct Date Or Month !"));
     return false;
 }
 

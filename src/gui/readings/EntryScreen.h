@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "shell/DateTarget.h"
-#include "shell/ProgramScreen.h"
+#include "gui/shell/DateTarget.h"
+#include "gui/shell/ProgramScreen.h"
 
 class QComboBox;
 class QLabel;

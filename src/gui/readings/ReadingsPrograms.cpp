@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ReadingsPrograms.h"
+#include "gui/readings/ReadingsPrograms.h"
 
-#include "EntryScreen.h"
-#include "ReportScreen.h"
-#include "common/Artwork.h"
-#include "frmMayanAstrologyResult.h"
-#include "frmMayanNumerologyResult.h"
+#include "gui/common/Artwork.h"
+#include "gui/readings/EntryScreen.h"
+#include "gui/readings/ReportScreen.h"
+#include "gui/readings/frmMayanAstrologyResult.h"
+#include "gui/readings/frmMayanNumerologyResult.h"
 #include <QCoreApplication>
 
 namespace tzolkara {

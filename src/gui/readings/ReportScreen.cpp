@@ -1,26 +1,26 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ReportScreen.h"
+#include "gui/readings/ReportScreen.h"
 
-#include "MayaDayFrame.h"
-#include "common/Artwork.h"
-#include "common/ClickableLabel.h"
-#include "common/ClipboardGuard.h"
-#include "common/FileDialog.h"
-#include "common/Fonts.h"
-#include "common/MessageBox.h"
-#include "common/Printing.h"
-#include "common/ReadingPdf.h"
-#include "common/ScreenStyle.h"
-#include "common/SiteAddresses.h"
-#include "engine/BirthMonth.h"
-#include "engine/KinEngine.h"
-#include "readings/ReadingFile.h"
-#include "readings/ReportRuns.h"
-#include "shell/BrandLinks.h"
+#include "core/common/SiteAddresses.h"
+#include "core/engine/BirthMonth.h"
+#include "core/engine/KinEngine.h"
+#include "core/readings/ReadingFile.h"
+#include "core/readings/ReportRuns.h"
+#include "gui/common/Artwork.h"
+#include "gui/common/ClickableLabel.h"
+#include "gui/common/ClipboardGuard.h"
+#include "gui/common/FileDialog.h"
+#include "gui/common/Fonts.h"
+#include "gui/common/MayaDayFrame.h"
+#include "gui/common/MessageBox.h"
+#include "gui/common/Printing.h"
+#include "gui/common/ReadingPdf.h"
+#include "gui/common/ScreenStyle.h"
+#include "gui/shell/BrandLinks.h"
 
-#include "i18n/ShownDates.h"
+#include "core/i18n/ShownDates.h"
 #include <QClipboard>
 #include <QDir>
 #include <QEvent>
@@ -182,7 +182,7 @@ void ReportScreen::cmdSave_Click()
     QString reason;
     if (!ReadingFile::write(path, ReadingFile::inputsOf(m_engine.state()), &reason)) {
         desktop().showError(this, tr("The reading could not be saved to %1.\r%2")
-                                    .arg(QDir::toNativeSeparators(path), reason));
+                                      .arg(QDir::toNativeSeparators(path), reason));
     }
 }
 
@@ -199,7 +199,7 @@ void ReportScreen::cmdPrint_Click()
         break;
     case Printing::Result::NoPrinter:
         desktop().showError(this, tr("No printer is available. Install a printer, then print the "
-                                   "report again."));
+                                     "report again."));
         break;
     case Printing::Result::Failed:
         desktop().showError(this, tr("The report could not be printed."));
@@ -233,9 +233,9 @@ void ReportScreen::cmdSavePdf_Click()
                              .arg(state.BirthYear, 4, 10, QLatin1Char('0'))
                              .arg(month, 2, 10, QLatin1Char('0'))
                              .arg(state.BirthDay, 2, 10, QLatin1Char('0'));
-    ReadingPdf::exportWithDialog(desktop(), this, ReadingPdf::suggestedFileName(state.UserName, date),
-                                 tr("%1 reading for %2").arg(windowTitle(), state.UserName), header,
-                                 *RTB->document());
+    ReadingPdf::exportWithDialog(
+        desktop(), this, ReadingPdf::suggestedFileName(state.UserName, date),
+        tr("%1 reading for %2").arg(windowTitle(), state.UserName), header, *RTB->document());
 }
 
 } // namespace tzolkara

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ResultScreenParts.h"
+#include "gui/readings/ResultScreenParts.h"
 
-#include "common/Artwork.h"
-#include "i18n/Glossary.h"
-#include "common/Fonts.h"
-#include "common/ImageList.h"
-#include "common/ScreenStyle.h"
-#include "shell/CommonMenus.h"
+#include "core/i18n/Glossary.h"
+#include "gui/common/Artwork.h"
+#include "gui/common/Fonts.h"
+#include "gui/common/ImageList.h"
+#include "gui/common/ScreenStyle.h"
+#include "gui/shell/CommonMenus.h"
 
 #include <QCoreApplication>
 #include <QLabel>

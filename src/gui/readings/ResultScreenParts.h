@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/ProgramScreen.h"
+#include "gui/shell/ProgramScreen.h"
 
 class QLabel;
 class QMenuBar;

@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "frmMayanAstrologyResult.h"
+#include "gui/readings/frmMayanAstrologyResult.h"
 
-#include "MayaDayFrame.h"
-#include "shell/DateTarget.h"
-#include "ResultScreenParts.h"
-#include "common/Artwork.h"
-#include "common/Fonts.h"
-#include "common/ScreenStyle.h"
-#include "engine/BirthMonth.h"
-#include "engine/KinEngine.h"
-#include "shell/BrandLinks.h"
+#include "core/engine/BirthMonth.h"
+#include "core/engine/KinEngine.h"
+#include "gui/common/Artwork.h"
+#include "gui/common/Fonts.h"
+#include "gui/common/MayaDayFrame.h"
+#include "gui/common/ScreenStyle.h"
+#include "gui/readings/ResultScreenParts.h"
+#include "gui/shell/BrandLinks.h"
+#include "gui/shell/DateTarget.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

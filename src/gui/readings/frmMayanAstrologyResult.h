@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/ProgramScreen.h"
+#include "gui/shell/ProgramScreen.h"
 
 class QDate;
 class QLabel;
@@ -13,7 +13,7 @@ namespace tzolkara {
 
 class KinEngine;
 class MayaDayFrame;
-}
+} // namespace tzolkara
 
 namespace tzolkara {
 

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "frmMayanNumerologyResult.h"
+#include "gui/readings/frmMayanNumerologyResult.h"
 
-#include "ResultScreenParts.h"
-#include "common/Artwork.h"
-#include "common/Fonts.h"
-#include "common/ScreenStyle.h"
-#include "engine/KinEngine.h"
-#include "shell/BrandLinks.h"
+#include "core/engine/KinEngine.h"
+#include "gui/common/Artwork.h"
+#include "gui/common/Fonts.h"
+#include "gui/common/ScreenStyle.h"
+#include "gui/readings/ResultScreenParts.h"
+#include "gui/shell/BrandLinks.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "BrandLinks.h"
+#include "gui/shell/BrandLinks.h"
 
-#include "common/ClickableLabel.h"
-#include "common/Fonts.h"
-#include "common/SiteAddresses.h"
-#include "modHelp.h"
+#include "core/common/SiteAddresses.h"
+#include "gui/common/ClickableLabel.h"
+#include "gui/common/Fonts.h"
+#include "gui/shell/modHelp.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "common/ClickableLabel.h"
+#include "gui/common/ClickableLabel.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "CommonMenus.h"
+#include "gui/shell/CommonMenus.h"
 
-#include "frmAbout.h"
-#include "modHelp.h"
+#include "gui/shell/frmAbout.h"
+#include "gui/shell/modHelp.h"
 
 #include <QCoreApplication>
 #include <QMenu>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "ScreenId.h"
-#include "common/Desktop.h"
+#include "gui/common/Desktop.h"
+#include "gui/shell/ScreenId.h"
 
 namespace tzolkara {
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ScreenId.h"
+#include "gui/shell/ScreenId.h"
 
 #include <QColor>
 #include <QString>

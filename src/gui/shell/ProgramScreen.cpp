@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ProgramScreen.h"
+#include "gui/shell/ProgramScreen.h"
 
-#include "common/Artwork.h"
-#include "common/ScreenStyle.h"
+#include "gui/common/Artwork.h"
+#include "gui/common/ScreenStyle.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QStyle>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <map>
@@ -31,8 +31,8 @@ QIcon titleBarIcon()
 {
     static const QIcon icon = [] {
         const int side = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
-        return QIcon(Artwork::applicationIcon().pixmap(QSize(side, side),
-                                                       qApp->devicePixelRatio()));
+        return QIcon(
+            Artwork::applicationIcon().pixmap(QSize(side, side), qApp->devicePixelRatio()));
     }();
     return icon;
 }

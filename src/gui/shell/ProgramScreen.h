@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "Navigator.h"
-#include "ScreenId.h"
+#include "gui/shell/Navigator.h"
+#include "gui/shell/ScreenId.h"
 
 #include <QMdiSubWindow>
 

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "frmAbout.h"
+#include "gui/shell/frmAbout.h"
 
-#include "common/Artwork.h"
-#include "common/ClickableLabel.h"
-#include "common/Fonts.h"
-#include "common/SiteAddresses.h"
-#include "common/Version.h"
-#include "modHelp.h"
+#include "core/common/SiteAddresses.h"
+#include "core/common/Version.h"
+#include "gui/common/Artwork.h"
+#include "gui/common/ClickableLabel.h"
+#include "gui/common/Fonts.h"
+#include "gui/shell/modHelp.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "frmMDI.h"
+#include "gui/shell/frmMDI.h"
 
-#include "BrandLinks.h"
-#include "CommonMenus.h"
-#include "common/Artwork.h"
-#include "common/ClickableLabel.h"
-#include "common/Clock.h"
-#include "common/Fonts.h"
-#include "common/SiteAddresses.h"
-#include "engine/MayaCalendar.h"
-#include "frmAbout.h"
-#include "modHelp.h"
+#include "core/common/Clock.h"
+#include "core/common/SiteAddresses.h"
+#include "gui/common/Artwork.h"
+#include "gui/common/ClickableLabel.h"
+#include "gui/common/Fonts.h"
+#include "gui/shell/BrandLinks.h"
+#include "gui/shell/CommonMenus.h"
+#include "gui/shell/frmAbout.h"
+#include "gui/shell/modHelp.h"
+#include "tables/engine/MayaCalendar.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

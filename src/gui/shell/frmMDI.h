@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "Program.h"
-#include "ProgramScreen.h"
+#include "gui/shell/Program.h"
+#include "gui/shell/ProgramScreen.h"
 
 #include <QMainWindow>
 

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "modHelp.h"
+#include "gui/shell/modHelp.h"
 
-#include "common/Clock.h"
-#include "common/MessageBox.h"
-#include "common/SiteAddresses.h"
-#include "settings/SettingsStore.h"
-#include "settings/UpdateReminder.h"
+#include "core/common/Clock.h"
+#include "core/common/SiteAddresses.h"
+#include "core/settings/SettingsStore.h"
+#include "core/settings/UpdateReminder.h"
+#include "gui/common/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "CardsAhead.h"
+#include "gui/tarot/CardsAhead.h"
 
-#include "frmMayanAstrologyTarotResult.h"
+#include "gui/tarot/frmMayanAstrologyTarotResult.h"
 
 #include <QEvent>
 #include <QWidget>

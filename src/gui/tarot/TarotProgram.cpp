@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "TarotProgram.h"
+#include "gui/tarot/TarotProgram.h"
 
-#include "common/Artwork.h"
-#include "frmMayanAstrologyTarotMain.h"
-#include "frmMayanAstrologyTarotResult.h"
+#include "gui/common/Artwork.h"
+#include "gui/tarot/frmMayanAstrologyTarotMain.h"
+#include "gui/tarot/frmMayanAstrologyTarotResult.h"
 #include <QCoreApplication>
 
 namespace tzolkara {

@@ -1,20 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "frmMayanAstrologyTarotMain.h"
+#include "gui/tarot/frmMayanAstrologyTarotMain.h"
 
-#include "CardsAhead.h"
-#include "common/Fonts.h"
-#include "common/MessageBox.h"
-#include "common/NameBox.h"
-#include "common/SavedFileDialog.h"
-#include "common/ScreenStyle.h"
-#include "common/SiteAddresses.h"
-#include "modMayanAstrologyTarot.h"
-#include "readings/ReadingFile.h"
-#include "shell/BrandLinks.h"
-#include "shell/CommonMenus.h"
-#include "tarot/ForeignFile.h"
+#include "core/common/SiteAddresses.h"
+#include "core/readings/ReadingFile.h"
+#include "core/tarot/ForeignFile.h"
+#include "gui/common/Fonts.h"
+#include "gui/common/MessageBox.h"
+#include "gui/common/NameBox.h"
+#include "gui/common/SavedFileDialog.h"
+#include "gui/common/ScreenStyle.h"
+#include "gui/shell/BrandLinks.h"
+#include "gui/shell/CommonMenus.h"
+#include "gui/tarot/CardsAhead.h"
+#include "gui/tarot/modMayanAstrologyTarot.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -141,7 +141,8 @@ void frmMayanAstrologyTarotMain::cmdNext_Click()
 
 void frmMayanAstrologyTarotMain::cmdOpen_Click()
 {
-    const QString path = askForSavedFile(desktop(), this, tr("Numerwell (*.num)"), QStringLiteral("num"));
+    const QString path =
+        askForSavedFile(desktop(), this, tr("Numerwell (*.num)"), QStringLiteral("num"));
     if (path.isEmpty())
         return;
     // Its lines are read and not used; an unreadable file is no reason to stop.

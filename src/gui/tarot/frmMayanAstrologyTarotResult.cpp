@@ -1,21 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "frmMayanAstrologyTarotResult.h"
+#include "gui/tarot/frmMayanAstrologyTarotResult.h"
 
-#include "common/Artwork.h"
-#include "common/ClickableLabel.h"
-#include "common/ClipboardGuard.h"
-#include "common/Clock.h"
-#include "common/Fonts.h"
-#include "common/ReadingPdf.h"
-#include "common/ScreenStyle.h"
-#include "common/SiteAddresses.h"
-#include "readings/MayaDayFrame.h"
-#include "shell/BrandLinks.h"
-#include "shell/CommonMenus.h"
+#include "core/common/Clock.h"
+#include "core/common/SiteAddresses.h"
+#include "gui/common/Artwork.h"
+#include "gui/common/ClickableLabel.h"
+#include "gui/common/ClipboardGuard.h"
+#include "gui/common/Fonts.h"
+#include "gui/common/MayaDayFrame.h"
+#include "gui/common/ReadingPdf.h"
+#include "gui/common/ScreenStyle.h"
+#include "gui/shell/BrandLinks.h"
+#include "gui/shell/CommonMenus.h"
 
-#include "i18n/ShownDates.h"
+#include "core/i18n/ShownDates.h"
 #include <QDate>
 #include <QEvent>
 #include <QHBoxLayout>

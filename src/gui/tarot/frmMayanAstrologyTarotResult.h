@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "shell/ProgramScreen.h"
-#include "tarot/TarotReading.h"
+#include "core/tarot/TarotReading.h"
+#include "gui/shell/ProgramScreen.h"
 
 #include <QDate>
 

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "modMayanAstrologyTarot.h"
+#include "gui/tarot/modMayanAstrologyTarot.h"
 
-#include "frmMayanAstrologyTarotResult.h"
-#include "shell/Navigator.h"
-#include "tarot/TarotCast.h"
+#include "core/tarot/TarotCast.h"
+#include "gui/shell/Navigator.h"
+#include "gui/tarot/frmMayanAstrologyTarotResult.h"
 
 namespace tzolkara::modMayanAstrologyTarot {
 

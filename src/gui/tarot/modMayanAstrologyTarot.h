@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "tarot/TarotCast.h"
+#include "core/tarot/TarotCast.h"
 
 namespace tzolkara {
 class Navigator;

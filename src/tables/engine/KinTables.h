@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "BirthDate.h"
+#include "tables/engine/BirthDate.h"
 
 namespace tzolkara {
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "MayaCalendar.h"
+#include "tables/engine/MayaCalendar.h"
 
-#include "BirthDate.h"
+#include "tables/engine/BirthDate.h"
 
 #include <array>
 #include <cctype>
@@ -95,10 +95,10 @@ std::optional<Residue> residueOf(const DaySpec &spec)
 {
     if (!canOccur(spec))
         return std::nullopt;
-    const long tzolkin = floorMod(tzolkinPlace(spec.number, spec.sign) - kCreationTzolkinOffset,
-                                  kTzolkinDays);
-    const long haab = floorMod(haabPlace(spec.haabDay, spec.haabMonth) - kCreationHaabOffset,
-                               kHaabDays);
+    const long tzolkin =
+        floorMod(tzolkinPlace(spec.number, spec.sign) - kCreationTzolkinOffset, kTzolkinDays);
+    const long haab =
+        floorMod(haabPlace(spec.haabDay, spec.haabMonth) - kCreationHaabOffset, kHaabDays);
     if (!asksHaab(spec))
         return Residue{kTzolkinDays, tzolkin};
     if (!asksTzolkin(spec))

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "KinInput.h"
+#include "tables/tools/KinInput.h"
 
-#include "engine/BirthDate.h"
-#include "engine/MayaCalendar.h"
+#include "tables/engine/BirthDate.h"
+#include "tables/engine/MayaCalendar.h"
 
 #include <cstdio>
 

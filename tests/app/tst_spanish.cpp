@@ -1,0 +1,410 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program in Spanish: every screen, menu and message read from the real
+// widgets, compared with the same widget in English.
+
+#include "app/Translations.h"
+#include "core/engine/KinEngine.h"
+#include "core/i18n/ShownDates.h"
+#include "core/readings/ReadingFile.h"
+#include "gui/common/FileDialog.h"
+#include "gui/common/MessageBox.h"
+#include "gui/shell/frmAbout.h"
+#include "support/ScreenDriver.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+using namespace tzolkara;
+
+namespace {
+
+// What a user sees or hears of every widget and menu item, keyed by where it is.
+using Texts = QMap<QString, QString>;
+
+void addText(Texts &texts, const QString &key, const QString &text)
+{
+    if (text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))))
+        texts.insert(key, text);
+}
+
+void addAction(Texts &texts, const QString &key, const QAction *action)
+{
+    if (!action->isVisible() || action->isSeparator())
+        return;
+    addText(texts, key, action->text());
+    if (const QMenu *menu = action->menu()) {
+        const QList<QAction *> items = menu->actions();
+        for (int i = 0; i < items.size(); ++i)
+            addAction(texts, key + QLatin1Char('/') + QString::number(i), items[i]);
+    }
+}
+
+// Values that come from the readings' data, which follow the language on
+// their own, and the user's input.
+bool isDataValue(const QWidget *widget)
+{
+    static const QStringList data = {
+        QStringLiteral("lblMayanDaySign"), QStringLiteral("lblMayanEnglishName"),
+        QStringLiteral("lblMayanGemstone"), QStringLiteral("lblKeywords"),
+        QStringLiteral("lblSignificance"), QStringLiteral("lblFamousPersons"),
+        QStringLiteral("lblMayanDesc"), QStringLiteral("lblMayanNoDesc"),
+        QStringLiteral("lblCalendarRound"), QStringLiteral("lblTrecena"),
+        QStringLiteral("lblLordOfTheNight"), QStringLiteral("txtName"),
+        // The Maya names of the calendar, which are the same in every language.
+        QStringLiteral("lblTzolkin"), QStringLiteral("lblHaab"), QStringLiteral("cboSign"),
+        QStringLiteral("cboHaabMonth")};
+    return data.contains(widget->objectName());
+}
+
+Texts textsOf(QWidget *top)
+{
+    Texts texts;
+    const QList<QWidget *> widgets = top->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (!widget->isVisible() || isDataValue(widget))
+            continue;
+        QString key;
+        for (const QObject *o = widget; o && o != top; o = o->parent())
+            key.prepend(QStringLiteral("/%1#%2")
+                            .arg(o->objectName())
+                            .arg(o->parent() ? o->parent()->children().indexOf(o) : 0));
+        addText(texts, key + QStringLiteral(":toolTip"), widget->toolTip());
+        addText(texts, key + QStringLiteral(":accessibleName"), widget->accessibleName());
+        addText(texts, key + QStringLiteral(":accessibleDescription"),
+                widget->accessibleDescription());
+        if (widget->isWindow() || qobject_cast<QMdiSubWindow *>(widget))
+            addText(texts, key + QStringLiteral(":windowTitle"), widget->windowTitle());
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            addText(texts, key + QStringLiteral(":text"), label->text());
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            addText(texts, key + QStringLiteral(":text"), button->text());
+        if (auto *box = qobject_cast<QGroupBox *>(widget))
+            addText(texts, key + QStringLiteral(":title"), box->title());
+        if (auto *list = qobject_cast<QComboBox *>(widget)) {
+            for (int i = 0; i < list->count(); ++i)
+                addText(texts, key + QStringLiteral(":item%1").arg(i), list->itemText(i));
+        }
+    }
+    addText(texts, QStringLiteral(":windowTitle"), top->windowTitle());
+    if (auto *window = qobject_cast<QMainWindow *>(top)) {
+        const QList<QAction *> bar = window->menuBar()->actions();
+        for (int i = 0; i < bar.size(); ++i)
+            addAction(texts, QStringLiteral("menu/%1").arg(i), bar[i]);
+    }
+    return texts;
+}
+
+QChar accessKeyOf(const QString &text)
+{
+    static const QRegularExpression key(QStringLiteral("(?<!&)&([^&])"));
+    const QRegularExpressionMatch match = key.match(text);
+    return match.hasMatch() ? match.captured(1).at(0).toLower() : QChar();
+}
+
+// The keys Alt reaches at once: the enabled buttons on show and the menu bar's titles.
+QString duplicateAccessKeys(QMainWindow &window)
+{
+    QStringList captions;
+    for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
+        if (button->isVisible() && button->isEnabled())
+            captions << button->text();
+    }
+    for (QAction *action : window.menuBar()->actions()) {
+        if (action->isVisible() && action->isEnabled())
+            captions << action->text();
+    }
+    QMap<QChar, QStringList> byKey;
+    for (const QString &caption : captions) {
+        if (const QChar key = accessKeyOf(caption); !key.isNull())
+            byKey[key] << caption;
+    }
+    QStringList clashes;
+    for (const QStringList &same : byKey) {
+        if (same.size() > 1)
+            clashes << same.join(QStringLiteral(" / "));
+    }
+    return clashes.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+class TestSpanish : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void everyScreen_hasNoEnglishLeft_data();
+    void everyScreen_hasNoEnglishLeft();
+    void everyScreen_hasUniqueAccessKeys_data();
+    void everyScreen_hasUniqueAccessKeys();
+    void aboutBox_isSpanish();
+    void messages_areSpanish_data();
+    void messages_areSpanish();
+    void monthList_keepsOrderAndReading();
+    void goTo_readsSpanishDates();
+    void savedReading_reopensInTheOtherLanguage_data();
+    void savedReading_reopensInTheOtherLanguage();
+    void language_followsTheDesktop_data();
+    void language_followsTheDesktop();
+
+private:
+    void speak(Language language);
+    Texts screenTexts(Start start, Language language);
+
+    QTemporaryDir m_dir;
+};
+
+void TestSpanish::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    MessageBox::recordShownMessages(true);
+}
+
+void TestSpanish::cleanup()
+{
+    speak(Language::English);
+    FileDialog::reset();
+    MessageBox::clearShown();
+}
+
+void TestSpanish::speak(Language language)
+{
+    for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    installTranslations(language);
+}
+
+Texts TestSpanish::screenTexts(Start start, Language language)
+{
+    speak(language);
+    ScreenDriver ui;
+    ui.reach(start);
+    return textsOf(&ui.main());
+}
+
+static void addStarts()
+{
+    QTest::addColumn<Start>("start");
+    QTest::newRow("welcome") << Start::Welcome;
+    QTest::newRow("astrology entry") << Start::AstrologyEntry;
+    QTest::newRow("numerology entry") << Start::NumerologyEntry;
+    QTest::newRow("tarot question") << Start::TarotQuestion;
+    QTest::newRow("astrology result") << Start::AstrologyResult;
+    QTest::newRow("numerology result") << Start::NumerologyResult;
+    QTest::newRow("astrology report") << Start::AstrologyReport;
+    QTest::newRow("numerology report") << Start::NumerologyReport;
+    QTest::newRow("tarot result") << Start::TarotResult;
+    QTest::newRow("maya calendar") << Start::MayaCalendar;
+}
+
+void TestSpanish::everyScreen_hasNoEnglishLeft_data()
+{
+    addStarts();
+}
+
+void TestSpanish::everyScreen_hasNoEnglishLeft()
+{
+    QFETCH(Start, start);
+    // Names and words that are the same in both languages.
+    static const QRegularExpression same(
+        QStringLiteral("^(Tzolkara v[0-9.]+|Trecena|Tzolk'in|Haab'|Numerwell \\(\\*\\.num\\))$"));
+    const Texts english = screenTexts(start, Language::English);
+    const Texts spanish = screenTexts(start, Language::Spanish);
+    QCOMPARE(spanish.keys(), english.keys());
+    QStringList untranslated;
+    for (auto it = english.cbegin(); it != english.cend(); ++it) {
+        if (spanish.value(it.key()) == it.value() && !same.match(it.value()).hasMatch())
+            untranslated << it.key() + QStringLiteral(" = ") + it.value();
+    }
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
+}
+
+void TestSpanish::everyScreen_hasUniqueAccessKeys_data()
+{
+    addStarts();
+}
+
+void TestSpanish::everyScreen_hasUniqueAccessKeys()
+{
+    QFETCH(Start, start);
+    speak(Language::Spanish);
+    ScreenDriver ui;
+    ui.reach(start);
+    QCOMPARE(duplicateAccessKeys(ui.main()), QString());
+    for (QAction *title : ui.main().menuBar()->actions()) {
+        if (!title->menu())
+            continue;
+        QMap<QChar, int> keys;
+        for (QAction *item : title->menu()->actions()) {
+            if (item->isVisible() && !accessKeyOf(item->text()).isNull())
+                QVERIFY2(++keys[accessKeyOf(item->text())] == 1, qPrintable(item->text()));
+        }
+    }
+}
+
+void TestSpanish::aboutBox_isSpanish()
+{
+    speak(Language::English);
+    const Texts english = textsOf(std::make_unique<frmAbout>().get());
+    speak(Language::Spanish);
+    frmAbout about;
+    about.show();
+    const Texts spanish = textsOf(&about);
+    for (auto it = spanish.cbegin(); it != spanish.cend(); ++it) {
+        if (english.value(it.key()) == it.value() &&
+            !it.value().startsWith(QStringLiteral("Tzolkara v")))
+            QFAIL(qPrintable(it.value()));
+    }
+    QCOMPARE(about.findChild<QPushButton *>(QStringLiteral("cmdOK"))->text(),
+             QStringLiteral("&Aceptar"));
+}
+
+void TestSpanish::messages_areSpanish_data()
+{
+    QTest::addColumn<Start>("start");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("astrology entry without a name") << Start::AstrologyEntry << "cmdCalculate";
+    QTest::newRow("tarot question without a name") << Start::TarotQuestion << "cmdNext";
+}
+
+void TestSpanish::messages_areSpanish()
+{
+    QFETCH(Start, start);
+    QFETCH(QString, button);
+    QStringList shown;
+    for (Language language : {Language::English, Language::Spanish}) {
+        speak(language);
+        MessageBox::clearShown();
+        ScreenDriver ui;
+        ScreenDriver::click(ui.reach(start), qPrintable(button));
+        QCOMPARE(MessageBox::shown().size(), 1);
+        shown << MessageBox::shown().first().text;
+    }
+    QVERIFY2(shown[0] != shown[1], qPrintable(shown[1]));
+}
+
+void TestSpanish::monthList_keepsOrderAndReading()
+{
+    QStringList lists[2];
+    QString readings[2];
+    int i = 0;
+    for (Language language : {Language::English, Language::Spanish}) {
+        speak(language);
+        ScreenDriver ui;
+        ui.reach(Start::AstrologyResult);
+        auto *months =
+            ScreenDriver::child<QComboBox>(ui.screen(ScreenId::AstrologyMain), "cboMonth");
+        for (int m = 0; m < months->count(); ++m)
+            lists[i] << months->itemText(m);
+        QWidget *result = ui.screen(ScreenId::AstrologyResult);
+        // The sign's label ("AJPU - (AHUA)") is the same in every language.
+        readings[i] = ScreenDriver::text(result, "lblMayanDaySign") + QLatin1Char('/') +
+                      ScreenDriver::text(result, "lblMayanDayNumber");
+        ++i;
+    }
+    QCOMPARE(lists[0].size(), 12);
+    QCOMPARE(lists[1].size(), 12);
+    QCOMPARE(lists[0].first(), QStringLiteral("January"));
+    QCOMPARE(lists[1].first(), QStringLiteral("Enero"));
+    QCOMPARE(lists[1].at(11), QStringLiteral("Diciembre"));
+    // The same sign and day number.
+    QCOMPARE(readings[1], readings[0]);
+}
+
+void TestSpanish::goTo_readsSpanishDates()
+{
+    speak(Language::Spanish);
+    const QLocale before;
+    QLocale::setDefault(QLocale(QStringLiteral("es_MX")));
+    const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+    ScreenDriver ui;
+    ui.reach(Start::MayaCalendar);
+    QWidget *calendar = ui.screen(ScreenId::MayaCalendar);
+    auto *field = ScreenDriver::child<QLineEdit>(calendar, "txtGoTo");
+    QVERIFY(field->toolTip().contains(QStringLiteral("21/12/2012, 21 de diciembre de 2012")));
+    for (const char *typed : {"12 de octubre de 1492", "12 OCT. 1492", "12/10/1492"}) {
+        field->setText(QString::fromUtf8(typed));
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(ScreenDriver::text(calendar, "lblGregorianDate"),
+                 QStringLiteral("miércoles 12 de octubre de 1492"));
+        QCOMPARE(ScreenDriver::text(calendar, "lblGoToProblem"), QString());
+    }
+}
+
+void TestSpanish::savedReading_reopensInTheOtherLanguage_data()
+{
+    QTest::addColumn<Language>("savedIn");
+    QTest::addColumn<Language>("openedIn");
+    QTest::newRow("Spanish to English") << Language::Spanish << Language::English;
+    QTest::newRow("English to Spanish") << Language::English << Language::Spanish;
+}
+
+void TestSpanish::savedReading_reopensInTheOtherLanguage()
+{
+    QFETCH(Language, savedIn);
+    QFETCH(Language, openedIn);
+    const QString path = m_dir.filePath(QStringLiteral("ana-%1.man").arg(int(savedIn)));
+    speak(savedIn);
+    {
+        ScreenDriver ui;
+        QWidget *report = ui.reach(Start::AstrologyReport);
+        FileDialog::setNextFileName(path);
+        ScreenDriver::click(report, "cmdSave");
+    }
+    ReadingFile::Inputs saved;
+    QVERIFY(ReadingFile::read(path, saved));
+    // The file names the month in English, whatever the language.
+    QCOMPARE(saved.birthMonth, QStringLiteral("December"));
+
+    speak(openedIn);
+    ScreenDriver ui;
+    QWidget *entry = ui.reach(Start::AstrologyEntry);
+    FileDialog::setNextFileName(path);
+    ScreenDriver::click(entry, "cmdOpen");
+    QCOMPARE(ScreenDriver::child<QComboBox>(entry, "cboMonth")->currentIndex(), 11);
+    QCOMPARE(ScreenDriver::child<QComboBox>(entry, "cboDate")->currentText(), QStringLiteral("21"));
+    QCOMPARE(ScreenDriver::child<QComboBox>(entry, "cboYear")->currentText(),
+             QStringLiteral("2012"));
+    QCOMPARE(ScreenDriver::child<QComboBox>(entry, "cboMonth")->currentText(), listedMonthName(11));
+}
+
+void TestSpanish::language_followsTheDesktop_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<Language>("expected");
+    QTest::newRow("es-MX") << QStringList{QStringLiteral("es-MX")} << Language::Spanish;
+    QTest::newRow("es_ES, then en")
+        << QStringList{QStringLiteral("es_ES"), QStringLiteral("en")} << Language::Spanish;
+    QTest::newRow("fr, then es") << QStringList{QStringLiteral("fr-FR"), QStringLiteral("es")}
+                                 << Language::Spanish;
+    QTest::newRow("en-GB, then es")
+        << QStringList{QStringLiteral("en-GB"), QStringLiteral("es")} << Language::English;
+    QTest::newRow("de") << QStringList{QStringLiteral("de-DE")} << Language::English;
+    QTest::newRow("C") << QStringList{QStringLiteral("C")} << Language::English;
+    QTest::newRow("estonian is not Spanish")
+        << QStringList{QStringLiteral("et-EE")} << Language::English;
+}
+
+void TestSpanish::language_followsTheDesktop()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(Language, expected);
+    QCOMPARE(languageFor(uiLanguages), expected);
+}
+
+QTEST_MAIN(TestSpanish)
+#include "tst_spanish.moc"
