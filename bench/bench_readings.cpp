@@ -10,8 +10,10 @@
 // it, the clipboard's round trips of the tarot count too:
 //   xvfb-run -a env QT_QPA_PLATFORM=xcb build/bench/bench_readings
 
+#include "app/ProgramContext.h"
 #include "app/Startup.h"
 #include "gui/common/Artwork.h"
+#include "gui/desktop/SystemDesktop.h"
 #include "gui/shell/ProgramScreen.h"
 #include "gui/shell/frmMDI.h"
 
@@ -190,7 +192,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true); // never touch the real settings
     QApplication::setWindowIcon(Artwork::applicationIcon());
-    const std::unique_ptr<frmMDI> main(startMainWindow());
+    SystemDesktop desktop;
+    ProgramContext context(desktop);
+    const std::unique_ptr<frmMDI> main(startMainWindow(context));
     // Until the main window is on screen (QApplication::quit would close it).
     runEventLoopFor(500);
 

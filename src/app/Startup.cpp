@@ -4,22 +4,20 @@
 #include "app/Startup.h"
 
 #include "app/LazyStyleIcons.h"
-#include "app/Programs.h"
+#include "app/ProgramContext.h"
 #include "app/SingleInstance.h"
 #include "app/Translations.h"
-#include "core/common/RandomSource.h"
 #include "gui/common/Artwork.h"
 #include "gui/common/Fonts.h"
-#include "gui/common/MessageBox.h"
+#include "gui/desktop/SystemDesktop.h"
 #include "gui/shell/frmMDI.h"
 #include "gui/shell/modHelp.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPointer>
 #include <QScreen>
-
-#include <QCoreApplication>
 
 #include <memory>
 #include <system_error>
@@ -58,9 +56,6 @@ private:
     std::thread m_thread;
 };
 
-// The main window, once there, for a second start to bring to the front.
-QPointer<frmMDI> g_mainWindow;
-
 // Closes every window of the program, in the order the window system lists
 // them; the caller then ends the program.
 void UnloadAllAndEnd()
@@ -72,12 +67,12 @@ void UnloadAllAndEnd()
 
 } // namespace
 
-void bringToFront()
+void bringToFront(QWidget *mainWindow)
 {
     // A question asked at start-up comes before the main window exists.
     QWidget *window = QApplication::activeModalWidget();
     if (!window)
-        window = g_mainWindow;
+        window = mainWindow;
     if (!window)
         return;
     // Back to its maximized or normal size, not to a plain normal window.
@@ -88,12 +83,10 @@ void bringToFront()
     window->activateWindow();
 }
 
-frmMDI *startMainWindow()
+frmMDI *startMainWindow(ProgramContext &context)
 {
-    RandomSource::instance().seedFromClock();
-    modHelp::CheckUpdateReminder();
-    auto *window = new frmMDI(registerPrograms());
-    g_mainWindow = window;
+    modHelp::CheckUpdateReminder(context.desktop, context.settings);
+    auto *window = new frmMDI(context.programs(), context.desktop);
     window->setWelcomePanelVisible(true);
     // Fill the screen even where no window manager maximizes windows.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -116,17 +109,25 @@ int runTzolkara(int &argc, char **argv, const std::function<void(frmMDI &)> &bef
     // The program's one family for what the screens leave to the default
     // font too (menus, tooltips, message boxes), at the desktop's size.
     QApplication::setFont(verdana(QApplication::font().pointSizeF()));
+    // Seeds the tarot's random numbers from the clock, once.
+    SystemDesktop desktop;
 
     SingleInstance instance;
     if (!instance.tryAcquire()) {
-        MessageBox::information(
+        desktop.showInformation(
             nullptr, QCoreApplication::translate("Startup", "Application is already running"));
         UnloadAllAndEnd();
         return 0;
     }
-    QObject::connect(&instance, &SingleInstance::activationRequested, &bringToFront);
+    // A second start may come while the update question is still open, before
+    // the main window exists.
+    QPointer<frmMDI> mainWindow;
+    QObject::connect(&instance, &SingleInstance::activationRequested,
+                     [&mainWindow] { bringToFront(mainWindow); });
 
-    const std::unique_ptr<frmMDI> window(startMainWindow());
+    ProgramContext context(desktop);
+    const std::unique_ptr<frmMDI> window(startMainWindow(context));
+    mainWindow = window.get();
     if (beforeEventLoop)
         beforeEventLoop(*window);
     return QApplication::exec();

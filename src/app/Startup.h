@@ -5,20 +5,22 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace tzolkara {
 
+class ProgramContext;
 class frmMDI;
-class SingleInstance;
 
-// The start-up sequence after the single-instance check: seed the random
-// source, run the update reminder, then show the main window with its
-// welcome panel. Returns the main window, owned by the caller.
-frmMDI *startMainWindow();
+// The start-up sequence after the single-instance check: the update
+// reminder, then the main window with its welcome panel. Returns the main
+// window, owned by the caller.
+frmMDI *startMainWindow(ProgramContext &context);
 
 // Brings the program to the front when another start was refused: the main
 // window, or the question in front of it, raised, activated and no longer
 // minimized.
-void bringToFront();
+void bringToFront(QWidget *mainWindow);
 
 // The whole program: the single-instance check, start-up, the event loop.
 // `beforeEventLoop` sees the main window once it is shown (the start-up

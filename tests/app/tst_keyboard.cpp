@@ -4,11 +4,7 @@
 // Every access key of every screen, pressed as a user presses it: real key
 // events on the real screens inside the real main window, each key twice.
 
-#include "gui/common/FileDialog.h"
-#include "gui/common/MessageBox.h"
-#include "gui/common/Printing.h"
 #include "support/ScreenDriver.h"
-#include "support/UrlCatcher.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -84,7 +80,7 @@ void TestKeyboard::init()
     m_ui = std::make_unique<ScreenDriver>();
     m_ui->main().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&m_ui->main()));
-    Printing::setPdfOutputFile(m_dir.filePath(QStringLiteral("report.pdf")));
+    m_ui->desktop().pdfOutputFile = m_dir.filePath(QStringLiteral("report.pdf"));
 }
 
 void TestKeyboard::cleanup()
@@ -92,8 +88,6 @@ void TestKeyboard::cleanup()
     if (QWidget *popup = QApplication::activePopupWidget())
         popup->close();
     m_ui.reset();
-    Printing::setPdfOutputFile(QString());
-    FileDialog::reset();
 }
 
 void TestKeyboard::pressAlt(Qt::Key key)
@@ -198,11 +192,12 @@ void TestKeyboard::accessKey_actsOncePerPress()
     QVERIFY(screen);
     const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
     for (int press = 1; press <= 2; ++press) {
-        UrlCatcher urls;
-        MessageBox::clearShown();
-        FileDialog::reset();
-        FileDialog::setNextFileName(QString()); // cancel
-        FileDialog::setNextFileName(QString()); // one spare, so a double action shows
+        testing::FakeDesktop &desktop = m_ui->desktop();
+        desktop.opened.clear();
+        desktop.shown.clear();
+        desktop.fileRequests.clear();
+        desktop.nextFileNames = {QString(), QString()}; // a cancel, and one spare, so a
+                                                        // double action shows
         QFile::remove(pdf);
 
         pressAlt(Qt::Key(key));
@@ -217,23 +212,23 @@ void TestKeyboard::accessKey_actsOncePerPress()
             QTest::keyClick(menu, Qt::Key_Escape);
             QVERIFY(!openPopup());
         } else if (effect == QLatin1String("link")) {
-            QTRY_COMPARE(urls.openedAddresses(), QStringList{detail});
+            QTRY_COMPARE(desktop.openedAddresses(), QStringList{detail});
         } else if (effect == QLatin1String("dialog")) {
-            QTRY_COMPARE(FileDialog::requestCount(), 1);
-            QCOMPARE(FileDialog::lastRequest().title, detail);
+            QTRY_COMPARE(desktop.fileRequests.size(), 1);
+            QCOMPARE(desktop.lastRequest().title, detail);
         } else if (effect == QLatin1String("message")) {
-            QTRY_COMPARE(MessageBox::shown().size(), 1);
-            QCOMPARE(MessageBox::shown().constFirst().text, detail);
+            QTRY_COMPARE(desktop.shown.size(), 1);
+            QCOMPARE(desktop.shown.constFirst().text, detail);
         } else if (effect == QLatin1String("print")) {
             QTRY_VERIFY(QFile(pdf).size() > 0);
         } else {
             QVERIFY(!openPopup());
-            QCOMPARE(FileDialog::requestCount(), 0);
+            QCOMPARE(desktop.fileRequests.size(), 0);
         }
         // Nothing else happened: the screen is still the one in front.
         QVERIFY(screen->isVisible());
-        QCOMPARE(urls.opened.size(), effect == QLatin1String("link") ? 1 : 0);
-        QCOMPARE(MessageBox::shown().size(), effect == QLatin1String("message") ? 1 : 0);
+        QCOMPARE(desktop.opened.size(), effect == QLatin1String("link") ? 1 : 0);
+        QCOMPARE(desktop.shown.size(), effect == QLatin1String("message") ? 1 : 0);
     }
 }
 
@@ -284,7 +279,7 @@ void TestKeyboard::mainWindowFileExitOrCloseBox_endsTheProgram()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!m_ui->main().isVisible());
     QVERIFY(m_ui->main().mdiArea()->subWindowList().isEmpty());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(m_ui->desktop().shown.isEmpty());
 }
 
 void TestKeyboard::choosingAProgram_withRealScreensOpen_startsAfresh()
@@ -406,7 +401,7 @@ void TestKeyboard::orphanedReport_isClosedWithItsResult()
     QVERIFY(m_ui->main().isWelcomePanelVisible());
     // Alt+S on the welcome panel reaches no hidden report.
     pressAlt(Qt::Key_S);
-    QCOMPARE(FileDialog::requestCount(), 0);
+    QCOMPARE(m_ui->desktop().fileRequests.size(), 0);
 }
 
 void TestKeyboard::enter_pressesTheFocusedButton_data()
@@ -437,10 +432,10 @@ void TestKeyboard::enter_pressesTheFocusedButton()
     auto *pushButton = ScreenDriver::child<QPushButton>(screen, qPrintable(button));
     QVERIFY(pushButton);
     pushButton->setFocus(Qt::TabFocusReason);
-    FileDialog::setNextFileName(QString());
+    m_ui->desktop().setNextFileName(QString());
     QTest::keyClick(pushButton, Qt::Key_Return);
     if (shownScreen < 0) {
-        QCOMPARE(FileDialog::requestCount(), 1);
+        QCOMPARE(m_ui->desktop().fileRequests.size(), 1);
     } else {
         ProgramScreen *shown = m_ui->screen(ScreenId(shownScreen));
         QVERIFY(shown && shown->isVisible());

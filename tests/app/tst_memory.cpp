@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/LazyStyleIcons.h"
-#include "core/common/RandomSource.h"
 #include "gui/common/Artwork.h"
 #include "support/Sanitizers.h"
 #include "support/ScreenDriver.h"
@@ -96,7 +95,6 @@ void TestMemory::initTestCase()
     // As at start-up: the program's style, and every screen shows its icon.
     QApplication::setStyle(styleWithLazyMenuBarArrow());
     QApplication::setWindowIcon(Artwork::applicationIcon());
-    RandomSource::instance().seed(5);
 }
 
 void TestMemory::readings_leaveHeapAsItWas_data()

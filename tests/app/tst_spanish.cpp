@@ -8,9 +8,8 @@
 #include "core/engine/KinEngine.h"
 #include "core/i18n/ShownDates.h"
 #include "core/readings/ReadingFile.h"
-#include "gui/common/FileDialog.h"
-#include "gui/common/MessageBox.h"
 #include "gui/shell/frmAbout.h"
+#include "support/FakeDesktop.h"
 #include "support/ScreenDriver.h"
 
 #include <QAbstractButton>
@@ -169,14 +168,11 @@ private:
 void TestSpanish::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    MessageBox::recordShownMessages(true);
 }
 
 void TestSpanish::cleanup()
 {
     speak(Language::English);
-    FileDialog::reset();
-    MessageBox::clearShown();
 }
 
 void TestSpanish::speak(Language language)
@@ -259,9 +255,10 @@ void TestSpanish::everyScreen_hasUniqueAccessKeys()
 void TestSpanish::aboutBox_isSpanish()
 {
     speak(Language::English);
-    const Texts english = textsOf(std::make_unique<frmAbout>().get());
+    testing::FakeDesktop desktop;
+    const Texts english = textsOf(std::make_unique<frmAbout>(desktop).get());
     speak(Language::Spanish);
-    frmAbout about;
+    frmAbout about(desktop);
     about.show();
     const Texts spanish = textsOf(&about);
     for (auto it = spanish.cbegin(); it != spanish.cend(); ++it) {
@@ -288,11 +285,10 @@ void TestSpanish::messages_areSpanish()
     QStringList shown;
     for (Language language : {Language::English, Language::Spanish}) {
         speak(language);
-        MessageBox::clearShown();
         ScreenDriver ui;
         ScreenDriver::click(ui.reach(start), qPrintable(button));
-        QCOMPARE(MessageBox::shown().size(), 1);
-        shown << MessageBox::shown().first().text;
+        QCOMPARE(ui.desktop().shown.size(), 1);
+        shown << ui.desktop().shown.first().text;
     }
     QVERIFY2(shown[0] != shown[1], qPrintable(shown[1]));
 }
@@ -362,7 +358,7 @@ void TestSpanish::savedReading_reopensInTheOtherLanguage()
     {
         ScreenDriver ui;
         QWidget *report = ui.reach(Start::AstrologyReport);
-        FileDialog::setNextFileName(path);
+        ui.desktop().setNextFileName(path);
         ScreenDriver::click(report, "cmdSave");
     }
     ReadingFile::Inputs saved;
@@ -373,7 +369,7 @@ void TestSpanish::savedReading_reopensInTheOtherLanguage()
     speak(openedIn);
     ScreenDriver ui;
     QWidget *entry = ui.reach(Start::AstrologyEntry);
-    FileDialog::setNextFileName(path);
+    ui.desktop().setNextFileName(path);
     ScreenDriver::click(entry, "cmdOpen");
     QCOMPARE(ScreenDriver::child<QComboBox>(entry, "cboMonth")->currentIndex(), 11);
     QCOMPARE(ScreenDriver::child<QComboBox>(entry, "cboDate")->currentText(), QStringLiteral("21"));

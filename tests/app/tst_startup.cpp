@@ -1,15 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/ProgramContext.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
-#include "core/common/ClockForTests.h"
 #include "core/settings/SettingsStore.h"
 #include "core/settings/UpdateReminder.h"
-#include "gui/common/MessageBox.h"
 #include "gui/shell/frmMDI.h"
+#include "support/FakeDesktop.h"
 #include "support/Processes.h"
-#include "support/UrlCatcher.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -175,7 +174,6 @@ private:
 
 void TestStartup::initTestCase()
 {
-    MessageBox::recordShownMessages(true);
     QVERIFY(m_home.isValid());
     // Where this test, when it plays the running copy, keeps its lock.
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_home.runtimePath()));
@@ -193,25 +191,23 @@ void TestStartup::reminderRunsBeforeMainWindow()
     QFile::remove(SettingsStore().fileName());
     QVERIFY(SettingsStore().write(kSettingsSection, kLastReminderDateKey,
                                   QStringLiteral("2026-01-01")));
-    testing::setToday(QDate(2026, 12, 7));
-    MessageBox::clearShown();
-    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
-    UrlCatcher urls;
+    testing::FakeDesktop desktop;
+    ProgramContext context(desktop);
+    desktop.nextAnswer = true;
     bool mainWindowExistedAtQuestion = true;
-    urls.onOpen = [&](const QUrl &) {
+    desktop.onOpen = [&](const QUrl &) {
         const QWidgetList windows = QApplication::topLevelWidgets();
         mainWindowExistedAtQuestion = std::any_of(windows.cbegin(), windows.cend(), [](QWidget *w) {
             return qobject_cast<frmMDI *>(w) != nullptr;
         });
     };
 
-    const std::unique_ptr<frmMDI> window(startMainWindow());
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(urls.opened.size(), 1);
+    const std::unique_ptr<frmMDI> window(startMainWindow(context));
+    QCOMPARE(desktop.shown.size(), 1);
+    QCOMPARE(desktop.opened.size(), 1);
     QVERIFY(!mainWindowExistedAtQuestion);
     QVERIFY(window->isVisible());
     QVERIFY(window->isWelcomePanelVisible());
-    testing::setToday(QDate());
 }
 
 void TestStartup::unusableSettings_leftAloneAndStartUpCompletes_data()
@@ -234,12 +230,10 @@ void TestStartup::unusableSettings_leftAloneAndStartUpCompletes()
             QFile::remove(path);
             QDir(path).removeRecursively();
         }
-        testing::setToday(QDate());
     };
     removeAll();
     const auto cleanUp = qScopeGuard(removeAll);
     QVERIFY(QDir().mkpath(QFileInfo(settings).path()));
-    testing::setToday(QDate(2026, 12, 7));
 
     if (damage == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(settings));
@@ -252,20 +246,21 @@ void TestStartup::unusableSettings_leftAloneAndStartUpCompletes()
         QVERIFY(QDir().mkpath(lock));
     }
     const QByteArray before = snapshot(settings);
-    MessageBox::clearShown();
+    testing::FakeDesktop desktop;
+    ProgramContext context(desktop);
 
     std::unique_ptr<frmMDI> window;
     {
         const PipeWatch watch(damage == QLatin1String("pipe")   ? settings
                               : damage == QLatin1String("link") ? pipe
                                                                 : QString());
-        window.reset(startMainWindow());
+        window.reset(startMainWindow(context));
         QVERIFY2(!watch.readerSeen(), "start-up opened the pipe and waited on it");
     }
     QVERIFY(window->isVisible());
     QVERIFY(window->isWelcomePanelVisible());
     QVERIFY(window->mdiArea()->subWindowList().isEmpty());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(desktop.shown.isEmpty());
     QCOMPARE(snapshot(settings), before);
 }
 
@@ -326,8 +321,11 @@ void TestStartup::secondStart_bringsRunningCopyToFront()
     // This test is the running copy: the real program is the second start.
     SingleInstance running;
     QVERIFY(running.tryAcquire());
-    QObject::connect(&running, &SingleInstance::activationRequested, &bringToFront);
-    const std::unique_ptr<frmMDI> window(startMainWindow());
+    testing::FakeDesktop desktop;
+    ProgramContext context(desktop);
+    const std::unique_ptr<frmMDI> window(startMainWindow(context));
+    QObject::connect(&running, &SingleInstance::activationRequested,
+                     [&window] { bringToFront(window.get()); });
     QWidget elsewhere;
     elsewhere.show();
     elsewhere.activateWindow();

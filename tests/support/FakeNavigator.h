@@ -4,39 +4,23 @@
 #pragma once
 
 #include "gui/shell/Navigator.h"
+#include "gui/shell/Program.h"
 #include "gui/shell/ProgramScreen.h"
+#include "support/FakeDesktop.h"
 
 #include <QDate>
 #include <QList>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 
 namespace tzolkara::testing {
 
-// Records what a screen tells the user, answers no dialog, and gives a fixed
-// day as today.
-class FakeDesktop final : public Desktop
-{
-public:
-    void showError(QWidget *, const QString &text) override { errors.append(text); }
-    void showInformation(QWidget *, const QString &text) override { errors.append(text); }
-    QString openFileName(QWidget *, const FileDialog::Request &) override { return {}; }
-    QString saveFileName(QWidget *, const FileDialog::Request &) override { return {}; }
-    Printing::Result print(const QTextDocument &, const QString &) override
-    {
-        return Printing::Result::NoPrinter;
-    }
-    QDate today() const override { return fixedToday; }
-
-    QStringList errors;
-    QDate fixedToday = QDate(2026, 12, 7);
-};
-
 // The main window as a screen sees it, without the window: it records what
-// the screen asks for, and makes the screens the test registered.
+// the screen asks for, and makes the screens the test gives it makers for.
 class FakeNavigator final : public Navigator
 {
 public:
@@ -44,6 +28,13 @@ public:
     {
         const auto it = m_screens.find(id);
         return it == m_screens.end() ? nullptr : it->second.get();
+    }
+    QList<ProgramScreen *> openScreens() const override
+    {
+        QList<ProgramScreen *> open;
+        for (const auto &[id, screen] : m_screens)
+            open.append(screen.get());
+        return open;
     }
     ProgramScreen *loadScreen(ScreenId id) override
     {
@@ -73,13 +64,16 @@ public:
     QList<ProgramScreen *> activated;
     std::optional<bool> welcomePanel;
     FakeDesktop fakeDesktop;
+    // How the screens this navigator may show are made.
+    std::map<ScreenId, std::function<ProgramScreen *(Navigator &)>> makers;
 
 private:
     ProgramScreen *make(ScreenId id)
     {
         if (ProgramScreen *existing = findScreen(id))
             return existing;
-        ProgramScreen *screen = ScreenRegistry::create(id, *this);
+        const auto maker = makers.find(id);
+        ProgramScreen *screen = maker == makers.end() ? nullptr : maker->second(*this);
         if (!screen)
             return nullptr;
         screen->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -3,19 +3,13 @@
 
 #include "support/ScreenDriver.h"
 
-#include "app/Programs.h"
 #include "core/engine/BirthMonth.h"
-#include "gui/common/FileDialog.h"
-#include "gui/common/MessageBox.h"
 
 using namespace tzolkara;
 
 ScreenDriver::ScreenDriver()
 {
-    MessageBox::recordShownMessages(true);
-    MessageBox::clearShown();
-    FileDialog::reset();
-    m_main = std::make_unique<frmMDI>(registerPrograms());
+    m_main = std::make_unique<frmMDI>(m_context.programs(), m_desktop);
     m_main->resize(1280, 760);
     m_main->show();
 }

@@ -3,8 +3,10 @@
 
 #pragma once
 
+#include "app/ProgramContext.h"
 #include "gui/shell/ProgramScreen.h"
 #include "gui/shell/frmMDI.h"
+#include "support/FakeDesktop.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -29,7 +31,9 @@ enum class Start {
     MayaCalendar,
 };
 
-// Drives the real main window and its screens the way a user does.
+// Drives the real main window and its screens the way a user does, on a
+// desktop of the test's (a fixed today, dialogs answered from a queue) and
+// with a context of its own: its engines start afresh.
 class ScreenDriver
 {
 public:
@@ -37,6 +41,8 @@ public:
     ~ScreenDriver();
 
     tzolkara::frmMDI &main() { return *m_main; }
+    tzolkara::testing::FakeDesktop &desktop() { return m_desktop; }
+    tzolkara::ProgramContext &context() { return m_context; }
     tzolkara::ProgramScreen *screen(tzolkara::ScreenId id) const { return m_main->findScreen(id); }
     tzolkara::ProgramScreen *open(tzolkara::ScreenId entry);
     // The screen in front once there (the main window for the welcome panel).
@@ -66,5 +72,7 @@ public:
     static void enter(QWidget *entry, const QString &name, const QString &month, int day, int year);
 
 private:
+    tzolkara::testing::FakeDesktop m_desktop;
+    tzolkara::ProgramContext m_context{m_desktop};
     std::unique_ptr<tzolkara::frmMDI> m_main;
 };

@@ -7,12 +7,6 @@
 
 namespace tzolkara {
 
-RandomSource &RandomSource::instance()
-{
-    static RandomSource source;
-    return source;
-}
-
 void RandomSource::seedFromClock()
 {
     const qint64 ms = QDateTime::currentMSecsSinceEpoch();

@@ -10,14 +10,12 @@
 
 namespace tzolkara {
 
-// The program-wide source of uniform single-precision values in [0, 1).
-// It is seeded once from the clock at start-up; tests seed it with a fixed
-// number or queue the exact values the next draws must return.
+// A source of uniform single-precision values in [0, 1). The program's one
+// lives in its desktop, seeded once from the clock at start-up; tests seed
+// one with a fixed number or queue the exact values the next draws return.
 class RandomSource final
 {
 public:
-    static RandomSource &instance();
-
     void seedFromClock();
     void seed(std::uint32_t value);
     // The next draws return these values, in order, before the generator
@@ -27,8 +25,6 @@ public:
     float next();
 
 private:
-    RandomSource() = default;
-
     std::mt19937 m_generator;
     QList<float> m_queued;
 };

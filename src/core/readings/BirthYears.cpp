@@ -3,21 +3,20 @@
 
 #include "core/readings/BirthYears.h"
 
-#include "core/common/Clock.h"
 #include "tables/engine/BirthDate.h"
 
 #include <algorithm>
 
 namespace tzolkara {
 
-int lastListedBirthYear()
+int lastListedBirthYear(const QDate &today)
 {
-    return std::clamp(Clock::today().year(), kLastAlwaysListedYear, kLastTableYear);
+    return std::clamp(today.year(), kLastAlwaysListedYear, kLastTableYear);
 }
 
-bool isListedBirthDate(int year, int month0, int day)
+bool isListedBirthDate(int year, int month0, int day, const QDate &today)
 {
-    return year <= lastListedBirthYear() && isValidBirthDate(year, month0, day);
+    return year <= lastListedBirthYear(today) && isValidBirthDate(year, month0, day);
 }
 
 } // namespace tzolkara

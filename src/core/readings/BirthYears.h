@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <QDate>
+
 namespace tzolkara {
 
 // The birth years the entry screens offer: 1900 to the current year. Never
@@ -10,9 +12,9 @@ namespace tzolkara {
 // set back cannot shut out a saved reading; never past the years the kin
 // tables hold.
 constexpr int kLastAlwaysListedYear = 2016;
-int lastListedBirthYear();
+int lastListedBirthYear(const QDate &today);
 
-// A real day of the listed years.
-bool isListedBirthDate(int year, int month0, int day);
+// A real day of the years listed on `today`.
+bool isListedBirthDate(int year, int month0, int day, const QDate &today);
 
 } // namespace tzolkara

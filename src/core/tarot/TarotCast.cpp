@@ -3,30 +3,25 @@
 
 #include "core/tarot/TarotCast.h"
 
-#include "core/common/Clock.h"
 #include "core/common/NameText.h"
-#include "core/common/RandomSource.h"
 
-namespace tzolkara::modMayanAstrologyTarot {
+namespace tzolkara {
 
-GlyphTableType GlyphTable;
-PositionTableType PositionTable;
-OracleReading LatestReading;
-
-void LoadTarotTables()
+void TarotOracle::LoadTarotTables()
 {
     GlyphTable = glyphTableContents();
     PositionTable = positionTableContents();
 }
 
-TarotReading DrawTarotReading(const QString &askerName)
+TarotReading TarotOracle::DrawTarotReading(const std::function<double()> &random,
+                                           const QDate &today, const QString &askerName)
 {
-    LatestReading = drawOracleReading([] { return RandomSource::instance().next(); });
+    LatestReading = drawOracleReading([&random] { return float(random()); });
     LoadTarotTables();
     TarotReading reading = composeTarotReading(LatestReading, GlyphTable, PositionTable);
     reading.askerName = NameText::oneLine(askerName);
-    reading.castOn = Clock::today();
+    reading.castOn = today;
     return reading;
 }
 
-} // namespace tzolkara::modMayanAstrologyTarot
+} // namespace tzolkara

@@ -5,20 +5,31 @@
 
 #include "core/tarot/TarotReading.h"
 
-// The tarot's tables and its latest reading, and the drawing of a new one.
-namespace tzolkara::modMayanAstrologyTarot {
+#include <QDate>
 
-// Empty until the first reading fills them.
-extern GlyphTableType GlyphTable;
-extern PositionTableType PositionTable;
-extern OracleReading LatestReading;
+#include <functional>
 
-// Fills both tables with their constant contents in the current language.
-void LoadTarotTables();
+namespace tzolkara {
 
-// Draws a new LatestReading from the program's random source, refills the
-// tables and composes the reading, cast today for `askerName`. The name
-// takes no part in the draw.
-TarotReading DrawTarotReading(const QString &askerName);
+// The tarot's module: its two tables and its latest reading, for the whole
+// run of the program. The application holds the one instance
+// (modMayanAstrologyTarot) and hands it to the tarot's screens.
+class TarotOracle final
+{
+public:
+    // Empty until the first reading fills them.
+    GlyphTableType GlyphTable;
+    PositionTableType PositionTable;
+    OracleReading LatestReading;
 
-} // namespace tzolkara::modMayanAstrologyTarot
+    // Fills both tables with their constant contents in the program's language.
+    void LoadTarotTables();
+
+    // Draws a new LatestReading with `random` (values 0 <= r < 1), refills the
+    // tables and composes the reading, cast on `today` for `askerName`. The
+    // name takes no part in the draw.
+    TarotReading DrawTarotReading(const std::function<double()> &random, const QDate &today,
+                                  const QString &askerName);
+};
+
+} // namespace tzolkara

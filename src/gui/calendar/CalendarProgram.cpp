@@ -12,14 +12,17 @@ namespace tzolkara {
 
 Program calendarProgram()
 {
-    ScreenRegistry::setFactory(ScreenId::MayaCalendar,
-                               [](Navigator &navigator) { return new frmMayaCalendar(navigator); });
-    return {QCoreApplication::translate("Programs", "Maya Calendar"),
-            QColor(224, 224, 224),
-            Artwork::kApplicationIconResource,
-            QStringLiteral("picCalendarIcon"),
-            ScreenId::MayaCalendar,
-            ProgramEntry::TodayLink};
+    Program program{QCoreApplication::translate("Programs", "Maya Calendar"),
+                    QColor(224, 224, 224),
+                    Artwork::kApplicationIconResource,
+                    QStringLiteral("picCalendarIcon"),
+                    ScreenId::MayaCalendar,
+                    ProgramEntry::TodayLink};
+    program.screens = {
+        {ScreenId::MayaCalendar,
+         [](Navigator &navigator) { return new frmMayaCalendar(navigator); }},
+    };
+    return program;
 }
 
 } // namespace tzolkara

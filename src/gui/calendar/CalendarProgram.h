@@ -7,8 +7,8 @@
 
 namespace tzolkara {
 
-// The Maya Calendar: registers its screen and describes the program, which
-// the welcome panel's line of today's date opens.
+// The Maya Calendar and its screen, which the welcome panel's line of
+// today's date opens.
 Program calendarProgram();
 
 } // namespace tzolkara

@@ -56,7 +56,7 @@ QMenuBar *frmMayaCalendar::buildMenuBar()
     QMenu *file = addFileMenu(bar);
     connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
             &frmMayaCalendar::close);
-    addCommonMenus(bar, MenuVariant::EntryScreen);
+    addCommonMenus(bar, MenuVariant::EntryScreen, desktop());
     return bar;
 }
 
@@ -167,8 +167,8 @@ void frmMayaCalendar::select(long julianDay, Move move)
     fraSelectedDay->showDay(m_selectedDay);
 
     const MayaCalendar::GregorianDate date = MayaCalendar::gregorianDateOf(m_selectedDay);
-    cmdReading->setEnabled(m_selectedDay <= now &&
-                           isListedBirthDate(date.year, date.month - 1, date.day));
+    cmdReading->setEnabled(m_selectedDay <= now && isListedBirthDate(date.year, date.month - 1,
+                                                                     date.day, desktop().today()));
 }
 
 void frmMayaCalendar::showDate(const QDate &date)
@@ -213,9 +213,8 @@ void frmMayaCalendar::Form_Unload()
 {
     // Opened over a reading, the calendar gives it back; opened on its own,
     // the welcome panel.
-    for (ScreenId id : kAllScreens) {
-        ProgramScreen *screen = navigator().findScreen(id);
-        if (screen && screen != this && screen->isVisible()) {
+    for (ProgramScreen *screen : navigator().openScreens()) {
+        if (screen != this && screen->isVisible()) {
             navigator().activateScreen(screen);
             return;
         }

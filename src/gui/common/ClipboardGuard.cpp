@@ -3,9 +3,9 @@
 
 #include "gui/common/ClipboardGuard.h"
 
-#include <QClipboard>
+#include "gui/common/Desktop.h"
+
 #include <QEvent>
-#include <QGuiApplication>
 #include <QTextEdit>
 
 namespace tzolkara {
@@ -15,7 +15,7 @@ namespace {
 class MouseGuard final : public QObject
 {
 public:
-    using QObject::QObject;
+    MouseGuard(Desktop &desktop, QObject *parent) : QObject(parent), m_desktop(desktop) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -25,33 +25,26 @@ protected:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove:
-            emptyClipboard();
+            m_desktop.emptyClipboard();
             break;
         default:
             break;
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    Desktop &m_desktop;
 };
 
 } // namespace
 
-void emptyClipboard()
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        return;
-    clipboard->clear(QClipboard::Clipboard);
-    if (clipboard->supportsSelection())
-        clipboard->clear(QClipboard::Selection);
-}
-
-void guardClipboard(QTextEdit *text)
+void guardClipboard(QTextEdit *text, Desktop &desktop)
 {
     // Mouse moves reach the viewport only while tracking is on.
     text->viewport()->setMouseTracking(true);
-    text->viewport()->installEventFilter(new MouseGuard(text));
-    QObject::connect(text, &QTextEdit::textChanged, text, [] { emptyClipboard(); });
+    text->viewport()->installEventFilter(new MouseGuard(desktop, text));
+    QObject::connect(text, &QTextEdit::textChanged, text, [&desktop] { desktop.emptyClipboard(); });
 }
 
 } // namespace tzolkara

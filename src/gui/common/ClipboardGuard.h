@@ -7,14 +7,14 @@ class QTextEdit;
 
 namespace tzolkara {
 
-// Keeps a reading's text off the clipboard: any change of the text, and any
-// mouse press, move or release over it, empties the system clipboard and,
-// where the desktop has one, the selection that a middle click pastes.
-void guardClipboard(QTextEdit *text);
+class Desktop;
 
-// Empties the clipboard and the selection now. Under X11 each emptying is a
-// round trip to the display server: code that changes a guarded text many
-// times in a row blocks its signals meanwhile and calls this once.
-void emptyClipboard();
+// Keeps a reading's text off the clipboard: any change of the text, and any
+// mouse press, move or release over it, empties the desktop's clipboard and,
+// where the desktop has one, the selection that a middle click pastes. Under
+// X11 each emptying is a round trip to the display server: code that changes
+// a guarded text many times in a row blocks its signals meanwhile and empties
+// the clipboard once itself.
+void guardClipboard(QTextEdit *text, Desktop &desktop);
 
 } // namespace tzolkara

@@ -17,9 +17,9 @@ namespace {
 // kernel's word, which holds also for a tool that makes no application.
 QFunctionPointer entryPoint(const char *name)
 {
-    static QLibrary module(
-        QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).path() +
-        QStringLiteral("/../lib/tzolkara/libtzolkara-ondemand.so"));
+    // Qt keeps a library loaded once it is; asking again costs a lookup.
+    QLibrary module(QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).path() +
+                    QStringLiteral("/../lib/tzolkara/libtzolkara-ondemand.so"));
     return module.resolve(name);
 }
 

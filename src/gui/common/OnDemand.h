@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "gui/common/Desktop.h"
+
 #include <QString>
 
 class QPainter;
@@ -21,12 +23,12 @@ namespace tzolkara::OnDemand {
 // module is missing.
 bool renderSvg(const QString &resource, QPainter &painter, const QRectF &bounds);
 
-enum class PrintResult { Printed = 0, NoPrinter = 1, Failed = 2 };
 // The whole document on the default printer, without a dialog, or into the
 // PDF file `pdfFile` when one is named.
 PrintResult print(const QTextDocument &document, const QString &jobName, const QString &pdfFile);
 
-// The module's two entry points, with C names so that they are found by name.
+// The module's two entry points, with C names so that they are found by name;
+// the print result travels as PrintResult's value.
 using RenderSvgFunction = bool (*)(const QString &, QPainter &, const QRectF &);
 using PrintFunction = int (*)(const QTextDocument &, const QString &, const QString &);
 inline constexpr char kRenderSvgName[] = "tzolkara_render_svg";

@@ -8,9 +8,7 @@
 #include "core/common/NameText.h"
 #include "core/common/SafeSave.h"
 #include "core/common/Version.h"
-#include "gui/common/FileDialog.h"
 #include "gui/common/Fonts.h"
-#include "gui/common/MessageBox.h"
 #include "gui/common/OnDemand.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -327,8 +325,8 @@ QString suggestedFileName(const QString &name, const QString &date)
 void exportWithDialog(Desktop &desktop, QWidget *parent, const QString &suggestedName,
                       const QString &title, const Header &header, const QTextDocument &body)
 {
-    FileDialog::Request request;
-    request.title = MessageBox::title();
+    FileRequest request;
+    request.title = applicationTitle();
     request.filter = QCoreApplication::translate("ReadingPdf", "PDF document (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
     request.initialName = suggestedName;

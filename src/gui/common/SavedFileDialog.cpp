@@ -11,7 +11,7 @@ namespace tzolkara {
 QString askForSavedFile(Desktop &desktop, QWidget *parent, const QString &filter,
                         const QString &suffix)
 {
-    FileDialog::Request request;
+    FileRequest request;
     request.title = QCoreApplication::translate("SavedFileDialog", "Select the source file");
     request.filter = filter;
     request.defaultSuffix = suffix;

@@ -14,7 +14,7 @@
 
 #include <memory>
 
-using tzolkara::OnDemand::PrintResult;
+using tzolkara::PrintResult;
 
 extern "C" Q_DECL_EXPORT bool tzolkara_render_svg(const QString &resource, QPainter &painter,
                                                   const QRectF &bounds)

@@ -9,8 +9,8 @@
 #include "core/readings/BirthYears.h"
 #include "core/readings/ReadingFile.h"
 #include "gui/common/Artwork.h"
+#include "gui/common/Desktop.h"
 #include "gui/common/Fonts.h"
-#include "gui/common/MessageBox.h"
 #include "gui/common/NameBox.h"
 #include "gui/common/SavedFileDialog.h"
 #include "gui/common/ScreenStyle.h"
@@ -74,7 +74,7 @@ QMenuBar *EntryScreen::buildMenuBar()
     addMenuSeparator(file, QStringLiteral("mnuSep3"));
     connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
             &EntryScreen::close);
-    addCommonMenus(bar, MenuVariant::EntryScreen);
+    addCommonMenus(bar, MenuVariant::EntryScreen, desktop());
     return bar;
 }
 
@@ -147,8 +147,9 @@ QWidget *EntryScreen::buildContent()
     layout->addWidget(cmdOpen, 0, Qt::AlignLeft);
 
     layout->addSpacing(4);
-    layout->addWidget(createHomePageLink(content, QStringLiteral("Label14"), forumCaption()));
-    layout->addWidget(createBrandLinks(content, BrandOnTop::FullBrand));
+    layout->addWidget(
+        createHomePageLink(desktop(), content, QStringLiteral("Label14"), forumCaption()));
+    layout->addWidget(createBrandLinks(desktop(), content, BrandOnTop::FullBrand));
 
     // Screen readers would otherwise name the boxes after their frame, and
     // the lists only by the value they show.
@@ -180,7 +181,8 @@ void EntryScreen::Form_Load()
         cboMonth->addItem(listedMonthName(month));
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
-    for (int year = kFirstBirthYear, last = lastListedBirthYear(); year <= last; ++year)
+    for (int year = kFirstBirthYear, last = lastListedBirthYear(desktop().today()); year <= last;
+         ++year)
         cboYear->addItem(QString::number(year));
     cboMonth->setCurrentIndex(0);
     cboDate->setCurrentIndex(0);
@@ -208,7 +210,7 @@ bool EntryScreen::ValidateBirthDetails()
     }
     const int year = kFirstBirthYear + cboYear->currentIndex();
     const int month = cboMonth->currentIndex();
-    if (isListedBirthDate(year, month, cboDate->currentIndex() + 1))
+    if (isListedBirthDate(year, month, cboDate->currentIndex() + 1, desktop().today()))
         return true;
     // February and the 30-day months keep their own, slightly different texts.
     constexpr int kFebruary = 1;

@@ -14,32 +14,46 @@ namespace tzolkara {
 
 Program astrologyProgram(KinEngine &engine)
 {
-    ScreenRegistry::setFactory(ScreenId::AstrologyMain, [&engine](Navigator &navigator) {
-        return new EntryScreen(EntryScreen::Kind::Astrology, engine, navigator);
-    });
-    ScreenRegistry::setFactory(ScreenId::AstrologyResult, [&engine](Navigator &navigator) {
-        return new frmMayanAstrologyResult(engine, navigator);
-    });
-    ScreenRegistry::setFactory(ScreenId::AstrologySave, [&engine](Navigator &navigator) {
-        return new ReportScreen(ReportScreen::Kind::Astrology, engine, navigator);
-    });
-    return {QCoreApplication::translate("Programs", "Mayan Astrology"), QColor(255, 255, 0),
-            Artwork::kAstrologyIconResource, QStringLiteral("Picture4"), ScreenId::AstrologyMain};
+    Program program{QCoreApplication::translate("Programs", "Mayan Astrology"), QColor(255, 255, 0),
+                    Artwork::kAstrologyIconResource, QStringLiteral("Picture4"),
+                    ScreenId::AstrologyMain};
+    program.screens = {
+        {ScreenId::AstrologyMain,
+         [&engine](Navigator &navigator) {
+             return new EntryScreen(EntryScreen::Kind::Astrology, engine, navigator);
+         }},
+        {ScreenId::AstrologyResult,
+         [&engine](Navigator &navigator) {
+             return new frmMayanAstrologyResult(engine, navigator);
+         }},
+        {ScreenId::AstrologySave,
+         [&engine](Navigator &navigator) {
+             return new ReportScreen(ReportScreen::Kind::Astrology, engine, navigator);
+         }},
+    };
+    return program;
 }
 
 Program numerologyProgram(KinEngine &engine)
 {
-    ScreenRegistry::setFactory(ScreenId::NumerologyMain, [&engine](Navigator &navigator) {
-        return new EntryScreen(EntryScreen::Kind::Numerology, engine, navigator);
-    });
-    ScreenRegistry::setFactory(ScreenId::NumerologyResult, [&engine](Navigator &navigator) {
-        return new frmMayanNumerologyResult(engine, navigator);
-    });
-    ScreenRegistry::setFactory(ScreenId::NumerologySave, [&engine](Navigator &navigator) {
-        return new ReportScreen(ReportScreen::Kind::Numerology, engine, navigator);
-    });
-    return {QCoreApplication::translate("Programs", "Mayan Numerology"), QColor(0, 255, 0),
-            Artwork::kNumerologyIconResource, QStringLiteral("Picture2"), ScreenId::NumerologyMain};
+    Program program{QCoreApplication::translate("Programs", "Mayan Numerology"), QColor(0, 255, 0),
+                    Artwork::kNumerologyIconResource, QStringLiteral("Picture2"),
+                    ScreenId::NumerologyMain};
+    program.screens = {
+        {ScreenId::NumerologyMain,
+         [&engine](Navigator &navigator) {
+             return new EntryScreen(EntryScreen::Kind::Numerology, engine, navigator);
+         }},
+        {ScreenId::NumerologyResult,
+         [&engine](Navigator &navigator) {
+             return new frmMayanNumerologyResult(engine, navigator);
+         }},
+        {ScreenId::NumerologySave,
+         [&engine](Navigator &navigator) {
+             return new ReportScreen(ReportScreen::Kind::Numerology, engine, navigator);
+         }},
+    };
+    return program;
 }
 
 } // namespace tzolkara

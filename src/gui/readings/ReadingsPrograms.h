@@ -9,8 +9,8 @@ namespace tzolkara {
 
 class KinEngine;
 
-// The two programs of the birth-date readings, each with its engine instance:
-// registers their entry, result and report screens and describes them.
+// The two programs of the birth-date readings, each with its engine instance
+// and its entry, result and report screens, which share it.
 Program astrologyProgram(KinEngine &engine);
 Program numerologyProgram(KinEngine &engine);
 

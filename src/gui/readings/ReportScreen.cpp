@@ -11,11 +11,9 @@
 #include "gui/common/Artwork.h"
 #include "gui/common/ClickableLabel.h"
 #include "gui/common/ClipboardGuard.h"
-#include "gui/common/FileDialog.h"
+#include "gui/common/Desktop.h"
 #include "gui/common/Fonts.h"
 #include "gui/common/MayaDayFrame.h"
-#include "gui/common/MessageBox.h"
-#include "gui/common/Printing.h"
 #include "gui/common/ReadingPdf.h"
 #include "gui/common/ScreenStyle.h"
 #include "gui/shell/BrandLinks.h"
@@ -90,7 +88,7 @@ ReportScreen::ReportScreen(Kind kind, KinEngine &engine, Navigator &navigator, Q
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RTB->document()->setDocumentMargin(8);
     RTB->setMinimumSize(600, 380);
-    guardClipboard(RTB);
+    guardClipboard(RTB, desktop());
 
     cmdSave = button(QStringLiteral("cmdSave"), tr("&Save"), content);
     cmdPrint = button(QStringLiteral("cmdPrint"), tr("&Print"), content);
@@ -99,15 +97,15 @@ ReportScreen::ReportScreen(Kind kind, KinEngine &engine, Navigator &navigator, Q
     cmdSavePdf = button(QStringLiteral("cmdSavePdf"), tr("Save as P&DF"), content);
     connect(cmdSavePdf, &QPushButton::clicked, this, &ReportScreen::cmdSavePdf_Click);
 
-    Label1 = createHomePageLink(content, QStringLiteral("Label1"),
+    Label1 = createHomePageLink(desktop(), content, QStringLiteral("Label1"),
                                 tr("Click Here To Visit %1 Now").arg(mainSiteCaptionAddress()));
-    Label14 = createHomePageLink(content, QStringLiteral("Label14"),
+    Label14 = createHomePageLink(desktop(), content, QStringLiteral("Label14"),
                                  tr("The Most Popular Online Mystic Discussion Forum"));
     for (ClickableLabel *link : {Label1, Label14}) {
         link->setWordWrap(false);
         link->setAlignment(Qt::AlignCenter);
     }
-    QWidget *brandLinks = createBrandLinks(content, BrandOnTop::CoBrand);
+    QWidget *brandLinks = createBrandLinks(desktop(), content, BrandOnTop::CoBrand);
     setTabOrder(Label14, Label1); // as they stand, top to bottom
 
     // Esc leaves the report for the result screen, as it leaves the About box.
@@ -169,8 +167,8 @@ void ReportScreen::Form_Unload()
 
 void ReportScreen::cmdSave_Click()
 {
-    FileDialog::Request request;
-    request.title = MessageBox::title();
+    FileRequest request;
+    request.title = applicationTitle();
     request.filter = tr("Rich Text Format (*.man)");
     request.defaultSuffix = QStringLiteral("man");
     // No options: the dialog keeps asking before it replaces a file.
@@ -195,13 +193,13 @@ void ReportScreen::cmdPrint_Click()
     RTB->setTextCursor(cursor);
 
     switch (desktop().print(*RTB->document(), windowTitle())) {
-    case Printing::Result::Printed:
+    case PrintResult::Printed:
         break;
-    case Printing::Result::NoPrinter:
+    case PrintResult::NoPrinter:
         desktop().showError(this, tr("No printer is available. Install a printer, then print the "
                                      "report again."));
         break;
-    case Printing::Result::Failed:
+    case PrintResult::Failed:
         desktop().showError(this, tr("The report could not be printed."));
         break;
     }

@@ -29,7 +29,7 @@ QMenuBar *buildMenuBar(ProgramScreen *screen, const std::function<void()> &back)
     QObject::connect(addMenuItem(file, QStringLiteral("mnuExit"),
                                  QCoreApplication::translate("ResultScreenParts", "E&xit")),
                      &QAction::triggered, screen, &QWidget::close);
-    addCommonMenus(bar, MenuVariant::ResultScreen);
+    addCommonMenus(bar, MenuVariant::ResultScreen, screen->desktop());
     return bar;
 }
 

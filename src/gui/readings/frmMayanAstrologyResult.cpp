@@ -132,8 +132,9 @@ QWidget *frmMayanAstrologyResult::buildContent()
     layout->setContentsMargins(16, 12, 16, 10);
     layout->setSpacing(10);
     layout->addLayout(columns, 1);
-    layout->addWidget(createHomePageLink(content, QStringLiteral("Label14"), forumCaption()));
-    layout->addWidget(createBrandLinks(content, BrandOnTop::CoBrand, false));
+    layout->addWidget(
+        createHomePageLink(desktop(), content, QStringLiteral("Label14"), forumCaption()));
+    layout->addWidget(createBrandLinks(desktop(), content, BrandOnTop::CoBrand, false));
 
     connect(cmdSave, &QPushButton::clicked, this, &frmMayanAstrologyResult::cmdSave_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmMayanAstrologyResult::cmdBack_Click);

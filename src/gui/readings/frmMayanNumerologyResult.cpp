@@ -76,8 +76,9 @@ QWidget *frmMayanNumerologyResult::buildContent()
     layout->setSpacing(10);
     layout->addWidget(frame1, 1);
     layout->addLayout(buttons);
-    layout->addWidget(createBrandLinks(content, BrandOnTop::FullBrand));
-    layout->addWidget(createHomePageLink(content, QStringLiteral("Label14"), forumCaption()));
+    layout->addWidget(createBrandLinks(desktop(), content, BrandOnTop::FullBrand));
+    layout->addWidget(
+        createHomePageLink(desktop(), content, QStringLiteral("Label14"), forumCaption()));
 
     setTabOrder(cmdSave, cmdBack); // left to right, as they stand
     connect(cmdSave, &QPushButton::clicked, this, &frmMayanNumerologyResult::cmdSave_Click);

@@ -55,7 +55,7 @@ QString forumCaption()
         .arg(mainSiteCaptionAddress());
 }
 
-QWidget *createBrandLinks(QWidget *parent, BrandOnTop onTop, bool inFrame)
+QWidget *createBrandLinks(Desktop &desktop, QWidget *parent, BrandOnTop onTop, bool inFrame)
 {
     QFrame *holder = new QFrame(parent);
     if (inFrame) {
@@ -76,18 +76,21 @@ QWidget *createBrandLinks(QWidget *parent, BrandOnTop onTop, bool inFrame)
     (coBrandOnTop ? coBrand : fullBrand)->raise();
     (coBrandOnTop ? fullBrand : coBrand)->setCoveredByTwin(true);
 
-    QObject::connect(coBrand, &ClickableLabel::clicked, [] { modHelp::OpenCoBrandPage(); });
-    QObject::connect(fullBrand, &ClickableLabel::clicked, [] { modHelp::OpenFullBrandPage(); });
+    QObject::connect(coBrand, &ClickableLabel::clicked,
+                     [&desktop] { modHelp::OpenCoBrandPage(desktop); });
+    QObject::connect(fullBrand, &ClickableLabel::clicked,
+                     [&desktop] { modHelp::OpenFullBrandPage(desktop); });
     return holder;
 }
 
-ClickableLabel *createHomePageLink(QWidget *parent, const QString &objectName,
+ClickableLabel *createHomePageLink(Desktop &desktop, QWidget *parent, const QString &objectName,
                                    const QString &caption)
 {
     ClickableLabel *label = linkLabel(parent, objectName, caption);
     label->setAutoFillBackground(false);
     label->makeKeyboardLink(modHelp::homePageAddress());
-    QObject::connect(label, &ClickableLabel::clicked, [] { modHelp::OpenHomePage(); });
+    QObject::connect(label, &ClickableLabel::clicked,
+                     [&desktop] { modHelp::OpenHomePage(desktop); });
     return label;
 }
 

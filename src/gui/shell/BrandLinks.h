@@ -9,6 +9,8 @@
 
 namespace tzolkara {
 
+class Desktop;
+
 // The advertising links every program screen carries.
 
 // "Co-brand this software ..." and "Home Business Opportunity ..." share one
@@ -17,10 +19,10 @@ enum class BrandOnTop { FullBrand, CoBrand };
 
 // Makes lblCobrand and lblFullBrand, stacked in one rectangle, inside the
 // caption-less frame fraFullBrand (or, with inFrame false, a plain holder).
-QWidget *createBrandLinks(QWidget *parent, BrandOnTop onTop, bool inFrame = true);
+QWidget *createBrandLinks(Desktop &desktop, QWidget *parent, BrandOnTop onTop, bool inFrame = true);
 
 // A label that opens the home page (Label14, Label61, Label1 ...).
-ClickableLabel *createHomePageLink(QWidget *parent, const QString &objectName,
+ClickableLabel *createHomePageLink(Desktop &desktop, QWidget *parent, const QString &objectName,
                                    const QString &caption);
 
 QString fullBrandCaption();

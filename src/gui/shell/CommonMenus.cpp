@@ -69,7 +69,7 @@ QAction *addMenuSeparator(QMenu *menu, const QString &objectName)
     return separator;
 }
 
-void addCommonMenus(QMenuBar *bar, MenuVariant variant)
+void addCommonMenus(QMenuBar *bar, MenuVariant variant, Desktop &desktop)
 {
     const HelpMenuNames names = namesOf(variant);
 
@@ -77,22 +77,22 @@ void addCommonMenus(QMenuBar *bar, MenuVariant variant)
     help->setObjectName(QStringLiteral("mnuHelp"));
     QObject::connect(addMenuItem(help, QStringLiteral("mnuOnline"),
                                  QCoreApplication::translate("CommonMenus", "&Online Help")),
-                     &QAction::triggered, [] { modHelp::OpenOnlineHelp(); });
+                     &QAction::triggered, [&desktop] { modHelp::OpenOnlineHelp(desktop); });
     QObject::connect(addMenuItem(help, QStringLiteral("mnuVisit"),
                                  QCoreApplication::translate("CommonMenus", "&Visit Us Online")),
-                     &QAction::triggered, [] { modHelp::OpenHomePage(); });
+                     &QAction::triggered, [&desktop] { modHelp::OpenHomePage(desktop); });
     addMenuSeparator(help, QString::fromLatin1(names.firstSeparator));
     QObject::connect(addMenuItem(help, QStringLiteral("mnuUpdate"),
                                  QCoreApplication::translate("CommonMenus", names.updateCaption)),
-                     &QAction::triggered, [] { modHelp::OpenDownloadPage(); });
+                     &QAction::triggered, [&desktop] { modHelp::OpenDownloadPage(desktop); });
     addMenuSeparator(help, QString::fromLatin1(names.secondSeparator));
     QObject::connect(addMenuItem(help, QStringLiteral("mnuAbout"),
                                  QCoreApplication::translate("CommonMenus", "&About Software")),
-                     &QAction::triggered, [] { frmAbout::ShowModal(); });
+                     &QAction::triggered, [&desktop] { frmAbout::ShowModal(desktop); });
 
     QAction *donate = bar->addAction(QCoreApplication::translate("CommonMenus", "&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
-    QObject::connect(donate, &QAction::triggered, [] { modHelp::OpenDonatePage(); });
+    QObject::connect(donate, &QAction::triggered, [&desktop] { modHelp::OpenDonatePage(desktop); });
 
     // Hidden, and left out of the bar: a menu bar keeps the Alt key of every
     // item it holds, so even a greyed "Make Money &Online" would take Alt+O
@@ -103,7 +103,8 @@ void addCommonMenus(QMenuBar *bar, MenuVariant variant)
     makeMoney->setObjectName(QString::fromLatin1(names.makeMoneyName));
     makeMoney->setEnabled(false);
     makeMoney->setVisible(false);
-    QObject::connect(makeMoney, &QAction::triggered, [] { modHelp::OpenFullBrandPage(); });
+    QObject::connect(makeMoney, &QAction::triggered,
+                     [&desktop] { modHelp::OpenFullBrandPage(desktop); });
 }
 
 } // namespace tzolkara

@@ -11,6 +11,8 @@ class QMenuBar;
 
 namespace tzolkara {
 
+class Desktop;
+
 // The screens whose menu bars differ in the names of the Help menu's
 // separators and in one caption.
 enum class MenuVariant { MainWindow, EntryScreen, ResultScreen, TarotQuestion, TarotResult };
@@ -24,6 +26,6 @@ QAction *addMenuSeparator(QMenu *menu, const QString &objectName);
 // Adds, after the File menu, the Help menu with its links and the About box,
 // "&Donate", and the unusable "Make Money &Online" (owned by the bar, hidden,
 // and not one of its items).
-void addCommonMenus(QMenuBar *bar, MenuVariant variant);
+void addCommonMenus(QMenuBar *bar, MenuVariant variant, Desktop &desktop);
 
 } // namespace tzolkara

@@ -6,6 +6,8 @@
 #include "gui/common/Desktop.h"
 #include "gui/shell/ScreenId.h"
 
+#include <QList>
+
 namespace tzolkara {
 
 class ProgramScreen;
@@ -18,6 +20,8 @@ class Navigator
 public:
     // The screen if it exists (shown or hidden), else null.
     virtual ProgramScreen *findScreen(ScreenId id) const = 0;
+    // Every screen that exists, in the programs' order.
+    virtual QList<ProgramScreen *> openScreens() const = 0;
     // Creates the screen (running its Form_Load) unless it exists.
     virtual ProgramScreen *loadScreen(ScreenId id) = 0;
     // Loads the screen, shows it and brings it to the front.

@@ -14,16 +14,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include <map>
-
 namespace tzolkara {
 
 namespace {
-std::map<ScreenId, ScreenRegistry::Factory> &factories()
-{
-    static std::map<ScreenId, ScreenRegistry::Factory> map;
-    return map;
-}
 // One icon for every screen's title bar, drawn once at the size the title bar
 // shows it. Left to the application's scalable icon, each window's title bar
 // had its own drawing scaled and kept in Qt's picture cache.
@@ -94,22 +87,6 @@ void ProgramScreen::closeEvent(QCloseEvent *event)
     Form_Unload();
     QMdiSubWindow::closeEvent(event);
     event->accept();
-}
-
-void ScreenRegistry::setFactory(ScreenId id, Factory factory)
-{
-    factories()[id] = std::move(factory);
-}
-
-ProgramScreen *ScreenRegistry::create(ScreenId id, Navigator &navigator)
-{
-    const auto it = factories().find(id);
-    return it == factories().end() || !it->second ? nullptr : it->second(navigator);
-}
-
-void ScreenRegistry::clear()
-{
-    factories().clear();
 }
 
 } // namespace tzolkara

@@ -10,8 +10,6 @@
 
 #include <QList>
 
-#include <functional>
-
 class QAction;
 class QMenuBar;
 
@@ -66,20 +64,6 @@ private:
     bool m_closed = false;
     bool m_placed = false;
     QMenuBar *m_menuBar = nullptr;
-};
-
-// How each screen is made, given the navigator of the window it opens in.
-// Each program registers its screens once, at start-up; tests register
-// screens of their own.
-class ScreenRegistry final
-{
-public:
-    using Factory = std::function<ProgramScreen *(Navigator &)>;
-
-    static void setFactory(ScreenId id, Factory factory);
-    // Null when nothing is registered.
-    static ProgramScreen *create(ScreenId id, Navigator &navigator);
-    static void clear();
 };
 
 } // namespace tzolkara

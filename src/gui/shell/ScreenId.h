@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <array>
-
 namespace tzolkara {
 
 // The single-instance screens that open inside the main window.
@@ -18,13 +16,6 @@ enum class ScreenId {
     NumerologyResult,
     NumerologySave,
     MayaCalendar,
-};
-
-// The order in which the main window closes them.
-inline constexpr std::array<ScreenId, 9> kAllScreens = {
-    ScreenId::AstrologyMain,    ScreenId::AstrologyResult, ScreenId::AstrologySave,
-    ScreenId::TarotMain,        ScreenId::TarotResult,     ScreenId::NumerologyMain,
-    ScreenId::NumerologyResult, ScreenId::NumerologySave,  ScreenId::MayaCalendar,
 };
 
 } // namespace tzolkara

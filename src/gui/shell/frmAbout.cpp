@@ -51,7 +51,7 @@ const QString &frmAbout::versionCaption()
     return caption;
 }
 
-frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
+frmAbout::frmAbout(Desktop &desktop, QWidget *parent) : QDialog(parent), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(versionCaption());
@@ -142,9 +142,9 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void frmAbout::ShowModal()
+void frmAbout::ShowModal(Desktop &desktop)
 {
-    frmAbout about;
+    frmAbout about(desktop);
     // A window of its own, but one the window manager treats as a dialog of
     // the program (no minimise or maximise, kept above the main window).
     if (QWidget *main = QApplication::activeWindow()) {
@@ -162,12 +162,12 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::lblCoBrand_Click()
 {
-    modHelp::OpenFullBrandPage();
+    modHelp::OpenFullBrandPage(m_desktop);
 }
 
 void frmAbout::lblHomePage_Click()
 {
-    modHelp::OpenHomePage();
+    modHelp::OpenHomePage(m_desktop);
 }
 
 } // namespace tzolkara

@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace tzolkara {
 
+class Desktop;
+
 class ClickableLabel;
 
 // The About box: the program's name and version, what it does, and two links.
@@ -17,10 +19,10 @@ class frmAbout final : public QDialog
     Q_OBJECT
 
 public:
-    explicit frmAbout(QWidget *parent = nullptr);
+    explicit frmAbout(Desktop &desktop, QWidget *parent = nullptr);
 
     // Creates the box afresh and shows it modally; returns when it is closed.
-    static void ShowModal();
+    static void ShowModal(Desktop &desktop);
 
     static const QString &versionCaption();
 
@@ -29,6 +31,7 @@ private:
     void lblCoBrand_Click();
     void lblHomePage_Click();
 
+    Desktop &m_desktop;
     QPushButton *cmdOK = nullptr;
     ClickableLabel *lblCoBrand = nullptr;
     ClickableLabel *lblHomePage = nullptr;

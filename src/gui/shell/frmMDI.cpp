@@ -3,7 +3,6 @@
 
 #include "gui/shell/frmMDI.h"
 
-#include "core/common/Clock.h"
 #include "core/common/SiteAddresses.h"
 #include "gui/common/Artwork.h"
 #include "gui/common/ClickableLabel.h"
@@ -143,7 +142,7 @@ void frmMDI::buildMenuBar()
     QMenu *file = addFileMenu(menuBar());
     connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
             &frmMDI::mnuExit_Click);
-    addCommonMenus(menuBar(), MenuVariant::MainWindow);
+    addCommonMenus(menuBar(), MenuVariant::MainWindow, m_desktop);
     m_ownMenus = menuBar()->actions();
 }
 
@@ -200,7 +199,8 @@ QFrame *frmMDI::buildBanner()
     lblStarloomBanner->setContentsMargins(6, 1, 6, 1);
     lblStarloomBanner->adjustSize();
     lblStarloomBanner->move(0, (kBannerHeight - lblStarloomBanner->height()) / 2);
-    connect(lblStarloomBanner, &ClickableLabel::clicked, this, [] { modHelp::OpenHomePage(); });
+    connect(lblStarloomBanner, &ClickableLabel::clicked, this,
+            [this] { modHelp::OpenHomePage(m_desktop); });
     return Picture6;
 }
 
@@ -356,7 +356,8 @@ QFrame *frmMDI::buildCoBrandStrip()
     Label7->setFont(verdana(8.25, true, true));
     Label7->setWordWrap(true);
     Label7->makeKeyboardLink(modHelp::fullBrandPageAddress());
-    connect(Label7, &ClickableLabel::clicked, this, [] { modHelp::OpenFullBrandPage(); });
+    connect(Label7, &ClickableLabel::clicked, this,
+            [this] { modHelp::OpenFullBrandPage(m_desktop); });
 
     cmdMdiExit = greyButton(QStringLiteral("cmdMdiExit"), tr("&Exit"), strip);
     cmdMdiExit->setMinimumWidth(80);
@@ -391,7 +392,7 @@ void frmMDI::MDIForm_Load()
 
 void frmMDI::updateTodayLine()
 {
-    const QDate today = Clock::today();
+    const QDate today = m_desktop.today();
     const MayaCalendar::Day day =
         MayaCalendar::dayOf(MayaCalendar::julianDayOf(today.year(), today.month(), today.day()));
     lblToday->setText(tr("Today: %1, %2")
@@ -420,8 +421,8 @@ void frmMDI::setWelcomePanelVisible(bool visible)
             [this] {
                 if (!isWelcomePanelVisible())
                     return;
-                for (ScreenId id : kAllScreens) {
-                    if (ProgramScreen *screen = findScreen(id); screen && screen->isVisible())
+                for (ProgramScreen *screen : openScreens()) {
+                    if (screen->isVisible())
                         screen->hide();
                 }
             },
@@ -450,7 +451,13 @@ ProgramScreen *frmMDI::loadScreen(ScreenId id)
 {
     if (ProgramScreen *existing = findScreen(id))
         return existing;
-    ProgramScreen *screen = ScreenRegistry::create(id, *this);
+    ProgramScreen *screen = nullptr;
+    for (const Program &program : m_programs) {
+        for (const Program::Screen &made : program.screens) {
+            if (made.id == id && made.make)
+                screen = made.make(*this);
+        }
+    }
     if (!screen)
         return nullptr;
     m_mdiArea->addSubWindow(screen, screen->windowFlags());
@@ -504,10 +511,20 @@ void frmMDI::lblToday_Click()
 
 void frmMDI::CloseProgramScreens()
 {
-    for (ScreenId id : kAllScreens) {
-        if (ProgramScreen *screen = findScreen(id))
-            screen->close();
+    for (ProgramScreen *screen : openScreens())
+        screen->close();
+}
+
+QList<ProgramScreen *> frmMDI::openScreens() const
+{
+    QList<ProgramScreen *> open;
+    for (const Program &program : m_programs) {
+        for (const Program::Screen &made : program.screens) {
+            if (ProgramScreen *screen = findScreen(made.id))
+                open.append(screen);
+        }
     }
+    return open;
 }
 
 void frmMDI::cmdSelectOption_Click(const Program &program)
@@ -572,7 +589,7 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
         picMain_MouseMove();
     if (watched == Picture6 && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-        modHelp::OpenHomePage();
+        modHelp::OpenHomePage(m_desktop);
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -31,8 +31,7 @@ class frmMDI final : public QMainWindow, public Navigator
     Q_OBJECT
 
 public:
-    explicit frmMDI(QList<Program> programs, Desktop &desktop = systemDesktop(),
-                    QWidget *parent = nullptr);
+    frmMDI(QList<Program> programs, Desktop &desktop, QWidget *parent = nullptr);
     ~frmMDI() override;
 
     void setWelcomePanelVisible(bool visible) override;
@@ -47,6 +46,7 @@ public:
     void CloseProgramScreens();
 
     ProgramScreen *findScreen(ScreenId id) const override;
+    QList<ProgramScreen *> openScreens() const override;
     ProgramScreen *loadScreen(ScreenId id) override;
     // Shown for the first time, a screen is placed centred on the screen
     // width, at the top; one that comes back (Back, or a report closing)

@@ -3,14 +3,12 @@
 
 #include "gui/shell/modHelp.h"
 
-#include "core/common/Clock.h"
 #include "core/common/SiteAddresses.h"
 #include "core/settings/SettingsStore.h"
 #include "core/settings/UpdateReminder.h"
-#include "gui/common/MessageBox.h"
+#include "gui/common/Desktop.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QUrl>
 
 namespace tzolkara::modHelp {
@@ -45,45 +43,44 @@ QString coBrandPageAddress()
     return helpSiteFullAddress() + QStringLiteral("/co-brand.html");
 }
 
-void OpenWebPage(const QString &address)
+void OpenWebPage(Desktop &desktop, const QString &address)
 {
-    QDesktopServices::openUrl(QUrl(address));
+    desktop.openUrl(QUrl(address));
 }
 
-void OpenOnlineHelp()
+void OpenOnlineHelp(Desktop &desktop)
 {
-    OpenWebPage(onlineHelpAddress());
+    OpenWebPage(desktop, onlineHelpAddress());
 }
 
-void OpenHomePage()
+void OpenHomePage(Desktop &desktop)
 {
-    OpenWebPage(homePageAddress());
+    OpenWebPage(desktop, homePageAddress());
 }
 
-void OpenDownloadPage()
+void OpenDownloadPage(Desktop &desktop)
 {
-    OpenWebPage(downloadPageAddress());
+    OpenWebPage(desktop, downloadPageAddress());
 }
 
-void OpenDonatePage()
+void OpenDonatePage(Desktop &desktop)
 {
-    OpenWebPage(donatePageAddress());
+    OpenWebPage(desktop, donatePageAddress());
 }
 
-void OpenFullBrandPage()
+void OpenFullBrandPage(Desktop &desktop)
 {
-    OpenWebPage(fullBrandPageAddress());
+    OpenWebPage(desktop, fullBrandPageAddress());
 }
 
-void OpenCoBrandPage()
+void OpenCoBrandPage(Desktop &desktop)
 {
-    OpenWebPage(coBrandPageAddress());
+    OpenWebPage(desktop, coBrandPageAddress());
 }
 
-void CheckUpdateReminder()
+void CheckUpdateReminder(Desktop &desktop, SettingsStore &store)
 {
-    SettingsStore store;
-    const QDate today = Clock::today();
+    const QDate today = desktop.today();
     const std::optional<QString> stored = store.read(kSettingsSection, kLastReminderDateKey);
     // Not a text the program wrote (edited by hand): no question, no change.
     if (!stored)
@@ -99,14 +96,13 @@ void CheckUpdateReminder()
     case ReminderAction::Ask:
         break;
     }
-    const MessageBox::Answer answer = MessageBox::show(
+    const bool yes = desktop.askYesNo(
         nullptr,
         QCoreApplication::translate("modHelp", "There maybe an update to this software available\r"
-                                               "Do you want to check for an update?"),
-        MessageBox::Icon::Information, MessageBox::Buttons::YesNo);
+                                               "Do you want to check for an update?"));
     store.write(kSettingsSection, kLastReminderDateKey, reminderDateText(today));
-    if (answer == MessageBox::Answer::Yes)
-        OpenDownloadPage();
+    if (yes)
+        OpenDownloadPage(desktop);
 }
 
 } // namespace tzolkara::modHelp

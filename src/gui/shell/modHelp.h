@@ -5,12 +5,18 @@
 
 #include <QString>
 
-// The program's web links and its start-up update reminder.
+namespace tzolkara {
+class Desktop;
+class SettingsStore;
+} // namespace tzolkara
+
+// The program's web links and its start-up update reminder, on the desktop
+// the program runs on.
 namespace tzolkara::modHelp {
 
 // Hands the address to the desktop's browser; whether one opens is not
 // reported (there is nothing the user could do about it here).
-void OpenWebPage(const QString &address);
+void OpenWebPage(Desktop &desktop, const QString &address);
 
 // The fixed addresses of the links.
 QString onlineHelpAddress();
@@ -20,15 +26,15 @@ QString donatePageAddress();
 QString fullBrandPageAddress();
 QString coBrandPageAddress();
 
-void OpenOnlineHelp();
-void OpenHomePage();
-void OpenDownloadPage();
-void OpenDonatePage();
-void OpenFullBrandPage();
-void OpenCoBrandPage();
+void OpenOnlineHelp(Desktop &desktop);
+void OpenHomePage(Desktop &desktop);
+void OpenDownloadPage(Desktop &desktop);
+void OpenDonatePage(Desktop &desktop);
+void OpenFullBrandPage(Desktop &desktop);
+void OpenCoBrandPage(Desktop &desktop);
 
 // Once per start: asks whether to look for an update when the last question
-// lies more than 14 days away, and remembers when it asked.
-void CheckUpdateReminder();
+// lies more than 14 days away, and remembers in `settings` when it asked.
+void CheckUpdateReminder(Desktop &desktop, SettingsStore &settings);
 
 } // namespace tzolkara::modHelp

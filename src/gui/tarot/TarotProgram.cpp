@@ -10,16 +10,20 @@
 
 namespace tzolkara {
 
-Program tarotProgram()
+Program tarotProgram(TarotOracle &oracle)
 {
-    ScreenRegistry::setFactory(ScreenId::TarotMain, [](Navigator &navigator) {
-        return new frmMayanAstrologyTarotMain(navigator);
-    });
-    ScreenRegistry::setFactory(ScreenId::TarotResult, [](Navigator &navigator) {
-        return new frmMayanAstrologyTarotResult(navigator);
-    });
-    return {QCoreApplication::translate("Programs", "Mayan Astrology Tarot"), QColor(255, 0, 255),
-            Artwork::kTarotIconResource, QStringLiteral("Picture3"), ScreenId::TarotMain};
+    Program program{QCoreApplication::translate("Programs", "Mayan Astrology Tarot"),
+                    QColor(255, 0, 255), Artwork::kTarotIconResource, QStringLiteral("Picture3"),
+                    ScreenId::TarotMain};
+    program.screens = {
+        {ScreenId::TarotMain,
+         [&oracle](Navigator &navigator) {
+             return new frmMayanAstrologyTarotMain(oracle, navigator);
+         }},
+        {ScreenId::TarotResult,
+         [](Navigator &navigator) { return new frmMayanAstrologyTarotResult(navigator); }},
+    };
+    return program;
 }
 
 } // namespace tzolkara

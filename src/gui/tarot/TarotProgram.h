@@ -7,7 +7,9 @@
 
 namespace tzolkara {
 
-// The tarot: registers its question and result screens and describes it.
-Program tarotProgram();
+class TarotOracle;
+
+// The tarot, with its question and result screens, which share `oracle`.
+Program tarotProgram(TarotOracle &oracle);
 
 } // namespace tzolkara

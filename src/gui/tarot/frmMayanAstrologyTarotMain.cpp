@@ -6,8 +6,8 @@
 #include "core/common/SiteAddresses.h"
 #include "core/readings/ReadingFile.h"
 #include "core/tarot/ForeignFile.h"
+#include "gui/common/Desktop.h"
 #include "gui/common/Fonts.h"
-#include "gui/common/MessageBox.h"
 #include "gui/common/NameBox.h"
 #include "gui/common/SavedFileDialog.h"
 #include "gui/common/ScreenStyle.h"
@@ -28,8 +28,9 @@
 
 namespace tzolkara {
 
-frmMayanAstrologyTarotMain::frmMayanAstrologyTarotMain(Navigator &navigator, QWidget *parent)
-    : ProgramScreen(ScreenId::TarotMain, navigator, parent)
+frmMayanAstrologyTarotMain::frmMayanAstrologyTarotMain(TarotOracle &oracle, Navigator &navigator,
+                                                       QWidget *parent)
+    : ProgramScreen(ScreenId::TarotMain, navigator, parent), m_oracle(oracle)
 {
     setObjectName(QStringLiteral("frmMayanAstrologyTarotMain"));
     setWindowTitle(tr("Tzolkara Mayan Astrology Tarot"));
@@ -44,7 +45,7 @@ QMenuBar *frmMayanAstrologyTarotMain::buildMenuBar()
     QMenu *file = addFileMenu(bar, QStringLiteral("nuFile"));
     connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
             &QWidget::close);
-    addCommonMenus(bar, MenuVariant::TarotQuestion);
+    addCommonMenus(bar, MenuVariant::TarotQuestion, desktop());
     return bar;
 }
 
@@ -57,7 +58,7 @@ QWidget *frmMayanAstrologyTarotMain::buildContent()
     layout->setSpacing(10);
 
     ClickableLabel *forumLink = createHomePageLink(
-        content, QStringLiteral("Label61"),
+        desktop(), content, QStringLiteral("Label61"),
         tr("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. "
            "Visit %1 Now")
             .arg(mainSiteCaptionAddress()));
@@ -99,7 +100,7 @@ QWidget *frmMayanAstrologyTarotMain::buildContent()
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
     cmdOpen->setFont(verdana(8.25, true));
     layout->addWidget(cmdOpen, 0, Qt::AlignLeft);
-    QWidget *brandLinks = createBrandLinks(content, BrandOnTop::FullBrand);
+    QWidget *brandLinks = createBrandLinks(desktop(), content, BrandOnTop::FullBrand);
     layout->addWidget(brandLinks);
 
     txtName->setAccessibleName(tr("Name"));
@@ -133,7 +134,7 @@ void frmMayanAstrologyTarotMain::cmdNext_Click()
 {
     if (!ValidateTarotEntries())
         return;
-    modMayanAstrologyTarot::CastTarotReading(navigator(), txtName->text());
+    modMayanAstrologyTarot::CastTarotReading(m_oracle, navigator(), txtName->text());
     navigator().showScreen(ScreenId::TarotResult);
     hide();
     navigator().setWelcomePanelVisible(false);

@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace tzolkara {
 
+class TarotOracle;
+
 // The tarot's question screen: a name, a problem, and the request for a
 // reading. Neither the name nor the problem takes part in the draw.
 class frmMayanAstrologyTarotMain final : public ProgramScreen
@@ -18,7 +20,8 @@ class frmMayanAstrologyTarotMain final : public ProgramScreen
     Q_OBJECT
 
 public:
-    explicit frmMayanAstrologyTarotMain(Navigator &navigator, QWidget *parent = nullptr);
+    frmMayanAstrologyTarotMain(TarotOracle &oracle, Navigator &navigator,
+                               QWidget *parent = nullptr);
 
     bool ValidateTarotEntries();
     void cmdNext_Click();
@@ -35,6 +38,7 @@ private:
     QPlainTextEdit *txtQuestion = nullptr;
     QPushButton *cmdNext = nullptr;
     QPushButton *cmdOpen = nullptr;
+    TarotOracle &m_oracle;
 };
 
 } // namespace tzolkara

@@ -3,7 +3,6 @@
 
 #include "gui/tarot/frmMayanAstrologyTarotResult.h"
 
-#include "core/common/Clock.h"
 #include "core/common/SiteAddresses.h"
 #include "gui/common/Artwork.h"
 #include "gui/common/ClickableLabel.h"
@@ -68,7 +67,7 @@ QMenuBar *frmMayanAstrologyTarotResult::buildMenuBar()
     addMenuSeparator(file, QStringLiteral("mnuFileSep1"));
     connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
             &frmMayanAstrologyTarotResult::cmdExit_Click);
-    addCommonMenus(bar, MenuVariant::TarotResult);
+    addCommonMenus(bar, MenuVariant::TarotResult, desktop());
     return bar;
 }
 
@@ -110,7 +109,7 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
     // Level with the cross: from the top of the Guide card to the bottom
     // of the Occult caption.
     RTB->setFixedSize(470, kCrossHeight - kCardPlaces[0].y());
-    guardClipboard(RTB);
+    guardClipboard(RTB, desktop());
 
     cmdExit = new QPushButton(tr("E&xit"), content);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
@@ -142,11 +141,11 @@ QWidget *frmMayanAstrologyTarotResult::buildContent()
     layout->addLayout(buttons);
     auto *brand = new QHBoxLayout;
     brand->setContentsMargins(16, 0, 0, 0);
-    brand->addWidget(createBrandLinks(content, BrandOnTop::FullBrand));
+    brand->addWidget(createBrandLinks(desktop(), content, BrandOnTop::FullBrand));
     layout->addLayout(brand);
 
     ClickableLabel *forumLink = createHomePageLink(
-        content, QStringLiteral("Label14"),
+        desktop(), content, QStringLiteral("Label14"),
         tr("The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now")
             .arg(mainSiteCaptionAddress()));
     forumLink->setWordWrap(false);
@@ -188,7 +187,7 @@ void frmMayanAstrologyTarotResult::writeReading(const TarotReading &reading)
         cursor.endEditBlock();
         RTB->moveCursor(QTextCursor::Start);
     }
-    emptyClipboard();
+    desktop().emptyClipboard();
     for (int position = 0; position < kPositionCount; ++position)
         layCard(position, reading.glyphs[position], reading.cardNames[position]);
 }

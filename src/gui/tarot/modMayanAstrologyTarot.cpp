@@ -9,9 +9,11 @@
 
 namespace tzolkara::modMayanAstrologyTarot {
 
-void CastTarotReading(Navigator &navigator, const QString &askerName)
+void CastTarotReading(TarotOracle &oracle, Navigator &navigator, const QString &askerName)
 {
-    const TarotReading reading = DrawTarotReading(askerName);
+    Desktop &desktop = navigator.desktop();
+    const TarotReading reading = oracle.DrawTarotReading([&desktop] { return desktop.random(); },
+                                                         desktop.today(), askerName);
     auto *result =
         qobject_cast<frmMayanAstrologyTarotResult *>(navigator.loadScreen(ScreenId::TarotResult));
     if (!result)

@@ -3,16 +3,19 @@
 
 #pragma once
 
-#include "core/tarot/TarotCast.h"
+#include <QString>
 
 namespace tzolkara {
+
 class Navigator;
-}
+class TarotOracle;
 
-namespace tzolkara::modMayanAstrologyTarot {
+namespace modMayanAstrologyTarot {
 
-// Draws a new reading for `askerName` and writes it into the tarot result
-// screen, loading that screen through `navigator` if needed (not showing it).
-void CastTarotReading(Navigator &navigator, const QString &askerName);
+// Draws a new reading of `oracle` for `askerName`, with the desktop's random
+// numbers and date, and writes it into the tarot result screen, loading that
+// screen through `navigator` if needed (not showing it).
+void CastTarotReading(TarotOracle &oracle, Navigator &navigator, const QString &askerName);
 
-} // namespace tzolkara::modMayanAstrologyTarot
+} // namespace modMayanAstrologyTarot
+} // namespace tzolkara

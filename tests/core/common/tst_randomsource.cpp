@@ -19,7 +19,7 @@ private slots:
 
 void TestRandomSource::values_stayInUnitInterval()
 {
-    RandomSource &random = RandomSource::instance();
+    RandomSource random;
     random.seedFromClock();
     float lowest = 1.0f;
     float highest = 0.0f;
@@ -37,7 +37,7 @@ void TestRandomSource::values_stayInUnitInterval()
 
 void TestRandomSource::seed_makesSequenceRepeatable()
 {
-    RandomSource &random = RandomSource::instance();
+    RandomSource random;
     random.seed(2012);
     QList<float> first;
     for (int i = 0; i < 10; ++i)
@@ -51,7 +51,7 @@ void TestRandomSource::seed_makesSequenceRepeatable()
 
 void TestRandomSource::feed_servesQueuedValuesFirst()
 {
-    RandomSource &random = RandomSource::instance();
+    RandomSource random;
     random.seed(7);
     const float expectedAfterQueue = random.next();
     random.seed(7);

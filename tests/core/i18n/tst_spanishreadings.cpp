@@ -207,8 +207,9 @@ void TestSpanishReadings::spanishTarot_keepsMayaNamesAndSaysTheRestInSpanish()
 {
     const GlyphTableType english = glyphTableContents(Language::English);
     setCurrentLanguage(Language::Spanish);
-    modMayanAstrologyTarot::LoadTarotTables();
-    const GlyphTableType &glyphs = modMayanAstrologyTarot::GlyphTable;
+    TarotOracle oracle;
+    oracle.LoadTarotTables();
+    const GlyphTableType &glyphs = oracle.GlyphTable;
 
     QCOMPARE(glyphs[0].SignLabel, english[0].SignLabel);
     for (int g = 0; g < kGlyphCount; ++g) {
@@ -224,7 +225,7 @@ void TestSpanishReadings::spanishTarot_keepsMayaNamesAndSaysTheRestInSpanish()
     }
     QCOMPARE(glyphs[12].SignLabel, QStringLiteral("Ben/") + spanish(GlossaryKind::SignName, 13));
     for (int p = 0; p < kPositionCount; ++p) {
-        QCOMPARE(modMayanAstrologyTarot::PositionTable[p].PositionHeading,
+        QCOMPARE(oracle.PositionTable[p].PositionHeading,
                  spanish(GlossaryKind::PositionHeading, p));
     }
 }

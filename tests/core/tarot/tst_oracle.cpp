@@ -34,9 +34,11 @@ int compareWithBoundary(float r, int k)
     return left < right ? -1 : left > right ? 1 : 0;
 }
 
-std::function<float()> programRandom()
+// The program's draw: uniform values from a seeded source.
+std::function<float()> seeded(RandomSource &random, std::uint32_t seed)
 {
-    return [] { return RandomSource::instance().next(); };
+    random.seed(seed);
+    return [&random] { return random.next(); };
 }
 
 } // namespace
@@ -104,9 +106,10 @@ void TestOracle::draw_redrawsGlyphsAlreadyLaid()
 
 void TestOracle::draw_fivePairwiseDifferentGlyphs_inManyReadings()
 {
-    RandomSource::instance().seed(1);
+    RandomSource random;
+    const auto draw = seeded(random, 1);
     for (int i = 0; i < 20000; ++i) {
-        const OracleReading reading = drawOracleReading(programRandom());
+        const OracleReading reading = drawOracleReading(draw);
         const QSet<qint16> distinct(reading.Glyphs.begin(), reading.Glyphs.end());
         QCOMPARE(distinct.size(), 5);
         for (qint16 glyph : reading.Glyphs)
@@ -116,10 +119,11 @@ void TestOracle::draw_fivePairwiseDifferentGlyphs_inManyReadings()
 
 void TestOracle::draw_everyGlyphReachesEveryPosition()
 {
-    RandomSource::instance().seed(2);
+    RandomSource random;
+    const auto draw = seeded(random, 2);
     std::array<QSet<int>, kPositionCount> seen;
     for (int i = 0; i < 5000; ++i) {
-        const OracleReading reading = drawOracleReading(programRandom());
+        const OracleReading reading = drawOracleReading(draw);
         for (int p = 0; p < kPositionCount; ++p)
             seen[p].insert(reading.Glyphs[p]);
     }
@@ -129,11 +133,12 @@ void TestOracle::draw_everyGlyphReachesEveryPosition()
 
 void TestOracle::draw_endGlyphsComeHalfAsOftenInGuide()
 {
-    RandomSource::instance().seed(3);
+    RandomSource random;
+    const auto draw = seeded(random, 3);
     constexpr int kReadings = 190000;
     std::array<int, 20> guide{};
     for (int i = 0; i < kReadings; ++i)
-        ++guide[drawOracleReading(programRandom()).Glyphs[0]];
+        ++guide[drawOracleReading(draw).Glyphs[0]];
     // 1/38 for glyphs 0 and 19, 1/19 for the others: 5000 and 10000 here.
     for (int glyph = 0; glyph < 20; ++glyph) {
         const double expected = (glyph == 0 || glyph == 19) ? 5000 : 10000;

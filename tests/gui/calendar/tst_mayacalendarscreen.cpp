@@ -204,7 +204,7 @@ void TestMayaCalendarScreen::goTo_takesADateOrALongCount()
     QCOMPARE(isoDate(calendar.screen.selectedDay()), selected);
     QCOMPARE(ScreenDriver::text(&calendar.screen, "lblGoToProblem"), problem);
     // Said beside the field, never in a message box.
-    QVERIFY(calendar.navigator.fakeDesktop.errors.isEmpty());
+    QVERIFY(calendar.navigator.fakeDesktop.shown.isEmpty());
     if (julian && problem.isEmpty())
         QVERIFY(
             ScreenDriver::text(&calendar.screen, "lblMonth").contains(QStringLiteral("Julian")));
@@ -391,10 +391,10 @@ void TestMayaCalendarScreen::readingButton_opensAstrologyOnTheDay()
     QFETCH(QString, day);
     QFETCH(bool, offered);
     KinEngine engine;
-    ScreenRegistry::setFactory(ScreenId::AstrologyMain, [&engine](Navigator &navigator) {
-        return new EntryScreen(EntryScreen::Kind::Astrology, engine, navigator);
-    });
     CalendarOnScreen calendar;
+    calendar.navigator.makers[ScreenId::AstrologyMain] = [&engine](Navigator &navigator) {
+        return new EntryScreen(EntryScreen::Kind::Astrology, engine, navigator);
+    };
     calendar.goTo(day);
     auto *button = ScreenDriver::child<QPushButton>(&calendar.screen, "cmdReading");
     QCOMPARE(button->isEnabled(), offered);
@@ -412,7 +412,6 @@ void TestMayaCalendarScreen::readingButton_opensAstrologyOnTheDay()
                  QString::number(date.day()));
         QCOMPARE(entry->focusWidget(), ScreenDriver::child<QWidget>(entry, "txtName"));
     }
-    ScreenRegistry::clear();
 }
 
 QTEST_MAIN(TestMayaCalendarScreen)

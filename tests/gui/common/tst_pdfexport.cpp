@@ -3,10 +3,7 @@
 
 // A reading saved as PDF, read back as a PDF viewer reads it.
 
-#include "core/common/ClockForTests.h"
 #include "core/common/Version.h"
-#include "gui/common/FileDialog.h"
-#include "gui/common/MessageBox.h"
 #include "gui/common/ReadingPdf.h"
 #include "support/ScreenDriver.h"
 
@@ -49,7 +46,8 @@ private slots:
     void suggestedFileName_fitsAFileNameWhole();
 
 private:
-    QString exportFrom(Start start);
+    // The file dialog the export asked for.
+    QString exportFrom(Start start, FileRequest *request);
     QTemporaryDir m_dir;
 };
 
@@ -61,17 +59,18 @@ void TestPdfExport::initTestCase()
 }
 
 // Opens the reading's screen, asks for the PDF and returns the path written.
-QString TestPdfExport::exportFrom(Start start)
+QString TestPdfExport::exportFrom(Start start, FileRequest *request)
 {
     ScreenDriver ui;
     QWidget *screen = ui.reach(start);
     const QString path = m_dir.filePath(QStringLiteral("reading.pdf"));
     QFile::remove(path);
-    FileDialog::setNextFileName(path);
+    ui.desktop().setNextFileName(path);
     if (start == Start::TarotResult)
         ScreenDriver::child<QAction>(screen, "mnuSavePdf")->trigger();
     else
         ScreenDriver::click(screen, "cmdSavePdf");
+    *request = ui.desktop().lastRequest();
     return path;
 }
 
@@ -88,11 +87,10 @@ void TestPdfExport::reading_savesItsPicturesTextAndPages_data()
                                 << QStringList{QStringLiteral("Date of birth: December 21, 2012"),
                                                QStringLiteral("Long Count: 13.0.0.0.0"),
                                                QStringLiteral("Mayan Number: 4")};
-    QTest::newRow("tarot")
-        << int(Start::TarotResult)
-        << QStringLiteral("Ana - %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))
-        << QStringList{QStringLiteral("Tzolkara Mayan Astrology Tarot Reading"),
-                       QStringLiteral("Occult Position:"), QStringLiteral("Guide")};
+    QTest::newRow("tarot") << int(Start::TarotResult) << QStringLiteral("Ana - 2026-12-07.pdf")
+                           << QStringList{QStringLiteral("Tzolkara Mayan Astrology Tarot Reading"),
+                                          QStringLiteral("Occult Position:"),
+                                          QStringLiteral("Guide")};
 }
 
 void TestPdfExport::reading_savesItsPicturesTextAndPages()
@@ -100,9 +98,10 @@ void TestPdfExport::reading_savesItsPicturesTextAndPages()
     QFETCH(int, start);
     QFETCH(QString, suggested);
     QFETCH(QStringList, texts);
-    const QString path = exportFrom(Start(start));
-    QCOMPARE(FileDialog::lastRequest().initialName, suggested);
-    QCOMPARE(FileDialog::lastRequest().defaultSuffix, QStringLiteral("pdf"));
+    FileRequest request;
+    const QString path = exportFrom(Start(start), &request);
+    QCOMPARE(request.initialName, suggested);
+    QCOMPARE(request.defaultSuffix, QStringLiteral("pdf"));
 
     const QString text =
         run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
@@ -126,10 +125,10 @@ void TestPdfExport::failedSave_saysWhyAndKeepsTheOldFile()
     ScreenDriver ui;
     QWidget *report = ui.reach(Start::AstrologyReport);
     const QString folder = m_dir.filePath(QStringLiteral("no-such-folder"));
-    FileDialog::setNextFileName(folder + QStringLiteral("/reading.pdf"));
+    ui.desktop().setNextFileName(folder + QStringLiteral("/reading.pdf"));
     ScreenDriver::click(report, "cmdSavePdf");
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QVERIFY(MessageBox::shown().constFirst().text.startsWith(
+    QCOMPARE(ui.desktop().shown.size(), 1);
+    QVERIFY(ui.desktop().shown.constFirst().text.startsWith(
         QStringLiteral("The reading could not be saved to ")));
     QVERIFY(!QFile::exists(folder));
 }
@@ -143,7 +142,7 @@ void TestPdfExport::chineseName_isInTheTextLayerAsPlainWords()
     ScreenDriver::click(entry, "cmdCalculate");
     ScreenDriver::click(ui.screen(ScreenId::AstrologyResult), "cmdSave");
     const QString path = m_dir.filePath(QStringLiteral("chinese.pdf"));
-    FileDialog::setNextFileName(path);
+    ui.desktop().setNextFileName(path);
     ScreenDriver::click(ui.screen(ScreenId::AstrologySave), "cmdSavePdf");
 
     const QString text = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
@@ -157,15 +156,14 @@ void TestPdfExport::chineseName_isInTheTextLayerAsPlainWords()
 void TestPdfExport::tarot_showsTheCastDayInTheMayaCalendar()
 {
     ScreenDriver ui;
-    testing::setToday(QDate(2012, 12, 21));
+    ui.desktop().fixedToday = QDate(2012, 12, 21);
     QWidget *result = ui.reach(Start::TarotResult);
-    testing::setToday(QDate(2013, 1, 2)); // the PDF is made on a later day
+    ui.desktop().fixedToday = QDate(2013, 1, 2); // the PDF is made on a later day
     const QString path = m_dir.filePath(QStringLiteral("tarot.pdf"));
-    FileDialog::setNextFileName(path);
+    ui.desktop().setNextFileName(path);
     ScreenDriver::child<QAction>(result, "mnuSavePdf")->trigger();
-    testing::setToday(QDate());
 
-    QCOMPARE(FileDialog::lastRequest().initialName, QStringLiteral("Ana - 2012-12-21.pdf"));
+    QCOMPARE(ui.desktop().lastRequest().initialName, QStringLiteral("Ana - 2012-12-21.pdf"));
     const QString text =
         run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     for (const char *line : {"Reading of 21 December 2012", "Long Count: 13.0.0.0.0",

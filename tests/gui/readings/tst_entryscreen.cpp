@@ -1,12 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Programs.h"
-#include "core/common/ClockForTests.h"
+#include "app/ProgramContext.h"
 #include "core/common/ShiftCodec.h"
 #include "core/readings/ReadingFile.h"
-#include "gui/common/FileDialog.h"
-#include "gui/common/MessageBox.h"
 #include "support/ScreenDriver.h"
 #include "support/UnreadablePath.h"
 
@@ -28,12 +25,6 @@ const QString kNameMessage = QStringLiteral("Please Enter Your Name");
 const QString kDateMessage = QStringLiteral("Please Enter Correct Date Or Month!");
 const QString kThirtyMessage = QStringLiteral("Please Enter Correct Date Or Month !");
 
-void resetStates()
-{
-    modMayanAstrology.state() = ReadingState();
-    modMayanNumerology.state() = ReadingState();
-}
-
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -48,13 +39,6 @@ class TestEntryScreen : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        resetStates();
-        testing::setToday(QDate(2026, 12, 7));
-    }
-    void cleanup() { testing::setToday(QDate()); }
-
     void formLoad_listsAndFirstDate_data();
     void formLoad_listsAndFirstDate();
     void tabOrder_nameThenDateThenButton();
@@ -163,8 +147,8 @@ void TestEntryScreen::yearList_runsToTheCurrentYear()
 {
     QFETCH(QDate, today);
     QFETCH(QString, lastYear);
-    testing::setToday(today);
     ScreenDriver ui;
+    ui.desktop().fixedToday = today;
     auto *years = ScreenDriver::child<QComboBox>(ui.open(ScreenId::NumerologyMain), "cboYear");
     QCOMPARE(years->count(), lastYear.toInt() - 1900 + 1);
     QCOMPARE(years->itemText(years->count() - 1), lastYear);
@@ -209,18 +193,19 @@ void TestEntryScreen::validation()
     ScreenDriver::enter(entry, name, month, day, year);
     ScreenDriver::click(entry, "cmdCalculate");
     if (message.isEmpty()) {
-        QVERIFY(MessageBox::shown().isEmpty());
+        QVERIFY(ui.desktop().shown.isEmpty());
         QVERIFY(ui.screen(ScreenId::AstrologyResult));
-        QCOMPARE(int(modMayanAstrology.state().BirthDay), day);
+        QCOMPARE(int(ui.context().modMayanAstrology.state().BirthDay), day);
         return;
     }
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().constFirst().text, message);
-    QCOMPARE(MessageBox::shown().constFirst().icon,
-             message == kNameMessage ? MessageBox::Icon::Error : MessageBox::Icon::Information);
+    QCOMPARE(ui.desktop().shown.size(), 1);
+    QCOMPARE(ui.desktop().shown.constFirst().text, message);
+    QCOMPARE(ui.desktop().shown.constFirst().icon, message == kNameMessage
+                                                       ? testing::FakeDesktop::Icon::Error
+                                                       : testing::FakeDesktop::Icon::Information);
     QVERIFY(!ui.screen(ScreenId::AstrologyResult));
     QVERIFY(entry->isVisible());
-    QCOMPARE(modMayanAstrology.state().BirthYear, qint16(0));
+    QCOMPARE(ui.context().modMayanAstrology.state().BirthYear, qint16(0));
 }
 
 void TestEntryScreen::blankName_isRefusedWithFocusInName()
@@ -232,8 +217,8 @@ void TestEntryScreen::blankName_isRefusedWithFocusInName()
     auto *button = ScreenDriver::child<QPushButton>(entry, "cmdCalculate");
     button->setFocus();
     ScreenDriver::click(entry, "cmdCalculate");
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().constFirst().text, kNameMessage);
+    QCOMPARE(ui.desktop().shown.size(), 1);
+    QCOMPARE(ui.desktop().shown.constFirst().text, kNameMessage);
     QVERIFY(ScreenDriver::child<QLineEdit>(entry, "txtName")->hasFocus());
 }
 
@@ -244,12 +229,12 @@ void TestEntryScreen::calculate_trimsNameAndFillsOwnStateOnly()
     ScreenDriver::enter(entry, QStringLiteral("  Ana  Maria "), QStringLiteral("December"), 21,
                         2012);
     ScreenDriver::click(entry, "cmdCalculate");
-    const ReadingState &state = modMayanAstrology.state();
+    const ReadingState &state = ui.context().modMayanAstrology.state();
     QCOMPARE(state.UserName, QStringLiteral("Ana  Maria"));
     QCOMPARE(state.BirthMonth, QStringLiteral("December"));
     QCOMPARE(state.EnglishName, QStringLiteral("Sun"));
-    QVERIFY(modMayanNumerology.state().UserName.isEmpty());
-    QVERIFY(modMayanNumerology.state().DaySignLabel.isEmpty());
+    QVERIFY(ui.context().modMayanNumerology.state().UserName.isEmpty());
+    QVERIFY(ui.context().modMayanNumerology.state().DaySignLabel.isEmpty());
 
     QVERIFY(!entry->isVisible()); // hidden, not closed
     QCOMPARE(ui.screen(ScreenId::AstrologyMain), entry);
@@ -264,8 +249,8 @@ void TestEntryScreen::numerologyScreen_calculatesNumerologyEvenFromMenu()
     ProgramScreen *entry = ui.open(ScreenId::NumerologyMain);
     ScreenDriver::enter(entry, QStringLiteral("Ana"), QStringLiteral("November"), 16, 1948);
     ScreenDriver::child<QAction>(entry, "mnuMayan")->trigger();
-    QCOMPARE(modMayanNumerology.state().DayNumber, qint16(6));
-    QVERIFY(modMayanAstrology.state().UserName.isEmpty());
+    QCOMPARE(ui.context().modMayanNumerology.state().DayNumber, qint16(6));
+    QVERIFY(ui.context().modMayanAstrology.state().UserName.isEmpty());
     QVERIFY(ui.screen(ScreenId::NumerologyResult));
     QVERIFY(!ui.screen(ScreenId::AstrologyResult));
 }
@@ -294,7 +279,7 @@ void TestEntryScreen::translatedLists_giveTheSameReading()
             list->setItemText(i, QStringLiteral("item %1").arg(list->count() - i));
     }
     if (fromFile) {
-        FileDialog::setNextFileName(path);
+        ui.desktop().setNextFileName(path);
         ScreenDriver::click(entry, "cmdOpen");
     } else {
         ScreenDriver::child<QLineEdit>(entry, "txtName")->setText(QStringLiteral("Ana"));
@@ -303,8 +288,8 @@ void TestEntryScreen::translatedLists_giveTheSameReading()
         ScreenDriver::child<QComboBox>(entry, "cboYear")->setCurrentIndex(2012 - 1900);
         ScreenDriver::click(entry, "cmdCalculate");
     }
-    QVERIFY(MessageBox::shown().isEmpty());
-    const ReadingState &state = modMayanAstrology.state();
+    QVERIFY(ui.desktop().shown.isEmpty());
+    const ReadingState &state = ui.context().modMayanAstrology.state();
     QCOMPARE(state.BirthYear, qint16(2012));
     QCOMPARE(state.BirthMonth, QStringLiteral("December"));
     QCOMPARE(state.BirthDay, qint16(21));
@@ -347,15 +332,15 @@ void TestEntryScreen::open_cancelChangesNothing()
 {
     ScreenDriver ui;
     ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
-    FileDialog::setNextFileName(QString());
+    ui.desktop().setNextFileName(QString());
     ScreenDriver::click(entry, "cmdOpen");
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(ui.desktop().shown.isEmpty());
     QVERIFY(entry->isVisible());
     QVERIFY(!ui.screen(ScreenId::AstrologyResult));
-    QCOMPARE(FileDialog::lastRequest().title, QStringLiteral("Select the source file"));
-    QCOMPARE(FileDialog::lastRequest().filter, QStringLiteral("Mayan Astrology (*.man)"));
-    QCOMPARE(FileDialog::lastRequest().defaultSuffix, QStringLiteral("man"));
-    QCOMPARE(FileDialog::lastRequest().options, QFileDialog::Options()); // not ReadOnly
+    QCOMPARE(ui.desktop().lastRequest().title, QStringLiteral("Select the source file"));
+    QCOMPARE(ui.desktop().lastRequest().filter, QStringLiteral("Mayan Astrology (*.man)"));
+    QCOMPARE(ui.desktop().lastRequest().defaultSuffix, QStringLiteral("man"));
+    QCOMPARE(ui.desktop().lastRequest().options, QFileDialog::Options()); // not ReadOnly
 }
 
 void TestEntryScreen::open_upperCaseExtensionIsRefused()
@@ -367,11 +352,11 @@ void TestEntryScreen::open_upperCaseExtensionIsRefused()
     writeFile(dir.filePath(QStringLiteral("READING.MAN")), reading);
     ScreenDriver ui;
     ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
-    FileDialog::setNextFileName(dir.filePath(QStringLiteral("READING.MAN")));
+    ui.desktop().setNextFileName(dir.filePath(QStringLiteral("READING.MAN")));
     ScreenDriver::click(entry, "cmdOpen");
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
-    QCOMPARE(MessageBox::shown().constFirst().icon, MessageBox::Icon::Error);
+    QCOMPARE(ui.desktop().shown.size(), 1);
+    QCOMPARE(ui.desktop().shown.constFirst().text, QStringLiteral("Please Check The File."));
+    QCOMPARE(ui.desktop().shown.constFirst().icon, testing::FakeDesktop::Icon::Error);
     QVERIFY(ScreenDriver::child<QLineEdit>(entry, "txtName")->text().isEmpty());
 }
 
@@ -382,17 +367,17 @@ void TestEntryScreen::open_savedReadingFillsAndCalculatesOnBothScreens()
     QVERIFY(ReadingFile::write(path, {QStringLiteral("Ana"), QStringLiteral("2012"),
                                       QStringLiteral("December"), QStringLiteral("21")}));
     for (ScreenId id : {ScreenId::AstrologyMain, ScreenId::NumerologyMain}) {
-        resetStates();
         ScreenDriver ui;
         ProgramScreen *entry = ui.open(id);
-        FileDialog::setNextFileName(path);
+        ui.desktop().setNextFileName(path);
         ScreenDriver::click(entry, "cmdOpen");
-        QVERIFY(MessageBox::shown().isEmpty());
+        QVERIFY(ui.desktop().shown.isEmpty());
         QCOMPARE(ScreenDriver::child<QLineEdit>(entry, "txtName")->text(), QStringLiteral("Ana"));
         QCOMPARE(ScreenDriver::child<QComboBox>(entry, "cboYear")->currentText(),
                  QStringLiteral("2012"));
         const bool astrology = id == ScreenId::AstrologyMain;
-        KinEngine &engine = astrology ? modMayanAstrology : modMayanNumerology;
+        KinEngine &engine =
+            astrology ? ui.context().modMayanAstrology : ui.context().modMayanNumerology;
         QCOMPARE(engine.state().DayNumber, qint16(4));
         QCOMPARE(engine.state().UserName, QStringLiteral("Ana"));
         QVERIFY(ui.screen(astrology ? ScreenId::AstrologyResult : ScreenId::NumerologyResult));
@@ -406,10 +391,10 @@ void TestEntryScreen::open_emptyFileAsksForName()
     writeFile(path, QByteArray());
     ScreenDriver ui;
     ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
-    FileDialog::setNextFileName(path);
+    ui.desktop().setNextFileName(path);
     ScreenDriver::click(entry, "cmdOpen");
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().constFirst().text, kNameMessage);
+    QCOMPARE(ui.desktop().shown.size(), 1);
+    QCOMPARE(ui.desktop().shown.constFirst().text, kNameMessage);
     QVERIFY(!ui.screen(ScreenId::AstrologyResult));
 }
 
@@ -421,10 +406,10 @@ void TestEntryScreen::open_fullNameFromFifthLine()
                                       QStringLiteral("November"), QStringLiteral("16")}));
     ScreenDriver ui;
     ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
-    FileDialog::setNextFileName(path);
+    ui.desktop().setNextFileName(path);
     ScreenDriver::click(entry, "cmdOpen");
-    QCOMPARE(modMayanAstrology.state().UserName, QStringLiteral("José Müller"));
-    QCOMPARE(modMayanAstrology.state().EnglishName, QStringLiteral("Offering"));
+    QCOMPARE(ui.context().modMayanAstrology.state().UserName, QStringLiteral("José Müller"));
+    QCOMPARE(ui.context().modMayanAstrology.state().EnglishName, QStringLiteral("Offering"));
 }
 
 void TestEntryScreen::open_nameWithLineBreaks_staysOneLineOnReport()
@@ -437,7 +422,7 @@ void TestEntryScreen::open_nameWithLineBreaks_staysOneLineOnReport()
                                       QStringLiteral("16")}));
     ScreenDriver ui;
     ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
-    FileDialog::setNextFileName(path);
+    ui.desktop().setNextFileName(path);
     ScreenDriver::click(entry, "cmdOpen");
     const QString oneLine = QStringLiteral("Ana Date of Birth: 1 January 2000  X");
     QCOMPARE(ScreenDriver::child<QLineEdit>(entry, "txtName")->text(), oneLine);
@@ -463,18 +448,17 @@ void TestEntryScreen::open_whatTheReportSaved_givesTheSameReading()
                             1948);
         ScreenDriver::click(entry, "cmdCalculate");
         ScreenDriver::click(ui.screen(ScreenId::AstrologyResult), "cmdSave");
-        FileDialog::setNextFileName(path);
+        ui.desktop().setNextFileName(path);
         ScreenDriver::click(ui.screen(ScreenId::AstrologySave), "cmdSave");
-        QVERIFY(MessageBox::shown().isEmpty());
-        saved = modMayanAstrology.state();
+        QVERIFY(ui.desktop().shown.isEmpty());
+        saved = ui.context().modMayanAstrology.state();
     }
-    resetStates();
     ScreenDriver ui;
     ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
-    FileDialog::setNextFileName(path);
+    ui.desktop().setNextFileName(path);
     ScreenDriver::click(entry, "cmdOpen");
     QVERIFY(ui.screen(ScreenId::AstrologyResult));
-    const ReadingState &reopened = modMayanAstrology.state();
+    const ReadingState &reopened = ui.context().modMayanAstrology.state();
     QCOMPARE(reopened.UserName, saved.UserName);
     QCOMPARE(reopened.BirthYear, saved.BirthYear);
     QCOMPARE(reopened.BirthMonth, saved.BirthMonth);
@@ -526,10 +510,10 @@ void TestEntryScreen::open_noReading_isRefused()
     ScreenDriver ui;
     ProgramScreen *entry = ui.open(ScreenId::AstrologyMain);
     ScreenDriver::enter(entry, QStringLiteral("Typed"), QStringLiteral("May"), 5, 1960);
-    FileDialog::setNextFileName(path);
+    ui.desktop().setNextFileName(path);
     ScreenDriver::click(entry, "cmdOpen");
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
+    QCOMPARE(ui.desktop().shown.size(), 1);
+    QCOMPARE(ui.desktop().shown.constFirst().text, QStringLiteral("Please Check The File."));
     QVERIFY(!ui.screen(ScreenId::AstrologyResult));
     // Nothing the user had on the screen changes.
     QCOMPARE(ScreenDriver::child<QLineEdit>(entry, "txtName")->text(), QStringLiteral("Typed"));

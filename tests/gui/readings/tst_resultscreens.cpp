@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Programs.h"
+#include "app/ProgramContext.h"
 #include "core/i18n/Language.h"
 #include "gui/common/Artwork.h"
 #include "support/ScreenDriver.h"
-#include "support/UrlCatcher.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -100,7 +99,7 @@ void TestResultScreens::astrology_labelsAndPictures()
     QCOMPARE(ScreenDriver::text(result, "lblMayanDayNumber"), dayNumber);
     QCOMPARE(ScreenDriver::text(result, "lblMayanDaySign"), label);
     QCOMPARE(ScreenDriver::text(result, "lblMayanEnglishName"), englishName);
-    const ReadingState &state = modMayanAstrology.state();
+    const ReadingState &state = ui.context().modMayanAstrology.state();
     QCOMPARE(ScreenDriver::text(result, "lblMayanGemstone"), state.Gemstone);
     QCOMPARE(ScreenDriver::text(result, "lblKeywords"), state.Keywords);
     QCOMPARE(ScreenDriver::text(result, "lblSignificance"), state.Significance);
@@ -141,10 +140,11 @@ void TestResultScreens::astrology_captionsAndFrames()
 void TestResultScreens::astrology_designTimePictureStaysWithoutMatch()
 {
     // A state the calculation leaves alone (no year), with results no list knows.
-    modMayanAstrology.state() = ReadingState();
-    modMayanAstrology.state().EnglishName = QStringLiteral("crocodile");
-    modMayanAstrology.state().DayNumber = 14;
     ScreenDriver ui;
+    KinEngine &engine = ui.context().modMayanAstrology;
+    engine.state() = ReadingState();
+    engine.state().EnglishName = QStringLiteral("crocodile");
+    engine.state().DayNumber = 14;
     ProgramScreen *result = ui.main().showScreen(ScreenId::AstrologyResult);
     auto *sign = ScreenDriver::child<QLabel>(result, "picDaySign");
     auto *tone = ScreenDriver::child<QLabel>(result, "picGalacticTone");
@@ -178,7 +178,7 @@ void TestResultScreens::astrology_spanishReading_showsTheSignsPicture()
     ScreenDriver ui;
     ProgramScreen *result = calculate(ui, ScreenId::AstrologyMain, "March", 1, 1900);
     QCOMPARE(ScreenDriver::text(result, "lblMayanEnglishName"),
-             modMayanAstrology.state().EnglishName);
+             ui.context().modMayanAstrology.state().EnglishName);
     QVERIFY(ScreenDriver::text(result, "lblMayanEnglishName") != QStringLiteral("Earth"));
     QVERIFY(
         showsPicture(ScreenDriver::child<QLabel>(result, "picDaySign"), Artwork::daySigns(), 7));
@@ -245,16 +245,13 @@ void TestResultScreens::numerology_dayNumberTextAndPicture()
 
 void TestResultScreens::sameDate_sameDayNumberTextOnBothScreens()
 {
-    QString astrologyText;
-    {
-        ScreenDriver ui;
-        astrologyText = ScreenDriver::text(calculate(ui, ScreenId::AstrologyMain, "July", 4, 1976),
-                                           "lblMayanNoDesc");
-    }
     ScreenDriver ui;
+    const QString astrologyText = ScreenDriver::text(
+        calculate(ui, ScreenId::AstrologyMain, "July", 4, 1976), "lblMayanNoDesc");
     ProgramScreen *numerology = calculate(ui, ScreenId::NumerologyMain, "July", 4, 1976);
     QCOMPARE(ScreenDriver::text(numerology, "lblMayanNoDesc"), astrologyText);
-    QCOMPARE(modMayanNumerology.state().DayNumber, modMayanAstrology.state().DayNumber);
+    QCOMPARE(ui.context().modMayanNumerology.state().DayNumber,
+             ui.context().modMayanAstrology.state().DayNumber);
 }
 
 void TestResultScreens::exit_showsWelcomePanelAndKeepsEntryHidden()
@@ -291,14 +288,13 @@ void TestResultScreens::save_opensReportInFrontOnce()
 
 void TestResultScreens::visibleBrandLabel_differsBetweenScreens()
 {
-    UrlCatcher urls;
     ScreenDriver ui;
     ProgramScreen *result = calculate(ui, ScreenId::AstrologyMain, "May", 5, 1955);
     ScreenDriver::clickOnTopOf(ScreenDriver::child<QLabel>(result, "lblCobrand"));
     ScreenDriver::click(result, "cmdBack");
     ProgramScreen *entry = ui.screen(ScreenId::AstrologyMain);
     ScreenDriver::clickOnTopOf(ScreenDriver::child<QLabel>(entry, "lblFullBrand"));
-    QCOMPARE(urls.openedAddresses(),
+    QCOMPARE(ui.desktop().openedAddresses(),
              QStringList({QStringLiteral("https://help.tzolkara.example/co-brand.html"),
                           QStringLiteral("https://help.tzolkara.example/fully-branded.html")}));
 }

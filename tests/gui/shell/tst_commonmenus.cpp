@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "gui/shell/CommonMenus.h"
-#include "support/UrlCatcher.h"
+#include "support/FakeDesktop.h"
 
 #include <QAction>
 #include <QMenu>
@@ -41,7 +41,8 @@ void TestCommonMenus::makeMoney_isHiddenAndDisabledOnEveryScreen()
     QFETCH(QString, makeMoney);
     QMenuBar bar;
     addFileMenu(&bar);
-    addCommonMenus(&bar, MenuVariant(variant));
+    testing::FakeDesktop desktop;
+    addCommonMenus(&bar, MenuVariant(variant), desktop);
     QAction *money = bar.findChild<QAction *>(makeMoney);
     // Unusable, and out of the bar so that it takes no Alt key.
     QVERIFY(money);
@@ -62,11 +63,11 @@ void TestCommonMenus::fileMenu_nameAndItems()
 
 void TestCommonMenus::donate_opensDonationPage()
 {
-    UrlCatcher urls;
+    testing::FakeDesktop desktop;
     QMenuBar bar;
-    addCommonMenus(&bar, MenuVariant::EntryScreen);
+    addCommonMenus(&bar, MenuVariant::EntryScreen, desktop);
     bar.findChild<QAction *>(QStringLiteral("mnuDonate"))->trigger();
-    QCOMPARE(urls.openedAddresses(),
+    QCOMPARE(desktop.openedAddresses(),
              QStringList{QStringLiteral("https://help.tzolkara.example/donate.html")});
 }
 

@@ -3,7 +3,7 @@
 
 #include "core/common/Version.h"
 #include "gui/shell/frmAbout.h"
-#include "support/UrlCatcher.h"
+#include "support/FakeDesktop.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -26,7 +26,8 @@ private slots:
 
 void TestFrmAbout::captionsAndLook()
 {
-    frmAbout about;
+    testing::FakeDesktop desktop;
+    frmAbout about(desktop);
     QCOMPARE(about.windowTitle(), QStringLiteral("Tzolkara v" TZOLKARA_VERSION));
     QCOMPARE(about.palette().color(QPalette::Window), QColor(Qt::black));
     auto label = [&about](const char *name) {
@@ -57,7 +58,8 @@ void TestFrmAbout::captionsAndLook()
 
 void TestFrmAbout::isModalWithFixedSize()
 {
-    frmAbout about;
+    testing::FakeDesktop desktop;
+    frmAbout about(desktop);
     QCOMPARE(about.windowModality(), Qt::ApplicationModal);
     QCOMPARE(about.minimumSize(), about.maximumSize());
     QVERIFY(!(about.windowFlags() & Qt::WindowMinimizeButtonHint));
@@ -67,7 +69,7 @@ void TestFrmAbout::isModalWithFixedSize()
 
 void TestFrmAbout::links_openPagesAndLeaveBoxOpen()
 {
-    UrlCatcher urls;
+    testing::FakeDesktop desktop;
     QStringList stillOpen;
     QTimer::singleShot(0, this, [&] {
         QWidget *about = QApplication::activeModalWidget();
@@ -80,16 +82,17 @@ void TestFrmAbout::links_openPagesAndLeaveBoxOpen()
         stillOpen << QString::number(about->isVisible());
         about->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
     });
-    frmAbout::ShowModal();
+    frmAbout::ShowModal(desktop);
     QCOMPARE(stillOpen, QStringList({QStringLiteral("1"), QStringLiteral("1")}));
-    QCOMPARE(urls.openedAddresses(),
+    QCOMPARE(desktop.openedAddresses(),
              QStringList({QStringLiteral("https://help.tzolkara.example/fully-branded.html"),
                           QStringLiteral("https://www.tzolkara.example")}));
 }
 
 void TestFrmAbout::okAndCloseBox_closeIt()
 {
-    frmAbout about;
+    testing::FakeDesktop desktop;
+    frmAbout about(desktop);
     about.show();
     QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
     QVERIFY(!about.isVisible());

@@ -1,14 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Programs.h"
-#include "core/common/ClockForTests.h"
+#include "app/ProgramContext.h"
 #include "core/common/Version.h"
 #include "gui/common/Artwork.h"
 #include "gui/common/ClickableLabel.h"
-#include "gui/common/MessageBox.h"
 #include "gui/shell/frmMDI.h"
-#include "support/UrlCatcher.h"
+#include "support/FakeDesktop.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -103,24 +101,30 @@ private slots:
     void exitButton_closesScreensAndWindow();
 
 private:
+    testing::FakeDesktop m_desktop;
+    ProgramContext m_context{m_desktop};
     frmMDI *m_window = nullptr;
     QList<Program> m_programs;
 };
 
 void TestFrmMDI::initTestCase()
 {
-    MessageBox::recordShownMessages(true);
-    m_programs = registerPrograms();
-    for (ScreenId id : kAllScreens)
-        ScreenRegistry::setFactory(
-            id, [id](Navigator &navigator) { return new TestScreen(id, navigator); });
+    // The real programs, each screen a stand-in.
+    m_programs = m_context.programs();
+    for (Program &program : m_programs) {
+        for (Program::Screen &screen : program.screens) {
+            screen.make = [id = screen.id](Navigator &navigator) {
+                return new TestScreen(id, navigator);
+            };
+        }
+    }
 }
 
 void TestFrmMDI::init()
 {
     TestScreen::loads = 0;
     TestScreen::unloads = 0;
-    m_window = new frmMDI(m_programs);
+    m_window = new frmMDI(m_programs, m_desktop);
     m_window->resize(m_window->screen()->availableGeometry().size());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -134,17 +138,17 @@ void TestFrmMDI::cleanup()
 
 void TestFrmMDI::welcomePanel_showsTodayInTheMayaCalendar()
 {
-    testing::setToday(QDate(2026, 12, 7));
+    m_desktop.fixedToday = QDate(2026, 12, 7);
     delete m_window;
-    m_window = new frmMDI(m_programs);
+    m_window = new frmMDI(m_programs, m_desktop);
     auto *today = m_window->findChild<QLabel *>(QStringLiteral("lblToday"));
     QCOMPARE(today->text(), QStringLiteral("Today: 7 Kawak 12 Mak, 13.0.14.2.19"));
     // It follows the clock when the panel comes back.
-    testing::setToday(QDate(2012, 12, 21));
+    m_desktop.fixedToday = QDate(2012, 12, 21);
     m_window->setWelcomePanelVisible(false);
     m_window->setWelcomePanelVisible(true);
     QCOMPARE(today->text(), QStringLiteral("Today: 4 Ajaw 3 K'ank'in, 13.0.0.0.0"));
-    testing::setToday(QDate());
+    m_desktop.fixedToday = QDate(2026, 12, 7);
 }
 
 void TestFrmMDI::todayLine_isALinkToTheCalendar_data()
@@ -412,10 +416,10 @@ void TestFrmMDI::links_openTheirAddresses()
 {
     const QString main = QStringLiteral("https://www.tzolkara.example");
     const QString help = QStringLiteral("https://help.tzolkara.example");
-    UrlCatcher urls;
-    auto expectOne = [&urls](const QString &address) {
-        QCOMPARE(urls.openedAddresses(), QStringList{address});
-        urls.opened.clear();
+    m_desktop.opened.clear();
+    auto expectOne = [this](const QString &address) {
+        QCOMPARE(m_desktop.openedAddresses(), QStringList{address});
+        m_desktop.opened.clear();
     };
     m_window->findChild<QAction *>(QStringLiteral("mnuOnline"))->trigger();
     expectOne(main + QStringLiteral("/tzolkara/tzolkara-help.html"));
@@ -455,11 +459,11 @@ void TestFrmMDI::exitButton_closesScreensAndWindow()
 {
     m_window->OpenProgramScreen(ScreenId::AstrologyMain);
     m_window->showScreen(ScreenId::AstrologyResult);
-    MessageBox::clearShown();
+    m_desktop.shown.clear();
     click(m_window->findChild<QPushButton *>(QStringLiteral("cmdMdiExit")));
     QVERIFY(!m_window->isVisible());
     QCOMPARE(TestScreen::unloads, 2);
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(m_desktop.shown.isEmpty());
 }
 
 void TestFrmMDI::aFourthProgram_getsItsButtonAndCaption()
@@ -471,7 +475,7 @@ void TestFrmMDI::aFourthProgram_getsItsButtonAndCaption()
                      Artwork::kTarotIconResource, QStringLiteral("PictureCalendar"),
                      ScreenId::NumerologyResult});
     delete m_window;
-    m_window = new frmMDI(programs);
+    m_window = new frmMDI(programs, m_desktop);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     auto *button = m_window->findChild<QPushButton *>(QStringLiteral("cmdSelectOption_3"));

@@ -6,6 +6,7 @@
 // all a test sees.
 
 #include "core/engine/KinEngine.h"
+#include "core/tarot/TarotCast.h"
 #include "gui/readings/EntryScreen.h"
 #include "gui/tarot/frmMayanAstrologyTarotMain.h"
 #include "support/FakeNavigator.h"
@@ -21,10 +22,10 @@ using testing::FakeNavigator;
 namespace {
 
 std::unique_ptr<ProgramScreen> firstScreen(const QString &program, KinEngine &engine,
-                                           Navigator &navigator)
+                                           TarotOracle &oracle, Navigator &navigator)
 {
     if (program == QLatin1String("tarot"))
-        return std::make_unique<frmMayanAstrologyTarotMain>(navigator);
+        return std::make_unique<frmMayanAstrologyTarotMain>(oracle, navigator);
     return std::make_unique<EntryScreen>(program == QLatin1String("astrology")
                                              ? EntryScreen::Kind::Astrology
                                              : EntryScreen::Kind::Numerology,
@@ -67,7 +68,8 @@ void TestScreensAlone::firstScreen_asksItsWindowForTheNext()
     QFETCH(int, next);
     FakeNavigator navigator;
     KinEngine engine;
-    std::unique_ptr<ProgramScreen> screen = firstScreen(program, engine, navigator);
+    TarotOracle oracle;
+    std::unique_ptr<ProgramScreen> screen = firstScreen(program, engine, oracle, navigator);
     screen->Form_Load();
     screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
@@ -98,12 +100,14 @@ void TestScreensAlone::missingName_isToldThroughTheScreensDesktop()
     QFETCH(QString, button);
     FakeNavigator navigator;
     KinEngine engine;
-    std::unique_ptr<ProgramScreen> screen = firstScreen(program, engine, navigator);
+    TarotOracle oracle;
+    std::unique_ptr<ProgramScreen> screen = firstScreen(program, engine, oracle, navigator);
     screen->Form_Load();
     screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
     ScreenDriver::click(screen.get(), qPrintable(button));
-    QCOMPARE(navigator.fakeDesktop.errors, QStringList{QStringLiteral("Please Enter Your Name")});
+    QCOMPARE(navigator.fakeDesktop.shownTexts(),
+             QStringList{QStringLiteral("Please Enter Your Name")});
     QVERIFY(navigator.shown.isEmpty());
 }
 

@@ -1,12 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/common/ClockForTests.h"
 #include "core/settings/SettingsStore.h"
 #include "core/settings/UpdateReminder.h"
-#include "gui/common/MessageBox.h"
 #include "gui/shell/modHelp.h"
-#include "support/UrlCatcher.h"
+#include "support/FakeDesktop.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -75,17 +73,26 @@ private slots:
     void linkedSettings_writtenThroughOnlyToTheProgramsOwn();
     void leftoverWriteLock_neverWaits_data();
     void leftoverWriteLock_neverWaits();
+
+private:
+    // As at every start: the settings as they are on disk now.
+    void checkReminder()
+    {
+        SettingsStore settings;
+        modHelp::CheckUpdateReminder(m_desktop, settings);
+    }
+
+    testing::FakeDesktop m_desktop;
 };
 
-void TestUpdateReminder::initTestCase()
-{
-    MessageBox::recordShownMessages(true);
-}
+void TestUpdateReminder::initTestCase() {}
 
 void TestUpdateReminder::init()
 {
-    testing::setToday(kToday);
-    MessageBox::clearShown();
+    m_desktop.fixedToday = kToday;
+    m_desktop.shown.clear();
+    m_desktop.opened.clear();
+    m_desktop.onOpen = nullptr;
     // As on a new account: not even ~/.config.
     QDir(configHome()).removeRecursively();
 }
@@ -93,7 +100,6 @@ void TestUpdateReminder::init()
 void TestUpdateReminder::cleanup()
 {
     init();
-    testing::setToday(QDate());
 }
 
 void TestUpdateReminder::decision_data()
@@ -126,16 +132,15 @@ void TestUpdateReminder::decision()
 void TestUpdateReminder::firstRun_storesTodayWithoutQuestion()
 {
     QVERIFY(!QFileInfo::exists(configHome()));
-    UrlCatcher urls;
-    modHelp::CheckUpdateReminder();
-    QVERIFY(MessageBox::shown().isEmpty());
-    QVERIFY(urls.opened.isEmpty());
+    checkReminder();
+    QVERIFY(m_desktop.shown.isEmpty());
+    QVERIFY(m_desktop.opened.isEmpty());
     QCOMPARE(storedDate(), QStringLiteral("2026-12-07"));
 }
 
 void TestUpdateReminder::storedKeyAndValue_areEncodedInTheSettingsFile()
 {
-    modHelp::CheckUpdateReminder();
+    checkReminder();
     QSettings file(SettingsStore().fileName(), QSettings::IniFormat);
     file.beginGroup(QStringLiteral("Settings"));
     // "Duration" and "2026-12-07", each byte raised by 47.
@@ -154,36 +159,34 @@ void TestUpdateReminder::storedKeyAndValue_areEncodedInTheSettingsFile()
 void TestUpdateReminder::fourteenDaysAgo_asksNothingAndKeepsDate()
 {
     storeDate(QStringLiteral("2026-11-23"));
-    modHelp::CheckUpdateReminder();
-    QVERIFY(MessageBox::shown().isEmpty());
+    checkReminder();
+    QVERIFY(m_desktop.shown.isEmpty());
     QCOMPARE(storedDate(), QStringLiteral("2026-11-23"));
 }
 
 void TestUpdateReminder::fifteenDaysAgo_asksAndNoOpensNothing()
 {
-    UrlCatcher urls;
     storeDate(QStringLiteral("2026-11-22"));
-    MessageBox::setNextAnswer(MessageBox::Answer::No);
-    modHelp::CheckUpdateReminder();
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const MessageBox::Shown &question = MessageBox::shown().constFirst();
+    m_desktop.nextAnswer = false;
+    checkReminder();
+    QCOMPARE(m_desktop.shown.size(), 1);
+    const testing::FakeDesktop::Shown &question = m_desktop.shown.constFirst();
     QCOMPARE(question.text, kQuestion);
-    QCOMPARE(question.icon, MessageBox::Icon::Information);
-    QCOMPARE(question.buttons, MessageBox::Buttons::YesNo);
-    QVERIFY(urls.opened.isEmpty());
+    QCOMPARE(question.icon, testing::FakeDesktop::Icon::Information);
+    QCOMPARE(question.buttons, testing::FakeDesktop::Buttons::YesNo);
+    QVERIFY(m_desktop.opened.isEmpty());
     QCOMPARE(storedDate(), QStringLiteral("2026-12-07"));
 }
 
 void TestUpdateReminder::twentyDaysAhead_yesOpensDownloadPageAfterStoringToday()
 {
-    UrlCatcher urls;
     QString storedWhenOpened;
-    urls.onOpen = [&](const QUrl &) { storedWhenOpened = storedDate(); };
+    m_desktop.onOpen = [&](const QUrl &) { storedWhenOpened = storedDate(); };
     storeDate(QStringLiteral("2026-12-27"));
-    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
-    modHelp::CheckUpdateReminder();
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(urls.openedAddresses(), QStringList{kDownloadPage});
+    m_desktop.nextAnswer = true;
+    checkReminder();
+    QCOMPARE(m_desktop.shown.size(), 1);
+    QCOMPARE(m_desktop.openedAddresses(), QStringList{kDownloadPage});
     QCOMPARE(storedWhenOpened, QStringLiteral("2026-12-07"));
 }
 
@@ -211,8 +214,8 @@ void TestUpdateReminder::handEditedValue_asksNothingAndChangesNothing()
     QVERIFY(file.resize(0) && file.write(text) == text.size());
     file.close();
 
-    modHelp::CheckUpdateReminder();
-    QVERIFY(MessageBox::shown().isEmpty());
+    checkReminder();
+    QVERIFY(m_desktop.shown.isEmpty());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), text);
 }
@@ -223,8 +226,8 @@ void TestUpdateReminder::unwritableStore_isIgnored()
     QVERIFY(QDir().mkpath(SettingsStore().fileName()));
     QVERIFY(!SettingsStore().write(kSettingsSection, kLastReminderDateKey,
                                    QStringLiteral("2026-12-07")));
-    modHelp::CheckUpdateReminder();
-    QVERIFY(MessageBox::shown().isEmpty());
+    checkReminder();
+    QVERIFY(m_desktop.shown.isEmpty());
     QVERIFY(storedDate().isEmpty());
 }
 
@@ -260,8 +263,8 @@ void TestUpdateReminder::settingsNotTheProgramsOwn_replacedBySmallGoodFile()
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
     file.close();
 
-    modHelp::CheckUpdateReminder();
-    QVERIFY(MessageBox::shown().isEmpty());
+    checkReminder();
+    QVERIFY(m_desktop.shown.isEmpty());
     QVERIFY2(QFileInfo(settings).size() < 100,
              qPrintable(QString::number(QFileInfo(settings).size())));
     QCOMPARE(storedDate(), QStringLiteral("2026-12-07"));

@@ -1,10 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/common/RandomSource.h"
 #include "gui/common/Artwork.h"
-#include "gui/common/FileDialog.h"
-#include "gui/common/MessageBox.h"
 #include "gui/tarot/CardsAhead.h"
 #include "gui/tarot/frmMayanAstrologyTarotResult.h"
 #include "gui/tarot/modMayanAstrologyTarot.h"
@@ -13,7 +10,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
@@ -72,8 +68,6 @@ class TestTarotScreens : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { RandomSource::instance().seed(42); }
-
     void question_drawsEveryCardWhileWaiting();
     void question_captionsAndOpenButtonInView();
     void emptyName_isRefusedWithFocus();
@@ -142,9 +136,9 @@ void TestTarotScreens::emptyName_isRefusedWithFocus()
     ScreenDriver ui;
     QApplication::setActiveWindow(&ui.main());
     QVERIFY(!ask(ui, QString(), QStringLiteral("a problem")));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Enter Your Name"));
-    QCOMPARE(MessageBox::shown().constFirst().icon, MessageBox::Icon::Error);
+    QCOMPARE(ui.desktop().shown.size(), 1);
+    QCOMPARE(ui.desktop().shown.constFirst().text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(ui.desktop().shown.constFirst().icon, testing::FakeDesktop::Icon::Error);
     QVERIFY(ScreenDriver::child<QLineEdit>(ui.screen(ScreenId::TarotMain), "txtName")->hasFocus());
 }
 
@@ -155,7 +149,7 @@ void TestTarotScreens::blankNameAndEmptyProblem_castAReading()
     QVERIFY(result && result->isVisible());
     QVERIFY(!ui.screen(ScreenId::TarotMain)->isVisible());
     QVERIFY(!ui.main().isWelcomePanelVisible());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(ui.desktop().shown.isEmpty());
 }
 
 void TestTarotScreens::reading_textBoldRunsAndSize()
@@ -185,7 +179,9 @@ void TestTarotScreens::reading_textBoldRunsAndSize()
             QCOMPARE(bold, boldInBlock.at((line - 2) % 10));
     }
     const auto &glyph =
-        modMayanAstrologyTarot::GlyphTable[modMayanAstrologyTarot::LatestReading.Glyphs[0]];
+        ui.context()
+            .modMayanAstrologyTarot
+            .GlyphTable[ui.context().modMayanAstrologyTarot.LatestReading.Glyphs[0]];
     QCOMPARE(lines.at(6), glyph.SignLabel);
     QCOMPARE(lines.at(8), glyph.ColourName);
 }
@@ -194,7 +190,7 @@ void TestTarotScreens::reading_picturesFollowGlyphs()
 {
     ScreenDriver ui;
     // Glyph 0 in Guide and 19 in Challenge.
-    RandomSource::instance().feed({0.0f, 0.999f, 0.5f, 0.2f, 0.1f});
+    ui.desktop().randomSource.feed({0.0f, 0.999f, 0.5f, 0.2f, 0.1f});
     ProgramScreen *result = ask(ui, QStringLiteral("Ana"));
     QCOMPARE(cardAt(result, 0), cardOfGlyph(0, result, 0));
     QCOMPARE(cardAt(result, 1), cardOfGlyph(19, result, 1));
@@ -268,31 +264,23 @@ void TestTarotScreens::cross_cardsStandAtTheirPlacesInTheClientArea()
 void TestTarotScreens::reading_clearsClipboardOnceAndMouseOverTextDoesToo()
 {
     ScreenDriver ui;
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->setText(QStringLiteral("before"));
     // Emptied once, not once for each piece of the text (under X11 each
     // emptying waits on the display server).
-    const QSignalSpy changes(clipboard, &QClipboard::dataChanged);
     ProgramScreen *result = ask(ui, QStringLiteral("Ana"));
-    QVERIFY(clipboard->text().isEmpty());
-    QCOMPARE(changes.count(), 1);
+    QCOMPARE(ui.desktop().clipboardEmptied, 1);
 
     auto *text = ScreenDriver::child<QTextEdit>(result, "RTB");
-    text->selectAll();
-    text->copy();
-    QVERIFY(!clipboard->text().isEmpty());
     moveMouseOver(text->viewport());
-    QVERIFY(clipboard->text().isEmpty());
-    clipboard->setText(QStringLiteral("again"));
+    QCOMPARE(ui.desktop().clipboardEmptied, 2);
     QTest::mouseClick(text->viewport(), Qt::LeftButton);
-    QVERIFY(clipboard->text().isEmpty());
+    QVERIFY(ui.desktop().clipboardEmptied > 2);
 }
 
 void TestTarotScreens::back_keepsEntriesAndAskingAgainDrawsAfresh()
 {
     ScreenDriver ui;
     ProgramScreen *result = ask(ui, QStringLiteral("Ana"), QStringLiteral("Which road?"));
-    const auto first = modMayanAstrologyTarot::LatestReading.Glyphs;
+    const auto first = ui.context().modMayanAstrologyTarot.LatestReading.Glyphs;
     ScreenDriver::click(result, "cmdBack");
     ProgramScreen *question = ui.screen(ScreenId::TarotMain);
     QVERIFY(question->isVisible());
@@ -304,14 +292,15 @@ void TestTarotScreens::back_keepsEntriesAndAskingAgainDrawsAfresh()
 
     ScreenDriver::click(question, "cmdNext");
     QVERIFY(ui.screen(ScreenId::TarotResult)->isVisible());
-    QVERIFY(modMayanAstrologyTarot::LatestReading.Glyphs != first);
+    QVERIFY(ui.context().modMayanAstrologyTarot.LatestReading.Glyphs != first);
 }
 
 void TestTarotScreens::secondReadingIntoLoadedScreen_replacesTheText()
 {
     ScreenDriver ui;
     ProgramScreen *result = ask(ui, QStringLiteral("Ana"));
-    modMayanAstrologyTarot::CastTarotReading(ui.main(), QStringLiteral("Ana"));
+    modMayanAstrologyTarot::CastTarotReading(ui.context().modMayanAstrologyTarot, ui.main(),
+                                             QStringLiteral("Ana"));
     QCOMPARE(ui.screen(ScreenId::TarotResult), result);
     const QString text = ScreenDriver::child<QTextEdit>(result, "RTB")->toPlainText();
     QCOMPARE(text.count(QStringLiteral("Tzolkara Mayan Astrology Tarot Reading")), 1);
@@ -350,17 +339,17 @@ void TestTarotScreens::openNum_castsReadingWhateverTheFile()
         ScreenDriver ui;
         ProgramScreen *question = ui.open(ScreenId::TarotMain);
         ScreenDriver::child<QLineEdit>(question, "txtName")->setText(QStringLiteral("Ana"));
-        FileDialog::setNextFileName(path);
+        ui.desktop().setNextFileName(path);
         ScreenDriver::click(question, "cmdOpen");
         QVERIFY(ui.screen(ScreenId::TarotResult));
-        QCOMPARE(FileDialog::lastRequest().filter, QStringLiteral("Numerwell (*.num)"));
-        QCOMPARE(FileDialog::lastRequest().options, QFileDialog::Options()); // not ReadOnly
+        QCOMPARE(ui.desktop().lastRequest().filter, QStringLiteral("Numerwell (*.num)"));
+        QCOMPARE(ui.desktop().lastRequest().options, QFileDialog::Options()); // not ReadOnly
     }
     // A missing file still casts: nothing is read.
     ScreenDriver ui;
     ProgramScreen *question = ui.open(ScreenId::TarotMain);
     ScreenDriver::child<QLineEdit>(question, "txtName")->setText(QStringLiteral("Ana"));
-    FileDialog::setNextFileName(dir.filePath(QStringLiteral("gone.num")));
+    ui.desktop().setNextFileName(dir.filePath(QStringLiteral("gone.num")));
     ScreenDriver::click(question, "cmdOpen");
     QVERIFY(ui.screen(ScreenId::TarotResult));
 }
@@ -370,16 +359,16 @@ void TestTarotScreens::openNum_upperCaseRefusedAndCancelSilent()
     ScreenDriver ui;
     ProgramScreen *question = ui.open(ScreenId::TarotMain);
     ScreenDriver::child<QLineEdit>(question, "txtName")->setText(QStringLiteral("Ana"));
-    FileDialog::setNextFileName(QStringLiteral("/tmp/CLIENT.NUM"));
+    ui.desktop().setNextFileName(QStringLiteral("/tmp/CLIENT.NUM"));
     ScreenDriver::click(question, "cmdOpen");
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Check The File."));
+    QCOMPARE(ui.desktop().shown.size(), 1);
+    QCOMPARE(ui.desktop().shown.constFirst().text, QStringLiteral("Please Check The File."));
     QVERIFY(!ui.screen(ScreenId::TarotResult));
 
-    MessageBox::clearShown();
-    FileDialog::setNextFileName(QString());
+    ui.desktop().shown.clear();
+    ui.desktop().setNextFileName(QString());
     ScreenDriver::click(question, "cmdOpen");
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(ui.desktop().shown.isEmpty());
     QVERIFY(!ui.screen(ScreenId::TarotResult));
 }
 
@@ -392,10 +381,10 @@ void TestTarotScreens::openNum_emptyName_asksForNameAndCastsNothing()
     file.close();
     ScreenDriver ui;
     ProgramScreen *question = ui.open(ScreenId::TarotMain);
-    FileDialog::setNextFileName(path);
+    ui.desktop().setNextFileName(path);
     ScreenDriver::click(question, "cmdOpen");
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().constFirst().text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(ui.desktop().shown.size(), 1);
+    QCOMPARE(ui.desktop().shown.constFirst().text, QStringLiteral("Please Enter Your Name"));
     QVERIFY(!ui.screen(ScreenId::TarotResult));
 }
 
@@ -417,9 +406,9 @@ void TestTarotScreens::openNum_noReadableFile_stillCasts()
     ScreenDriver ui;
     ProgramScreen *question = ui.open(ScreenId::TarotMain);
     ScreenDriver::child<QLineEdit>(question, "txtName")->setText(QStringLiteral("Ana"));
-    FileDialog::setNextFileName(path);
+    ui.desktop().setNextFileName(path);
     ScreenDriver::click(question, "cmdOpen");
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(ui.desktop().shown.isEmpty());
     QVERIFY(ui.screen(ScreenId::TarotResult));
 }
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tzolkara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Programs.h"
+#include "app/ProgramContext.h"
 
 #include "gui/calendar/CalendarProgram.h"
 #include "gui/readings/ReadingsPrograms.h"
@@ -9,14 +9,11 @@
 
 namespace tzolkara {
 
-KinEngine modMayanAstrology;
-KinEngine modMayanNumerology;
-
-QList<Program> registerPrograms()
+QList<Program> ProgramContext::programs()
 {
     return {
         astrologyProgram(modMayanAstrology),
-        tarotProgram(),
+        tarotProgram(modMayanAstrologyTarot),
         numerologyProgram(modMayanNumerology),
         calendarProgram(),
     };

@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The Tzolkara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/engine/KinEngine.h"
+#include "core/settings/SettingsStore.h"
+#include "core/tarot/TarotCast.h"
+#include "gui/shell/Program.h"
+
+#include <QList>
+
+namespace tzolkara {
+
+class Desktop;
+
+// What the program holds for its whole run, made once at start-up and handed
+// to each program and screen that uses it: the desktop it runs on, the two
+// engine instances (one for each birth-date program, each with its own
+// reading state), the tarot's module and the per-user settings. Nothing of
+// the program lives anywhere else; a test makes one with a desktop of its own.
+class ProgramContext final
+{
+public:
+    explicit ProgramContext(Desktop &desktop) : desktop(desktop) {}
+    Q_DISABLE_COPY_MOVE(ProgramContext)
+
+    Desktop &desktop;
+    KinEngine modMayanAstrology;
+    KinEngine modMayanNumerology;
+    TarotOracle modMayanAstrologyTarot;
+    SettingsStore settings;
+
+    // The programs of the main window in the order of their buttons, their
+    // screens sharing what they use of the above.
+    QList<Program> programs();
+};
+
+} // namespace tzolkara
