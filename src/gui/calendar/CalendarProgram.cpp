@@ -17,7 +17,8 @@ Program calendarProgram()
                     Artwork::kApplicationIconResource,
                     QStringLiteral("picCalendarIcon"),
                     ScreenId::MayaCalendar,
-                    ProgramEntry::TodayLink};
+                    ProgramEntry::TodayLink,
+                    {}};
     program.screens = {
         {ScreenId::MayaCalendar,
          [](Navigator &navigator) { return new frmMayaCalendar(navigator); }},

@@ -37,9 +37,9 @@ bool showBox(QWidget *parent, const QString &text, QMessageBox::Icon icon, Butto
         return false;
     }
     // A carriage return alone separates lines in the program's messages.
-    QMessageBox box(icon, applicationTitle(), QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    parent);
+    QMessageBox box(
+        icon, applicationTitle(), QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     return box.exec() == QMessageBox::Yes;
 }
 

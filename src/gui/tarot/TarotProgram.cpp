@@ -13,8 +13,12 @@ namespace tzolkara {
 Program tarotProgram(TarotOracle &oracle)
 {
     Program program{QCoreApplication::translate("Programs", "Mayan Astrology Tarot"),
-                    QColor(255, 0, 255), Artwork::kTarotIconResource, QStringLiteral("Picture3"),
-                    ScreenId::TarotMain};
+                    QColor(255, 0, 255),
+                    Artwork::kTarotIconResource,
+                    QStringLiteral("Picture3"),
+                    ScreenId::TarotMain,
+                    ProgramEntry::Button,
+                    {}};
     program.screens = {
         {ScreenId::TarotMain,
          [&oracle](Navigator &navigator) {

@@ -471,9 +471,13 @@ void TestFrmMDI::aFourthProgram_getsItsButtonAndCaption()
     // A program is one more entry in the list: its button, icon and welcome
     // caption follow the others, and both open its first screen.
     QList<Program> programs = m_programs;
-    programs.append({QStringLiteral("Maya Calendar"), QColor(255, 128, 0),
-                     Artwork::kTarotIconResource, QStringLiteral("PictureCalendar"),
-                     ScreenId::NumerologyResult});
+    programs.append({QStringLiteral("Maya Calendar"),
+                     QColor(255, 128, 0),
+                     Artwork::kTarotIconResource,
+                     QStringLiteral("PictureCalendar"),
+                     ScreenId::NumerologyResult,
+                     ProgramEntry::Button,
+                     {}});
     delete m_window;
     m_window = new frmMDI(programs, m_desktop);
     m_window->show();
