@@ -13,11 +13,14 @@ namespace tzolkara {
 // The instants come from the mean phases and their periodic corrections of
 // J. Meeus, "Astronomical Algorithms" (2nd ed., 1998), chapter 49, in
 // Terrestrial Time, taken to UT by an estimate of Delta T. From 1900 to 2100
-// they lie within a minute or two of the true ones (the tests hold them to
-// minutes against a lunar theory). The series themselves degrade slowly:
-// over the calendar's whole range, 1 to 3999, they stay within a quarter of
-// an hour of that theory; there the UT is no better than Delta T, known to
-// some minutes near the year 1 and a guess of hours by the year 4000.
+// they fall within a minute or two of the true instants, far inside the
+// 12 hours that would move one to another day of the grid. The series keep
+// to the lunar theory over the calendar's whole range, 1 to 3999, but the
+// mean elements of both are polynomials fitted to modern observations, whose
+// errors grow with the centuries from 2000, and the UT of those years is no
+// better than Delta T: known to some minutes near the year 1, guessed to
+// within hours by 4000. Far from our time the day of a phase holds unless
+// its instant lies within an hour or two of midnight.
 namespace Moon {
 
 enum class PrincipalPhase { New, FirstQuarter, Full, LastQuarter };
