@@ -163,7 +163,7 @@ void TestMoon::principalPhases_agreeWithTheLunarTheory_data()
     QTest::addColumn<int>("stride"); // lunations
     QTest::addColumn<double>("minutes");
     // Every instant must lie within 12 hours, and the worst within minutes:
-    // the two computations share their mean elements and agree to about a
+    // the two computations rest on the same lunar theory and agree to about a
     // minute, so a term of the series of a few thousandths of a day or more
     // lost or mistyped shows.
     QTest::newRow("1900 to 2100, every lunation") << 1900 << 2100 << 1 << 3.0;
