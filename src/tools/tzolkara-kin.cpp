@@ -40,9 +40,9 @@ using KinInput::quoted;
 using KinInput::trimmed;
 
 constexpr const char *kUsageLine =
-    "Usage: tzolkara-kin [--json] [--calendar [--julian]] [--correlation N]\n"
+    "Usage: tzolkara-kin [--json] [--calendar [--julian] [--names SET]] [--correlation N]\n"
     "                    [YYYY-MM-DD | --long-count B.K.T.U.K | - ...]\n"
-    "       tzolkara-kin --calendar [--julian] [--json] [--correlation N]\n"
+    "       tzolkara-kin --calendar [--julian] [--names SET] [--json] [--correlation N]\n"
     "                    --next DAY | --previous DAY [--from YYYY-MM-DD] [--count N]\n"
     "       tzolkara-kin [OPTION...] -- [DATE...]\n"
     "       tzolkara-kin --help | -h | --version\n";
@@ -55,15 +55,21 @@ constexpr const char *kUsageDetails =
     "  LongCount (0.0.0.0.0 is the creation, 4 Ajaw 8 Kumk'u; 2012-12-21 is 13.0.0.0.0),\n"
     "  HaabDay (0..19, 0..4 in Wayeb'), HaabMonth (1..19, Pop 1), HaabMonthName,\n"
     "  LordOfTheNight (1..9, G1..G9), TrecenaSign (1..20, the sign that opened the\n"
-    "  current 13 days), JulianDay, TzolkinDay (1..260, 1 Imix is 1)\n"
+    "  current 13 days), JulianDay, TzolkinDay (1..260, 1 Imix is 1), YearBearer (the\n"
+    "  Tzolk'in day of the 0 Pop that opened the Haab' year, such as 2 Manik')\n"
+    "--names SET writes the day signs of YearBearer in the names of SET: yucatec (Imix to\n"
+    "Ajaw, the default) or kiche (Imox to Ajpu); it also settles the words two signs share.\n"
     "--julian reads and prints Julian calendar dates (0001-01-03 to 3999-12-03).\n"
     "--long-count B.K.T.U.K prints the day of a Long Count such as 9.12.11.5.18, as does\n"
     "a date argument or line of standard input with dots and no dashes.\n"
     "--next DAY and --previous DAY print the --count N days (1 to 10000, 1 by default)\n"
     "that are DAY, strictly after or before the --from date (today by default), nearest\n"
     "first. DAY is a Tzolk'in day, a Haab' day or both: '4 Ajaw', '8 Kumk'u',\n"
-    "'4 Ajaw 8 Kumk'u', in upper or lower case; the apostrophes may be left out.\n"
-    "--long-count implies --calendar; --julian, --next and --previous need it.\n"
+    "'4 Ajaw 8 Kumk'u', in upper or lower case; the apostrophes and accents may be left\n"
+    "out. The sign may be written in Yucatec (Ajaw), K'iche' (Ajpu), the colonial spelling\n"
+    "(Ahau) or as a word of its label (AJPU, AHUA); Kan is K'an with --names yucatec and\n"
+    "Chikchan with --names kiche.\n"
+    "--long-count implies --calendar; --julian, --names, --next and --previous need it.\n"
     "Options are given once each (--long-count as often as wanted); after --, every\n"
     "argument is a date, even one that begins with a dash.\n"
     "--correlation N counts from Julian day N: 584283 (the default), 584285 or 584286.\n"
@@ -82,6 +88,7 @@ struct Options
     bool calendar = false;
     bool julian = false; // dates read and printed in the Julian calendar
     long correlation = MayaCalendar::kDefaultCorrelation;
+    MayaCalendar::DayNames names = MayaCalendar::DayNames::Yucatec;
 
     // Whether the reading columns come from the calendar's own count: for
     // dates outside the kin tables, or counted from another correlation.
@@ -390,7 +397,16 @@ void appendLongCount(OutputBuffer &out, const MayaCalendar::LongCount &count)
     }
 }
 
-void appendCalendarJson(OutputBuffer &out, const MayaCalendar::Day &day)
+// The year bearer as "2 Manik'", in the names chosen.
+void appendYearBearer(OutputBuffer &out, const MayaCalendar::Day &day, const Options &options)
+{
+    const MayaCalendar::Day bearer = MayaCalendar::yearBearerOf(day.julianDay, options.correlation);
+    appendNumber(out, bearer.number);
+    out.push_back(' ');
+    appendText(out, MayaCalendar::signName(bearer.sign, options.names));
+}
+
+void appendCalendarJson(OutputBuffer &out, const MayaCalendar::Day &day, const Options &options)
 {
     out.append(",\"LongCount\":\"");
     appendLongCount(out, day.longCount);
@@ -408,9 +424,13 @@ void appendCalendarJson(OutputBuffer &out, const MayaCalendar::Day &day)
     appendNumber(out, day.julianDay);
     out.append(",\"TzolkinDay\":");
     appendNumber(out, day.tzolkinDay);
+    // The names hold no character that JSON escapes.
+    out.append(",\"YearBearer\":\"");
+    appendYearBearer(out, day, options);
+    out.push_back('"');
 }
 
-void appendCalendarColumns(OutputBuffer &out, const MayaCalendar::Day &day)
+void appendCalendarColumns(OutputBuffer &out, const MayaCalendar::Day &day, const Options &options)
 {
     out.push_back('\t');
     appendLongCount(out, day.longCount);
@@ -425,6 +445,8 @@ void appendCalendarColumns(OutputBuffer &out, const MayaCalendar::Day &day)
         out.push_back('\t');
         appendNumber(out, number);
     }
+    out.push_back('\t');
+    appendYearBearer(out, day, options);
 }
 
 // The line of a day counted by the calendar, whose first column is `date`.
@@ -439,7 +461,7 @@ void appendCalendarReading(OutputBuffer &out, const ReadingColumns &columns, std
         out.push_back('"');
         if (options.calendar) {
             out.append(columns.json(kin));
-            appendCalendarJson(out, day);
+            appendCalendarJson(out, day, options);
             out.append("}\n");
         } else {
             out.append(columns.jsonLine(kin));
@@ -448,7 +470,7 @@ void appendCalendarReading(OutputBuffer &out, const ReadingColumns &columns, std
         out.appendDate(date);
         if (options.calendar) {
             out.append(columns.tabs(kin));
-            appendCalendarColumns(out, day);
+            appendCalendarColumns(out, day, options);
             out.push_back('\n');
         } else {
             out.append(columns.tabLine(kin));
@@ -675,6 +697,7 @@ struct Arguments
     std::string spec;
     const char *from = nullptr;
     const char *count = nullptr;
+    const char *names = nullptr; // --names as given
     std::optional<DaySearch> search;
 };
 
@@ -708,6 +731,22 @@ bool isValueOption(int argc, char **argv, int &i, const char *name, const char *
     return true;
 }
 
+// The set of day names of --names: yucatec or kiche, in any case, with the
+// apostrophes of K'iche' or without.
+std::optional<MayaCalendar::DayNames> parseDayNames(std::string_view text)
+{
+    std::string word;
+    for (const char c : text) {
+        if (c != '\'')
+            word += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    if (word == "yucatec")
+        return MayaCalendar::DayNames::Yucatec;
+    if (word == "kiche")
+        return MayaCalendar::DayNames::Kiche;
+    return std::nullopt;
+}
+
 // Today's Julian day by the local clock, which --from stands for by default.
 long today()
 {
@@ -718,7 +757,8 @@ long today()
 }
 
 // Why `spec`, which parseDaySpec() read, never occurs.
-std::string neverOccurs(const std::string &text, const MayaCalendar::DaySpec &spec)
+std::string neverOccurs(const std::string &text, const MayaCalendar::DaySpec &spec,
+                        MayaCalendar::DayNames names)
 {
     const std::string never = quoted(text) + " never occurs: ";
     if (spec.haabMonth == 19 && spec.haabDay > 4)
@@ -728,7 +768,8 @@ std::string neverOccurs(const std::string &text, const MayaCalendar::DaySpec &sp
         const bool last = haabDay >= 15;
         days += (days.empty() ? "" : last ? " and " : ", ") + std::to_string(haabDay);
     }
-    return never + MayaCalendar::signName(spec.sign) + " falls on the Haab' days " + days + " only";
+    return never + MayaCalendar::signName(spec.sign, names) + " falls on the Haab' days " + days +
+           " only";
 }
 
 // The option of the command line that needs --calendar, or nullptr.
@@ -736,6 +777,8 @@ const char *optionNeedingCalendar(const Arguments &arguments)
 {
     if (arguments.options.julian)
         return "--julian";
+    if (arguments.names)
+        return "--names";
     if (arguments.searchOption)
         return arguments.searchOption;
     if (arguments.from)
@@ -752,14 +795,17 @@ std::optional<int> readSearch(Arguments &arguments)
     DaySearch search;
     search.specText = arguments.spec;
     search.forward = std::strcmp(arguments.searchOption, "--next") == 0;
-    const std::optional<MayaCalendar::DaySpec> spec = MayaCalendar::parseDaySpec(arguments.spec);
-    if (!spec)
-        return refuseArgument(quoted(arguments.spec) +
-                              " is not a day such as 4 Ajaw, 8 Kumk'u or 4 Ajaw 8 Kumk'u");
-    if (!MayaCalendar::canOccur(*spec))
-        return refuseArgument(neverOccurs(arguments.spec, *spec));
-    search.spec = *spec;
     const Options &options = arguments.options;
+    const std::optional<MayaCalendar::DaySpec> spec =
+        MayaCalendar::parseDaySpec(arguments.spec, options.names);
+    if (!spec) {
+        const std::string sign = std::string("4 ") + MayaCalendar::signName(20, options.names);
+        return refuseArgument(quoted(arguments.spec) + " is not a day such as " + sign +
+                              ", 8 Kumk'u or " + sign + " 8 Kumk'u");
+    }
+    if (!MayaCalendar::canOccur(*spec))
+        return refuseArgument(neverOccurs(arguments.spec, *spec, options.names));
+    search.spec = *spec;
     search.from = today();
     if (arguments.from) {
         Date date{};
@@ -848,6 +894,14 @@ std::optional<int> readArguments(int argc, char **argv, Arguments &arguments)
             if (arguments.count)
                 return givenTwice("--count");
             arguments.count = value;
+        } else if (isValueOption(argc, argv, i, "--names", value)) {
+            if (arguments.names)
+                return givenTwice("--names");
+            arguments.names = value;
+            const std::optional<MayaCalendar::DayNames> names = parseDayNames(value);
+            if (!names)
+                return refuseArgument("--names " + quoted(value) + " is not yucatec or kiche");
+            options.names = *names;
         } else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
             writeOutput(kUsageLine);
             writeOutput(kUsageDetails);

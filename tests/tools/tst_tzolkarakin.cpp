@@ -42,6 +42,8 @@ private slots:
     void correlation_shiftsTheCountOrIsRefused();
     void tzolkinDay_countsFromOneImix_data();
     void tzolkinDay_countsFromOneImix();
+    void yearBearer_isWrittenInTheNamesChosen_data();
+    void yearBearer_isWrittenInTheNamesChosen();
     void julian_readsAndPrintsTheSameDayInTheJulianCalendar_data();
     void julian_readsAndPrintsTheSameDayInTheJulianCalendar();
     void longCount_printsTheDayItNames_data();
@@ -176,7 +178,9 @@ QByteArray referenceFile(const QString &name)
 } // namespace
 
 // The files in kin-reference were written by the tool as it was before its
-// output path was rewritten; every mode must still print them exactly.
+// output path was rewritten; every mode must still print them exactly. Those
+// of --calendar have since gained the last column, YearBearer, and nothing
+// else.
 void TestTzolkaraKin::output_isByteForByteTheReference_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -376,13 +380,14 @@ void TestTzolkaraKin::calendar_appendsItsColumnsAndTakesTheWholeRange()
                         "\"DaySignLabel\":\"AJPU - (AHUA)\",\"EnglishName\":\"Sun\","
                         "\"LongCount\":\"13.0.0.0.0\",\"HaabDay\":3,\"HaabMonth\":14,"
                         "\"HaabMonthName\":\"K'ank'in\",\"LordOfTheNight\":9,\"TrecenaSign\":17,"
-                        "\"JulianDay\":2456283,\"TzolkinDay\":160}")});
+                        "\"JulianDay\":2456283,\"TzolkinDay\":160,\"YearBearer\":\"1 Kaban\"}")});
     r = run({QStringLiteral("--calendar"), QStringLiteral("0001-01-01"),
              QStringLiteral("3999-12-31"), QStringLiteral("4000-01-01")});
     QCOMPARE(r.exitCode, 2);
     QCOMPARE(r.out.size(), 2);
-    QVERIFY(r.out[0].endsWith(QStringLiteral("\t1721426\t63")));
-    QCOMPARE(r.out[1].split(QLatin1Char('\t')).size(), 14);
+    // 11 Ak'bal 11 Mol: 0 Pop was 151 days before, on 3 Eb.
+    QVERIFY(r.out[0].endsWith(QStringLiteral("\t1721426\t63\t3 Eb")));
+    QCOMPARE(r.out[1].split(QLatin1Char('\t')).size(), 15);
     QVERIFY(r.err.at(0).contains(QStringLiteral("0001-01-01 to 3999-12-31")));
 }
 
@@ -440,7 +445,42 @@ void TestTzolkaraKin::tzolkinDay_countsFromOneImix()
     QFETCH(QString, date);
     QFETCH(int, tzolkinDay);
     const Run r = run({QStringLiteral("--calendar"), date});
-    QCOMPARE(r.out.value(0).section(QLatin1Char('\t'), -1).toInt(), tzolkinDay);
+    QCOMPARE(r.out.value(0).section(QLatin1Char('\t'), 13, 13).toInt(), tzolkinDay);
+}
+
+void TestTzolkaraKin::yearBearer_isWrittenInTheNamesChosen_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("bearer");
+    // 0 Pop fell on 30 March 2026, 2 Manik'; the year before began 365 days
+    // earlier, 1 and 5 signs back: 1 Ik'. 2012-12-21, 4 Ajaw 3 K'ank'in, is
+    // 263 days into the year of 1 Kaban.
+    QTest::newRow("Yucatec by default") << args("--calendar|2026-12-07") << "2 Manik'";
+    QTest::newRow("K'iche'") << args("--calendar|--names|kiche|2026-12-07") << "2 Kej";
+    QTest::newRow("K'iche', written so, JSON")
+        << args("--calendar|--json|--names=K'iche'|2026-03-30") << "2 Kej";
+    QTest::newRow("the day before 0 Pop")
+        << args("--calendar|--names=yucatec|2026-03-29") << "1 Ik'";
+    QTest::newRow("the day before 0 Pop, in K'iche'")
+        << args("--calendar|--names|KICHE|2026-03-29") << "1 Iq'";
+    QTest::newRow("13.0.0.0.0") << args("--calendar|--names|kiche|--long-count|13.0.0.0.0")
+                                << "1 No'j";
+    // Two days later in the count, 0 Pop comes two days later.
+    QTest::newRow("correlation 584285")
+        << args("--calendar|--correlation=584285|2026-03-31") << "1 Ik'";
+}
+
+void TestTzolkaraKin::yearBearer_isWrittenInTheNamesChosen()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, bearer);
+    const Run r = run(args);
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out.size(), 1);
+    const QJsonObject object = QJsonDocument::fromJson(r.out[0].toUtf8()).object();
+    QCOMPARE(object.isEmpty() ? r.out[0].section(QLatin1Char('\t'), 14)
+                              : object.value(QStringLiteral("YearBearer")).toString(),
+             bearer);
 }
 
 void TestTzolkaraKin::julian_readsAndPrintsTheSameDayInTheJulianCalendar_data()
@@ -526,6 +566,27 @@ void TestTzolkaraKin::nextAndPrevious_printTheDaysTheEngineFinds_data()
         << args("--calendar|--julian|--previous|6 Etznab 11 Yax|--from|0700-01-01|--count|2")
         << "6 Etz'nab 11 Yax"
         << "0700-01-01" << 2 << "0683-08-26";
+    // 2026-12-07 is 7 Kawak: 8 Chuwen comes 92 days later, 4 K'an 205 and
+    // 4 Chikchan 166.
+    QTest::newRow("K'iche' sign, K'iche' names")
+        << args("--calendar|--names|kiche|--next|8 B'atz'|--from|2026-12-07") << "8 Chuwen"
+        << "2026-12-07" << 1 << "2027-03-09";
+    QTest::newRow("Kan, K'an in Yucatec")
+        << args("--calendar|--next|4 Kan|--from|2026-12-07") << "4 K'an"
+        << "2026-12-07" << 1 << "2027-06-30";
+    QTest::newRow("KAN, Kan in K'iche'")
+        << args("--calendar|--names=kiche|--next|4 KAN|--from|2026-12-07") << "4 Chikchan"
+        << "2026-12-07" << 1 << "2027-05-22";
+    QTest::newRow("K'an, told by its apostrophe")
+        << args("--calendar|--names=kiche|--next|4 K\u2019an|--from|2026-12-07") << "4 K'an"
+        << "2026-12-07" << 1 << "2027-06-30";
+    QTest::newRow("colonial, accents, typographer's apostrophe")
+        << args("--calendar|--next|4 Áhau 8 Kumk\u2019u|--from|2026-12-07") << "4 Ajaw 8 Kumk'u"
+        << "2026-12-07" << 1 << "2032-03-11";
+    QTest::newRow("label word, K'iche' names, Julian")
+        << args("--calendar|--names|kiche|--julian|--previous|6 TIJASH 11 Yax|--from|0700-01-01")
+        << "6 Etz'nab 11 Yax"
+        << "0700-01-01" << 1 << "0683-08-26";
 }
 
 void TestTzolkaraKin::nextAndPrevious_printTheDaysTheEngineFinds()
@@ -593,6 +654,20 @@ void TestTzolkaraKin::calendarRefusals_exitTwoWithOneLine_data()
     QTest::newRow("--from twice")
         << args("--calendar|--next|4 Ajaw|--from|2000-01-01|--from|2001-01-01") << 0
         << "--from is given twice";
+    QTest::newRow("--names twice") << args("--calendar|--names|kiche|--names=kiche|2000-01-01") << 0
+                                   << "--names is given twice";
+    QTest::newRow("--names of no set") << args("--calendar|--names|maya|2000-01-01") << 0
+                                       << "--names 'maya' is not yucatec or kiche";
+    QTest::newRow("--names without a set")
+        << args("--calendar|--names") << 0 << "--names '' is not yucatec or kiche";
+    QTest::newRow("--names without --calendar")
+        << args("--names|kiche|2000-01-01") << 0 << "--names needs --calendar";
+    QTest::newRow("impossible Calendar Round, K'iche' names")
+        << args("--calendar|--names|kiche|--next|4 Ajpu 9 Kumk'u") << 0
+        << "'4 Ajpu 9 Kumk'u' never occurs: Ajpu falls on the Haab' days 3, 8, 13 and 18 only";
+    QTest::newRow("bad day, K'iche' names")
+        << args("--calendar|--names|kiche|--next|14 Ajpu") << 0
+        << "'14 Ajpu' is not a day such as 4 Ajpu, 8 Kumk'u or 4 Ajpu 8 Kumk'u";
     QTest::newRow("--correlation twice")
         << args("--correlation|584283|--correlation|584285|2000-01-01") << 0
         << "--correlation is given twice";

@@ -4,6 +4,8 @@
 #include "tables/engine/MayaCalendar.h"
 
 #include "tables/engine/BirthDate.h"
+#include "tables/engine/DayNameTables.h"
+#include "tables/engine/SignNames.h"
 
 #include <array>
 #include <cctype>
@@ -36,11 +38,6 @@ GregorianDate dateInMarchYear(long marchYear, long dayOfYear)
     date.year = static_cast<int>(marchYear - 4800 + floorDiv(m, 10));
     return date;
 }
-
-constexpr std::array<const char *, 20> kSignNames = {
-    "Imix",   "Ik'", "Ak'bal", "K'an", "Chikchan", "Kimi", "Manik'", "Lamat",   "Muluk", "Ok",
-    "Chuwen", "Eb",  "Ben",    "Ix",   "Men",      "Kib",  "Kaban",  "Etz'nab", "Kawak", "Ajaw",
-};
 
 constexpr std::array<const char *, 19> kHaabMonthNames = {
     "Pop",  "Wo'", "Sip", "Sotz'",    "Sek",   "Xul", "Yaxk'in", "Mol",    "Ch'en",  "Yax",
@@ -111,19 +108,56 @@ std::optional<Residue> residueOf(const DaySpec &spec)
     return Residue{kCalendarRoundDays, tzolkin + kTzolkinDays * k};
 }
 
-std::string folded(std::string_view word)
+// The bytes after which an apostrophe of each form ends, in UTF-8: ', and
+// U+2019 (the typographer's) and U+02BC (the modifier letter, as Mayan
+// orthographies write the glottal stop).
+std::size_t apostropheLength(std::string_view text)
+{
+    if (!text.empty() && text[0] == '\'')
+        return 1;
+    if (text.substr(0, 3) == "\xe2\x80\x99")
+        return 3;
+    if (text.substr(0, 2) == "\xca\xbc")
+        return 2;
+    return 0;
+}
+
+// The vowel without its accent of a Latin-1 letter U+00C0..U+00FF, given as
+// the second byte of its UTF-8 form, or 0: grave, acute, circumflex and
+// diaeresis, the accents Spanish and the older grammars put on the names.
+char unaccented(unsigned char second)
+{
+    // U+00C0..U+00DF: capitals; U+00E0..U+00FF the same letters in small.
+    constexpr const char *kVowels = "aaa-a---eeeeiiii--ooo-o--uuuu---";
+    if (second < 0x80 || second > 0xbf)
+        return 0;
+    const char vowel = kVowels[(second - 0x80) % 32];
+    return vowel == '-' ? 0 : vowel;
+}
+
+// A word as names are compared: ASCII and accented vowels in lower case
+// without their accents, and the apostrophe, of whatever form, written ' or
+// dropped. Other bytes stay, so that a word holding them matches no name.
+std::string folded(std::string_view word, bool keepApostrophes = false)
 {
     std::string out;
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(word[i]);
-        if (c == '\'')
-            continue;
-        // U+2019, the typographer's apostrophe, in UTF-8.
-        if (c == 0xe2 && word.substr(i, 3) == "\xe2\x80\x99") {
-            i += 2;
+    for (std::size_t i = 0; i < word.size();) {
+        if (const std::size_t length = apostropheLength(word.substr(i))) {
+            if (keepApostrophes)
+                out += '\'';
+            i += length;
             continue;
         }
-        out += static_cast<char>(std::tolower(c));
+        const unsigned char c = static_cast<unsigned char>(word[i]);
+        if (c == 0xc3 && i + 1 < word.size()) {
+            if (const char vowel = unaccented(static_cast<unsigned char>(word[i + 1]))) {
+                out += vowel;
+                i += 2;
+                continue;
+            }
+        }
+        out += static_cast<char>(c < 0x80 ? std::tolower(c) : c);
+        ++i;
     }
     return out;
 }
@@ -138,6 +172,39 @@ int placeOfName(std::string_view word, const std::array<const char *, N> &names)
             return static_cast<int>(i + 1);
     }
     return 0;
+}
+
+// A way of writing a sign, and the names it belongs with: the Yucatec names,
+// their colonial spelling and the labels' words in brackets, or the K'iche'
+// names and the labels' first words.
+struct SignWord
+{
+    std::string withApostrophes; // folded, apostrophes kept
+    std::string bare;            // folded, apostrophes dropped
+    int sign;
+    DayNames names;
+};
+
+const std::vector<SignWord> &signWords()
+{
+    static const std::vector<SignWord> words = [] {
+        std::vector<SignWord> all;
+        const auto add = [&all](std::string_view word, int sign, DayNames names) {
+            all.push_back({folded(word, true), folded(word), sign, names});
+        };
+        for (int sign = 1; sign <= kSignCount; ++sign) {
+            add(kYucatecSignNames[sign - 1], sign, DayNames::Yucatec);
+            add(kColonialSignNames[sign - 1], sign, DayNames::Yucatec);
+            add(kKicheSignNames[sign - 1], sign, DayNames::Kiche);
+            // "KIEJ - (MANIK)": the K'iche' word, then the Yucatec one.
+            const std::string_view label = kSignNames[positionOfDaySign(sign)].Label;
+            const std::size_t dash = label.find(" - (");
+            add(label.substr(0, dash), sign, DayNames::Kiche);
+            add(label.substr(dash + 4, label.size() - dash - 5), sign, DayNames::Yucatec);
+        }
+        return all;
+    }();
+    return words;
 }
 
 // A number of one or two digits, or -1.
@@ -289,7 +356,7 @@ std::optional<long> julianDayOfLongCount(const LongCount &count, long correlatio
     return julianDay;
 }
 
-std::optional<DaySpec> parseDaySpec(std::string_view text)
+std::optional<DaySpec> parseDaySpec(std::string_view text, DayNames names)
 {
     std::string_view words[5];
     std::size_t count = 0;
@@ -312,7 +379,7 @@ std::optional<DaySpec> parseDaySpec(std::string_view text)
     // A Tzolk'in day, then a Haab' day; either may be missing, not both.
     if (next + 2 <= count) {
         const int number = smallNumber(words[next]);
-        const int sign = placeOfName(words[next + 1], kSignNames);
+        const int sign = signOfName(words[next + 1], names);
         if (sign != 0) {
             if (number < 1 || number > 13)
                 return std::nullopt;
@@ -387,9 +454,138 @@ std::optional<long> previousDay(const DaySpec &spec, long julianDay, long correl
     return last - floorMod(last - days->remainder, days->modulus) + correlation;
 }
 
-const char *signName(int sign)
+Day yearBearerOf(long julianDay, long correlation)
 {
-    return sign >= 1 && sign <= 20 ? kSignNames[sign - 1] : "";
+    const long haab = floorMod(julianDay - correlation + kCreationHaabOffset, kHaabDays);
+    return dayOf(julianDay - haab, correlation);
+}
+
+PeriodEnding periodEndingOf(const LongCount &count)
+{
+    if (count.kin != 0 || count.uinal != 0)
+        return PeriodEnding::None;
+    if (count.tun != 0)
+        return PeriodEnding::Tun;
+    return count.katun != 0 ? PeriodEnding::Katun : PeriodEnding::Baktun;
+}
+
+namespace {
+
+// The days since the creation that are an observance: a run of `length`
+// days that begins at `start` and comes back every `modulus` days.
+struct Run
+{
+    long modulus;
+    long start;
+    long length;
+};
+
+Run runOf(Observance observance)
+{
+    const auto residue = [](const DaySpec &spec) { return residueOf(spec)->remainder; };
+    switch (observance) {
+    case Observance::EightBatz:
+        return {kTzolkinDays, residue({8, 11, -1, 0}), 1};
+    case Observance::Wayeb:
+        return {kHaabDays, residue({0, 0, 0, 19}), 5};
+    case Observance::NewYear:
+        return {kHaabDays, residue({0, 0, 0, 1}), 1};
+    case Observance::TrecenaStart:
+        // The creation is a 4: number 1 comes 10 days after it.
+        return {13, floorMod(-kCreationNumberOffset, 13), 1};
+    case Observance::TunEnding:
+        return {360, 0, 1};
+    case Observance::KatunEnding:
+        return {7200, 0, 1};
+    case Observance::BaktunEnding:
+        return {144000, 0, 1};
+    }
+    return {1, 0, 0};
+}
+
+} // namespace
+
+bool isObservance(Observance observance, long julianDay, long correlation)
+{
+    const Run run = runOf(observance);
+    return floorMod(julianDay - correlation - run.start, run.modulus) < run.length;
+}
+
+std::vector<Observance> observancesOf(long julianDay, long correlation)
+{
+    std::vector<Observance> found;
+    for (const Observance observance : {Observance::EightBatz, Observance::Wayeb,
+                                        Observance::NewYear, Observance::TrecenaStart}) {
+        if (isObservance(observance, julianDay, correlation))
+            found.push_back(observance);
+    }
+    switch (periodEndingOf(dayOf(julianDay, correlation).longCount)) {
+    case PeriodEnding::None:
+        break;
+    case PeriodEnding::Tun:
+        found.push_back(Observance::TunEnding);
+        break;
+    case PeriodEnding::Katun:
+        found.push_back(Observance::KatunEnding);
+        break;
+    case PeriodEnding::Baktun:
+        found.push_back(Observance::BaktunEnding);
+        break;
+    }
+    return found;
+}
+
+long nextObservance(Observance observance, long julianDay, long correlation)
+{
+    const Run run = runOf(observance);
+    const long first = julianDay - correlation + 1;
+    const long into = floorMod(first - run.start, run.modulus);
+    return (into < run.length ? first : first + run.modulus - into) + correlation;
+}
+
+long previousObservance(Observance observance, long julianDay, long correlation)
+{
+    const Run run = runOf(observance);
+    const long last = julianDay - correlation - 1;
+    const long into = floorMod(last - run.start, run.modulus);
+    return (into < run.length ? last : last - (into - run.length + 1)) + correlation;
+}
+
+const char *signName(int sign, DayNames names)
+{
+    if (sign < 1 || sign > kSignCount)
+        return "";
+    return (names == DayNames::Kiche ? kKicheSignNames : kYucatecSignNames)[sign - 1];
+}
+
+int signOfName(std::string_view word, DayNames names)
+{
+    // Written with its apostrophes, a word may name one sign only (K'an);
+    // without them, that of `names` first (Kan).
+    const std::string withApostrophes = folded(word, true);
+    const std::string bare = folded(word);
+    if (bare.empty())
+        return 0;
+    int only = 0;
+    bool several = false;
+    for (const SignWord &known : signWords()) {
+        if (known.withApostrophes == withApostrophes) {
+            several = several || (only != 0 && only != known.sign);
+            only = known.sign;
+        }
+    }
+    if (only != 0 && !several)
+        return only;
+    int other = 0;
+    for (const SignWord &known : signWords()) {
+        if (known.bare != bare)
+            continue;
+        if (known.names == names)
+            return known.sign;
+        if (other == 0)
+            other = known.sign;
+    }
+    return other;
 }
 
 const char *haabMonthName(int month)
@@ -404,9 +600,9 @@ std::string longCountText(const LongCount &count)
            std::to_string(count.kin);
 }
 
-std::string tzolkinText(const Day &day)
+std::string tzolkinText(const Day &day, DayNames names)
 {
-    return std::to_string(day.number) + ' ' + signName(day.sign);
+    return std::to_string(day.number) + ' ' + signName(day.sign, names);
 }
 
 std::string haabText(const Day &day)
@@ -414,16 +610,16 @@ std::string haabText(const Day &day)
     return std::to_string(day.haabDay) + ' ' + haabMonthName(day.haabMonth);
 }
 
-std::string calendarRoundText(const Day &day)
+std::string calendarRoundText(const Day &day, DayNames names)
 {
-    return tzolkinText(day) + ' ' + haabText(day);
+    return tzolkinText(day, names) + ' ' + haabText(day);
 }
 
-std::string daySpecText(const DaySpec &spec)
+std::string daySpecText(const DaySpec &spec, DayNames names)
 {
     std::string text;
     if (spec.number != 0)
-        text = std::to_string(spec.number) + ' ' + signName(spec.sign);
+        text = std::to_string(spec.number) + ' ' + signName(spec.sign, names);
     if (spec.haabDay >= 0) {
         if (!text.empty())
             text += ' ';
@@ -437,9 +633,9 @@ std::string lordOfTheNightText(const Day &day)
     return 'G' + std::to_string(day.lordOfTheNight);
 }
 
-std::string trecenaText(const Day &day)
+std::string trecenaText(const Day &day, DayNames names)
 {
-    return std::string("1 ") + signName(day.trecenaSign);
+    return std::string("1 ") + signName(day.trecenaSign, names);
 }
 
 } // namespace tzolkara::MayaCalendar

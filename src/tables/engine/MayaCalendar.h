@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tzolkara {
 
@@ -98,11 +99,17 @@ struct DaySpec
     int haabMonth = 0; // 1..19, with haabDay
 };
 
-// "4 Ajaw", "8 Kumk'u" or "4 Ajaw 8 Kumk'u", in the spelling of signName()
-// and haabMonthName(), any case, with the apostrophe written ' or U+2019 or
-// left out, words apart by blanks. Nothing for any other text (14 Ajaw,
-// 20 Pop). Whether the day can occur is canOccur()'s question.
-std::optional<DaySpec> parseDaySpec(std::string_view text);
+// The names the day signs are written in: Yucatec (Imix .. Ajaw), as most
+// epigraphy writes them, or K'iche' (Imox .. Ajpu), as the highland day
+// keepers count. The Haab' months keep their Yucatec names in both.
+enum class DayNames { Yucatec, Kiche };
+
+// "4 Ajaw", "8 Kumk'u" or "4 Ajaw 8 Kumk'u", words apart by blanks, the sign
+// as signOfName() reads it and the month in the spelling of haabMonthName(),
+// any case, with the apostrophe written ', U+2019 or U+02BC or left out.
+// Nothing for any other text (14 Ajaw, 20 Pop). Whether the day can occur is
+// canOccur()'s question.
+std::optional<DaySpec> parseDaySpec(std::string_view text, DayNames names = DayNames::Yucatec);
 // False for a Haab' day past the end of its month (5 Wayeb') and for a
 // Calendar Round whose two days never meet (4 Ajaw 9 Kumk'u: the sign fixes
 // the Haab' day modulo 5). Also false for a spec that asks for nothing.
@@ -118,18 +125,60 @@ std::optional<long> nextDay(const DaySpec &spec, long julianDay,
 std::optional<long> previousDay(const DaySpec &spec, long julianDay,
                                 long correlation = kDefaultCorrelation);
 
-// Names in the modern spelling of the Guatemalan Academy of Mayan Languages,
-// as most current epigraphy writes them.
-const char *signName(int sign);       // 1..20
-const char *haabMonthName(int month); // 1..19
+// The 0 Pop that opened the Haab' year holding `julianDay`. Its Tzolk'in day
+// is the year's bearer, always Ik', Manik', Eb or Kaban (Iq', Kej, E, No'j):
+// a Haab' year of 365 days moves the sign on by 5.
+Day yearBearerOf(long julianDay, long correlation = kDefaultCorrelation);
 
-std::string longCountText(const LongCount &count); // "13.0.0.0.0"
-std::string tzolkinText(const Day &day);           // "4 Ajaw"
-std::string haabText(const Day &day);              // "3 K'ank'in"
-std::string calendarRoundText(const Day &day);     // "4 Ajaw 3 K'ank'in"
-std::string daySpecText(const DaySpec &spec);      // as parseDaySpec() reads it
-std::string lordOfTheNightText(const Day &day);    // "G9"
-std::string trecenaText(const Day &day);           // "1 Kaban"
+// The largest period a Long Count closes: a tun when its last two places are
+// 0, a katun the last three, a baktun the last four.
+enum class PeriodEnding { None, Tun, Katun, Baktun };
+PeriodEnding periodEndingOf(const LongCount &count);
+
+// The days the calendar marks. A katun ending is a tun ending too, a baktun
+// ending both.
+enum class Observance {
+    EightBatz,    // 8 B'atz' (8 Chuwen), the feast of the K'iche' day keepers
+    Wayeb,        // one of the five days of Wayeb' that close the Haab'
+    NewYear,      // 0 Pop, on the year's bearer
+    TrecenaStart, // number 1, the first of thirteen days
+    TunEnding,
+    KatunEnding,
+    BaktunEnding,
+};
+bool isObservance(Observance observance, long julianDay, long correlation = kDefaultCorrelation);
+// What the day is, in the order of Observance, with only its largest period
+// ending.
+std::vector<Observance> observancesOf(long julianDay, long correlation = kDefaultCorrelation);
+// The nearest day strictly after (before) `julianDay` that is `observance`,
+// by arithmetic as nextDay(). The range is not applied.
+long nextObservance(Observance observance, long julianDay, long correlation = kDefaultCorrelation);
+long previousObservance(Observance observance, long julianDay,
+                        long correlation = kDefaultCorrelation);
+
+// Names in the modern spelling of the Guatemalan Academy of Mayan Languages,
+// the signs' in either set.
+const char *signName(int sign, DayNames names = DayNames::Yucatec); // 1..20
+const char *haabMonthName(int month);                               // 1..19
+
+// The sign (1..20) a word names, or 0. Every way of writing the signs is
+// read: the Yucatec and K'iche' names, the colonial spelling (Chicchan,
+// Cauac, Ahau) and both words of the readings' labels (KIEJ, MANIK), in any
+// case, with or without apostrophes (', U+2019, U+02BC) and the accents of
+// Latin-1's vowels (Ajpú). A word that names two signs (Kan is K'an, the
+// fourth, in Yucatec and the fifth in K'iche') names the one of `names`,
+// unless its apostrophes tell them apart (K'an).
+int signOfName(std::string_view word, DayNames names = DayNames::Yucatec);
+
+std::string longCountText(const LongCount &count);                           // "13.0.0.0.0"
+std::string tzolkinText(const Day &day, DayNames names = DayNames::Yucatec); // "4 Ajaw"
+std::string haabText(const Day &day);                                        // "3 K'ank'in"
+// "4 Ajaw 3 K'ank'in"
+std::string calendarRoundText(const Day &day, DayNames names = DayNames::Yucatec);
+// As parseDaySpec() reads it.
+std::string daySpecText(const DaySpec &spec, DayNames names = DayNames::Yucatec);
+std::string lordOfTheNightText(const Day &day);                              // "G9"
+std::string trecenaText(const Day &day, DayNames names = DayNames::Yucatec); // "1 Kaban"
 
 } // namespace MayaCalendar
 } // namespace tzolkara

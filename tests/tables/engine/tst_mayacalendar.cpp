@@ -4,9 +4,13 @@
 #include "core/engine/SignTable.h"
 #include "tables/engine/KinTables.h"
 #include "tables/engine/MayaCalendar.h"
+#include "tables/engine/SignNames.h"
 
 #include <QRandomGenerator>
 #include <QTest>
+
+#include <map>
+#include <set>
 
 using namespace tzolkara;
 using namespace tzolkara::MayaCalendar;
@@ -54,6 +58,175 @@ DaySpec randomDaySpec(QRandomGenerator &random)
     }
 }
 
+// The ways of writing each sign, as the grammars and the older literature
+// print them; the readings' labels add theirs (SignNames.h).
+struct Spelling
+{
+    const char *yucatec;
+    const char *kiche;
+    const char *colonial;
+};
+
+constexpr Spelling kSpellings[20] = {
+    {"Imix", "Imox", "Imix"},
+    {"Ik'", "Iq'", "Ik"},
+    {"Ak'bal", "Aq'ab'al", "Akbal"},
+    {"K'an", "K'at", "Kan"},
+    {"Chikchan", "Kan", "Chicchan"},
+    {"Kimi", "Kame", "Cimi"},
+    {"Manik'", "Kej", "Manik"},
+    {"Lamat", "Q'anil", "Lamat"},
+    {"Muluk", "Toj", "Muluc"},
+    {"Ok", "Tz'i'", "Oc"},
+    {"Chuwen", "B'atz'", "Chuen"},
+    {"Eb", "E", "Eb"},
+    {"Ben", "Aj", "Ben"},
+    {"Ix", "I'x", "Ix"},
+    {"Men", "Tz'ikin", "Men"},
+    {"Kib", "Ajmaq", "Cib"},
+    {"Kaban", "No'j", "Caban"},
+    {"Etz'nab", "Tijax", "Etznab"},
+    {"Kawak", "Kawoq", "Cauac"},
+    {"Ajaw", "Ajpu", "Ahau"},
+};
+
+// A word of a sign and the set of names it goes with.
+struct SignWord
+{
+    std::string word;
+    int sign;
+    DayNames names;
+};
+
+std::vector<SignWord> everySignWord()
+{
+    std::vector<SignWord> words;
+    for (int sign = 1; sign <= 20; ++sign) {
+        const Spelling &s = kSpellings[sign - 1];
+        const QString label = QString::fromLatin1(kSignNames[positionOfDaySign(sign)].Label);
+        const QString kicheWord = label.section(QStringLiteral(" - "), 0, 0);
+        const QString yucatecWord = label.section(QLatin1Char('('), 1).chopped(1);
+        words.push_back({s.yucatec, sign, DayNames::Yucatec});
+        words.push_back({s.colonial, sign, DayNames::Yucatec});
+        words.push_back({yucatecWord.toStdString(), sign, DayNames::Yucatec});
+        words.push_back({s.kiche, sign, DayNames::Kiche});
+        words.push_back({kicheWord.toStdString(), sign, DayNames::Kiche});
+    }
+    // As some grammars write the 16th.
+    words.push_back({"Kib'", 16, DayNames::Yucatec});
+    return words;
+}
+
+std::string lowered(std::string word, bool keepApostrophes)
+{
+    std::string out;
+    for (const char c : word) {
+        if (c != '\'' || keepApostrophes)
+            out += char(std::tolower(uchar(c)));
+    }
+    return out;
+}
+
+// The sign a word should be read as: the one sign it names as written, or
+// when it names two once its apostrophes are set aside, that of `names`.
+int expectedSign(const std::vector<SignWord> &words, const std::string &word, bool keepApostrophes,
+                 DayNames names)
+{
+    std::set<int> asWritten;
+    for (const SignWord &known : words) {
+        if (lowered(known.word, true) == lowered(word, keepApostrophes))
+            asWritten.insert(known.sign);
+    }
+    if (asWritten.size() == 1)
+        return *asWritten.begin();
+    int other = 0;
+    for (const SignWord &known : words) {
+        if (lowered(known.word, false) == lowered(word, false)) {
+            if (known.names == names)
+                return known.sign;
+            other = known.sign;
+        }
+    }
+    return other;
+}
+
+// A word written in another way, and whether it keeps its apostrophes.
+struct Variant
+{
+    QString text;
+    bool keepsApostrophes;
+};
+
+// The first (or last) vowel of `word` with an accent from `accented`, which
+// holds a, e, i, o and u so accented.
+QString withAccent(QString word, const QString &accented, bool last)
+{
+    const QString vowels = QStringLiteral("aeiou");
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const qsizetype at = last ? word.size() - 1 - i : i;
+        const qsizetype vowel = vowels.indexOf(word[at].toLower());
+        if (vowel >= 0) {
+            const QChar mark = accented[vowel];
+            word[at] = word[at].isUpper() ? mark.toUpper() : mark;
+            return word;
+        }
+    }
+    return word;
+}
+
+std::vector<Variant> variantsOf(const std::string &written)
+{
+    const QString word = QString::fromStdString(written);
+    QString bare = word;
+    bare.remove(QLatin1Char('\''));
+    QString typographers = word;
+    typographers.replace(QLatin1Char('\''), QChar(0x2019));
+    QString modifier = word;
+    modifier.replace(QLatin1Char('\''), QChar(0x02bc));
+    return {
+        {word, true},
+        {word.toUpper(), true},
+        {word.toLower(), true},
+        {typographers, true},
+        {modifier.toUpper(), true},
+        {bare, false},
+        {bare.toUpper(), false},
+        {withAccent(word, QStringLiteral("áéíóú"), false), true},
+        {withAccent(word.toUpper(), QStringLiteral("áéíóú"), false), true},
+        {withAccent(typographers.toLower(), QStringLiteral("àèìòù"), true), true},
+        {withAccent(bare, QStringLiteral("äëïöü"), true), false},
+        {withAccent(bare, QStringLiteral("âêîôû"), false), false},
+    };
+}
+
+const char *setName(DayNames names)
+{
+    return names == DayNames::Kiche ? "K'iche'" : "Yucatec";
+}
+
+// What the calendar marks, as the day's own places say it.
+bool isObservanceByItsPlaces(const Day &day, Observance observance)
+{
+    const LongCount &c = day.longCount;
+    switch (observance) {
+    case Observance::EightBatz:
+        return day.number == 8 && day.sign == 11;
+    case Observance::Wayeb:
+        return day.haabMonth == 19;
+    case Observance::NewYear:
+        return day.haabMonth == 1 && day.haabDay == 0;
+    case Observance::TrecenaStart:
+        return day.number == 1;
+    case Observance::TunEnding:
+        return c.kin == 0 && c.uinal == 0;
+    case Observance::KatunEnding:
+        return c.kin == 0 && c.uinal == 0 && c.tun == 0;
+    case Observance::BaktunEnding:
+        return c.kin == 0 && c.uinal == 0 && c.tun == 0 && c.katun == 0;
+    }
+    return false;
+}
+
 } // namespace
 
 class TestMayaCalendar : public QObject
@@ -81,6 +254,14 @@ private slots:
     void daySpecs_areReadOrRefused();
     void impossibleDays_areNeverFound_data();
     void impossibleDays_areNeverFound();
+    void everyTzolkinDay_readsBackInEverySpellingAndBothSets();
+    void words_areReadAsTheChosenSetResolvesThem_data();
+    void words_areReadAsTheChosenSetResolvesThem();
+    void yearBearer_agreesWithAWalkOverEveryHaabYear();
+    void observances_nextAndPreviousAgreeWithADayByDayWalk_data();
+    void observances_nextAndPreviousAgreeWithADayByDayWalk();
+    void periodEndings_reportTheLargest_data();
+    void periodEndings_reportTheLargest();
 };
 
 // Calendar Rounds as carved, read in S. Martin and N. Grube, "Chronicle of
@@ -345,6 +526,14 @@ void TestMayaCalendar::daySpecs_areReadOrRefused_data()
     QTest::newRow("Haab' day first") << "4 Kumk'u 8 Ajaw" << QString();
     QTest::newRow("a word more") << "4 Ajaw 8 Kumk'u 1" << QString();
     QTest::newRow("misspelt") << "4 Ajau" << QString();
+    QTest::newRow("K'iche' Calendar Round") << "8 B'atz' 3 Sip"
+                                            << "8 Chuwen 3 Sip";
+    QTest::newRow("colonial sign, Academy month") << "4 Ahau 8 Kumku"
+                                                  << "4 Ajaw 8 Kumk'u";
+    QTest::newRow("label word, modifier apostrophe month") << "9 TIJASH 11 Chʼen"
+                                                           << "9 Etz'nab 11 Ch'en";
+    QTest::newRow("accented month") << "3 Yáx"
+                                    << "3 Yax";
     QTest::newRow("empty") << "" << QString();
 }
 
@@ -378,6 +567,185 @@ void TestMayaCalendar::impossibleDays_areNeverFound()
     const long today = julianDayOf(2026, 12, 7);
     QVERIFY(!nextDay(*spec, today));
     QVERIFY(!previousDay(*spec, today));
+}
+
+void TestMayaCalendar::everyTzolkinDay_readsBackInEverySpellingAndBothSets()
+{
+    const std::vector<SignWord> words = everySignWord();
+    for (const DayNames names : {DayNames::Yucatec, DayNames::Kiche}) {
+        for (int sign = 1; sign <= 20; ++sign) {
+            const Spelling &s = kSpellings[sign - 1];
+            QCOMPARE(signName(sign, names), names == DayNames::Kiche ? s.kiche : s.yucatec);
+        }
+        // 260 days in a row: each Tzolk'in day once, written and read back.
+        const long first = julianDayOf(2026, 12, 7);
+        for (long jd = first; jd < first + 260; ++jd) {
+            const Day day = dayOf(jd);
+            const std::optional<DaySpec> tzolkin = parseDaySpec(tzolkinText(day, names), names);
+            const std::optional<DaySpec> round = parseDaySpec(calendarRoundText(day, names), names);
+            if (!tzolkin || tzolkin->number != day.number || tzolkin->sign != day.sign || !round ||
+                round->sign != day.sign || round->haabDay != day.haabDay ||
+                round->haabMonth != day.haabMonth)
+                QFAIL(calendarRoundText(day, names).c_str());
+        }
+        for (const SignWord &word : words) {
+            for (const Variant &variant : variantsOf(word.word)) {
+                const int expected =
+                    expectedSign(words, word.word, variant.keepsApostrophes, names);
+                QVERIFY(expected != 0);
+                for (int number = 1; number <= 13; ++number) {
+                    const QString tzolkin =
+                        QString::number(number) + QLatin1Char(' ') + variant.text;
+                    for (const QString &text : {tzolkin, tzolkin + QStringLiteral(" 0 Pop")}) {
+                        const std::optional<DaySpec> spec = parseDaySpec(text.toStdString(), names);
+                        if (!spec || spec->number != number || spec->sign != expected)
+                            QFAIL(qPrintable(
+                                QStringLiteral("'%1' in the %2 set: not read as number %3, sign %4")
+                                    .arg(text, QLatin1String(setName(names)))
+                                    .arg(number)
+                                    .arg(expected)));
+                    }
+                }
+            }
+        }
+    }
+}
+
+void TestMayaCalendar::words_areReadAsTheChosenSetResolvesThem_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("yucatec"); // the sign read in each set, 0 for none
+    QTest::addColumn<int>("kiche");
+    // Kan is the fourth Yucatec day (K'an, colonial Kan) and the fifth
+    // K'iche' one; the labels write both, KAT - (KAN) and KAN - (CHICCHAN).
+    QTest::newRow("Kan") << "Kan" << 4 << 5;
+    QTest::newRow("KAN") << "KAN" << 4 << 5;
+    QTest::newRow("Kán") << "Kán" << 4 << 5;
+    QTest::newRow("K'an, told by its apostrophe") << "K'an" << 4 << 4;
+    QTest::newRow("K\u02bcAN") << "K\u02bcAN" << 4 << 4;
+    QTest::newRow("Chicchan") << "Chicchan" << 5 << 5;
+    QTest::newRow("KAT") << "KAT" << 4 << 4;
+    QTest::newRow("I'x and Ix, the same sign") << "I'x" << 14 << 14;
+    QTest::newRow("AHUA") << "AHUA" << 20 << 20;
+    QTest::newRow("Ajpú") << "Ajpú" << 20 << 20;
+    QTest::newRow("Imox") << "Imox" << 1 << 1;
+    QTest::newRow("misspelt") << "Ajau" << 0 << 0;
+    QTest::newRow("tilde, not an accent taken") << "Kãn" << 0 << 0;
+    QTest::newRow("the month Keh, not Kej") << "Keh" << 0 << 0;
+    QTest::newRow("apostrophes alone") << "''" << 0 << 0;
+}
+
+void TestMayaCalendar::words_areReadAsTheChosenSetResolvesThem()
+{
+    QFETCH(QString, word);
+    QFETCH(int, yucatec);
+    QFETCH(int, kiche);
+    QCOMPARE(signOfName(word.toStdString(), DayNames::Yucatec), yucatec);
+    QCOMPARE(signOfName(word.toStdString(), DayNames::Kiche), kiche);
+    QCOMPARE(signOfName(word.toStdString()), yucatec);
+}
+
+void TestMayaCalendar::yearBearer_agreesWithAWalkOverEveryHaabYear()
+{
+    // 0 Pop fell on 30 March 2026, 2 Manik'.
+    const long newYear2026 = julianDayOf(2026, 3, 30);
+    const Day known = dayOf(newYear2026);
+    QCOMPARE(QString::fromStdString(calendarRoundText(known)), QStringLiteral("2 Manik' 0 Pop"));
+    QCOMPARE(QString::fromStdString(
+                 tzolkinText(yearBearerOf(julianDayOf(2026, 12, 7)), DayNames::Kiche)),
+             QStringLiteral("2 Kej"));
+    for (const long correlation : {584283L, 584285L, 584286L}) {
+        // Another correlation moves every day of the count, 0 Pop with them.
+        const long start = newYear2026 + (correlation - kDefaultCorrelation);
+        const long yearsBefore = (start - firstJulianDay()) / 365 + 1;
+        for (long newYear = start - 365 * yearsBefore; newYear <= lastJulianDay(); newYear += 365) {
+            const Day bearer = dayOf(newYear, correlation);
+            QVERIFY(bearer.sign == 2 || bearer.sign == 7 || bearer.sign == 12 || bearer.sign == 17);
+            for (long jd = std::max(newYear, firstJulianDay());
+                 jd < newYear + 365 && jd <= lastJulianDay(); ++jd) {
+                const Day found = yearBearerOf(jd, correlation);
+                if (found.julianDay != newYear || found.number != bearer.number ||
+                    found.sign != bearer.sign)
+                    QFAIL(qPrintable(
+                        QStringLiteral("Julian day %1, correlation %2").arg(jd).arg(correlation)));
+            }
+        }
+    }
+}
+
+void TestMayaCalendar::observances_nextAndPreviousAgreeWithADayByDayWalk_data()
+{
+    QTest::addColumn<Observance>("observance");
+    QTest::addColumn<int>("samples"); // fewer where the walk is long
+    QTest::newRow("8 B'atz'") << Observance::EightBatz << 200;
+    QTest::newRow("Wayeb'") << Observance::Wayeb << 200;
+    QTest::newRow("0 Pop") << Observance::NewYear << 200;
+    QTest::newRow("trecena") << Observance::TrecenaStart << 200;
+    QTest::newRow("tun ending") << Observance::TunEnding << 200;
+    QTest::newRow("katun ending") << Observance::KatunEnding << 40;
+    QTest::newRow("baktun ending") << Observance::BaktunEnding << 6;
+}
+
+void TestMayaCalendar::observances_nextAndPreviousAgreeWithADayByDayWalk()
+{
+    QFETCH(Observance, observance);
+    QFETCH(int, samples);
+    QRandomGenerator random(1582 + int(observance));
+    const auto span = quint32(lastJulianDay() - firstJulianDay() + 1);
+    const long correlations[] = {584283, 584285, 584286};
+    for (int i = 0; i < samples; ++i) {
+        const long from = firstJulianDay() + long(random.bounded(span));
+        const long correlation = correlations[i % 3];
+        long found[2] = {};
+        for (const int step : {+1, -1}) {
+            long jd = from + step;
+            for (;; jd += step) {
+                const bool is = isObservanceByItsPlaces(dayOf(jd, correlation), observance);
+                if (isObservance(observance, jd, correlation) != is)
+                    QFAIL(qPrintable(QStringLiteral("isObservance, Julian day %1").arg(jd)));
+                if (is)
+                    break;
+            }
+            found[step > 0 ? 0 : 1] = jd;
+        }
+        QCOMPARE(nextObservance(observance, from, correlation), found[0]);
+        QCOMPARE(previousObservance(observance, from, correlation), found[1]);
+    }
+}
+
+void TestMayaCalendar::periodEndings_reportTheLargest_data()
+{
+    QTest::addColumn<LongCount>("count");
+    QTest::addColumn<PeriodEnding>("ending");
+    QTest::newRow("13.0.0.0.0") << LongCount{13, 0, 0, 0, 0} << PeriodEnding::Baktun;
+    QTest::newRow("creation") << LongCount{0, 0, 0, 0, 0} << PeriodEnding::Baktun;
+    QTest::newRow("9.12.0.0.0") << LongCount{9, 12, 0, 0, 0} << PeriodEnding::Katun;
+    QTest::newRow("9.12.11.0.0") << LongCount{9, 12, 11, 0, 0} << PeriodEnding::Tun;
+    QTest::newRow("9.0.0.1.0, an uinal") << LongCount{9, 0, 0, 1, 0} << PeriodEnding::None;
+    QTest::newRow("9.12.11.5.18") << LongCount{9, 12, 11, 5, 18} << PeriodEnding::None;
+}
+
+void TestMayaCalendar::periodEndings_reportTheLargest()
+{
+    QFETCH(LongCount, count);
+    QFETCH(PeriodEnding, ending);
+    QCOMPARE(periodEndingOf(count), ending);
+    // The day of that Long Count lists its largest ending only, after what
+    // else it is.
+    const long jd = daysOf(count) + kDefaultCorrelation;
+    std::vector<Observance> expected;
+    for (const Observance other : {Observance::EightBatz, Observance::Wayeb, Observance::NewYear,
+                                   Observance::TrecenaStart}) {
+        if (isObservanceByItsPlaces(dayOf(jd), other))
+            expected.push_back(other);
+    }
+    const std::map<PeriodEnding, Observance> observanceOf = {
+        {PeriodEnding::Tun, Observance::TunEnding},
+        {PeriodEnding::Katun, Observance::KatunEnding},
+        {PeriodEnding::Baktun, Observance::BaktunEnding}};
+    if (ending != PeriodEnding::None)
+        expected.push_back(observanceOf.at(ending));
+    QVERIFY(observancesOf(jd) == expected);
 }
 
 QTEST_MAIN(TestMayaCalendar)
