@@ -16,7 +16,7 @@ Program astrologyProgram(KinEngine &engine)
 {
     Program program{QCoreApplication::translate("Programs", "Mayan Astrology"), QColor(255, 255, 0),
                     Artwork::kAstrologyIconResource, QStringLiteral("Picture4"),
-                    ScreenId::AstrologyMain};
+                    ScreenId::AstrologyMain, ProgramEntry::Button, {}};
     program.screens = {
         {ScreenId::AstrologyMain,
          [&engine](Navigator &navigator) {
@@ -38,7 +38,7 @@ Program numerologyProgram(KinEngine &engine)
 {
     Program program{QCoreApplication::translate("Programs", "Mayan Numerology"), QColor(0, 255, 0),
                     Artwork::kNumerologyIconResource, QStringLiteral("Picture2"),
-                    ScreenId::NumerologyMain};
+                    ScreenId::NumerologyMain, ProgramEntry::Button, {}};
     program.screens = {
         {ScreenId::NumerologyMain,
          [&engine](Navigator &navigator) {
