@@ -321,10 +321,526 @@
     </message>
 </context>
 <context>
+    <name>SignNames</name>
+    <message>
+        <source>Crocodile</source>
+        <translation>Cocodrilo</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Viento</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Noche</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Semilla</translation>
+    </message>
+    <message>
+        <source>Serpent</source>
+        <translation>Serpiente</translation>
+    </message>
+    <message>
+        <source>Transformer</source>
+        <translation>Muerte (Transformador)</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Venado</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrella</translation>
+    </message>
+    <message>
+        <source>Offering</source>
+        <translation>Ofrenda</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Perro</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Road</source>
+        <translation>Camino</translation>
+    </message>
+    <message>
+        <source>Reed</source>
+        <translation>Caña</translation>
+    </message>
+    <message>
+        <source>Jaguar</source>
+        <translation>Jaguar</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Águila</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>Sabiduría</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Tierra</translation>
+    </message>
+    <message>
+        <source>Flint</source>
+        <translation>Pedernal</translation>
+    </message>
+    <message>
+        <source>Storm</source>
+        <translation>Tormenta</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+</context>
+<context>
+    <name>SignTexts</name>
+    <message>
+        <source>Red Jasper</source>
+        <translation>Jaspe rojo</translation>
+    </message>
+    <message>
+        <source>Sodalite</source>
+        <translation>Sodalita</translation>
+    </message>
+    <message>
+        <source>Snowflake Obsidian</source>
+        <translation>Obsidiana copo de nieve</translation>
+    </message>
+    <message>
+        <source>Dumortierite</source>
+        <translation>Dumortierita</translation>
+    </message>
+    <message>
+        <source>Amethyst</source>
+        <translation>Amatista</translation>
+    </message>
+    <message>
+        <source>Carnelian</source>
+        <translation>Cornalina</translation>
+    </message>
+    <message>
+        <source>Amazonite</source>
+        <translation>Amazonita</translation>
+    </message>
+    <message>
+        <source>Hematite</source>
+        <translation>Hematita</translation>
+    </message>
+    <message>
+        <source>Lapis Lazuli</source>
+        <translation>Lapislázuli</translation>
+    </message>
+    <message>
+        <source>Bloodstone</source>
+        <translation>Heliotropo</translation>
+    </message>
+    <message>
+        <source>Aventurine</source>
+        <translation>Aventurina</translation>
+    </message>
+    <message>
+        <source>Malachite</source>
+        <translation>Malaquita</translation>
+    </message>
+    <message>
+        <source>Turquoise </source>
+        <translation>Turquesa </translation>
+    </message>
+    <message>
+        <source>Moonstone</source>
+        <translation>Piedra de luna</translation>
+    </message>
+    <message>
+        <source>Unakite </source>
+        <translation>Unakita </translation>
+    </message>
+    <message>
+        <source>Smokey Quartz</source>
+        <translation>Cuarzo ahumado</translation>
+    </message>
+    <message>
+        <source>Agate</source>
+        <translation>Ágata</translation>
+    </message>
+    <message>
+        <source>Rhodonite</source>
+        <translation>Rodonita</translation>
+    </message>
+    <message>
+        <source>Jade</source>
+        <translation>Jade</translation>
+    </message>
+    <message>
+        <source>Rose Quartz</source>
+        <translation>Cuarzo rosa</translation>
+    </message>
+    <message>
+        <source>Protective and dominating</source>
+        <translation>Protección y dominio</translation>
+    </message>
+    <message>
+        <source>Clever, lively, and multifaceted</source>
+        <translation>Ingenio, viveza y versatilidad</translation>
+    </message>
+    <message>
+        <source>Conservative and thoughtful</source>
+        <translation>Tradición y reflexión</translation>
+    </message>
+    <message>
+        <source>Sexual, dynamic and energetic</source>
+        <translation>Sexualidad, dinamismo y energía</translation>
+    </message>
+    <message>
+        <source>Forceful, powerful and charismatic</source>
+        <translation>Fuerza, poder y carisma</translation>
+    </message>
+    <message>
+        <source>Helpful and sacrificing</source>
+        <translation>Servicio y abnegación</translation>
+    </message>
+    <message>
+        <source>Nomadic and cooperative</source>
+        <translation>Espíritu nómada y cooperación</translation>
+    </message>
+    <message>
+        <source>Witty and jolly</source>
+        <translation>Ingenio y alegría</translation>
+    </message>
+    <message>
+        <source>Emotional and imaginative</source>
+        <translation>Emoción e imaginación</translation>
+    </message>
+    <message>
+        <source>Helpful and loyal</source>
+        <translation>Ayuda y lealtad</translation>
+    </message>
+    <message>
+        <source>Witty and demonstrative</source>
+        <translation>Ingenio y expresividad</translation>
+    </message>
+    <message>
+        <source>Careful and useful</source>
+        <translation>Esmero y espíritu servicial</translation>
+    </message>
+    <message>
+        <source>Crusading and wise</source>
+        <translation>Celo justiciero y sabiduría</translation>
+    </message>
+    <message>
+        <source>Introvert and intelligent</source>
+        <translation>Introversión e inteligencia</translation>
+    </message>
+    <message>
+        <source>Free and independent</source>
+        <translation>Libertad e independencia</translation>
+    </message>
+    <message>
+        <source>Knowledgeable and authoritative</source>
+        <translation>Saber y autoridad</translation>
+    </message>
+    <message>
+        <source>Practical and intellectual</source>
+        <translation>Sentido práctico e intelecto</translation>
+    </message>
+    <message>
+        <source>Romantic and self sufficient</source>
+        <translation>Romanticismo y autosuficiencia</translation>
+    </message>
+    <message>
+        <source>Healing and helpful</source>
+        <translation>Sanación y apoyo</translation>
+    </message>
+    <message>
+        <source>Affectionate and creative</source>
+        <translation>Afecto y creatividad</translation>
+    </message>
+    <message>
+        <source>Unity</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Justice</source>
+        <translation>Justicia</translation>
+    </message>
+    <message>
+        <source>Patience</source>
+        <translation>Paciencia</translation>
+    </message>
+    <message>
+        <source>Manifestation</source>
+        <translation>Manifestación</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>Understanding</source>
+        <translation>Comprensión</translation>
+    </message>
+    <message>
+        <source>Ascension</source>
+        <translation>Ascensión</translation>
+    </message>
+    <message>
+        <source>Duality</source>
+        <translation>Dualidad</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Stability</source>
+        <translation>Estabilidad</translation>
+    </message>
+    <message>
+        <source>Empowerment</source>
+        <translation>Empoderamiento</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Fluidez</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Application is already running</source>
         <translation>El programa ya está abierto</translation>
+    </message>
+</context>
+<context>
+    <name>TarotGlyphs</name>
+    <message>
+        <source>Ik/Wind</source>
+        <translation>Ik/Viento</translation>
+    </message>
+    <message>
+        <source>Akbal/Night</source>
+        <translation>Akbal/Noche</translation>
+    </message>
+    <message>
+        <source>Kan/Seed</source>
+        <translation>Kan/Semilla</translation>
+    </message>
+    <message>
+        <source>Chicchan/Serpent</source>
+        <translation>Chicchan/Serpiente</translation>
+    </message>
+    <message>
+        <source>Cimi/Transformer</source>
+        <translation>Cimi/Muerte (Transformador)</translation>
+    </message>
+    <message>
+        <source>Manik/Deer</source>
+        <translation>Manik/Venado</translation>
+    </message>
+    <message>
+        <source>Lamat/Star</source>
+        <translation>Lamat/Estrella</translation>
+    </message>
+    <message>
+        <source>Muluc/Offering</source>
+        <translation>Muluc/Ofrenda</translation>
+    </message>
+    <message>
+        <source>Oc/Dog</source>
+        <translation>Oc/Perro</translation>
+    </message>
+    <message>
+        <source>Chuen/Monkey</source>
+        <translation>Chuen/Mono</translation>
+    </message>
+    <message>
+        <source>Eb/Road</source>
+        <translation>Eb/Camino</translation>
+    </message>
+    <message>
+        <source>Ben/Reed</source>
+        <translation>Ben/Caña</translation>
+    </message>
+    <message>
+        <source>Ix/Jaguar</source>
+        <translation>Ix/Jaguar</translation>
+    </message>
+    <message>
+        <source>Men/Eagle</source>
+        <translation>Men/Águila</translation>
+    </message>
+    <message>
+        <source>Cib/Wisdom</source>
+        <translation>Cib/Sabiduría</translation>
+    </message>
+    <message>
+        <source>Caban/Earth</source>
+        <translation>Caban/Tierra</translation>
+    </message>
+    <message>
+        <source>Etznab/Flint</source>
+        <translation>Etznab/Pedernal</translation>
+    </message>
+    <message>
+        <source>Cauac/Storm</source>
+        <translation>Cauac/Tormenta</translation>
+    </message>
+    <message>
+        <source>Ahau/Sun</source>
+        <translation>Ahau/Sol</translation>
+    </message>
+    <message>
+        <source>Red Dragon</source>
+        <translation>Dragón Rojo</translation>
+    </message>
+    <message>
+        <source>White Wind</source>
+        <translation>Viento Blanco</translation>
+    </message>
+    <message>
+        <source>Blue Night</source>
+        <translation>Noche Azul</translation>
+    </message>
+    <message>
+        <source>Yellow Seed</source>
+        <translation>Semilla Amarilla</translation>
+    </message>
+    <message>
+        <source>Red Serpent</source>
+        <translation>Serpiente Roja</translation>
+    </message>
+    <message>
+        <source>White World Bridger</source>
+        <translation>Enlazador de Mundos Blanco</translation>
+    </message>
+    <message>
+        <source>Blue Hand</source>
+        <translation>Mano Azul</translation>
+    </message>
+    <message>
+        <source>Yellow Star</source>
+        <translation>Estrella Amarilla</translation>
+    </message>
+    <message>
+        <source>Red Moon</source>
+        <translation>Luna Roja</translation>
+    </message>
+    <message>
+        <source>White Dog</source>
+        <translation>Perro Blanco</translation>
+    </message>
+    <message>
+        <source>Blue Monkey</source>
+        <translation>Mono Azul</translation>
+    </message>
+    <message>
+        <source>Yellow Human</source>
+        <translation>Humano Amarillo</translation>
+    </message>
+    <message>
+        <source>Red Skywalker</source>
+        <translation>Caminante del Cielo Rojo</translation>
+    </message>
+    <message>
+        <source>White Wizard</source>
+        <translation>Mago Blanco</translation>
+    </message>
+    <message>
+        <source>Blue Eagle</source>
+        <translation>Águila Azul</translation>
+    </message>
+    <message>
+        <source>Yellow Warrior</source>
+        <translation>Guerrero Amarillo</translation>
+    </message>
+    <message>
+        <source>Red Earth</source>
+        <translation>Tierra Roja</translation>
+    </message>
+    <message>
+        <source>White Mirror</source>
+        <translation>Espejo Blanco</translation>
+    </message>
+    <message>
+        <source>Blue Storm</source>
+        <translation>Tormenta Azul</translation>
+    </message>
+    <message>
+        <source>Yellow Sun</source>
+        <translation>Sol Amarillo</translation>
+    </message>
+</context>
+<context>
+    <name>TarotPositions</name>
+    <message>
+        <source>Guide</source>
+        <translation>Guía</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Desafío</translation>
+    </message>
+    <message>
+        <source>Central</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Ally</source>
+        <translation>Aliado</translation>
+    </message>
+    <message>
+        <source>Occult</source>
+        <translation>Oculto</translation>
+    </message>
+    <message>
+        <source>Guide Position: This position describes your current guiding force.</source>
+        <translation>Posición de Guía: esta posición describe la fuerza que hoy te guía.</translation>
+    </message>
+    <message>
+        <source>Challenge Position: This position describes your current challenges.</source>
+        <translation>Posición de Desafío: esta posición describe los desafíos que enfrentas hoy.</translation>
+    </message>
+    <message>
+        <source>Central Position: This position represents yourself.</source>
+        <translation>Posición del Centro: esta posición te representa a ti.</translation>
+    </message>
+    <message>
+        <source>Ally Position: This position describes your helpers and friends.</source>
+        <translation>Posición de Aliado: esta posición describe a quienes te ayudan y a tus amistades.</translation>
+    </message>
+    <message>
+        <source>Occult Position: This position describes your current abilities.</source>
+        <translation>Posición de lo Oculto: esta posición describe tus capacidades actuales.</translation>
+    </message>
+    <message>
+        <source>The Glyph in the Guide Position is: </source>
+        <translation>El glifo en la posición de Guía es: </translation>
+    </message>
+    <message>
+        <source>The Glyph in the Challenge Position is: </source>
+        <translation>El glifo en la posición de Desafío es: </translation>
+    </message>
+    <message>
+        <source>The Glyph in the Central Position is: </source>
+        <translation>El glifo en la posición del Centro es: </translation>
+    </message>
+    <message>
+        <source>The Glyph in the Ally Position is: </source>
+        <translation>El glifo en la posición de Aliado es: </translation>
+    </message>
+    <message>
+        <source>The Glyph in the Occult Position is: </source>
+        <translation>El glifo en la posición de lo Oculto es: </translation>
     </message>
 </context>
 <context>
@@ -344,6 +860,65 @@
     <message>
         <source>Tzolkara Mayan Astrology Tarot Reading</source>
         <translation>Lectura de tarot de astrología maya de Tzolkara</translation>
+    </message>
+</context>
+<context>
+    <name>ToneNames</name>
+    <message>
+        <source>Magnetic</source>
+        <translation>Magnético</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunar</translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation>Eléctrico</translation>
+    </message>
+    <message>
+        <source>Self-Existing</source>
+        <translation>Autoexistente</translation>
+    </message>
+    <message>
+        <source>Overtone</source>
+        <translation>Entonado</translation>
+    </message>
+    <message>
+        <source>Rhythmic</source>
+        <translation>Rítmico</translation>
+    </message>
+    <message>
+        <source>Resonant</source>
+        <translation>Resonante</translation>
+    </message>
+    <message>
+        <source>Galactic</source>
+        <translation>Galáctico</translation>
+    </message>
+    <message>
+        <source>Solar</source>
+        <translation>Solar</translation>
+    </message>
+    <message>
+        <source>Planetary</source>
+        <translation>Planetario</translation>
+    </message>
+    <message>
+        <source>Spectral</source>
+        <translation>Espectral</translation>
+    </message>
+    <message>
+        <source>Crystal</source>
+        <translation>Cristal</translation>
+    </message>
+    <message>
+        <source>Cosmic</source>
+        <translation>Cósmico</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tono</translation>
     </message>
 </context>
 <context>

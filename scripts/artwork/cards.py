@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Tzolkara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the twenty tarot cards, resources/cards/NN.svg (glyph 00..19), and
-their Spanish copies, resources/cards/es/NN.svg, with the colour names of
-resources/texts/es/glossary.tsv.
+a copy for each language the program speaks, resources/cards/CODE/NN.svg,
+with the colour names of its translation (translations/tzolkara_CODE.ts).
 
 Run from anywhere (usually the repository root):
     python3 scripts/artwork/cards.py [ROOT]
@@ -29,12 +29,12 @@ import unicodedata
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from glossary import spanish_names  # noqa: E402
 from palette import INK, STONE, STONE_SHADE, RIM_LIGHT  # noqa: E402
 from card_scenes import SCENES, SCENE_WIDTH, SCENE_HEIGHT  # noqa: E402
 from sign_badges import BADGES  # noqa: E402
 from signs import sign_colours, write, output_root  # noqa: E402
 from svgkit import tag, place, svg_document, num  # noqa: E402
+from translations import languages, say  # noqa: E402
 
 # The grid the card is drawn on, and the size it is shown at.
 CARD_WIDTH, CARD_HEIGHT = 124, 160
@@ -203,9 +203,11 @@ def card(glyph, colour_name):
 
 def main():
     root = output_root()
-    spanish = spanish_names("glyph")
-    for folder, names in (("", [name for _, name in CARD_NAMES]),
-                          ("es", [spanish[glyph] for glyph in range(len(CARD_NAMES))])):
+    english = [name for _, name in CARD_NAMES]
+    folders = [("", english)]
+    for code in languages():
+        folders.append((code, [say(code, "TarotGlyphs", name) for name in english]))
+    for folder, names in folders:
         for glyph, colour_name in enumerate(names):
             mayan = CARD_NAMES[glyph][0]
             write(os.path.join(root, "resources", "cards", folder, f"{glyph:02d}.svg"),

@@ -6,8 +6,8 @@
 Writes, relative to the repository root:
   resources/tones/NN.svg          the 13 tones, a stone tablet with the
                                    bar-and-dot numeral and the tone's name
-  resources/tones/es/NN.svg       the same with the Spanish names of
-                                   resources/texts/es/glossary.tsv
+  resources/tones/CODE/NN.svg     the same in each language the program
+                                   speaks, from translations/tzolkara_CODE.ts
   resources/frames/tone-frame.svg  the same tablet, empty
   resources/icons/astrology.svg    button icons of the three programs
   resources/icons/tarot.svg
@@ -15,7 +15,8 @@ Writes, relative to the repository root:
   resources/icons/tzolkara.svg     the program icon (calendar wheel)
   resources/icons/tzolkara-small.svg  the same wheel simplified for 16 to 24 px
 
-Run from the repository root:  python3 scripts/artwork/numerals.py
+Run from anywhere:  python3 scripts/artwork/numerals.py [ROOT]
+ROOT is the folder resources/ is written under, the repository by default.
 The output is deterministic and uses only what Qt SVG (SVG Tiny 1.2) draws:
 plain shapes, paths, groups, transforms, fills, strokes and text.
 """
@@ -26,7 +27,7 @@ import unicodedata
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-from glossary import spanish_names  # noqa: E402
+from translations import languages, say  # noqa: E402
 from palette import (  # noqa: E402
     DIRECTION_COLOURS, DIRECTION_SHADES, INK, JADE, RIM_LIGHT,
     STONE, STONE_SHADE,
@@ -429,10 +430,12 @@ def outputs():
     for value in range(1, 14):
         files.append((f"resources/tones/{tone_file_name(value)}",
                       tone_svg(value)))
-    spanish = spanish_names("tone")
-    for value in range(1, 14):
-        files.append((f"resources/tones/es/{tone_file_name(value)}",
-                      tone_svg(value, spanish[value], "Tono")))
+    for code in languages():
+        word = say(code, "ToneNames", "Tone")
+        for value in range(1, 14):
+            name = say(code, "ToneNames", TONE_NAMES[value - 1])
+            files.append((f"resources/tones/{code}/{tone_file_name(value)}",
+                          tone_svg(value, name, word)))
     files.append(("resources/frames/tone-frame.svg", tone_frame_svg()))
     files.append(("resources/icons/astrology.svg", icon_astrology()))
     files.append(("resources/icons/tarot.svg", icon_tarot()))
@@ -443,8 +446,10 @@ def outputs():
 
 
 def main():
+    # Another folder to write under, as for signs.py and cards.py.
+    root = Path(sys.argv[1]) if len(sys.argv) > 1 else ROOT
     for rel, text in outputs():
-        path = ROOT / rel
+        path = root / rel
         path.parent.mkdir(parents=True, exist_ok=True)
         path.write_text(text, encoding="utf-8", newline="\n")
         print(rel)

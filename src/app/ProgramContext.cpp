@@ -12,9 +12,9 @@ namespace tzolkara {
 QList<Program> ProgramContext::programs()
 {
     return {
-        astrologyProgram(modMayanAstrology),
-        tarotProgram(modMayanAstrologyTarot),
-        numerologyProgram(modMayanNumerology),
+        astrologyProgram(modMayanAstrology, pictures),
+        tarotProgram(modMayanAstrologyTarot, pictures),
+        numerologyProgram(modMayanNumerology, pictures),
         calendarProgram(),
     };
 }

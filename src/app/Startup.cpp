@@ -102,7 +102,8 @@ int runTzolkara(int &argc, char **argv, const std::function<void(frmMDI &)> &bef
     // application's start (the connection to the display above all).
     FontConfigWarmUp fonts;
     QApplication app(argc, argv);
-    installTranslations(languageFor(QLocale::system().uiLanguages()));
+    const Language language = Language::forUiLanguages(QLocale::system().uiLanguages());
+    const InstalledLanguage installedLanguage(language);
     QApplication::setStyle(styleWithLazyMenuBarArrow());
     QApplication::setWindowIcon(Artwork::applicationIcon());
     fonts.wait();
@@ -125,7 +126,7 @@ int runTzolkara(int &argc, char **argv, const std::function<void(frmMDI &)> &bef
     QObject::connect(&instance, &SingleInstance::activationRequested,
                      [&mainWindow] { bringToFront(mainWindow); });
 
-    ProgramContext context(desktop);
+    ProgramContext context(desktop, language);
     const std::unique_ptr<frmMDI> window(startMainWindow(context));
     mainWindow = window.get();
     if (beforeEventLoop)

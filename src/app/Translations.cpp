@@ -5,39 +5,29 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QTranslator>
 
 namespace tzolkara {
 
-Language languageFor(const QStringList &uiLanguages)
+InstalledLanguage::InstalledLanguage(const Language &language) : m_language(language)
 {
-    // The first language the program speaks wins: "fr_FR es_MX" is Spanish,
-    // "en_GB es_ES" English.
-    for (const QString &tag : uiLanguages) {
-        const QString language =
-            tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
-        if (language.compare(QLatin1String("es"), Qt::CaseInsensitive) == 0)
-            return Language::Spanish;
-        if (language.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0)
-            return Language::English;
-    }
-    return Language::English;
+    // English is the source text: no file to read at start-up.
+    if (m_language.isEnglish())
+        return;
+    QCoreApplication::installTranslator(m_language.translator());
+    // Missing on a desktop without Qt's translations, where Qt's own buttons
+    // stay English.
+    m_qtInstalled =
+        m_qt.load(QStringLiteral("qtbase_") + m_language.code(),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(&m_qt);
 }
 
-void installTranslations(Language language)
+InstalledLanguage::~InstalledLanguage()
 {
-    setCurrentLanguage(language);
-    // English is the source text: no file to read at start-up.
-    if (language == Language::English)
-        return;
-    auto *program = new QTranslator(QCoreApplication::instance());
-    if (program->load(QStringLiteral(":/i18n/tzolkara_es.qm")))
-        QCoreApplication::installTranslator(program);
-    // The buttons of message boxes and file dialogs; missing on a desktop
-    // without Qt's translations, where they stay English.
-    auto *qt = new QTranslator(QCoreApplication::instance());
-    if (qt->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
+    if (m_qtInstalled)
+        QCoreApplication::removeTranslator(&m_qt);
+    if (!m_language.isEnglish())
+        QCoreApplication::removeTranslator(m_language.translator());
 }
 
 } // namespace tzolkara

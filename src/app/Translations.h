@@ -5,16 +5,24 @@
 
 #include "core/i18n/Language.h"
 
-#include <QStringList>
+#include <QTranslator>
 
 namespace tzolkara {
 
-// The language the desktop asks for: Spanish for any "es" in the user's
-// languages before an English one, English otherwise.
-Language languageFor(const QStringList &uiLanguages);
+// While it lives, the application speaks `language`: the program's own
+// translation and Qt's (the buttons of message boxes and file dialogs) are
+// installed. English installs nothing.
+class InstalledLanguage final
+{
+public:
+    explicit InstalledLanguage(const Language &language);
+    ~InstalledLanguage();
+    Q_DISABLE_COPY_MOVE(InstalledLanguage)
 
-// Installs the program's and Qt's own translations for the language and
-// makes it the program's current language. English loads nothing.
-void installTranslations(Language language);
+private:
+    Language m_language;
+    QTranslator m_qt;
+    bool m_qtInstalled = false;
+};
 
 } // namespace tzolkara

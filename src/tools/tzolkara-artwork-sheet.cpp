@@ -126,17 +126,19 @@ int main(int argc, char **argv)
         QPixmap icon = Artwork::applicationIcon().pixmap(QSize(size, size), scale);
         icons.append({icon, QStringLiteral("icon %1").arg(size)});
     }
-    QList<Tile> frames = {{Artwork::signFrame(scale), QStringLiteral("sign frame")},
-                          {Artwork::toneFrame(scale), QStringLiteral("tone frame")}};
+    // The sheet shows the English pictures.
+    const ReadingPictures pictures;
+    QList<Tile> frames = {{pictures.signFrame(scale), QStringLiteral("sign frame")},
+                          {pictures.toneFrame(scale), QStringLiteral("tone frame")}};
 
     const QList<Section> sections = {
-        {QStringLiteral("Day signs (150 x 150), list order"), tilesOf(Artwork::daySigns(), scale),
+        {QStringLiteral("Day signs (150 x 150), list order"), tilesOf(pictures.daySigns(), scale),
          10},
-        {QStringLiteral("Day numbers (88 x 55)"), tilesOf(Artwork::astrologyTones(), scale), 13},
+        {QStringLiteral("Day numbers (88 x 55)"), tilesOf(pictures.astrologyTones(), scale), 13},
         {QStringLiteral("Tarot cards (93 x 120, as the result screen shows them), glyph 0 to 19"),
-         tilesOf(Artwork::tarotCards(), scale), 10},
+         tilesOf(pictures.tarotCards(), scale), 10},
         {QStringLiteral("Tarot cards at twice that size, as a screen of double density shows them"),
-         tilesOf(Artwork::tarotCards(), scale, Artwork::tarotCards().imageSize() * 2), 10},
+         tilesOf(pictures.tarotCards(), scale, pictures.tarotCards().imageSize() * 2), 10},
         {QStringLiteral("Design-time frames, program buttons and program icon"), frames + icons,
          11},
     };
@@ -151,8 +153,8 @@ int main(int argc, char **argv)
     }
     // The day signs once more on white, as a report page shows them.
     const Section onWhite{QStringLiteral("Day signs and day numbers on a white page"),
-                          tilesOf(Artwork::daySigns(), scale).mid(0, 10) +
-                              tilesOf(Artwork::astrologyTones(), scale).mid(0, 4),
+                          tilesOf(pictures.daySigns(), scale).mid(0, 10) +
+                              tilesOf(pictures.astrologyTones(), scale).mid(0, 4),
                           14};
     {
         const QSize cell = SheetPainter::cellSize(onWhite);

@@ -27,6 +27,9 @@ using namespace tzolkara;
 
 namespace {
 
+const QString kEnglish = QStringLiteral("en");
+const QString kSpanish = QStringLiteral("es");
+
 // What a user sees or hears of every widget and menu item, keyed by where it is.
 using Texts = QMap<QString, QString>;
 
@@ -143,7 +146,6 @@ class TestSpanish : public QObject
 
 private slots:
     void initTestCase();
-    void cleanup();
     void everyScreen_hasNoEnglishLeft_data();
     void everyScreen_hasNoEnglishLeft();
     void everyScreen_hasUniqueAccessKeys_data();
@@ -159,8 +161,7 @@ private slots:
     void language_followsTheDesktop();
 
 private:
-    void speak(Language language);
-    Texts screenTexts(Start start, Language language);
+    Texts screenTexts(Start start, const QString &languageCode);
 
     QTemporaryDir m_dir;
 };
@@ -170,24 +171,9 @@ void TestSpanish::initTestCase()
     QVERIFY(m_dir.isValid());
 }
 
-void TestSpanish::cleanup()
+Texts TestSpanish::screenTexts(Start start, const QString &languageCode)
 {
-    speak(Language::English);
-}
-
-void TestSpanish::speak(Language language)
-{
-    for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>()) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
-    installTranslations(language);
-}
-
-Texts TestSpanish::screenTexts(Start start, Language language)
-{
-    speak(language);
-    ScreenDriver ui;
+    ScreenDriver ui(Language::fromCode(languageCode));
     ui.reach(start);
     return textsOf(&ui.main());
 }
@@ -218,8 +204,8 @@ void TestSpanish::everyScreen_hasNoEnglishLeft()
     // Names and words that are the same in both languages.
     static const QRegularExpression same(
         QStringLiteral("^(Tzolkara v[0-9.]+|Trecena|Tzolk'in|Haab'|Numerwell \\(\\*\\.num\\))$"));
-    const Texts english = screenTexts(start, Language::English);
-    const Texts spanish = screenTexts(start, Language::Spanish);
+    const Texts english = screenTexts(start, kEnglish);
+    const Texts spanish = screenTexts(start, kSpanish);
     QCOMPARE(spanish.keys(), english.keys());
     QStringList untranslated;
     for (auto it = english.cbegin(); it != english.cend(); ++it) {
@@ -237,8 +223,7 @@ void TestSpanish::everyScreen_hasUniqueAccessKeys_data()
 void TestSpanish::everyScreen_hasUniqueAccessKeys()
 {
     QFETCH(Start, start);
-    speak(Language::Spanish);
-    ScreenDriver ui;
+    ScreenDriver ui(Language::fromCode(kSpanish));
     ui.reach(start);
     QCOMPARE(duplicateAccessKeys(ui.main()), QString());
     for (QAction *title : ui.main().menuBar()->actions()) {
@@ -254,10 +239,9 @@ void TestSpanish::everyScreen_hasUniqueAccessKeys()
 
 void TestSpanish::aboutBox_isSpanish()
 {
-    speak(Language::English);
     testing::FakeDesktop desktop;
     const Texts english = textsOf(std::make_unique<frmAbout>(desktop).get());
-    speak(Language::Spanish);
+    const InstalledLanguage speakingSpanish(Language::fromCode(kSpanish));
     frmAbout about(desktop);
     about.show();
     const Texts spanish = textsOf(&about);
@@ -283,9 +267,8 @@ void TestSpanish::messages_areSpanish()
     QFETCH(Start, start);
     QFETCH(QString, button);
     QStringList shown;
-    for (Language language : {Language::English, Language::Spanish}) {
-        speak(language);
-        ScreenDriver ui;
+    for (const QString &code : {kEnglish, kSpanish}) {
+        ScreenDriver ui(Language::fromCode(code));
         ScreenDriver::click(ui.reach(start), qPrintable(button));
         QCOMPARE(ui.desktop().shown.size(), 1);
         shown << ui.desktop().shown.first().text;
@@ -298,9 +281,8 @@ void TestSpanish::monthList_keepsOrderAndReading()
     QStringList lists[2];
     QString readings[2];
     int i = 0;
-    for (Language language : {Language::English, Language::Spanish}) {
-        speak(language);
-        ScreenDriver ui;
+    for (const QString &code : {kEnglish, kSpanish}) {
+        ScreenDriver ui(Language::fromCode(code));
         ui.reach(Start::AstrologyResult);
         auto *months =
             ScreenDriver::child<QComboBox>(ui.screen(ScreenId::AstrologyMain), "cboMonth");
@@ -323,11 +305,10 @@ void TestSpanish::monthList_keepsOrderAndReading()
 
 void TestSpanish::goTo_readsSpanishDates()
 {
-    speak(Language::Spanish);
     const QLocale before;
     QLocale::setDefault(QLocale(QStringLiteral("es_MX")));
     const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
-    ScreenDriver ui;
+    ScreenDriver ui(Language::fromCode(kSpanish));
     ui.reach(Start::MayaCalendar);
     QWidget *calendar = ui.screen(ScreenId::MayaCalendar);
     auto *field = ScreenDriver::child<QLineEdit>(calendar, "txtGoTo");
@@ -343,20 +324,19 @@ void TestSpanish::goTo_readsSpanishDates()
 
 void TestSpanish::savedReading_reopensInTheOtherLanguage_data()
 {
-    QTest::addColumn<Language>("savedIn");
-    QTest::addColumn<Language>("openedIn");
-    QTest::newRow("Spanish to English") << Language::Spanish << Language::English;
-    QTest::newRow("English to Spanish") << Language::English << Language::Spanish;
+    QTest::addColumn<QString>("savedIn");
+    QTest::addColumn<QString>("openedIn");
+    QTest::newRow("Spanish to English") << kSpanish << kEnglish;
+    QTest::newRow("English to Spanish") << kEnglish << kSpanish;
 }
 
 void TestSpanish::savedReading_reopensInTheOtherLanguage()
 {
-    QFETCH(Language, savedIn);
-    QFETCH(Language, openedIn);
-    const QString path = m_dir.filePath(QStringLiteral("ana-%1.man").arg(int(savedIn)));
-    speak(savedIn);
+    QFETCH(QString, savedIn);
+    QFETCH(QString, openedIn);
+    const QString path = m_dir.filePath(QStringLiteral("ana-%1.man").arg(savedIn));
     {
-        ScreenDriver ui;
+        ScreenDriver ui(Language::fromCode(savedIn));
         QWidget *report = ui.reach(Start::AstrologyReport);
         ui.desktop().setNextFileName(path);
         ScreenDriver::click(report, "cmdSave");
@@ -366,8 +346,7 @@ void TestSpanish::savedReading_reopensInTheOtherLanguage()
     // The file names the month in English, whatever the language.
     QCOMPARE(saved.birthMonth, QStringLiteral("December"));
 
-    speak(openedIn);
-    ScreenDriver ui;
+    ScreenDriver ui(Language::fromCode(openedIn));
     QWidget *entry = ui.reach(Start::AstrologyEntry);
     ui.desktop().setNextFileName(path);
     ScreenDriver::click(entry, "cmdOpen");
@@ -381,25 +360,25 @@ void TestSpanish::savedReading_reopensInTheOtherLanguage()
 void TestSpanish::language_followsTheDesktop_data()
 {
     QTest::addColumn<QStringList>("uiLanguages");
-    QTest::addColumn<Language>("expected");
-    QTest::newRow("es-MX") << QStringList{QStringLiteral("es-MX")} << Language::Spanish;
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("es-MX") << QStringList{QStringLiteral("es-MX")} << kSpanish;
     QTest::newRow("es_ES, then en")
-        << QStringList{QStringLiteral("es_ES"), QStringLiteral("en")} << Language::Spanish;
+        << QStringList{QStringLiteral("es_ES"), QStringLiteral("en")} << kSpanish;
     QTest::newRow("fr, then es") << QStringList{QStringLiteral("fr-FR"), QStringLiteral("es")}
-                                 << Language::Spanish;
+                                 << kSpanish;
     QTest::newRow("en-GB, then es")
-        << QStringList{QStringLiteral("en-GB"), QStringLiteral("es")} << Language::English;
-    QTest::newRow("de") << QStringList{QStringLiteral("de-DE")} << Language::English;
-    QTest::newRow("C") << QStringList{QStringLiteral("C")} << Language::English;
+        << QStringList{QStringLiteral("en-GB"), QStringLiteral("es")} << kEnglish;
+    QTest::newRow("de") << QStringList{QStringLiteral("de-DE")} << kEnglish;
+    QTest::newRow("C") << QStringList{QStringLiteral("C")} << kEnglish;
     QTest::newRow("estonian is not Spanish")
-        << QStringList{QStringLiteral("et-EE")} << Language::English;
+        << QStringList{QStringLiteral("et-EE")} << kEnglish;
 }
 
 void TestSpanish::language_followsTheDesktop()
 {
     QFETCH(QStringList, uiLanguages);
-    QFETCH(Language, expected);
-    QCOMPARE(languageFor(uiLanguages), expected);
+    QFETCH(QString, expected);
+    QCOMPARE(Language::forUiLanguages(uiLanguages).code(), expected);
 }
 
 QTEST_MAIN(TestSpanish)

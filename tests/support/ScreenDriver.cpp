@@ -7,7 +7,8 @@
 
 using namespace tzolkara;
 
-ScreenDriver::ScreenDriver()
+ScreenDriver::ScreenDriver(const Language &language)
+    : m_language(language), m_context(m_desktop, language)
 {
     m_main = std::make_unique<frmMDI>(m_context.programs(), m_desktop);
     m_main->resize(1280, 760);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/ProgramContext.h"
+#include "app/Translations.h"
 #include "gui/shell/ProgramScreen.h"
 #include "gui/shell/frmMDI.h"
 #include "support/FakeDesktop.h"
@@ -33,11 +34,12 @@ enum class Start {
 
 // Drives the real main window and its screens the way a user does, on a
 // desktop of the test's (a fixed today, dialogs answered from a queue) and
-// with a context of its own: its engines start afresh.
+// with a context of its own: its engines start afresh. The application
+// speaks `language` while the driver lives.
 class ScreenDriver
 {
 public:
-    ScreenDriver();
+    explicit ScreenDriver(const tzolkara::Language &language = tzolkara::Language());
     ~ScreenDriver();
 
     tzolkara::frmMDI &main() { return *m_main; }
@@ -72,7 +74,8 @@ public:
     static void enter(QWidget *entry, const QString &name, const QString &month, int day, int year);
 
 private:
+    tzolkara::InstalledLanguage m_language;
     tzolkara::testing::FakeDesktop m_desktop;
-    tzolkara::ProgramContext m_context{m_desktop};
+    tzolkara::ProgramContext m_context;
     std::unique_ptr<tzolkara::frmMDI> m_main;
 };

@@ -8,11 +8,11 @@
 namespace tzolkara {
 
 // A text built into the program from resources/texts (resource path
-// ":/texts/..."): one paragraph of UTF-8, or the lines of a glossary. The file may end in one line
-// break, which is not part of the text; editors like to add one.
+// ":/texts/..."): one paragraph of UTF-8. The file may end in one line break,
+// which is not part of the text; editors like to add one.
 //
-// Every text is listed in the build, so one that cannot be read means a
-// broken build. The program then stops with the path rather than show a
+// Every text is built in and the tests check each language has them all, so
+// one that cannot be read means a broken build. The program then stops with the path rather than show a
 // reading with an empty text.
 QString builtInText(const QString &resourcePath);
 

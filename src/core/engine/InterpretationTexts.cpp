@@ -7,19 +7,18 @@
 
 namespace tzolkara {
 
-QString textsFolder(Language language)
+QString textsFolder(const Language &language)
 {
-    return language == Language::Spanish ? QStringLiteral(":/texts/es/")
-                                         : QStringLiteral(":/texts/");
+    return language.folderUnder(QStringLiteral(":/texts/"));
 }
 
-QString signDescription(int daySign, Language language)
+QString signDescription(int daySign, const Language &language)
 {
     return builtInText(textsFolder(language) +
                        QStringLiteral("signs/%1.txt").arg(daySign, 2, 10, QLatin1Char('0')));
 }
 
-QString toneDescription(int number, Language language)
+QString toneDescription(int number, const Language &language)
 {
     return builtInText(textsFolder(language) +
                        QStringLiteral("tones/%1.txt").arg(number, 2, 10, QLatin1Char('0')));

@@ -6,7 +6,6 @@
 #include "core/engine/BirthMonth.h"
 #include "core/engine/InterpretationTexts.h"
 #include "core/engine/SignTable.h"
-#include "core/i18n/Glossary.h"
 #include "tables/engine/KinTables.h"
 
 namespace tzolkara {
@@ -17,31 +16,29 @@ void KinEngine::CalculateReading()
     if (kin < 1)
         return;
 
-    const Language language = currentLanguage();
     const KinEntry entry = kinEntry(kin);
     m_state.DayNumber = static_cast<qint16>(entry.dayNumber);
     m_state.DaySignLabel = QString::fromLatin1(SignTable()[entry.signPosition].Label);
 
     if (const ToneRecord *tone = findToneByNumber(m_state.DayNumber)) {
-        m_state.DayNumberDescription = language == Language::English
-                                           ? tone->Description
-                                           : toneDescription(tone->Number, language);
+        m_state.DayNumberDescription =
+            m_language.isEnglish() ? tone->Description : toneDescription(tone->Number, m_language);
     }
 
     // Looked up by label, as every reader of the tables does, so a label
     // that matches no record leaves the sign texts as they were.
     if (const SignRecord *sign = findSignByLabel(m_state.DaySignLabel)) {
         const int daySign = daySignOf(*sign);
-        const auto say = [language, daySign](GlossaryKind kind, const char *english) {
-            return inLanguage(language, kind, daySign, QLatin1StringView(english));
+        const auto say = [this](const char *english) {
+            return m_language.word("SignTexts", english);
         };
         m_state.DaySign = static_cast<qint16>(daySign);
-        m_state.EnglishName = say(GlossaryKind::SignName, sign->EnglishName);
+        m_state.EnglishName = m_language.word("SignNames", sign->EnglishName);
         m_state.SignDescription =
-            language == Language::English ? sign->Description : signDescription(daySign, language);
-        m_state.Keywords = say(GlossaryKind::Keywords, sign->Keywords);
-        m_state.Gemstone = say(GlossaryKind::Gemstone, sign->Gemstone);
-        m_state.Significance = say(GlossaryKind::Significance, sign->Significance);
+            m_language.isEnglish() ? sign->Description : signDescription(daySign, m_language);
+        m_state.Keywords = say(sign->Keywords);
+        m_state.Gemstone = say(sign->Gemstone);
+        m_state.Significance = say(sign->Significance);
         // People's names are the same in every language.
         m_state.FamousPersons = QString::fromLatin1(sign->FamousPersons);
     }

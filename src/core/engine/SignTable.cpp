@@ -11,7 +11,9 @@ namespace tzolkara {
 
 namespace {
 
-// The short texts of each sign, in table order (that of kSignNames).
+// The short texts of each sign, in table order (that of kSignNames); all but
+// the people's names, which are the same in every language, are translated in
+// the context "SignTexts".
 struct SignTexts
 {
     const char *Keywords;
@@ -22,48 +24,83 @@ struct SignTexts
 
 constexpr std::array<SignTexts, kSignCount> kSignTexts = {{
     // Monkey
-    {"Witty and demonstrative", "Aventurine", "Manifestation", "Ronald Reagan, Sean Connery"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Witty and demonstrative"),
+     QT_TRANSLATE_NOOP("SignTexts", "Aventurine"), QT_TRANSLATE_NOOP("SignTexts", "Manifestation"),
+     "Ronald Reagan, Sean Connery"},
     // Road
-    {"Careful and useful", "Malachite", "Resolution", "Hugh Hefner, Friedrich Nietzsche"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Careful and useful"),
+     QT_TRANSLATE_NOOP("SignTexts", "Malachite"), QT_TRANSLATE_NOOP("SignTexts", "Resolution"),
+     "Hugh Hefner, Friedrich Nietzsche"},
     // Reed
-    {"Crusading and wise", "Turquoise ", "Understanding", "Franklin D. Roosevelt, Carl Jung"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Crusading and wise"),
+     QT_TRANSLATE_NOOP("SignTexts", "Turquoise "), QT_TRANSLATE_NOOP("SignTexts", "Understanding"),
+     "Franklin D. Roosevelt, Carl Jung"},
     // Jaguar
-    {"Introvert and intelligent", "Moonstone", "Ascension", "Paul Newman, Edgar Cayce"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Introvert and intelligent"),
+     QT_TRANSLATE_NOOP("SignTexts", "Moonstone"), QT_TRANSLATE_NOOP("SignTexts", "Ascension"),
+     "Paul Newman, Edgar Cayce"},
     // Eagle
-    {"Free and independent", "Unakite ", "Unity", "J.F Kennedy, Cary Grant"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Free and independent"),
+     QT_TRANSLATE_NOOP("SignTexts", "Unakite "), QT_TRANSLATE_NOOP("SignTexts", "Unity"),
+     "J.F Kennedy, Cary Grant"},
     // Wisdom
-    {"Knowledgeable and authoritative", "Smokey Quartz", "Duality",
+    {QT_TRANSLATE_NOOP("SignTexts", "Knowledgeable and authoritative"),
+     QT_TRANSLATE_NOOP("SignTexts", "Smokey Quartz"), QT_TRANSLATE_NOOP("SignTexts", "Duality"),
      "Ayn Rand, William F. Buckley III"},
     // Earth
-    {"Practical and intellectual", "Agate", "Action", "Benjamin Franklin, Alfred Hitchcock"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Practical and intellectual"),
+     QT_TRANSLATE_NOOP("SignTexts", "Agate"), QT_TRANSLATE_NOOP("SignTexts", "Action"),
+     "Benjamin Franklin, Alfred Hitchcock"},
     // Flint
-    {"Romantic and self sufficient", "Rhodonite", "Stability", "Peter Sellers, Jackie Onassis"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Romantic and self sufficient"),
+     QT_TRANSLATE_NOOP("SignTexts", "Rhodonite"), QT_TRANSLATE_NOOP("SignTexts", "Stability"),
+     "Peter Sellers, Jackie Onassis"},
     // Storm
-    {"Healing and helpful", "Jade", "Empowerment", "Pete Seeger, Sandra Day O'Connor"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Healing and helpful"), QT_TRANSLATE_NOOP("SignTexts", "Jade"),
+     QT_TRANSLATE_NOOP("SignTexts", "Empowerment"), "Pete Seeger, Sandra Day O'Connor"},
     // Sun
-    {"Affectionate and creative", "Rose Quartz", "Flow", "Albert Einstein, Vincent Van Gogh"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Affectionate and creative"),
+     QT_TRANSLATE_NOOP("SignTexts", "Rose Quartz"), QT_TRANSLATE_NOOP("SignTexts", "Flow"),
+     "Albert Einstein, Vincent Van Gogh"},
     // Crocodile
-    {"Protective and dominating", "Red Jasper", "Unity", "Walt Disney, Mao Tse Tung"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Protective and dominating"),
+     QT_TRANSLATE_NOOP("SignTexts", "Red Jasper"), QT_TRANSLATE_NOOP("SignTexts", "Unity"),
+     "Walt Disney, Mao Tse Tung"},
     // Wind
-    {"Clever, lively, and multifaceted", "Sodalite", "Justice", "Elizabeth Taylor, Richard Pryor"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Clever, lively, and multifaceted"),
+     QT_TRANSLATE_NOOP("SignTexts", "Sodalite"), QT_TRANSLATE_NOOP("SignTexts", "Justice"),
+     "Elizabeth Taylor, Richard Pryor"},
     // Night
-    {"Conservative and thoughtful", "Snowflake Obsidian", "Patience",
-     "Marlene Dietrich, Fidel Castro"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Conservative and thoughtful"),
+     QT_TRANSLATE_NOOP("SignTexts", "Snowflake Obsidian"),
+     QT_TRANSLATE_NOOP("SignTexts", "Patience"), "Marlene Dietrich, Fidel Castro"},
     // Seed
-    {"Sexual, dynamic and energetic", "Dumortierite", "Manifestation", "Bill Cosby, Paul Gauguin"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Sexual, dynamic and energetic"),
+     QT_TRANSLATE_NOOP("SignTexts", "Dumortierite"),
+     QT_TRANSLATE_NOOP("SignTexts", "Manifestation"), "Bill Cosby, Paul Gauguin"},
     // Serpent
-    {"Forceful, powerful and charismatic", "Amethyst", "Resolution",
+    {QT_TRANSLATE_NOOP("SignTexts", "Forceful, powerful and charismatic"),
+     QT_TRANSLATE_NOOP("SignTexts", "Amethyst"), QT_TRANSLATE_NOOP("SignTexts", "Resolution"),
      "Marilyn Monroe, Warren Beatty"},
     // Transformer
-    {"Helpful and sacrificing", "Carnelian", "Understanding", "George Bush, Jane Fonda"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Helpful and sacrificing"),
+     QT_TRANSLATE_NOOP("SignTexts", "Carnelian"), QT_TRANSLATE_NOOP("SignTexts", "Understanding"),
+     "George Bush, Jane Fonda"},
     // Deer
-    {"Nomadic and cooperative", "Amazonite", "Ascension", "Mozart, Prince Charles"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Nomadic and cooperative"),
+     QT_TRANSLATE_NOOP("SignTexts", "Amazonite"), QT_TRANSLATE_NOOP("SignTexts", "Ascension"),
+     "Mozart, Prince Charles"},
     // Star
-    {"Witty and jolly", "Hematite", "Unity", "Elvis Presley, Jimi Hendrix"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Witty and jolly"), QT_TRANSLATE_NOOP("SignTexts", "Hematite"),
+     QT_TRANSLATE_NOOP("SignTexts", "Unity"), "Elvis Presley, Jimi Hendrix"},
     // Offering
-    {"Emotional and imaginative", "Lapis Lazuli", "Duality", "George Washington, John Lennon"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Emotional and imaginative"),
+     QT_TRANSLATE_NOOP("SignTexts", "Lapis Lazuli"), QT_TRANSLATE_NOOP("SignTexts", "Duality"),
+     "George Washington, John Lennon"},
     // Dog
-    {"Helpful and loyal", "Bloodstone", "Patience", "Yasir Arafat, Mark Twain"},
+    {QT_TRANSLATE_NOOP("SignTexts", "Helpful and loyal"),
+     QT_TRANSLATE_NOOP("SignTexts", "Bloodstone"), QT_TRANSLATE_NOOP("SignTexts", "Patience"),
+     "Yasir Arafat, Mark Twain"},
 }};
 
 } // namespace
@@ -82,7 +119,7 @@ const std::array<SignRecord, kSignCount> &SignTable()
                           texts.Gemstone,
                           texts.Significance,
                           texts.FamousPersons,
-                          signDescription(daySignOfPosition(i), Language::English)};
+                          signDescription(daySignOfPosition(i), Language())};
         }
         return records;
     }();
@@ -94,7 +131,7 @@ const std::array<ToneRecord, kToneCount> &ToneTable()
     static const std::array<ToneRecord, kToneCount> table = [] {
         std::array<ToneRecord, kToneCount> tones{};
         for (int i = 0; i < kToneCount; ++i)
-            tones[i] = {i + 1, toneDescription(i + 1, Language::English)};
+            tones[i] = {i + 1, toneDescription(i + 1, Language())};
         return tones;
     }();
     return table;

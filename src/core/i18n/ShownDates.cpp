@@ -3,6 +3,8 @@
 
 #include "core/i18n/ShownDates.h"
 
+#include "tables/engine/MonthNames.h"
+
 #include <QCoreApplication>
 
 #include <array>
@@ -10,16 +12,6 @@
 namespace tzolkara {
 
 namespace {
-
-// Written as they stand inside a date; a list item begins with a capital.
-constexpr std::array<const char *, 12> kMonths = {
-    QT_TRANSLATE_NOOP("Months", "January"),   QT_TRANSLATE_NOOP("Months", "February"),
-    QT_TRANSLATE_NOOP("Months", "March"),     QT_TRANSLATE_NOOP("Months", "April"),
-    QT_TRANSLATE_NOOP("Months", "May"),       QT_TRANSLATE_NOOP("Months", "June"),
-    QT_TRANSLATE_NOOP("Months", "July"),      QT_TRANSLATE_NOOP("Months", "August"),
-    QT_TRANSLATE_NOOP("Months", "September"), QT_TRANSLATE_NOOP("Months", "October"),
-    QT_TRANSLATE_NOOP("Months", "November"),  QT_TRANSLATE_NOOP("Months", "December"),
-};
 
 constexpr std::array<const char *, 7> kWeekdays = {
     QT_TRANSLATE_NOOP("Weekdays", "Monday"),    QT_TRANSLATE_NOOP("Weekdays", "Tuesday"),
@@ -37,7 +29,7 @@ constexpr std::array<const char *, 7> kShortWeekdays = {
 
 QString monthInDate(int month0)
 {
-    return month0 >= 0 && month0 < 12 ? QCoreApplication::translate("Months", kMonths[month0])
+    return month0 >= 0 && month0 < 12 ? QCoreApplication::translate("Months", kMonthNames[month0])
                                       : QString();
 }
 
@@ -49,11 +41,6 @@ QString listedMonthName(int month0)
     if (!name.isEmpty())
         name[0] = name[0].toUpper();
     return name;
-}
-
-const char *englishMonthName(int month0)
-{
-    return month0 >= 0 && month0 < 12 ? kMonths[month0] : "";
 }
 
 QString monthFirstDate(int year, int month0, int day)

@@ -12,8 +12,6 @@ namespace tzolkara {
 
 // The month 0..11 (January 0) as it begins an item of the month list.
 QString listedMonthName(int month0);
-// The same in English, whatever the program's language.
-const char *englishMonthName(int month0);
 
 // "March 5, 2020"; in Spanish "5 de marzo de 2020".
 QString monthFirstDate(int year, int month0, int day);

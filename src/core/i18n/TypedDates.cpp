@@ -4,6 +4,7 @@
 #include "core/i18n/TypedDates.h"
 
 #include "core/i18n/ShownDates.h"
+#include "tables/engine/MonthNames.h"
 
 #include <QDate>
 #include <QList>
@@ -47,8 +48,8 @@ int monthOfWord(const QString &word)
     if (typed.size() < 3)
         return 0;
     for (int month0 = 0; month0 < 12; ++month0) {
-        for (const QString &name : {folded(listedMonthName(month0)),
-                                    folded(QString::fromLatin1(englishMonthName(month0)))}) {
+        for (const QString &name :
+             {folded(listedMonthName(month0)), folded(QString::fromLatin1(kMonthNames[month0]))}) {
             if (name.startsWith(typed))
                 return month0 + 1;
         }

@@ -8,7 +8,7 @@
 
 namespace tzolkara {
 
-QString glyphDescription(int glyph, Language language)
+QString glyphDescription(int glyph, const Language &language)
 {
     return builtInText(textsFolder(language) +
                        QStringLiteral("glyphs/%1.txt").arg(glyph, 2, 10, QLatin1Char('0')));

@@ -13,6 +13,6 @@ namespace tzolkara {
 // Ahau, the Yellow Sun), one paragraph read from
 // resources/texts/glyphs/00.txt .. 19.txt, or the language's folder beside
 // them (es/glyphs/ for Spanish).
-QString glyphDescription(int glyph, Language language);
+QString glyphDescription(int glyph, const Language &language);
 
 } // namespace tzolkara

@@ -9,8 +9,8 @@ namespace tzolkara {
 
 void TarotOracle::LoadTarotTables()
 {
-    GlyphTable = glyphTableContents();
-    PositionTable = positionTableContents();
+    GlyphTable = glyphTableContents(m_language);
+    PositionTable = positionTableContents(m_language);
 }
 
 TarotReading TarotOracle::DrawTarotReading(const std::function<double()> &random,

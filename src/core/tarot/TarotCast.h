@@ -17,12 +17,15 @@ namespace tzolkara {
 class TarotOracle final
 {
 public:
+    // The tables are said in `language`.
+    explicit TarotOracle(Language language = Language()) : m_language(std::move(language)) {}
+
     // Empty until the first reading fills them.
     GlyphTableType GlyphTable;
     PositionTableType PositionTable;
     OracleReading LatestReading;
 
-    // Fills both tables with their constant contents in the program's language.
+    // Fills both tables with their constant contents in the oracle's language.
     void LoadTarotTables();
 
     // Draws a new LatestReading with `random` (values 0 <= r < 1), refills the
@@ -30,6 +33,9 @@ public:
     // name takes no part in the draw.
     TarotReading DrawTarotReading(const std::function<double()> &random, const QDate &today,
                                   const QString &askerName);
+
+private:
+    Language m_language;
 };
 
 } // namespace tzolkara

@@ -34,7 +34,7 @@ using GlyphTableType = std::array<GlyphRecord, kGlyphCount>;
 using PositionTableType = std::array<PositionRecord, kPositionCount>;
 
 // The constant contents of the two tables, in `language`.
-GlyphTableType glyphTableContents(Language language = currentLanguage());
-PositionTableType positionTableContents(Language language = currentLanguage());
+GlyphTableType glyphTableContents(const Language &language = Language());
+PositionTableType positionTableContents(const Language &language = Language());
 
 } // namespace tzolkara

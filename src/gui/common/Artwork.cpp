@@ -3,22 +3,19 @@
 
 #include "gui/common/Artwork.h"
 
-#include "core/i18n/Language.h"
 #include "tables/engine/SignNames.h"
 #include "tables/engine/ToneNames.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOption>
 
-#include <array>
 #include <cmath>
-#include <optional>
 
-namespace tzolkara::Artwork {
+namespace tzolkara {
 
 namespace {
 
@@ -34,25 +31,6 @@ QString twoDigits(int number)
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
 }
 
-// The tones and cards carry words, so each language has its own drawings:
-// the Spanish ones lie in an es/ folder beside the English ones.
-QString languageFolder(Language language)
-{
-    return language == Language::Spanish ? QStringLiteral("es/") : QString();
-}
-
-// One list per language, each made the first time it is shown, so the
-// pictures follow the language even when it changes after start-up.
-template <typename Make>
-const ImageList &inCurrentLanguage(std::array<std::optional<ImageList>, 2> &lists, Make make)
-{
-    const Language language = currentLanguage();
-    std::optional<ImageList> &list = lists[language == Language::Spanish ? 1 : 0];
-    if (!list)
-        list.emplace(make(languageFolder(language)));
-    return *list;
-}
-
 // The keys are the same in every language; only the drawings differ.
 ImageList makeTones(const QString &keySuffix, const QString &folder)
 {
@@ -61,7 +39,7 @@ ImageList makeTones(const QString &keySuffix, const QString &folder)
         const QString number = twoDigits(n);
         entries.append(
             {number + QLatin1Char('-') + QString::fromLatin1(kToneNames[n - 1]) + keySuffix,
-             QStringLiteral(":/artwork/tones/%1%2.svg").arg(folder, number)});
+             QStringLiteral("%1%2.svg").arg(folder, number)});
     }
     return ImageList(kToneSize, entries);
 }
@@ -71,66 +49,55 @@ ImageList makeCards(const QString &folder)
     QList<ImageList::Entry> entries;
     for (int glyph = 0; glyph < 20; ++glyph) {
         const QString number = twoDigits(glyph);
-        entries.append({number, QStringLiteral(":/artwork/cards/%1%2.svg").arg(folder, number)});
+        entries.append({number, QStringLiteral("%1%2.svg").arg(folder, number)});
     }
     return ImageList(kCardSize, entries);
 }
 
+ImageList makeDaySigns()
+{
+    // Sign-table order, keyed by English name; the drawings are numbered by
+    // day sign (01 Crocodile .. 20 Sun).
+    QList<ImageList::Entry> entries;
+    for (int position = 0; position < kSignCount; ++position) {
+        entries.append({QString::fromLatin1(kSignNames[position].EnglishName),
+                        QStringLiteral(":/artwork/signs/%1.svg")
+                            .arg(twoDigits(daySignOfPosition(position)))});
+    }
+    return ImageList(kDaySignSize, entries);
+}
+
 } // namespace
 
-const ImageList &daySigns()
+ReadingPictures::ReadingPictures(const Language &language)
+    : m_daySigns(makeDaySigns()),
+      m_astrologyTones(
+          makeTones(QString(), language.folderUnder(QStringLiteral(":/artwork/tones/")))),
+      m_numerologyTones(makeTones(QStringLiteral(".jpg"),
+                                  language.folderUnder(QStringLiteral(":/artwork/tones/")))),
+      m_tarotCards(makeCards(language.folderUnder(QStringLiteral(":/artwork/cards/")))),
+      m_signFrame(kDaySignSize, {{QStringLiteral("frame"), Artwork::kSignFrameResource}}),
+      m_toneFrame(kToneSize, {{QStringLiteral("frame"), Artwork::kToneFrameResource}})
 {
-    static const ImageList list = [] {
-        // Sign-table order, keyed by English name; the drawings are numbered
-        // by day sign (01 Crocodile .. 20 Sun).
-        QList<ImageList::Entry> entries;
-        for (int position = 0; position < kSignCount; ++position) {
-            entries.append({QString::fromLatin1(kSignNames[position].EnglishName),
-                            QStringLiteral(":/artwork/signs/%1.svg")
-                                .arg(twoDigits(daySignOfPosition(position)))});
-        }
-        return ImageList(kDaySignSize, entries);
-    }();
-    return list;
-}
-
-int daySignIndex(int daySign)
-{
-    return daySign >= 1 && daySign <= kSignCount ? positionOfDaySign(daySign) + 1 : 0;
-}
-
-const ImageList &astrologyTones()
-{
-    static std::array<std::optional<ImageList>, 2> lists;
-    return inCurrentLanguage(lists,
-                             [](const QString &folder) { return makeTones(QString(), folder); });
-}
-
-const ImageList &numerologyTones()
-{
-    static std::array<std::optional<ImageList>, 2> lists;
-    return inCurrentLanguage(
-        lists, [](const QString &folder) { return makeTones(QStringLiteral(".jpg"), folder); });
-}
-
-const ImageList &tarotCards()
-{
-    static std::array<std::optional<ImageList>, 2> lists;
-    return inCurrentLanguage(lists, makeCards);
 }
 
 // Every result screen starts with a frame, and a result screen is made for
 // every reading: drawn once, kept as the picture lists keep theirs.
-QPixmap signFrame(qreal devicePixelRatio)
+QPixmap ReadingPictures::signFrame(qreal devicePixelRatio) const
 {
-    static const ImageList frame(kDaySignSize, {{QStringLiteral("frame"), kSignFrameResource}});
-    return frame.picture(1, devicePixelRatio);
+    return m_signFrame.picture(1, devicePixelRatio);
 }
 
-QPixmap toneFrame(qreal devicePixelRatio)
+QPixmap ReadingPictures::toneFrame(qreal devicePixelRatio) const
 {
-    static const ImageList frame(kToneSize, {{QStringLiteral("frame"), kToneFrameResource}});
-    return frame.picture(1, devicePixelRatio);
+    return m_toneFrame.picture(1, devicePixelRatio);
+}
+
+namespace Artwork {
+
+int daySignIndex(int daySign)
+{
+    return daySign >= 1 && daySign <= kSignCount ? positionOfDaySign(daySign) + 1 : 0;
 }
 
 QPixmap programButtonIcon(const QString &resource, qreal devicePixelRatio)
@@ -182,7 +149,7 @@ public:
         const QSize logical = actualSize(size, mode, state);
         if (logical.isEmpty())
             return {};
-        QPixmap pixmap = QPixmap::fromImage(rendered(logical, scale));
+        QPixmap pixmap = rendered(logical, scale);
         pixmap.setDevicePixelRatio(scale);
         if (mode != QIcon::Normal && qobject_cast<QApplication *>(QCoreApplication::instance())) {
             // Greyed or highlighted as the style does it for any icon.
@@ -194,19 +161,20 @@ public:
     }
 
 private:
-    // Rendered once per size in device pixels, for every icon made here.
-    // Images, not pixmaps: they may outlive the application object.
-    static const QImage &rendered(QSize logical, qreal scale)
+    // Drawn once per size in device pixels for every icon made here; Qt's
+    // pixmap cache keeps them, and lets them go with the application.
+    static QPixmap rendered(QSize logical, qreal scale)
     {
-        static QHash<int, QImage> images;
         const int pixels = int(std::ceil(logical.width() * scale));
-        auto it = images.constFind(pixels);
-        if (it == images.constEnd()) {
+        const QString key = QStringLiteral("tzolkara-application-icon-%1").arg(pixels);
+        QPixmap pixmap;
+        if (!QPixmapCache::find(key, &pixmap)) {
             const QString &drawing =
                 pixels <= 24 ? kSmallApplicationIconResource : kApplicationIconResource;
-            it = images.insert(pixels, renderSvg(drawing, logical, scale));
+            pixmap = QPixmap::fromImage(renderSvg(drawing, logical, scale));
+            QPixmapCache::insert(key, pixmap);
         }
-        return *it;
+        return pixmap;
     }
 };
 
@@ -217,4 +185,5 @@ QIcon applicationIcon()
     return QIcon(new ApplicationIconEngine);
 }
 
-} // namespace tzolkara::Artwork
+} // namespace Artwork
+} // namespace tzolkara

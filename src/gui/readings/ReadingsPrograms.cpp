@@ -12,7 +12,7 @@
 
 namespace tzolkara {
 
-Program astrologyProgram(KinEngine &engine)
+Program astrologyProgram(KinEngine &engine, const ReadingPictures &pictures)
 {
     Program program{QCoreApplication::translate("Programs", "Mayan Astrology"), QColor(255, 255, 0),
                     Artwork::kAstrologyIconResource, QStringLiteral("Picture4"),
@@ -23,18 +23,18 @@ Program astrologyProgram(KinEngine &engine)
              return new EntryScreen(EntryScreen::Kind::Astrology, engine, navigator);
          }},
         {ScreenId::AstrologyResult,
-         [&engine](Navigator &navigator) {
-             return new frmMayanAstrologyResult(engine, navigator);
+         [&engine, &pictures](Navigator &navigator) {
+             return new frmMayanAstrologyResult(engine, pictures, navigator);
          }},
         {ScreenId::AstrologySave,
-         [&engine](Navigator &navigator) {
-             return new ReportScreen(ReportScreen::Kind::Astrology, engine, navigator);
+         [&engine, &pictures](Navigator &navigator) {
+             return new ReportScreen(ReportScreen::Kind::Astrology, engine, pictures, navigator);
          }},
     };
     return program;
 }
 
-Program numerologyProgram(KinEngine &engine)
+Program numerologyProgram(KinEngine &engine, const ReadingPictures &pictures)
 {
     Program program{QCoreApplication::translate("Programs", "Mayan Numerology"), QColor(0, 255, 0),
                     Artwork::kNumerologyIconResource, QStringLiteral("Picture2"),
@@ -45,12 +45,12 @@ Program numerologyProgram(KinEngine &engine)
              return new EntryScreen(EntryScreen::Kind::Numerology, engine, navigator);
          }},
         {ScreenId::NumerologyResult,
-         [&engine](Navigator &navigator) {
-             return new frmMayanNumerologyResult(engine, navigator);
+         [&engine, &pictures](Navigator &navigator) {
+             return new frmMayanNumerologyResult(engine, pictures, navigator);
          }},
         {ScreenId::NumerologySave,
-         [&engine](Navigator &navigator) {
-             return new ReportScreen(ReportScreen::Kind::Numerology, engine, navigator);
+         [&engine, &pictures](Navigator &navigator) {
+             return new ReportScreen(ReportScreen::Kind::Numerology, engine, pictures, navigator);
          }},
     };
     return program;

@@ -8,10 +8,12 @@
 namespace tzolkara {
 
 class KinEngine;
+class ReadingPictures;
 
 // The two programs of the birth-date readings, each with its engine instance
-// and its entry, result and report screens, which share it.
-Program astrologyProgram(KinEngine &engine);
-Program numerologyProgram(KinEngine &engine);
+// and its entry, result and report screens, which share it and the
+// program's pictures.
+Program astrologyProgram(KinEngine &engine, const ReadingPictures &pictures);
+Program numerologyProgram(KinEngine &engine, const ReadingPictures &pictures);
 
 } // namespace tzolkara

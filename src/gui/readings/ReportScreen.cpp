@@ -66,10 +66,11 @@ QPushButton *button(const QString &objectName, const QString &caption, QWidget *
 
 } // namespace
 
-ReportScreen::ReportScreen(Kind kind, KinEngine &engine, Navigator &navigator, QWidget *parent)
+ReportScreen::ReportScreen(Kind kind, KinEngine &engine, const ReadingPictures &pictures,
+                           Navigator &navigator, QWidget *parent)
     : ProgramScreen(kind == Kind::Astrology ? ScreenId::AstrologySave : ScreenId::NumerologySave,
                     navigator, parent),
-      m_kind(kind), m_engine(engine)
+      m_kind(kind), m_engine(engine), m_pictures(pictures)
 {
     const bool astrology = kind == Kind::Astrology;
     setObjectName(astrology ? QStringLiteral("frmMayanAstrologySave")
@@ -217,11 +218,11 @@ void ReportScreen::cmdSavePdf_Click()
     header.lines
         << tr("Date of birth: %1").arg(monthFirstDate(state.BirthYear, month - 1, state.BirthDay))
         << MayaDayFrame::linesFor(state.BirthYear, month, state.BirthDay);
-    const QString tone = Artwork::astrologyTones().resource(state.DayNumber);
+    const QString tone = m_pictures.astrologyTones().resource(state.DayNumber);
     if (astrology) {
         header.pictureArea = QSizeF(200, 100);
         const int sign = Artwork::daySignIndex(state.DaySign);
-        header.pictures = {{Artwork::daySigns().resource(sign), QRectF(0, 0, 100, 100), {}},
+        header.pictures = {{m_pictures.daySigns().resource(sign), QRectF(0, 0, 100, 100), {}},
                            {tone, QRectF(110, 22, 88, 55), {}}};
     } else {
         header.pictureArea = QSizeF(120, 76);

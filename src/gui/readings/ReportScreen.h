@@ -12,6 +12,7 @@ namespace tzolkara {
 
 class ClickableLabel;
 class KinEngine;
+class ReadingPictures;
 
 // frmMayanAstrologySave and frmMayanNumerologySave: the formatted report of
 // the kind's current reading, which the user can save as a reading file or
@@ -23,7 +24,8 @@ class ReportScreen final : public ProgramScreen
 public:
     enum class Kind { Astrology, Numerology };
 
-    ReportScreen(Kind kind, KinEngine &engine, Navigator &navigator, QWidget *parent = nullptr);
+    ReportScreen(Kind kind, KinEngine &engine, const ReadingPictures &pictures, Navigator &navigator,
+                 QWidget *parent = nullptr);
 
     void Form_Load() override;
 
@@ -37,6 +39,7 @@ private:
 
     Kind m_kind;
     KinEngine &m_engine;
+    const ReadingPictures &m_pictures;
     QTextEdit *RTB = nullptr;
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdPrint = nullptr;

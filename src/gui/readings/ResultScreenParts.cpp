@@ -3,12 +3,12 @@
 
 #include "gui/readings/ResultScreenParts.h"
 
-#include "core/i18n/Glossary.h"
 #include "gui/common/Artwork.h"
 #include "gui/common/Fonts.h"
 #include "gui/common/ImageList.h"
 #include "gui/common/ScreenStyle.h"
 #include "gui/shell/CommonMenus.h"
+#include "tables/engine/ToneNames.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -70,12 +70,12 @@ void showPicture(QLabel *box, const ImageList &list, int index, const QString &d
 
 QString toneDescription(int dayNumber)
 {
-    const QString name = displayedToneName(dayNumber);
-    return name.isEmpty()
+    const bool known = dayNumber >= 1 && dayNumber <= kToneCount;
+    return !known
                ? QCoreApplication::translate("ResultScreenParts", "Day number %1").arg(dayNumber)
                : QCoreApplication::translate("ResultScreenParts", "Day number %1, %2")
                      .arg(dayNumber)
-                     .arg(name);
+                     .arg(QCoreApplication::translate("ToneNames", kToneNames[dayNumber - 1]));
 }
 
 void closeReport(Navigator &navigator, ScreenId report)

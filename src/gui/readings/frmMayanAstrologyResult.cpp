@@ -24,9 +24,11 @@ namespace tzolkara {
 
 using namespace ResultScreenParts;
 
-frmMayanAstrologyResult::frmMayanAstrologyResult(KinEngine &engine, Navigator &navigator,
-                                                 QWidget *parent)
-    : ProgramScreen(ScreenId::AstrologyResult, navigator, parent), m_engine(engine)
+frmMayanAstrologyResult::frmMayanAstrologyResult(KinEngine &engine,
+                                                 const ReadingPictures &pictures,
+                                                 Navigator &navigator, QWidget *parent)
+    : ProgramScreen(ScreenId::AstrologyResult, navigator, parent), m_engine(engine),
+      m_pictures(pictures)
 {
     setObjectName(QStringLiteral("frmMayanAstrologyResult"));
     setWindowTitle(tr("Tzolkara Mayan Astrology"));
@@ -43,7 +45,7 @@ QWidget *frmMayanAstrologyResult::buildContent()
     auto *frame2 = new QGroupBox(tr("Mayan Day Sign"), content);
     frame2->setObjectName(QStringLiteral("Frame2"));
     picDaySign =
-        pictureBox(QStringLiteral("picDaySign"), Artwork::signFrame(devicePixelRatioF()), frame2);
+        pictureBox(QStringLiteral("picDaySign"), m_pictures.signFrame(devicePixelRatioF()), frame2);
     picDaySign->setAccessibleName(tr("Day sign"));
     auto *facts = new QGridLayout;
     facts->setHorizontalSpacing(10);
@@ -83,7 +85,7 @@ QWidget *frmMayanAstrologyResult::buildContent()
     auto *frame1 = new QGroupBox(tr("Mayan Day Number / Galactic Tone"), content);
     frame1->setObjectName(QStringLiteral("Frame1"));
     picGalacticTone = pictureBox(QStringLiteral("picGalacticTone"),
-                                 Artwork::toneFrame(devicePixelRatioF()), frame1);
+                                 m_pictures.toneFrame(devicePixelRatioF()), frame1);
     picGalacticTone->setAccessibleName(tr("Day number"));
     lblMayanDayNumber = valueLabel(QStringLiteral("lblMayanDayNumber"), frame1);
     lblMayanDayNumber->setFont(verdana(24, true));
@@ -158,9 +160,9 @@ void frmMayanAstrologyResult::Form_Load()
     lblMayanEnglishName->setText(state.EnglishName);
     setWrappedText(lblFamousPersons, state.FamousPersons);
     fraMayaCalendar->showDate(state.BirthYear, monthIndexOf(state.BirthMonth) + 1, state.BirthDay);
-    showPicture(picGalacticTone, Artwork::astrologyTones(), state.DayNumber,
+    showPicture(picGalacticTone, m_pictures.astrologyTones(), state.DayNumber,
                 toneDescription(state.DayNumber));
-    showPicture(picDaySign, Artwork::daySigns(), Artwork::daySignIndex(state.DaySign),
+    showPicture(picDaySign, m_pictures.daySigns(), Artwork::daySignIndex(state.DaySign),
                 tr("Day sign %1 (%2)").arg(state.EnglishName, state.DaySignLabel));
 }
 

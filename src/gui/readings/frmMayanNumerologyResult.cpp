@@ -21,9 +21,11 @@ namespace tzolkara {
 
 using namespace ResultScreenParts;
 
-frmMayanNumerologyResult::frmMayanNumerologyResult(KinEngine &engine, Navigator &navigator,
-                                                   QWidget *parent)
-    : ProgramScreen(ScreenId::NumerologyResult, navigator, parent), m_engine(engine)
+frmMayanNumerologyResult::frmMayanNumerologyResult(KinEngine &engine,
+                                                   const ReadingPictures &pictures,
+                                                   Navigator &navigator, QWidget *parent)
+    : ProgramScreen(ScreenId::NumerologyResult, navigator, parent), m_engine(engine),
+      m_pictures(pictures)
 {
     setObjectName(QStringLiteral("frmMayanNumerologyResult"));
     setWindowTitle(tr("Tzolkara Mayan Numerology"));
@@ -39,7 +41,7 @@ QWidget *frmMayanNumerologyResult::buildContent()
     auto *frame1 = new QGroupBox(tr("Tzolkara Mayan Numerology Result"), content);
     frame1->setObjectName(QStringLiteral("Frame1"));
     picGalacticTone = pictureBox(QStringLiteral("picGalacticTone"),
-                                 Artwork::toneFrame(devicePixelRatioF()), frame1);
+                                 m_pictures.toneFrame(devicePixelRatioF()), frame1);
     picGalacticTone->setAccessibleName(tr("Day number"));
     auto *caption = new QLabel(tr("Mayan Day Number"), frame1);
     caption->setObjectName(QStringLiteral("Label1"));
@@ -93,7 +95,7 @@ void frmMayanNumerologyResult::Form_Load()
     const ReadingState &state = m_engine.state();
     lblMayanDayNumber->setText(QString::number(state.DayNumber));
     setWrappedText(lblMayanNoDesc, state.DayNumberDescription);
-    showPicture(picGalacticTone, Artwork::numerologyTones(), state.DayNumber,
+    showPicture(picGalacticTone, m_pictures.numerologyTones(), state.DayNumber,
                 toneDescription(state.DayNumber));
 }
 

@@ -11,6 +11,7 @@ class QPushButton;
 namespace tzolkara {
 
 class KinEngine;
+class ReadingPictures;
 
 // One Mayan Numerology reading: the day number, its text and its picture,
 // from the Numerology reading state.
@@ -19,7 +20,8 @@ class frmMayanNumerologyResult final : public ProgramScreen
     Q_OBJECT
 
 public:
-    frmMayanNumerologyResult(KinEngine &engine, Navigator &navigator, QWidget *parent = nullptr);
+    frmMayanNumerologyResult(KinEngine &engine, const ReadingPictures &pictures,
+                             Navigator &navigator, QWidget *parent = nullptr);
 
     void Form_Load() override;
     void cmdSave_Click();
@@ -37,6 +39,7 @@ private:
     QPushButton *cmdBack = nullptr;
     QPushButton *cmdSave = nullptr;
     KinEngine &m_engine;
+    const ReadingPictures &m_pictures;
 };
 
 } // namespace tzolkara

@@ -10,7 +10,8 @@
 
 namespace tzolkara {
 
-CardsAhead::CardsAhead(QWidget *screen) : QObject(screen), m_screen(screen)
+CardsAhead::CardsAhead(QWidget *screen, const ReadingPictures &pictures)
+    : QObject(screen), m_screen(screen), m_pictures(pictures)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &CardsAhead::drawNext);
@@ -31,11 +32,11 @@ void CardsAhead::drawNext()
     const qreal ratio = m_screen->devicePixelRatioF();
     // A cast may already have drawn some of them.
     while (m_nextGlyph < kGlyphCount &&
-           frmMayanAstrologyTarotResult::isCardDrawn(m_nextGlyph, ratio))
+           frmMayanAstrologyTarotResult::isCardDrawn(m_pictures, m_nextGlyph, ratio))
         ++m_nextGlyph;
     if (isDone())
         return;
-    frmMayanAstrologyTarotResult::drawCardAhead(m_nextGlyph++, ratio);
+    frmMayanAstrologyTarotResult::drawCardAhead(m_pictures, m_nextGlyph++, ratio);
     // A zero timer fires once the events already waiting (keys, paints) are
     // handled, so typing never waits for more than one card.
     m_timer.start(0);

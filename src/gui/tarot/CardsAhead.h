@@ -10,6 +10,8 @@ class QWidget;
 
 namespace tzolkara {
 
+class ReadingPictures;
+
 // Draws the twenty tarot cards while the question screen waits for the user,
 // one card a turn of the event loop, so the first cast of a session copies
 // its five pictures instead of drawing them from SVG (up to 2.5 ms each) and
@@ -22,7 +24,7 @@ class CardsAhead final : public QObject
 public:
     // Draws at `screen`'s pixel density, starting a moment after `screen` is
     // first shown, so its own first paint goes first.
-    explicit CardsAhead(QWidget *screen);
+    CardsAhead(QWidget *screen, const ReadingPictures &pictures);
 
     bool isDone() const { return m_nextGlyph >= kGlyphCount; }
 
@@ -36,6 +38,7 @@ private:
     void drawNext();
 
     QWidget *m_screen;
+    const ReadingPictures &m_pictures;
     QTimer m_timer;
     int m_nextGlyph = 0;
 };

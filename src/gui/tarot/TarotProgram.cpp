@@ -10,7 +10,7 @@
 
 namespace tzolkara {
 
-Program tarotProgram(TarotOracle &oracle)
+Program tarotProgram(TarotOracle &oracle, const ReadingPictures &pictures)
 {
     Program program{QCoreApplication::translate("Programs", "Mayan Astrology Tarot"),
                     QColor(255, 0, 255),
@@ -21,11 +21,13 @@ Program tarotProgram(TarotOracle &oracle)
                     {}};
     program.screens = {
         {ScreenId::TarotMain,
-         [&oracle](Navigator &navigator) {
-             return new frmMayanAstrologyTarotMain(oracle, navigator);
+         [&oracle, &pictures](Navigator &navigator) {
+             return new frmMayanAstrologyTarotMain(oracle, pictures, navigator);
          }},
         {ScreenId::TarotResult,
-         [](Navigator &navigator) { return new frmMayanAstrologyTarotResult(navigator); }},
+         [&pictures](Navigator &navigator) {
+             return new frmMayanAstrologyTarotResult(pictures, navigator);
+         }},
     };
     return program;
 }

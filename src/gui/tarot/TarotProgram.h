@@ -7,9 +7,11 @@
 
 namespace tzolkara {
 
+class ReadingPictures;
 class TarotOracle;
 
-// The tarot, with its question and result screens, which share `oracle`.
-Program tarotProgram(TarotOracle &oracle);
+// The tarot, with its question and result screens, which share `oracle` and
+// the program's pictures.
+Program tarotProgram(TarotOracle &oracle, const ReadingPictures &pictures);
 
 } // namespace tzolkara

@@ -28,15 +28,16 @@
 
 namespace tzolkara {
 
-frmMayanAstrologyTarotMain::frmMayanAstrologyTarotMain(TarotOracle &oracle, Navigator &navigator,
-                                                       QWidget *parent)
+frmMayanAstrologyTarotMain::frmMayanAstrologyTarotMain(TarotOracle &oracle,
+                                                       const ReadingPictures &pictures,
+                                                       Navigator &navigator, QWidget *parent)
     : ProgramScreen(ScreenId::TarotMain, navigator, parent), m_oracle(oracle)
 {
     setObjectName(QStringLiteral("frmMayanAstrologyTarotMain"));
     setWindowTitle(tr("Tzolkara Mayan Astrology Tarot"));
     QMenuBar *menu = buildMenuBar();
     setContent(buildContent(), menu);
-    new CardsAhead(this);
+    new CardsAhead(this, pictures);
 }
 
 QMenuBar *frmMayanAstrologyTarotMain::buildMenuBar()

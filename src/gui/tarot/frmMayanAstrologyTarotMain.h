@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace tzolkara {
 
+class ReadingPictures;
 class TarotOracle;
 
 // The tarot's question screen: a name, a problem, and the request for a
@@ -20,8 +21,9 @@ class frmMayanAstrologyTarotMain final : public ProgramScreen
     Q_OBJECT
 
 public:
-    frmMayanAstrologyTarotMain(TarotOracle &oracle, Navigator &navigator,
-                               QWidget *parent = nullptr);
+    // The cards are drawn from `pictures` while the screen waits.
+    frmMayanAstrologyTarotMain(TarotOracle &oracle, const ReadingPictures &pictures,
+                               Navigator &navigator, QWidget *parent = nullptr);
 
     bool ValidateTarotEntries();
     void cmdNext_Click();

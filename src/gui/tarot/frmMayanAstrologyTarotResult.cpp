@@ -45,8 +45,9 @@ constexpr QPoint kForumLinkPlace(16, 4);
 
 } // namespace
 
-frmMayanAstrologyTarotResult::frmMayanAstrologyTarotResult(Navigator &navigator, QWidget *parent)
-    : ProgramScreen(ScreenId::TarotResult, navigator, parent)
+frmMayanAstrologyTarotResult::frmMayanAstrologyTarotResult(const ReadingPictures &pictures,
+                                                           Navigator &navigator, QWidget *parent)
+    : ProgramScreen(ScreenId::TarotResult, navigator, parent), m_pictures(pictures)
 {
     setObjectName(QStringLiteral("frmMayanAstrologyTarotResult"));
     setWindowTitle(tr("Tzolkara Mayan Astrology Tarot"));
@@ -194,7 +195,7 @@ void frmMayanAstrologyTarotResult::writeReading(const TarotReading &reading)
 
 void frmMayanAstrologyTarotResult::layCard(int position, int glyph, const QString &cardName)
 {
-    if (glyph < 0 || glyph >= Artwork::tarotCards().count())
+    if (glyph < 0 || glyph >= m_pictures.tarotCards().count())
         return;
     m_cardGlyphs[position] = glyph;
     showCard(position);
@@ -208,18 +209,20 @@ void frmMayanAstrologyTarotResult::layCard(int position, int glyph, const QStrin
 void frmMayanAstrologyTarotResult::showCard(int position)
 {
     QLabel *card = imgMayanTarot[position];
-    card->setPixmap(Artwork::tarotCards().picture(m_cardGlyphs[position] + 1, card->size(),
+    card->setPixmap(m_pictures.tarotCards().picture(m_cardGlyphs[position] + 1, card->size(),
                                                   card->devicePixelRatioF()));
 }
 
-void frmMayanAstrologyTarotResult::drawCardAhead(int glyph, qreal devicePixelRatio)
+void frmMayanAstrologyTarotResult::drawCardAhead(const ReadingPictures &pictures, int glyph,
+                                                 qreal devicePixelRatio)
 {
-    Artwork::tarotCards().picture(glyph + 1, kCardSize, devicePixelRatio);
+    pictures.tarotCards().picture(glyph + 1, kCardSize, devicePixelRatio);
 }
 
-bool frmMayanAstrologyTarotResult::isCardDrawn(int glyph, qreal devicePixelRatio)
+bool frmMayanAstrologyTarotResult::isCardDrawn(const ReadingPictures &pictures, int glyph,
+                                               qreal devicePixelRatio)
 {
-    return Artwork::tarotCards().isRendered(glyph + 1, kCardSize, devicePixelRatio);
+    return pictures.tarotCards().isRendered(glyph + 1, kCardSize, devicePixelRatio);
 }
 
 bool frmMayanAstrologyTarotResult::event(QEvent *event)
@@ -266,7 +269,7 @@ void frmMayanAstrologyTarotResult::mnuSavePdf_Click()
     header.pictureArea = QSizeF(kCrossWidth, kCrossHeight) * kScale;
     for (int p = 0; p < kPositionCount; ++p) {
         header.pictures.append(
-            {Artwork::tarotCards().resource(m_cardGlyphs[p] + 1),
+            {m_pictures.tarotCards().resource(m_cardGlyphs[p] + 1),
              QRectF(QPointF(kCardPlaces[p]) * kScale, QSizeF(kCardSize) * kScale),
              lblImageName[p]->text()});
     }

@@ -16,6 +16,8 @@ class QTextEdit;
 
 namespace tzolkara {
 
+class ReadingPictures;
+
 // One tarot reading: five cards laid as a cross, each named by its
 // position, beside the reading text.
 class frmMayanAstrologyTarotResult final : public ProgramScreen
@@ -23,7 +25,8 @@ class frmMayanAstrologyTarotResult final : public ProgramScreen
     Q_OBJECT
 
 public:
-    explicit frmMayanAstrologyTarotResult(Navigator &navigator, QWidget *parent = nullptr);
+    frmMayanAstrologyTarotResult(const ReadingPictures &pictures, Navigator &navigator,
+                                 QWidget *parent = nullptr);
 
     // Shows `reading`: replaces the whole text (cleared first) and lays its
     // five cards; its asker and day go into the PDF.
@@ -31,8 +34,8 @@ public:
 
     // The card of `glyph` (0..19) as this screen shows it, drawn now and kept,
     // so that a later cast only copies it; and whether it is drawn already.
-    static void drawCardAhead(int glyph, qreal devicePixelRatio);
-    static bool isCardDrawn(int glyph, qreal devicePixelRatio);
+    static void drawCardAhead(const ReadingPictures &pictures, int glyph, qreal devicePixelRatio);
+    static bool isCardDrawn(const ReadingPictures &pictures, int glyph, qreal devicePixelRatio);
 
     void cmdBack_Click();
     void cmdExit_Click();
@@ -48,6 +51,7 @@ private:
     void showCard(int position);
     void layCard(int position, int glyph, const QString &cardName);
 
+    const ReadingPictures &m_pictures;
     std::array<QLabel *, kPositionCount> imgMayanTarot{};
     std::array<QLabel *, kPositionCount> lblImageName{};
     // Glyph shown at each position; every card starts as glyph 0.

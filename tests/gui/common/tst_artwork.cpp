@@ -19,8 +19,6 @@
 
 using namespace tzolkara;
 
-Q_DECLARE_METATYPE(tzolkara::Language)
-
 namespace {
 
 // Every picture must render through Qt SVG without a single complaint: a
@@ -77,13 +75,13 @@ void addGlyphRows()
         QTest::addRow("glyph %d", glyph) << glyph;
 }
 
-// The card of `glyph` as the result screen shows it, 93 x 120, in `language`,
+// The card of `glyph` as the result screen shows it, 93 x 120, in the language
+// of `languageCode`,
 // at `scale` times the pixels.
-QImage shownCard(int glyph, Language language, qreal scale = 1.0)
+QImage shownCard(int glyph, const QString &languageCode, qreal scale = 1.0)
 {
-    setCurrentLanguage(language);
-    const auto backToEnglish = qScopeGuard([] { setCurrentLanguage(Language::English); });
-    const ImageList &cards = Artwork::tarotCards();
+    const ReadingPictures pictures(Language::fromCode(languageCode));
+    const ImageList &cards = pictures.tarotCards();
     return cards.picture(glyph + 1, cards.imageSize(), scale)
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
@@ -109,8 +107,8 @@ private slots:
     void daySignIndex_findsEachSignsOwnDrawing();
     void tones_bothKeySetsAddressedByIndex();
     void tarotCards_twentyEntries();
-    void tonesAndCards_drawnInCurrentLanguage_data();
-    void tonesAndCards_drawnInCurrentLanguage();
+    void tonesAndCards_drawnInTheirLanguage_data();
+    void tonesAndCards_drawnInTheirLanguage();
 
     void lists_renderEveryPictureAtOneAndTwoTimes_data();
     void lists_renderEveryPictureAtOneAndTwoTimes();
@@ -126,6 +124,9 @@ private slots:
     void framesAndIcons_render();
     void prerenderedPictures_areTheirDrawingsRendering();
     void outOfRange_givesNullPicture();
+
+private:
+    const ReadingPictures m_english;
 };
 
 void TestArtwork::initTestCase()
@@ -144,7 +145,7 @@ void TestArtwork::daySigns_keysInTableOrder()
         QStringLiteral("Transformer"), QStringLiteral("Deer"),      QStringLiteral("Star"),
         QStringLiteral("Offering"),    QStringLiteral("Dog"),
     };
-    const ImageList &signs = Artwork::daySigns();
+    const ImageList &signs = m_english.daySigns();
     QCOMPARE(signs.count(), 20);
     QCOMPARE(signs.imageSize(), QSize(150, 150));
     for (int i = 1; i <= 20; ++i) {
@@ -155,7 +156,7 @@ void TestArtwork::daySigns_keysInTableOrder()
 
 void TestArtwork::daySigns_keyLookUpIsExact()
 {
-    const ImageList &signs = Artwork::daySigns();
+    const ImageList &signs = m_english.daySigns();
     QCOMPARE(signs.indexOfKey(u"Crocodile"), 11);
     QCOMPARE(signs.indexOfKey(u"Sun"), 10);
     QCOMPARE(signs.indexOfKey(u"crocodile"), 0);
@@ -168,7 +169,7 @@ void TestArtwork::daySignIndex_findsEachSignsOwnDrawing()
 {
     for (int daySign = 1; daySign <= 20; ++daySign) {
         const QString drawing = QStringLiteral("/%1.svg").arg(daySign, 2, 10, QLatin1Char('0'));
-        QVERIFY2(Artwork::daySigns().resource(Artwork::daySignIndex(daySign)).endsWith(drawing),
+        QVERIFY2(m_english.daySigns().resource(Artwork::daySignIndex(daySign)).endsWith(drawing),
                  qPrintable(drawing));
     }
     QCOMPARE(Artwork::daySignIndex(0), 0);
@@ -186,8 +187,8 @@ void TestArtwork::tones_bothKeySetsAddressedByIndex()
         QStringLiteral("11-Spectral"), QStringLiteral("12-Crystal"),
         QStringLiteral("13-Cosmic"),
     };
-    const ImageList &astrology = Artwork::astrologyTones();
-    const ImageList &numerology = Artwork::numerologyTones();
+    const ImageList &astrology = m_english.astrologyTones();
+    const ImageList &numerology = m_english.numerologyTones();
     QCOMPARE(astrology.count(), 13);
     QCOMPARE(numerology.count(), 13);
     QCOMPARE(astrology.imageSize(), QSize(88, 55));
@@ -201,63 +202,61 @@ void TestArtwork::tones_bothKeySetsAddressedByIndex()
 
 void TestArtwork::tarotCards_twentyEntries()
 {
-    const ImageList &cards = Artwork::tarotCards();
+    const ImageList &cards = m_english.tarotCards();
     QCOMPARE(cards.count(), 20);
     QCOMPARE(cards.imageSize(), QSize(93, 120));
     QVERIFY(cards.resource(1).endsWith(QLatin1String("/00.svg")));  // glyph 0
     QVERIFY(cards.resource(20).endsWith(QLatin1String("/19.svg"))); // glyph 19
 }
 
-void TestArtwork::tonesAndCards_drawnInCurrentLanguage_data()
+void TestArtwork::tonesAndCards_drawnInTheirLanguage_data()
 {
-    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("tone4");
     QTest::addColumn<QString>("card0");
-    QTest::newRow("English") << Language::English << QStringLiteral(":/artwork/tones/04.svg")
+    QTest::newRow("English") << QStringLiteral("en") << QStringLiteral(":/artwork/tones/04.svg")
                              << QStringLiteral(":/artwork/cards/00.svg");
-    QTest::newRow("Spanish") << Language::Spanish << QStringLiteral(":/artwork/tones/es/04.svg")
+    QTest::newRow("Spanish") << QStringLiteral("es") << QStringLiteral(":/artwork/tones/es/04.svg")
                              << QStringLiteral(":/artwork/cards/es/00.svg");
 }
 
-void TestArtwork::tonesAndCards_drawnInCurrentLanguage()
+void TestArtwork::tonesAndCards_drawnInTheirLanguage()
 {
-    QFETCH(Language, language);
+    QFETCH(QString, language);
     QFETCH(QString, tone4);
     QFETCH(QString, card0);
-    setCurrentLanguage(language);
-    QCOMPARE(Artwork::astrologyTones().resource(4), tone4);
-    QCOMPARE(Artwork::numerologyTones().resource(4), tone4);
-    QCOMPARE(Artwork::tarotCards().resource(1), card0);
+    const ReadingPictures pictures(Language::fromCode(language));
+    QCOMPARE(pictures.astrologyTones().resource(4), tone4);
+    QCOMPARE(pictures.numerologyTones().resource(4), tone4);
+    QCOMPARE(pictures.tarotCards().resource(1), card0);
     QVERIFY(QFile::exists(tone4));
     QVERIFY(QFile::exists(card0));
     // The keys a reading looks pictures up by are the same in every language.
-    QCOMPARE(Artwork::astrologyTones().key(4), QStringLiteral("04-Self-Existing"));
-    setCurrentLanguage(Language::English);
+    QCOMPARE(pictures.astrologyTones().key(4), QStringLiteral("04-Self-Existing"));
 }
 
 void TestArtwork::lists_renderEveryPictureAtOneAndTwoTimes_data()
 {
     QTest::addColumn<int>("list");
     QTest::addColumn<qreal>("scale");
-    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("language");
     const char *names[] = {"day signs", "tones", "cards"};
     for (int list = 0; list < 3; ++list) {
-        QTest::addRow("%s 1x", names[list]) << list << 1.0 << Language::English;
-        QTest::addRow("%s 2x", names[list]) << list << 2.0 << Language::English;
+        QTest::addRow("%s 1x", names[list]) << list << 1.0 << QStringLiteral("en");
+        QTest::addRow("%s 2x", names[list]) << list << 2.0 << QStringLiteral("en");
     }
-    QTest::addRow("tones es 1x") << 1 << 1.0 << Language::Spanish;
-    QTest::addRow("cards es 1x") << 2 << 1.0 << Language::Spanish;
+    QTest::addRow("tones es 1x") << 1 << 1.0 << QStringLiteral("es");
+    QTest::addRow("cards es 1x") << 2 << 1.0 << QStringLiteral("es");
 }
 
 void TestArtwork::lists_renderEveryPictureAtOneAndTwoTimes()
 {
     QFETCH(int, list);
     QFETCH(qreal, scale);
-    QFETCH(Language, language);
-    setCurrentLanguage(language);
-    const auto backToEnglish = qScopeGuard([] { setCurrentLanguage(Language::English); });
-    const ImageList *lists[] = {&Artwork::daySigns(), &Artwork::astrologyTones(),
-                                &Artwork::tarotCards()};
+    QFETCH(QString, language);
+    const ReadingPictures pictures(Language::fromCode(language));
+    const ImageList *lists[] = {&pictures.daySigns(), &pictures.astrologyTones(),
+                                &pictures.tarotCards()};
     const ImageList &images = *lists[list];
     g_svgWarnings.clear();
     QSet<QByteArray> seen;
@@ -296,9 +295,9 @@ void TestArtwork::cards_areNotTheirDaySignBadges()
 {
     QFETCH(int, glyph);
     QFETCH(QString, sign);
-    const QImage card = Artwork::tarotCards().picture(glyph + 1).toImage().convertToFormat(
+    const QImage card = m_english.tarotCards().picture(glyph + 1).toImage().convertToFormat(
         QImage::Format_ARGB32_Premultiplied);
-    const ImageList &signs = Artwork::daySigns();
+    const ImageList &signs = m_english.daySigns();
     struct Match
     {
         double difference = 255;
@@ -357,7 +356,7 @@ void TestArtwork::cardMedallions_keepInsideTheirRing()
 {
     QFETCH(int, glyph);
     const qreal scale = 6;
-    const QImage card = shownCard(glyph, Language::English, scale);
+    const QImage card = shownCard(glyph, QStringLiteral("en"), scale);
     // The frame round the window is the card's colour too.
     const QColor colour = card.pixelColor(int(scale * 6), card.height() / 2);
     int off = 0;
@@ -389,8 +388,8 @@ void TestArtwork::cards_samePictureInEveryLanguage_data()
 void TestArtwork::cards_samePictureInEveryLanguage()
 {
     QFETCH(int, glyph);
-    const QImage english = shownCard(glyph, Language::English);
-    const QImage spanish = shownCard(glyph, Language::Spanish);
+    const QImage english = shownCard(glyph, QStringLiteral("en"));
+    const QImage spanish = shownCard(glyph, QStringLiteral("es"));
     // The foot plate begins 123 units down the card's 160.
     const int foot = english.height() * 123 / 160;
     QCOMPARE(spanish.copy(0, 0, spanish.width(), foot), english.copy(0, 0, english.width(), foot));
@@ -405,6 +404,10 @@ void TestArtwork::generatedPictures_areWhatTheirScriptsDraw_data()
                                << QStringList{QStringLiteral("signs"), QStringLiteral("frames")};
     QTest::newRow("cards") << QStringLiteral("cards.py")
                            << QStringList{QStringLiteral("cards"), QStringLiteral("cards/es")};
+    QTest::newRow("tones and icons")
+        << QStringLiteral("numerals.py")
+        << QStringList{QStringLiteral("tones"), QStringLiteral("tones/es"),
+                       QStringLiteral("icons")};
 }
 
 // The pictures the program carries are exactly what the artwork scripts
@@ -456,12 +459,12 @@ void TestArtwork::pictures_areRenderedOnFirstUseOnly()
 void TestArtwork::framesAndIcons_render()
 {
     g_svgWarnings.clear();
-    QCOMPARE(Artwork::signFrame().size(), QSize(150, 150));
-    QVERIFY(!isBlank(Artwork::signFrame().toImage()));
-    QCOMPARE(Artwork::toneFrame(2.0).size(), QSize(176, 110));
-    QVERIFY(!isBlank(Artwork::toneFrame().toImage()));
+    QCOMPARE(m_english.signFrame().size(), QSize(150, 150));
+    QVERIFY(!isBlank(m_english.signFrame().toImage()));
+    QCOMPARE(m_english.toneFrame(2.0).size(), QSize(176, 110));
+    QVERIFY(!isBlank(m_english.toneFrame().toImage()));
     // The frames are not any of the reading pictures.
-    QVERIFY(Artwork::signFrame().toImage() != Artwork::daySigns().picture(1).toImage());
+    QVERIFY(m_english.signFrame().toImage() != m_english.daySigns().picture(1).toImage());
 
     QSet<QByteArray> seen;
     for (auto which : {Artwork::kAstrologyIconResource, Artwork::kTarotIconResource,
@@ -518,10 +521,10 @@ void TestArtwork::prerenderedPictures_areTheirDrawingsRendering()
 
 void TestArtwork::outOfRange_givesNullPicture()
 {
-    QVERIFY(Artwork::daySigns().picture(0).isNull());
-    QVERIFY(Artwork::daySigns().picture(21).isNull());
-    QVERIFY(Artwork::daySigns().key(0).isEmpty());
-    QVERIFY(Artwork::astrologyTones().picture(14).isNull());
+    QVERIFY(m_english.daySigns().picture(0).isNull());
+    QVERIFY(m_english.daySigns().picture(21).isNull());
+    QVERIFY(m_english.daySigns().key(0).isEmpty());
+    QVERIFY(m_english.astrologyTones().picture(14).isNull());
 }
 
 QTEST_MAIN(TestArtwork)

@@ -36,7 +36,6 @@ class TestResultScreens : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup();
     void astrology_labelsAndPictures_data();
     void astrology_labelsAndPictures();
     void astrology_captionsAndFrames();
@@ -51,11 +50,6 @@ private slots:
     void save_opensReportInFrontOnce();
     void visibleBrandLabel_differsBetweenScreens();
 };
-
-void TestResultScreens::cleanup()
-{
-    setCurrentLanguage(Language::English);
-}
 
 void TestResultScreens::astrology_labelsAndPictures_data()
 {
@@ -106,10 +100,10 @@ void TestResultScreens::astrology_labelsAndPictures()
     QCOMPARE(ScreenDriver::text(result, "lblMayanDesc"), state.SignDescription);
     QCOMPARE(ScreenDriver::text(result, "lblMayanNoDesc"), state.DayNumberDescription);
     QCOMPARE(ScreenDriver::text(result, "lblFamousPersons"), state.FamousPersons);
-    QVERIFY(showsPicture(ScreenDriver::child<QLabel>(result, "picDaySign"), Artwork::daySigns(),
+    QVERIFY(showsPicture(ScreenDriver::child<QLabel>(result, "picDaySign"), ui.context().pictures.daySigns(),
                          signPicture));
     QVERIFY(showsPicture(ScreenDriver::child<QLabel>(result, "picGalacticTone"),
-                         Artwork::astrologyTones(), dayNumber.toInt()));
+                         ui.context().pictures.astrologyTones(), dayNumber.toInt()));
     // Long texts are shown whole: as tall as their wrapped lines need.
     auto *description = ScreenDriver::child<QLabel>(result, "lblMayanDesc");
     QVERIFY(description->height() >= description->heightForWidth(description->width()));
@@ -148,8 +142,8 @@ void TestResultScreens::astrology_designTimePictureStaysWithoutMatch()
     ProgramScreen *result = ui.main().showScreen(ScreenId::AstrologyResult);
     auto *sign = ScreenDriver::child<QLabel>(result, "picDaySign");
     auto *tone = ScreenDriver::child<QLabel>(result, "picGalacticTone");
-    QCOMPARE(sign->pixmap().toImage(), Artwork::signFrame(sign->devicePixelRatioF()).toImage());
-    QCOMPARE(tone->pixmap().toImage(), Artwork::toneFrame(tone->devicePixelRatioF()).toImage());
+    QCOMPARE(sign->pixmap().toImage(), ui.context().pictures.signFrame(sign->devicePixelRatioF()).toImage());
+    QCOMPARE(tone->pixmap().toImage(), ui.context().pictures.toneFrame(tone->devicePixelRatioF()).toImage());
 }
 
 void TestResultScreens::astrology_secondReadingLeavesNothingOfFirst()
@@ -168,20 +162,19 @@ void TestResultScreens::astrology_secondReadingLeavesNothingOfFirst()
     QCOMPARE(ScreenDriver::text(second, "lblMayanDayNumber"), QStringLiteral("11"));
     QCOMPARE(ScreenDriver::text(second, "lblMayanGemstone"), QStringLiteral("Agate"));
     QVERIFY(
-        showsPicture(ScreenDriver::child<QLabel>(second, "picDaySign"), Artwork::daySigns(), 7));
+        showsPicture(ScreenDriver::child<QLabel>(second, "picDaySign"), ui.context().pictures.daySigns(), 7));
 }
 
 // The sign's name is Spanish then; its picture is still the Earth's.
 void TestResultScreens::astrology_spanishReading_showsTheSignsPicture()
 {
-    setCurrentLanguage(Language::Spanish);
-    ScreenDriver ui;
+    ScreenDriver ui(Language::fromCode(QStringLiteral("es")));
     ProgramScreen *result = calculate(ui, ScreenId::AstrologyMain, "March", 1, 1900);
     QCOMPARE(ScreenDriver::text(result, "lblMayanEnglishName"),
              ui.context().modMayanAstrology.state().EnglishName);
     QVERIFY(ScreenDriver::text(result, "lblMayanEnglishName") != QStringLiteral("Earth"));
     QVERIFY(
-        showsPicture(ScreenDriver::child<QLabel>(result, "picDaySign"), Artwork::daySigns(), 7));
+        showsPicture(ScreenDriver::child<QLabel>(result, "picDaySign"), ui.context().pictures.daySigns(), 7));
 }
 
 void TestResultScreens::astrology_mayaCalendarFrameShowsTheBirthDate()
@@ -239,8 +232,8 @@ void TestResultScreens::numerology_dayNumberTextAndPicture()
     QVERIFY(ScreenDriver::text(result, "lblMayanNoDesc")
                 .startsWith(QStringLiteral("Realization is the keyword")));
     QVERIFY(showsPicture(ScreenDriver::child<QLabel>(result, "picGalacticTone"),
-                         Artwork::numerologyTones(), 13));
-    QCOMPARE(Artwork::numerologyTones().key(13), QStringLiteral("13-Cosmic.jpg"));
+                         ui.context().pictures.numerologyTones(), 13));
+    QCOMPARE(ui.context().pictures.numerologyTones().key(13), QStringLiteral("13-Cosmic.jpg"));
 }
 
 void TestResultScreens::sameDate_sameDayNumberTextOnBothScreens()

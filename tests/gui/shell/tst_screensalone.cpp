@@ -22,10 +22,11 @@ using testing::FakeNavigator;
 namespace {
 
 std::unique_ptr<ProgramScreen> firstScreen(const QString &program, KinEngine &engine,
-                                           TarotOracle &oracle, Navigator &navigator)
+                                           TarotOracle &oracle, const ReadingPictures &pictures,
+                                           Navigator &navigator)
 {
     if (program == QLatin1String("tarot"))
-        return std::make_unique<frmMayanAstrologyTarotMain>(oracle, navigator);
+        return std::make_unique<frmMayanAstrologyTarotMain>(oracle, pictures, navigator);
     return std::make_unique<EntryScreen>(program == QLatin1String("astrology")
                                              ? EntryScreen::Kind::Astrology
                                              : EntryScreen::Kind::Numerology,
@@ -69,7 +70,8 @@ void TestScreensAlone::firstScreen_asksItsWindowForTheNext()
     FakeNavigator navigator;
     KinEngine engine;
     TarotOracle oracle;
-    std::unique_ptr<ProgramScreen> screen = firstScreen(program, engine, oracle, navigator);
+    const ReadingPictures pictures;
+    std::unique_ptr<ProgramScreen> screen = firstScreen(program, engine, oracle, pictures, navigator);
     screen->Form_Load();
     screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
@@ -101,7 +103,8 @@ void TestScreensAlone::missingName_isToldThroughTheScreensDesktop()
     FakeNavigator navigator;
     KinEngine engine;
     TarotOracle oracle;
-    std::unique_ptr<ProgramScreen> screen = firstScreen(program, engine, oracle, navigator);
+    const ReadingPictures pictures;
+    std::unique_ptr<ProgramScreen> screen = firstScreen(program, engine, oracle, pictures, navigator);
     screen->Form_Load();
     screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(screen.get()));

@@ -49,7 +49,8 @@ QImage cardAt(ProgramScreen *result, int position)
 QImage cardOfGlyph(int glyph, ProgramScreen *result, int position)
 {
     const QLabel *control = cardControl(result, position);
-    return Artwork::tarotCards()
+    const ReadingPictures english;
+    return english.tarotCards()
         .picture(glyph + 1, control->size(), control->devicePixelRatioF())
         .toImage();
 }
@@ -92,14 +93,14 @@ private slots:
 
 void TestTarotScreens::question_drawsEveryCardWhileWaiting()
 {
-    // First in this file, so that no cast has drawn a card yet.
     ScreenDriver ui;
+    const ReadingPictures &pictures = ui.context().pictures;
     ProgramScreen *question = ui.open(ScreenId::TarotMain);
     const qreal ratio = question->devicePixelRatioF();
-    QVERIFY(!frmMayanAstrologyTarotResult::isCardDrawn(0, ratio));
+    QVERIFY(!frmMayanAstrologyTarotResult::isCardDrawn(pictures, 0, ratio));
     QTRY_VERIFY(question->findChild<CardsAhead *>()->isDone());
     for (int glyph = 0; glyph < 20; ++glyph)
-        QVERIFY2(frmMayanAstrologyTarotResult::isCardDrawn(glyph, ratio),
+        QVERIFY2(frmMayanAstrologyTarotResult::isCardDrawn(pictures, glyph, ratio),
                  qPrintable(QString::number(glyph)));
 }
 
@@ -232,9 +233,9 @@ void TestTarotScreens::cards_drawnInTheControlsProportions()
     ScreenDriver ui;
     ProgramScreen *result = ui.main().loadScreen(ScreenId::TarotResult);
     const QSizeF control = cardControl(result, 0)->size();
-    for (int glyph = 0; glyph < Artwork::tarotCards().count(); ++glyph) {
-        const QSizeF drawing =
-            QSvgRenderer(Artwork::tarotCards().resource(glyph + 1)).viewBoxF().size();
+    const ImageList &cards = ui.context().pictures.tarotCards();
+    for (int glyph = 0; glyph < cards.count(); ++glyph) {
+        const QSizeF drawing = QSvgRenderer(cards.resource(glyph + 1)).viewBoxF().size();
         QVERIFY2(qAbs(drawing.width() / drawing.height() - control.width() / control.height()) <
                      0.001,
                  qPrintable(QStringLiteral("card %1 is drawn %2 x %3")
