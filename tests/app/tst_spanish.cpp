@@ -11,6 +11,7 @@
 #include "gui/shell/frmAbout.h"
 #include "support/FakeDesktop.h"
 #include "support/ScreenDriver.h"
+#include "support/VisibleTexts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -24,87 +25,13 @@
 #include <QTranslator>
 
 using namespace tzolkara;
+using testing::Texts;
+using testing::textsOf;
 
 namespace {
 
 const QString kEnglish = QStringLiteral("en");
 const QString kSpanish = QStringLiteral("es");
-
-// What a user sees or hears of every widget and menu item, keyed by where it is.
-using Texts = QMap<QString, QString>;
-
-void addText(Texts &texts, const QString &key, const QString &text)
-{
-    if (text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))))
-        texts.insert(key, text);
-}
-
-void addAction(Texts &texts, const QString &key, const QAction *action)
-{
-    if (!action->isVisible() || action->isSeparator())
-        return;
-    addText(texts, key, action->text());
-    if (const QMenu *menu = action->menu()) {
-        const QList<QAction *> items = menu->actions();
-        for (int i = 0; i < items.size(); ++i)
-            addAction(texts, key + QLatin1Char('/') + QString::number(i), items[i]);
-    }
-}
-
-// Values that come from the readings' data, which follow the language on
-// their own, and the user's input.
-bool isDataValue(const QWidget *widget)
-{
-    static const QStringList data = {
-        QStringLiteral("lblMayanDaySign"), QStringLiteral("lblMayanEnglishName"),
-        QStringLiteral("lblMayanGemstone"), QStringLiteral("lblKeywords"),
-        QStringLiteral("lblSignificance"), QStringLiteral("lblFamousPersons"),
-        QStringLiteral("lblMayanDesc"), QStringLiteral("lblMayanNoDesc"),
-        QStringLiteral("lblCalendarRound"), QStringLiteral("lblTrecena"),
-        QStringLiteral("lblLordOfTheNight"), QStringLiteral("txtName"),
-        // The Maya names of the calendar, which are the same in every language.
-        QStringLiteral("lblTzolkin"), QStringLiteral("lblHaab"), QStringLiteral("cboSign"),
-        QStringLiteral("cboHaabMonth")};
-    return data.contains(widget->objectName());
-}
-
-Texts textsOf(QWidget *top)
-{
-    Texts texts;
-    const QList<QWidget *> widgets = top->findChildren<QWidget *>();
-    for (QWidget *widget : widgets) {
-        if (!widget->isVisible() || isDataValue(widget))
-            continue;
-        QString key;
-        for (const QObject *o = widget; o && o != top; o = o->parent())
-            key.prepend(QStringLiteral("/%1#%2")
-                            .arg(o->objectName())
-                            .arg(o->parent() ? o->parent()->children().indexOf(o) : 0));
-        addText(texts, key + QStringLiteral(":toolTip"), widget->toolTip());
-        addText(texts, key + QStringLiteral(":accessibleName"), widget->accessibleName());
-        addText(texts, key + QStringLiteral(":accessibleDescription"),
-                widget->accessibleDescription());
-        if (widget->isWindow() || qobject_cast<QMdiSubWindow *>(widget))
-            addText(texts, key + QStringLiteral(":windowTitle"), widget->windowTitle());
-        if (auto *label = qobject_cast<QLabel *>(widget))
-            addText(texts, key + QStringLiteral(":text"), label->text());
-        if (auto *button = qobject_cast<QAbstractButton *>(widget))
-            addText(texts, key + QStringLiteral(":text"), button->text());
-        if (auto *box = qobject_cast<QGroupBox *>(widget))
-            addText(texts, key + QStringLiteral(":title"), box->title());
-        if (auto *list = qobject_cast<QComboBox *>(widget)) {
-            for (int i = 0; i < list->count(); ++i)
-                addText(texts, key + QStringLiteral(":item%1").arg(i), list->itemText(i));
-        }
-    }
-    addText(texts, QStringLiteral(":windowTitle"), top->windowTitle());
-    if (auto *window = qobject_cast<QMainWindow *>(top)) {
-        const QList<QAction *> bar = window->menuBar()->actions();
-        for (int i = 0; i < bar.size(); ++i)
-            addAction(texts, QStringLiteral("menu/%1").arg(i), bar[i]);
-    }
-    return texts;
-}
 
 QChar accessKeyOf(const QString &text)
 {
@@ -370,8 +297,7 @@ void TestSpanish::language_followsTheDesktop_data()
         << QStringList{QStringLiteral("en-GB"), QStringLiteral("es")} << kEnglish;
     QTest::newRow("de") << QStringList{QStringLiteral("de-DE")} << kEnglish;
     QTest::newRow("C") << QStringList{QStringLiteral("C")} << kEnglish;
-    QTest::newRow("estonian is not Spanish")
-        << QStringList{QStringLiteral("et-EE")} << kEnglish;
+    QTest::newRow("estonian is not Spanish") << QStringList{QStringLiteral("et-EE")} << kEnglish;
 }
 
 void TestSpanish::language_followsTheDesktop()

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/tarot/TarotReading.h"
+
+#include "tables/engine/DayNameTables.h"
+
 #include <QCoreApplication>
 
 namespace tzolkara {
@@ -33,8 +36,10 @@ TarotReading composeTarotReading(const OracleReading &reading, const GlyphTableT
         runs.append({QString(), Body});
 
         composed.glyphs[p] = reading.Glyphs[p];
+        // The Maya name by the glyph's number, as the labels write it, not
+        // cut from a label whose translation may be written otherwise.
         composed.cardNames[p] = QStringLiteral("%1, %2").arg(
-            glyph.SignLabel.section(QLatin1Char('/'), 0, 0), glyph.ColourName);
+            QLatin1StringView(kColonialSignNames[reading.Glyphs[p]]), glyph.ColourName);
     }
     return composed;
 }
