@@ -86,7 +86,8 @@ public:
     }
 
     QDate fixedToday = QDate(2026, 12, 7);
-    QDate today() const override { return fixedToday; }
+    QTime fixedTime = QTime(12, 0);
+    QDateTime now() const override { return QDateTime(fixedToday, fixedTime); }
 
     // Seeded with 42; a test may seed it again or queue the next values.
     RandomSource randomSource;

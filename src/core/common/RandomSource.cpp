@@ -3,15 +3,7 @@
 
 #include "core/common/RandomSource.h"
 
-#include <QDateTime>
-
 namespace tzolkara {
-
-void RandomSource::seedFromClock()
-{
-    const qint64 ms = QDateTime::currentMSecsSinceEpoch();
-    seed(static_cast<std::uint32_t>(ms ^ (ms >> 32)));
-}
 
 void RandomSource::seed(std::uint32_t value)
 {

@@ -16,7 +16,6 @@ namespace tzolkara {
 class RandomSource final
 {
 public:
-    void seedFromClock();
     void seed(std::uint32_t value);
     // The next draws return these values, in order, before the generator
     // is used again. Values outside [0, 1) are the caller's responsibility.

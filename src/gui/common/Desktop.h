@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QString>
 
@@ -50,7 +51,9 @@ public:
     // The whole document on the default printer, without a dialog.
     virtual PrintResult print(const QTextDocument &document, const QString &jobName) = 0;
 
-    virtual QDate today() const = 0;
+    // The desktop's clock: the day and time where the user is.
+    virtual QDateTime now() const = 0;
+    QDate today() const { return now().date(); }
     // 0 <= r < 1, from the one generator seeded once when the program starts.
     virtual double random() = 0;
 

@@ -63,7 +63,9 @@ QString runFileDialog(QWidget *parent, const FileRequest &request, QFileDialog::
 
 SystemDesktop::SystemDesktop()
 {
-    m_random.seedFromClock();
+    // Another draw at every start of the program.
+    const qint64 ms = QDateTime::currentMSecsSinceEpoch();
+    m_random.seed(static_cast<std::uint32_t>(ms ^ (ms >> 32)));
 }
 
 void SystemDesktop::showError(QWidget *parent, const QString &text)
@@ -96,9 +98,9 @@ PrintResult SystemDesktop::print(const QTextDocument &document, const QString &j
     return OnDemand::print(document, jobName, QString());
 }
 
-QDate SystemDesktop::today() const
+QDateTime SystemDesktop::now() const
 {
-    return QDate::currentDate();
+    return QDateTime::currentDateTime();
 }
 
 double SystemDesktop::random()

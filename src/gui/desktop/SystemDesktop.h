@@ -25,7 +25,7 @@ public:
     QString openFileName(QWidget *parent, const FileRequest &request) override;
     QString saveFileName(QWidget *parent, const FileRequest &request) override;
     PrintResult print(const QTextDocument &document, const QString &jobName) override;
-    QDate today() const override;
+    QDateTime now() const override;
     double random() override;
     void openUrl(const QUrl &address) override;
     void emptyClipboard() override;

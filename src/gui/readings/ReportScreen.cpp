@@ -19,7 +19,6 @@
 #include "gui/shell/BrandLinks.h"
 
 #include "core/i18n/ShownDates.h"
-#include <QClipboard>
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>

@@ -401,7 +401,7 @@ void frmMDI::updateTodayLine()
     lblToday->adjustSize();
     lblToday->move((screenWidth() - lblToday->width()) / 2, lblToday->y());
     // A moment after midnight, so that the new day has surely begun.
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = m_desktop.now();
     m_midnight->start(
         std::max<qint64>(1000, now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0, 1)))));
 }

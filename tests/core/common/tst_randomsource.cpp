@@ -20,7 +20,7 @@ private slots:
 void TestRandomSource::values_stayInUnitInterval()
 {
     RandomSource random;
-    random.seedFromClock();
+    random.seed(20261207);
     float lowest = 1.0f;
     float highest = 0.0f;
     for (int i = 0; i < 200000; ++i) {
