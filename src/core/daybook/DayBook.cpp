@@ -19,6 +19,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QVariant>
 
 #include <algorithm>
@@ -384,11 +385,21 @@ bool DayBook::openFile()
     if (!m_db.isValid())
         return fail(Problem::Failed, tr("The day book %1 cannot be opened: %2.")
                                          .arg(shownPath(), tr("Qt's SQLite driver is missing")));
-    m_db.setDatabaseName(m_path);
-    m_db.setConnectOptions(
-        QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2")
-            .arg(kBusyTimeoutMs)
-            .arg(m_readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+    if (m_readOnly && !exists(m_path + QStringLiteral("-wal"))) {
+        // SQLite reads a book in write-ahead mode only beside its -shm file,
+        // which it cannot make here; with no log to read, nothing can
+        // change the file, and SQLite is told so.
+        QUrl uri = QUrl::fromLocalFile(m_path);
+        uri.setQuery(QStringLiteral("mode=ro&immutable=1"));
+        m_db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+        options += QStringLiteral(";QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY");
+    } else {
+        m_db.setDatabaseName(m_path);
+        if (m_readOnly)
+            options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    }
+    m_db.setConnectOptions(options);
     if (!m_db.open())
         return failWith(m_db.lastError(), Action::Open);
     // A file may come from anywhere: its schema runs no function of ours.
@@ -411,7 +422,8 @@ bool DayBook::openFile()
             return failWith(error, Action::Open);
         if (check != QLatin1String("ok"))
             return fail(Problem::Damaged,
-                        tr("The day book %1 is damaged: %2.").arg(shownPath(), check));
+                        tr("The day book %1 is damaged: %2.")
+                            .arg(shownPath(), tr("it fails SQLite's integrity check")));
     }
 
     if (m_readOnly && version < DayBookSchema::kLatestVersion)

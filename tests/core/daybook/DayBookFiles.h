@@ -7,6 +7,8 @@
 // SQLite connection of their own, as another program has, and the bytes of
 // a file as they are on the disk.
 
+#include "core/common/RegularFile.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QSqlDatabase>
@@ -62,10 +64,11 @@ private:
     QString m_error;
 };
 
+// Nothing for a folder or a pipe, which are never read.
 inline QByteArray bytesOf(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QFile file;
+    return openRegularFile(file, path) ? file.readAll() : QByteArray();
 }
 
 inline bool writeBytes(const QString &path, const QByteArray &bytes)
