@@ -54,11 +54,6 @@ constexpr char kSqliteMagic[] = "SQLite format 3";
 constexpr int kHeaderSize = 100;
 constexpr int kApplicationIdOffset = 68;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DayBook", text);
-}
-
 QString systemReason(int systemError)
 {
     return QString::fromLocal8Bit(std::strerror(systemError));
@@ -225,13 +220,17 @@ bool DayBook::failWith(const QSqlError &error, Action action)
     switch (primaryCode(error)) {
     case kSqliteBusy:
     case kSqliteLocked:
-        return fail(Problem::Locked,
-                    tr("The day book %1 is in use by another program; try again in a moment.")
-                        .arg(shownPath()));
+        return fail(
+            Problem::Locked,
+            QCoreApplication::translate(
+                "DayBook", "The day book %1 is in use by another program; try again in a moment.")
+                .arg(shownPath()));
     case kSqliteCorrupt:
     case kSqliteNotADatabase:
         // Nothing more is written to it: closed until the user sets it aside.
-        fail(Problem::Damaged, tr("The day book %1 is damaged: %2.").arg(shownPath(), reason));
+        fail(Problem::Damaged,
+             QCoreApplication::translate("DayBook", "The day book %1 is damaged: %2.")
+                 .arg(shownPath(), reason));
         if (m_state == State::Open) {
             close();
             m_state = State::Closed;
@@ -241,26 +240,32 @@ bool DayBook::failWith(const QSqlError &error, Action action)
         return false;
     case kSqliteFull:
         return fail(Problem::DiskFull,
-                    tr("The day book %1 could not be saved: the disk is full.").arg(shownPath()));
+                    QCoreApplication::translate(
+                        "DayBook", "The day book %1 could not be saved: the disk is full.")
+                        .arg(shownPath()));
     case kSqlitePerm:
     case kSqliteReadOnly:
         return fail(Problem::ReadOnly,
-                    tr("The day book %1 cannot be changed: %2.").arg(shownPath(), reason));
+                    QCoreApplication::translate("DayBook", "The day book %1 cannot be changed: %2.")
+                        .arg(shownPath(), reason));
     default:
         break;
     }
     switch (action) {
     case Action::Open:
         return fail(Problem::Failed,
-                    tr("The day book %1 cannot be opened: %2.").arg(shownPath(), reason));
+                    QCoreApplication::translate("DayBook", "The day book %1 cannot be opened: %2.")
+                        .arg(shownPath(), reason));
     case Action::Read:
         return fail(Problem::Failed,
-                    tr("The day book %1 cannot be read: %2.").arg(shownPath(), reason));
+                    QCoreApplication::translate("DayBook", "The day book %1 cannot be read: %2.")
+                        .arg(shownPath(), reason));
     case Action::Save:
         break;
     }
     return fail(Problem::Failed,
-                tr("The day book %1 could not be saved: %2.").arg(shownPath(), reason));
+                QCoreApplication::translate("DayBook", "The day book %1 could not be saved: %2.")
+                    .arg(shownPath(), reason));
 }
 
 bool DayBook::open()
@@ -287,14 +292,14 @@ bool DayBook::openFile()
     const QByteArray folderName = QFile::encodeName(folder);
     const QByteArray fileName = QFile::encodeName(m_path);
     const auto cannotMake = [this](int systemError) {
-        return fail(
-            problemOfSystemError(systemError),
-            tr("The day book %1 cannot be made: %2.").arg(shownPath(), systemReason(systemError)));
+        return fail(problemOfSystemError(systemError),
+                    QCoreApplication::translate("DayBook", "The day book %1 cannot be made: %2.")
+                        .arg(shownPath(), systemReason(systemError)));
     };
     const auto cannotRead = [this](int systemError) {
-        return fail(
-            Problem::Unreadable,
-            tr("The day book %1 cannot be read: %2.").arg(shownPath(), systemReason(systemError)));
+        return fail(Problem::Unreadable,
+                    QCoreApplication::translate("DayBook", "The day book %1 cannot be read: %2.")
+                        .arg(shownPath(), systemReason(systemError)));
     };
 
     struct stat status = {};
@@ -316,10 +321,14 @@ bool DayBook::openFile()
         fresh = true;
     } else if (S_ISDIR(status.st_mode)) {
         return fail(Problem::NotAFile,
-                    tr("The day book %1 cannot be opened: it is a folder.").arg(shownPath()));
+                    QCoreApplication::translate("DayBook",
+                                                "The day book %1 cannot be opened: it is a folder.")
+                        .arg(shownPath()));
     } else if (!S_ISREG(status.st_mode)) {
         return fail(Problem::NotAFile,
-                    tr("The day book %1 cannot be opened: it is not a file.").arg(shownPath()));
+                    QCoreApplication::translate(
+                        "DayBook", "The day book %1 cannot be opened: it is not a file.")
+                        .arg(shownPath()));
     } else {
         // Read by hand before SQLite sees the file: SQLite would take an
         // empty one for a new database and write to another program's.
@@ -333,19 +342,24 @@ bool DayBook::openFile()
             // Made by the program and killed before its first write. A log
             // beside it would hold pages of something else.
             if (QFileInfo(m_path + QStringLiteral("-wal")).size() > 0)
-                return fail(Problem::Damaged,
-                            tr("The day book %1 is damaged: %2.")
-                                .arg(shownPath(), tr("it is empty but its log is not")));
+                return fail(
+                    Problem::Damaged,
+                    QCoreApplication::translate("DayBook", "The day book %1 is damaged: %2.")
+                        .arg(shownPath(), QCoreApplication::translate(
+                                              "DayBook", "it is empty but its log is not")));
             fresh = true;
             break;
         case Header::NotADatabase:
-            return fail(
-                Problem::Damaged,
-                tr("The day book %1 is damaged: %2.").arg(shownPath(), tr("it is not a database")));
+            return fail(Problem::Damaged,
+                        QCoreApplication::translate("DayBook", "The day book %1 is damaged: %2.")
+                            .arg(shownPath(),
+                                 QCoreApplication::translate("DayBook", "it is not a database")));
         case Header::Foreign:
             return fail(Problem::Foreign,
-                        tr("The file %1 belongs to another program; it is not used as the day "
-                           "book.")
+                        QCoreApplication::translate(
+                            "DayBook",
+                            "The file %1 belongs to another program; it is not used as the day "
+                            "book.")
                             .arg(shownPath()));
         case Header::DayBook:
             break;
@@ -383,8 +397,10 @@ bool DayBook::openFile()
 
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     if (!m_db.isValid())
-        return fail(Problem::Failed, tr("The day book %1 cannot be opened: %2.")
-                                         .arg(shownPath(), tr("Qt's SQLite driver is missing")));
+        return fail(Problem::Failed,
+                    QCoreApplication::translate("DayBook", "The day book %1 cannot be opened: %2.")
+                        .arg(shownPath(), QCoreApplication::translate(
+                                              "DayBook", "Qt's SQLite driver is missing")));
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
     if (m_readOnly && !exists(m_path + QStringLiteral("-wal"))) {
         // SQLite reads a book in write-ahead mode only beside its -shm file,
@@ -412,9 +428,11 @@ bool DayBook::openFile()
     if (error.isValid())
         return failWith(error, Action::Open);
     if (version > DayBookSchema::kLatestVersion)
-        return fail(Problem::Newer, tr("The day book %1 was written by a newer version of "
-                                       "Tzolkara, which this version cannot read.")
-                                        .arg(shownPath()));
+        return fail(Problem::Newer,
+                    QCoreApplication::translate("DayBook",
+                                                "The day book %1 was written by a newer version of "
+                                                "Tzolkara, which this version cannot read.")
+                        .arg(shownPath()));
     if (version > 0) {
         const QString check =
             SqlSteps::firstValue(m_db, QStringLiteral("PRAGMA quick_check"), &error);
@@ -422,13 +440,16 @@ bool DayBook::openFile()
             return failWith(error, Action::Open);
         if (check != QLatin1String("ok"))
             return fail(Problem::Damaged,
-                        tr("The day book %1 is damaged: %2.")
-                            .arg(shownPath(), tr("it fails SQLite's integrity check")));
+                        QCoreApplication::translate("DayBook", "The day book %1 is damaged: %2.")
+                            .arg(shownPath(), QCoreApplication::translate(
+                                                  "DayBook", "it fails SQLite's integrity check")));
     }
 
     if (m_readOnly && version < DayBookSchema::kLatestVersion)
-        return fail(Problem::ReadOnly, tr("The day book %1 cannot be brought up to date: %2.")
-                                           .arg(shownPath(), m_readOnlyReason));
+        return fail(Problem::ReadOnly,
+                    QCoreApplication::translate("DayBook",
+                                                "The day book %1 cannot be brought up to date: %2.")
+                        .arg(shownPath(), m_readOnlyReason));
     if (!m_readOnly) {
         // In the file before anything else, and outside the write-ahead log:
         // from its first bytes on, the file says it is a day book.
@@ -450,9 +471,11 @@ bool DayBook::openFile()
             return failWith(error, version == 0 ? Action::Open : Action::Save);
     }
     if (!DayBookSchema::hasExpectedTables(m_db))
-        return fail(Problem::Damaged,
-                    tr("The day book %1 is damaged: %2.")
-                        .arg(shownPath(), tr("its tables are not those of a day book")));
+        return fail(
+            Problem::Damaged,
+            QCoreApplication::translate("DayBook", "The day book %1 is damaged: %2.")
+                .arg(shownPath(), QCoreApplication::translate(
+                                      "DayBook", "its tables are not those of a day book")));
     removeUnbegun.dismiss();
     return true;
 }
@@ -489,8 +512,9 @@ bool DayBook::canStartAfresh() const
 bool DayBook::startAfresh(QString *setAsideAs)
 {
     if (!canStartAfresh())
-        return refuse(tr("Only a damaged day book, or a file of another program in its place, "
-                         "is set aside."));
+        return refuse(QCoreApplication::translate(
+            "DayBook", "Only a damaged day book, another program's file or a newer "
+                       "version's book is set aside."));
     const QString kind = m_openProblem == Problem::Foreign ? QStringLiteral("foreign")
                          : m_openProblem == Problem::Newer ? QStringLiteral("newer")
                                                            : QStringLiteral("damaged");
@@ -521,18 +545,20 @@ bool DayBook::startAfresh(QString *setAsideAs)
         if (!renameToFreeName(m_path + suffix, aside + suffix)) {
             const int systemError = errno;
             undo();
-            return fail(problemOfSystemError(systemError),
-                        tr("The day book %1 cannot be set aside: %2.")
-                            .arg(shownPath(), systemReason(systemError)));
+            return fail(
+                problemOfSystemError(systemError),
+                QCoreApplication::translate("DayBook", "The day book %1 cannot be set aside: %2.")
+                    .arg(shownPath(), systemReason(systemError)));
         }
         moved.append(suffix);
     }
     if (!renameToFreeName(m_path, aside)) {
         const int systemError = errno;
         undo();
-        return fail(problemOfSystemError(systemError),
-                    tr("The day book %1 cannot be set aside: %2.")
-                        .arg(shownPath(), systemReason(systemError)));
+        return fail(
+            problemOfSystemError(systemError),
+            QCoreApplication::translate("DayBook", "The day book %1 cannot be set aside: %2.")
+                .arg(shownPath(), systemReason(systemError)));
     }
     syncFolder(QFileInfo(m_path).path());
     if (setAsideAs)
@@ -568,9 +594,9 @@ bool DayBook::change(const std::function<QSqlError()> &work)
     if (!ready())
         return false;
     if (m_readOnly)
-        return fail(
-            Problem::ReadOnly,
-            tr("The day book %1 cannot be changed: %2.").arg(shownPath(), m_readOnlyReason));
+        return fail(Problem::ReadOnly,
+                    QCoreApplication::translate("DayBook", "The day book %1 cannot be changed: %2.")
+                        .arg(shownPath(), m_readOnlyReason));
     const QSqlError error = SqlSteps::inTransaction(m_db, work);
     return error.isValid() ? failWith(error, Action::Save) : succeed();
 }
@@ -673,7 +699,8 @@ bool DayBook::changePerson(const Person &person)
                 &changed);
         }))
         return false;
-    return changed == 1 || refuse(tr("That person is not in the day book."));
+    return changed == 1 ||
+           refuse(QCoreApplication::translate("DayBook", "That person is not in the day book."));
 }
 
 bool DayBook::removePerson(qint64 id)
@@ -683,7 +710,8 @@ bool DayBook::removePerson(qint64 id)
             return execute(m_db, QStringLiteral("DELETE FROM people WHERE id = ?"), {id}, &removed);
         }))
         return false;
-    return removed == 1 || refuse(tr("That person is not in the day book."));
+    return removed == 1 ||
+           refuse(QCoreApplication::translate("DayBook", "That person is not in the day book."));
 }
 
 std::optional<QList<Person>> DayBook::people()
@@ -747,12 +775,16 @@ bool DayBook::backUp(const QString &file)
         DayBookBackup::encode({*notes, *people}, QDateTime::currentDateTimeUtc());
     const QString shownFile = QDir::toNativeSeparators(file);
     if (bytes.size() > DayBookBackup::kMaxBytes)
-        return fail(Problem::Failed, tr("The backup %1 could not be written: %2.")
-                                         .arg(shownFile, tr("the day book is too large")));
+        return fail(
+            Problem::Failed,
+            QCoreApplication::translate("DayBook", "The backup %1 could not be written: %2.")
+                .arg(shownFile,
+                     QCoreApplication::translate("DayBook", "the day book is too large")));
     QString reason;
     if (!saveWholeFile(file, bytes, &reason))
-        return fail(Problem::Failed,
-                    tr("The backup %1 could not be written: %2.").arg(shownFile, reason));
+        return fail(Problem::Failed, QCoreApplication::translate(
+                                         "DayBook", "The backup %1 could not be written: %2.")
+                                         .arg(shownFile, reason));
     return succeed();
 }
 
@@ -762,16 +794,20 @@ bool DayBook::restore(const QString &file)
         return false;
     const QString shownFile = QDir::toNativeSeparators(file);
     const auto refuseBackup = [&](Problem problem, const QString &reason) {
-        return fail(problem, tr("The backup %1 cannot be restored: %2.").arg(shownFile, reason));
+        return fail(problem,
+                    QCoreApplication::translate("DayBook", "The backup %1 cannot be restored: %2.")
+                        .arg(shownFile, reason));
     };
     QFile in;
     errno = 0;
     if (!openRegularFile(in, file))
-        return refuseBackup(Problem::Unreadable,
-                            errno != 0 ? systemReason(errno) : tr("it is not a file"));
+        return refuseBackup(Problem::Unreadable, errno != 0 ? systemReason(errno)
+                                                            : QCoreApplication::translate(
+                                                                  "DayBook", "it is not a file"));
     const QByteArray bytes = in.read(DayBookBackup::kMaxBytes + 1);
     if (bytes.size() > DayBookBackup::kMaxBytes)
-        return refuseBackup(Problem::Refused, tr("it is too large"));
+        return refuseBackup(Problem::Refused,
+                            QCoreApplication::translate("DayBook", "it is too large"));
     QString reason;
     const std::optional<DayBookBackup::Contents> contents = DayBookBackup::decode(bytes, &reason);
     if (!contents)
