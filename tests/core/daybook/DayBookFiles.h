@@ -12,7 +12,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -23,48 +22,33 @@ class OtherConnection final
 {
 public:
     explicit OtherConnection(const QString &path, const QString &name = QStringLiteral("other"))
-        : m_name(name)
+        : m_db(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name))
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(path);
-        m_open = db.open();
+        m_db.setDatabaseName(path);
+        m_db.open();
     }
     ~OtherConnection()
     {
-        QSqlDatabase::database(m_name, false).close();
-        QSqlDatabase::removeDatabase(m_name);
+        const QString name = m_db.connectionName();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
     }
     OtherConnection(const OtherConnection &) = delete;
     OtherConnection &operator=(const OtherConnection &) = delete;
 
-    bool isOpen() const { return m_open; }
-
-    // Runs one statement; false, with the reason in lastError(), when it fails.
-    bool run(const QString &statement)
-    {
-        QSqlQuery query(QSqlDatabase::database(m_name, false));
-        m_error = query.exec(statement) ? QString() : query.lastError().text();
-        return m_error.isEmpty();
-    }
+    bool isOpen() const { return m_db.isOpen(); }
+    bool run(const QString &statement) { return QSqlQuery(m_db).exec(statement); }
     // The first column of the first row, as text.
     QString value(const QString &statement)
     {
-        QSqlQuery query(QSqlDatabase::database(m_name, false));
-        if (!query.exec(statement) || !query.next()) {
-            m_error = query.lastError().text();
-            return QString();
-        }
-        return query.value(0).toString();
+        QSqlQuery query(m_db);
+        return query.exec(statement) && query.next() ? query.value(0).toString() : QString();
     }
-    QString lastError() const { return m_error; }
 
 private:
-    QString m_name;
-    bool m_open = false;
-    QString m_error;
+    QSqlDatabase m_db;
 };
 
-// Nothing for a folder or a pipe, which are never read.
 inline QByteArray bytesOf(const QString &path)
 {
     QFile file;
