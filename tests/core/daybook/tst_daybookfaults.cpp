@@ -359,13 +359,13 @@ void TestDayBookFaults::withoutPermission()
     QVERIFY(QDir().mkpath(folder));
     if (kind != QLatin1String("read-only empty folder"))
         makeBook(path);
+    const QByteArray before = bytesOf(path);
     const QString locked = kind.endsWith(QLatin1String("folder")) ? folder : path;
     const QFile::Permissions old = QFile::permissions(locked);
     const auto restore = qScopeGuard([&] { QFile::setPermissions(locked, old); });
     QVERIFY(QFile::setPermissions(locked, kind == QLatin1String("unreadable")
                                               ? QFile::Permissions()
                                               : QFile::ReadOwner | QFile::ExeOwner));
-    const QByteArray before = bytesOf(path);
 
     QProcess probe;
     probe.setChildProcessModifier([] {
