@@ -79,6 +79,197 @@
     </message>
 </context>
 <context>
+    <name>DayBook</name>
+    <message>
+        <source>The days to export lie outside the calendar.</source>
+        <translation>Los días que se exportan quedan fuera del calendario.</translation>
+    </message>
+    <message>
+        <source>At most ten years are exported at once.</source>
+        <translation>Se exportan como máximo diez años a la vez.</translation>
+    </message>
+    <message>
+        <source>Long Count %1</source>
+        <translation>Cuenta Larga %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Maya birthday</source>
+        <translation>Cumpleaños maya de %1</translation>
+    </message>
+    <message>
+        <source>Tzolk&apos;in day %1</source>
+        <translation>Día del Tzolk&apos;in %1</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>The calendar file %1 could not be written: %2.</source>
+        <translation>No se pudo escribir el archivo de calendario %1: %2.</translation>
+    </message>
+    <message>
+        <source>The day book %1 is in use by another program; try again in a moment.</source>
+        <translation>Otro programa está usando el libro de días %1; inténtalo de nuevo en un momento.</translation>
+    </message>
+    <message>
+        <source>The day book %1 is damaged: %2.</source>
+        <translation>El libro de días %1 está dañado: %2.</translation>
+    </message>
+    <message>
+        <source>The day book %1 could not be saved: the disk is full.</source>
+        <translation>No se pudo guardar el libro de días %1: el disco está lleno.</translation>
+    </message>
+    <message>
+        <source>The day book %1 cannot be changed: %2.</source>
+        <translation>No se puede modificar el libro de días %1: %2.</translation>
+    </message>
+    <message>
+        <source>The day book %1 cannot be opened: %2.</source>
+        <translation>No se puede abrir el libro de días %1: %2.</translation>
+    </message>
+    <message>
+        <source>The day book %1 cannot be read: %2.</source>
+        <translation>No se puede leer el libro de días %1: %2.</translation>
+    </message>
+    <message>
+        <source>The day book %1 could not be saved: %2.</source>
+        <translation>No se pudo guardar el libro de días %1: %2.</translation>
+    </message>
+    <message>
+        <source>The day book %1 cannot be made: %2.</source>
+        <translation>No se puede crear el libro de días %1: %2.</translation>
+    </message>
+    <message>
+        <source>The day book %1 cannot be opened: it is a folder.</source>
+        <translation>No se puede abrir el libro de días %1: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>The day book %1 cannot be opened: it is not a file.</source>
+        <translation>No se puede abrir el libro de días %1: no es un archivo.</translation>
+    </message>
+    <message>
+        <source>it is empty but its log is not</source>
+        <translation>está vacío, pero su registro no</translation>
+    </message>
+    <message>
+        <source>it is not a database</source>
+        <translation>no es una base de datos</translation>
+    </message>
+    <message>
+        <source>The file %1 belongs to another program; it is not used as the day book.</source>
+        <translation>El archivo %1 pertenece a otro programa; no se usa como libro de días.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is missing</source>
+        <translation>falta el controlador SQLite de Qt</translation>
+    </message>
+    <message>
+        <source>The day book %1 was written by a newer version of Tzolkara, which this version cannot read.</source>
+        <translation>El libro de días %1 lo escribió una versión más reciente de Tzolkara, que esta versión no puede leer.</translation>
+    </message>
+    <message>
+        <source>it fails SQLite&apos;s integrity check</source>
+        <translation>no pasa la comprobación de integridad de SQLite</translation>
+    </message>
+    <message>
+        <source>The day book %1 cannot be brought up to date: %2.</source>
+        <translation>No se puede actualizar el libro de días %1: %2.</translation>
+    </message>
+    <message>
+        <source>its tables are not those of a day book</source>
+        <translation>sus tablas no son las de un libro de días</translation>
+    </message>
+    <message>
+        <source>Only a damaged day book, another program&apos;s file or a newer version&apos;s book is set aside.</source>
+        <translation>Solo se aparta un libro de días dañado, el archivo de otro programa o el libro de una versión más reciente.</translation>
+    </message>
+    <message>
+        <source>The day book %1 cannot be set aside: %2.</source>
+        <translation>No se puede apartar el libro de días %1: %2.</translation>
+    </message>
+    <message>
+        <source>That person is not in the day book.</source>
+        <translation>Esa persona no está en el libro de días.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written: %2.</source>
+        <translation>No se pudo escribir la copia de seguridad %1: %2.</translation>
+    </message>
+    <message>
+        <source>the day book is too large</source>
+        <translation>el libro de días es demasiado grande</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be restored: %2.</source>
+        <translation>No se puede restaurar la copia de seguridad %1: %2.</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>note %1 in it is not valid</source>
+        <translation>la nota %1 que contiene no es válida</translation>
+    </message>
+    <message>
+        <source>person %1 in it is not valid</source>
+        <translation>la persona %1 que contiene no es válida</translation>
+    </message>
+    <message>
+        <source>it is damaged or incomplete</source>
+        <translation>está dañada o incompleta</translation>
+    </message>
+    <message>
+        <source>it is not a backup of the day book</source>
+        <translation>no es una copia de seguridad del libro de días</translation>
+    </message>
+    <message>
+        <source>it has no valid version</source>
+        <translation>no tiene una versión válida</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Tzolkara</source>
+        <translation>la escribió una versión más reciente de Tzolkara</translation>
+    </message>
+    <message>
+        <source>its list of notes or of people is missing</source>
+        <translation>le falta la lista de notas o la de personas</translation>
+    </message>
+    <message>
+        <source>The day lies outside the calendar.</source>
+        <translation>El día queda fuera del calendario.</translation>
+    </message>
+    <message>
+        <source>A note holds at most %1 characters.</source>
+        <translation>Una nota tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The note holds a broken character.</source>
+        <translation>La nota tiene un carácter dañado.</translation>
+    </message>
+    <message>
+        <source>A person needs a name.</source>
+        <translation>Una persona necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A name holds at most %1 characters.</source>
+        <translation>Un nombre tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A name is one line of plain text.</source>
+        <translation>Un nombre es una sola línea de texto sin formato.</translation>
+    </message>
+    <message>
+        <source>A date of birth lies between 1 January 1 and 31 December 3999.</source>
+        <translation>Una fecha de nacimiento está entre el 1 de enero del año 1 y el 31 de diciembre de 3999.</translation>
+    </message>
+</context>
+<context>
     <name>MayaTerms</name>
     <message>
         <source>Long Count</source>
