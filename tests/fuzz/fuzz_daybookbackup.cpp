@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_REQUIRE(DayBookEntries::personProblem(person).isEmpty());
 
     const QByteArray again =
-        DayBookBackup::encode(*contents, QDateTime(QDate(2026, 12, 7), QTime(9, 0), QTimeZone::UTC));
+        DayBookBackup::encode(*contents, QDateTime(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC));
     const std::optional<DayBookBackup::Contents> back = DayBookBackup::decode(again, &reason);
     FUZZ_REQUIRE(back.has_value());
     FUZZ_REQUIRE(back->notes.size() == contents->notes.size());

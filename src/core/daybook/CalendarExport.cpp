@@ -126,14 +126,14 @@ std::optional<QList<IcsCalendar::Event>> events(DayBook *book, const Options &op
     return events;
 }
 
-bool write(const QString &path, DayBook *book, const Options &options, QString *error)
+bool write(const QString &path, DayBook *book, const Options &options, const QDateTime &now,
+           QString *error)
 {
     const std::optional<QList<IcsCalendar::Event>> all = events(book, options, error);
     if (!all)
         return false;
     QString reason;
-    if (!saveWholeFile(path, IcsCalendar::calendar(*all, QDateTime::currentDateTimeUtc()),
-                       &reason)) {
+    if (!saveWholeFile(path, IcsCalendar::calendar(*all, now.toUTC()), &reason)) {
         *error =
             QCoreApplication::translate("DayBook", "The calendar file %1 could not be written: %2.")
                 .arg(QDir::toNativeSeparators(path), reason);

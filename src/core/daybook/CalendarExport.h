@@ -50,8 +50,10 @@ struct Options
 std::optional<QList<IcsCalendar::Event>> events(DayBook *book, const Options &options,
                                                 QString *error);
 
-// Writes the file whole or not at all.
-bool write(const QString &path, DayBook *book, const Options &options, QString *error);
+// Writes the file whole or not at all, stamped with `now` on the desktop's
+// clock.
+bool write(const QString &path, DayBook *book, const Options &options, const QDateTime &now,
+           QString *error);
 
 } // namespace CalendarExport
 } // namespace tzolkara

@@ -509,7 +509,7 @@ bool DayBook::canStartAfresh() const
             m_openProblem == Problem::Newer);
 }
 
-bool DayBook::startAfresh(QString *setAsideAs)
+bool DayBook::startAfresh(const QDateTime &now, QString *setAsideAs)
 {
     if (!canStartAfresh())
         return refuse(QCoreApplication::translate(
@@ -519,7 +519,7 @@ bool DayBook::startAfresh(QString *setAsideAs)
                          : m_openProblem == Problem::Newer ? QStringLiteral("newer")
                                                            : QStringLiteral("damaged");
     const QString base = m_path + QLatin1Char('.') + kind + QLatin1Char('-') +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+                         now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const auto taken = [](const QString &name) {
         return exists(name) || std::any_of(std::begin(kCompanions), std::end(kCompanions),
                                            [&](const char *companion) {
@@ -758,7 +758,7 @@ std::optional<QList<MayaBirthday>> DayBook::mayaBirthdays(long first, long last)
     return birthdays;
 }
 
-bool DayBook::backUp(const QString &file)
+bool DayBook::backUp(const QString &file, const QDateTime &now)
 {
     if (!ready())
         return false;
@@ -771,8 +771,7 @@ bool DayBook::backUp(const QString &file)
         SqlSteps::run(m_db, QStringLiteral("COMMIT"));
     if (!notes || !people)
         return false;
-    const QByteArray bytes =
-        DayBookBackup::encode({*notes, *people}, QDateTime::currentDateTimeUtc());
+    const QByteArray bytes = DayBookBackup::encode({*notes, *people}, now.toUTC());
     const QString shownFile = QDir::toNativeSeparators(file);
     if (bytes.size() > DayBookBackup::kMaxBytes)
         return fail(

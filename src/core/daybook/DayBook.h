@@ -71,9 +71,10 @@ public:
     // aside: a damaged, foreign or newer one.
     bool canStartAfresh() const;
     // Renames that file (and its -wal, -shm and -journal files) to
-    // "daybook.sqlite.damaged-YYYYMMDD-HHMMSS" ("foreign", "newer"), and
-    // opens a new, empty book in its place. `setAsideAs` gets the new name.
-    bool startAfresh(QString *setAsideAs = nullptr);
+    // "daybook.sqlite.damaged-YYYYMMDD-HHMMSS" ("foreign", "newer"), the
+    // time `now` on the desktop's clock, and opens a new, empty book in its
+    // place. `setAsideAs` gets the new name.
+    bool startAfresh(const QDateTime &now, QString *setAsideAs = nullptr);
 
     // Notes. Empty text, or only blanks, removes the day's note.
     bool setNote(long day, const QString &text);
@@ -96,8 +97,8 @@ public:
     std::optional<QList<MayaBirthday>> mayaBirthdays(long first, long last);
 
     // Writes every note and person to `file` (DayBookBackup.h), whole or
-    // not at all.
-    bool backUp(const QString &file);
+    // not at all, written at `now` on the desktop's clock.
+    bool backUp(const QString &file, const QDateTime &now);
     // Replaces the whole content of the book with that of a backup, in one
     // transaction; a backup that cannot be read whole leaves the book as it
     // was.

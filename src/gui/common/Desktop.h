@@ -5,7 +5,6 @@
 
 #include <QDate>
 #include <QDateTime>
-#include <QFileDialog>
 #include <QString>
 
 class QTextDocument;
@@ -25,7 +24,6 @@ struct FileRequest
     QString filter;        // e.g. "Mayan Astrology Files (*.man)"
     QString defaultSuffix; // without the dot
     QString initialName;
-    QFileDialog::Options options;
 };
 
 enum class PrintResult { Printed, NoPrinter, Failed };

@@ -15,9 +15,6 @@ QString askForSavedFile(Desktop &desktop, QWidget *parent, const QString &filter
     request.title = QCoreApplication::translate("SavedFileDialog", "Select the source file");
     request.filter = filter;
     request.defaultSuffix = suffix;
-    // No options: Qt's dialog has no read-only check box to hide, and its
-    // ReadOnly would stop the user making or renaming folders in it.
-    request.options = {};
     const QString path = desktop.openFileName(parent, request);
     if (path.isEmpty())
         return {};

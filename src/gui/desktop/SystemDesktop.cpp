@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QUrl>
@@ -51,7 +52,10 @@ QString runFileDialog(QWidget *parent, const FileRequest &request, QFileDialog::
                                                        : QFileDialog::AnyFile);
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.setOptions(request.options);
+    // Qt's own dialog with none of its options: it keeps asking before it
+    // replaces a file, and it has no read-only check box to hide, whose
+    // ReadOnly would stop the user making or renaming folders in it.
+    dialog.setOptions({});
     if (!request.initialName.isEmpty())
         dialog.selectFile(request.initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

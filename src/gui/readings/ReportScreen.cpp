@@ -171,8 +171,6 @@ void ReportScreen::cmdSave_Click()
     request.title = applicationTitle();
     request.filter = tr("Rich Text Format (*.man)");
     request.defaultSuffix = QStringLiteral("man");
-    // No options: the dialog keeps asking before it replaces a file.
-    request.options = {};
     const QString path = desktop().saveFileName(this, request);
     if (path.isEmpty())
         return;

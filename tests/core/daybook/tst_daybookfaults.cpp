@@ -40,6 +40,9 @@ Q_DECLARE_METATYPE(DayBook::Problem)
 
 namespace {
 
+// The desktop clock's time the files are written at.
+const QDateTime kNow(QDate(2026, 12, 7), QTime(9, 30), Qt::UTC);
+
 const long kDay = MayaCalendar::julianDayOf(2026, 3, 1);
 
 // Writes 4 KiB pieces until the folder's disk holds no more.
@@ -209,13 +212,13 @@ void TestDayBookFaults::unusableFile_namedKeptAndSetAside()
 
     QCOMPARE(book.canStartAfresh(), setAside);
     if (!setAside) {
-        QVERIFY(!book.startAfresh());
+        QVERIFY(!book.startAfresh(kNow));
         QCOMPARE(book.problem(), DayBook::Problem::Refused);
         QVERIFY(QFileInfo(path).isDir() || QFileInfo(path).exists());
         return;
     }
     QString aside;
-    QVERIFY2(book.startAfresh(&aside), qPrintable(book.errorString()));
+    QVERIFY2(book.startAfresh(kNow, &aside), qPrintable(book.errorString()));
     const QRegularExpression asideName(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(path) +
         QStringLiteral("\\.(damaged|foreign|newer)-\\d{8}-\\d{6}")));

@@ -29,6 +29,9 @@ using testing::writeBytes;
 
 namespace {
 
+// The desktop clock's time the files are written at.
+const QDateTime kNow(QDate(2026, 12, 7), QTime(9, 30), Qt::UTC);
+
 long dayOf(int year, int month, int day)
 {
     return MayaCalendar::julianDayOf(year, month, day);
@@ -125,7 +128,7 @@ void TestDayBookFiles::backup_restoredWhole()
     QVERIFY(
         original.addPerson(QStringLiteral("Carla"), dayOf(2001, 2, 3), CalendarSystem::Gregorian));
     const QString backup = path("backup.json");
-    QVERIFY2(original.backUp(backup), qPrintable(original.errorString()));
+    QVERIFY2(original.backUp(backup, kNow), qPrintable(original.errorString()));
 
     const QJsonObject written = QJsonDocument::fromJson(bytesOf(backup)).object();
     QCOMPARE(written.value(QStringLiteral("format")).toString(),
@@ -334,7 +337,7 @@ void TestDayBookFiles::ics_readByAnotherParser_sameUidsNextTime()
     const auto exported = [&](const char *name) {
         const QString file = path(name);
         QString error;
-        if (!CalendarExport::write(file, &book, options, &error))
+        if (!CalendarExport::write(file, &book, options, kNow, &error))
             qWarning("%s", qPrintable(error));
         QProcess reader;
         reader.start(python, {QStringLiteral("-c"), QLatin1String(kReadCalendar), file});
@@ -446,7 +449,7 @@ void TestDayBookFiles::ics_refusesDaysOutsideOrTooMany()
     options.firstDay = first;
     options.lastDay = last;
     QString error;
-    QVERIFY(!CalendarExport::write(file, nullptr, options, &error));
+    QVERIFY(!CalendarExport::write(file, nullptr, options, kNow, &error));
     QVERIFY(!error.isEmpty());
     QCOMPARE(bytesOf(file), QByteArray("before"));
     // Ten years, the longest, are taken.
@@ -454,7 +457,7 @@ void TestDayBookFiles::ics_refusesDaysOutsideOrTooMany()
     options.firstDay =
         std::min(first, MayaCalendar::lastJulianDay() - CalendarExport::kMaxDays + 1);
     options.lastDay = options.firstDay + CalendarExport::kMaxDays - 1;
-    QVERIFY2(CalendarExport::write(file, nullptr, options, &error), qPrintable(error));
+    QVERIFY2(CalendarExport::write(file, nullptr, options, kNow, &error), qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(TestDayBookFiles)
