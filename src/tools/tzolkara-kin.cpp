@@ -69,7 +69,7 @@ constexpr const char *kUsageDetails =
     "out. The sign may be written in Yucatec (Ajaw), K'iche' (Ajpu), the colonial spelling\n"
     "(Ahau) or as a word of its label (AJPU, AHUA); Kan is K'an with --names yucatec and\n"
     "Chikchan with --names kiche.\n"
-    "--long-count implies --calendar; --julian, --names, --next and --previous need it.\n"
+    "--long-count, --next and --previous imply --calendar; --julian and --names need it.\n"
     "Options are given once each (--long-count as often as wanted); after --, every\n"
     "argument is a date, even one that begins with a dash.\n"
     "--correlation N counts from Julian day N: 584283 (the default), 584285 or 584286.\n"
@@ -779,12 +779,6 @@ const char *optionNeedingCalendar(const Arguments &arguments)
         return "--julian";
     if (arguments.names)
         return "--names";
-    if (arguments.searchOption)
-        return arguments.searchOption;
-    if (arguments.from)
-        return "--from";
-    if (arguments.count)
-        return "--count";
     return nullptr;
 }
 
@@ -886,6 +880,8 @@ std::optional<int> readArguments(int argc, char **argv, Arguments &arguments)
                 return refuseArgument("give one --next or --previous, once");
             arguments.searchOption = std::strncmp(arg, "--next", 6) == 0 ? "--next" : "--previous";
             arguments.spec = value;
+            // The days found are printed as the whole calendar prints them.
+            options.calendar = true;
         } else if (isValueOption(argc, argv, i, "--from", value)) {
             if (arguments.from)
                 return givenTwice("--from");

@@ -571,6 +571,9 @@ void TestTzolkaraKin::nextAndPrevious_printTheDaysTheEngineFinds_data()
     QTest::newRow("K'iche' sign, K'iche' names")
         << args("--calendar|--names|kiche|--next|8 B'atz'|--from|2026-12-07") << "8 Chuwen"
         << "2026-12-07" << 1 << "2027-03-09";
+    QTest::newRow("--next alone, which implies --calendar; the label's word")
+        << args("--next|4 AJPU|--from|2026-12-07") << "4 Ajaw"
+        << "2026-12-07" << 1 << "2027-03-18";
     QTest::newRow("Kan, K'an in Yucatec")
         << args("--calendar|--next|4 Kan|--from|2026-12-07") << "4 K'an"
         << "2026-12-07" << 1 << "2027-06-30";
@@ -684,8 +687,6 @@ void TestTzolkaraKin::calendarRefusals_exitTwoWithOneLine_data()
            "(YYYY-MM-DD)";
     QTest::newRow("--julian without --calendar")
         << args("--julian|2000-01-01") << 0 << "--julian needs --calendar";
-    QTest::newRow("--previous without --calendar")
-        << args("--previous|4 Ajaw") << 0 << "--previous needs --calendar";
     QTest::newRow("--count without --next")
         << args("--calendar|--count=2") << 0 << "--count needs --next or --previous";
     QTest::newRow("--next among dates")
