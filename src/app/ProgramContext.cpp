@@ -12,10 +12,10 @@ namespace tzolkara {
 QList<Program> ProgramContext::programs()
 {
     return {
-        astrologyProgram(modMayanAstrology),
-        tarotProgram(modMayanAstrologyTarot),
-        numerologyProgram(modMayanNumerology),
-        calendarProgram(),
+        astrologyProgram(modMayanAstrology, dayNames),
+        tarotProgram(modMayanAstrologyTarot, dayNames),
+        numerologyProgram(modMayanNumerology, dayNames),
+        calendarProgram(dayNames),
     };
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/engine/KinEngine.h"
+#include "core/settings/DayNamesChoice.h"
 #include "core/settings/SettingsStore.h"
 #include "core/tarot/TarotCast.h"
 #include "gui/shell/Program.h"
@@ -17,8 +18,9 @@ class Desktop;
 // What the program holds for its whole run, made once at start-up and handed
 // to each program and screen that uses it: the desktop it runs on, the two
 // engine instances (one for each birth-date program, each with its own
-// reading state), the tarot's module and the per-user settings. Nothing of
-// the program lives anywhere else; a test makes one with a desktop of its own.
+// reading state), the tarot's module, the per-user settings and the day
+// names chosen in them. Nothing of the program lives anywhere else; a test
+// makes one with a desktop of its own.
 class ProgramContext final
 {
 public:
@@ -30,6 +32,7 @@ public:
     KinEngine modMayanNumerology;
     TarotOracle modMayanAstrologyTarot;
     SettingsStore settings;
+    DayNamesChoice dayNames{settings};
 
     // The programs of the main window in the order of their buttons, their
     // screens sharing what they use of the above.

@@ -9,7 +9,7 @@ using namespace tzolkara;
 
 ScreenDriver::ScreenDriver()
 {
-    m_main = std::make_unique<frmMDI>(m_context.programs(), m_desktop);
+    m_main = std::make_unique<frmMDI>(m_context.programs(), m_desktop, m_context.dayNames);
     m_main->resize(1280, 760);
     m_main->show();
 }

@@ -12,33 +12,41 @@
 
 namespace tzolkara {
 
-Program astrologyProgram(KinEngine &engine)
+Program astrologyProgram(KinEngine &engine, const DayNamesChoice &dayNames)
 {
-    Program program{QCoreApplication::translate("Programs", "Mayan Astrology"), QColor(255, 255, 0),
-                    Artwork::kAstrologyIconResource, QStringLiteral("Picture4"),
-                    ScreenId::AstrologyMain, ProgramEntry::Button, {}};
+    Program program{QCoreApplication::translate("Programs", "Mayan Astrology"),
+                    QColor(255, 255, 0),
+                    Artwork::kAstrologyIconResource,
+                    QStringLiteral("Picture4"),
+                    ScreenId::AstrologyMain,
+                    ProgramEntry::Button | ProgramEntry::WelcomeCaption,
+                    {}};
     program.screens = {
         {ScreenId::AstrologyMain,
          [&engine](Navigator &navigator) {
              return new EntryScreen(EntryScreen::Kind::Astrology, engine, navigator);
          }},
         {ScreenId::AstrologyResult,
-         [&engine](Navigator &navigator) {
-             return new frmMayanAstrologyResult(engine, navigator);
+         [&engine, &dayNames](Navigator &navigator) {
+             return new frmMayanAstrologyResult(engine, dayNames, navigator);
          }},
         {ScreenId::AstrologySave,
-         [&engine](Navigator &navigator) {
-             return new ReportScreen(ReportScreen::Kind::Astrology, engine, navigator);
+         [&engine, &dayNames](Navigator &navigator) {
+             return new ReportScreen(ReportScreen::Kind::Astrology, engine, dayNames, navigator);
          }},
     };
     return program;
 }
 
-Program numerologyProgram(KinEngine &engine)
+Program numerologyProgram(KinEngine &engine, const DayNamesChoice &dayNames)
 {
-    Program program{QCoreApplication::translate("Programs", "Mayan Numerology"), QColor(0, 255, 0),
-                    Artwork::kNumerologyIconResource, QStringLiteral("Picture2"),
-                    ScreenId::NumerologyMain, ProgramEntry::Button, {}};
+    Program program{QCoreApplication::translate("Programs", "Mayan Numerology"),
+                    QColor(0, 255, 0),
+                    Artwork::kNumerologyIconResource,
+                    QStringLiteral("Picture2"),
+                    ScreenId::NumerologyMain,
+                    ProgramEntry::Button | ProgramEntry::WelcomeCaption,
+                    {}};
     program.screens = {
         {ScreenId::NumerologyMain,
          [&engine](Navigator &navigator) {
@@ -49,8 +57,8 @@ Program numerologyProgram(KinEngine &engine)
              return new frmMayanNumerologyResult(engine, navigator);
          }},
         {ScreenId::NumerologySave,
-         [&engine](Navigator &navigator) {
-             return new ReportScreen(ReportScreen::Kind::Numerology, engine, navigator);
+         [&engine, &dayNames](Navigator &navigator) {
+             return new ReportScreen(ReportScreen::Kind::Numerology, engine, dayNames, navigator);
          }},
     };
     return program;

@@ -7,11 +7,13 @@
 
 namespace tzolkara {
 
+class DayNamesChoice;
 class KinEngine;
 
 // The two programs of the birth-date readings, each with its engine instance
-// and its entry, result and report screens, which share it.
-Program astrologyProgram(KinEngine &engine);
-Program numerologyProgram(KinEngine &engine);
+// and its entry, result and report screens, which share it, and the names
+// their Maya calendar lines give the day signs.
+Program astrologyProgram(KinEngine &engine, const DayNamesChoice &dayNames);
+Program numerologyProgram(KinEngine &engine, const DayNamesChoice &dayNames);
 
 } // namespace tzolkara

@@ -10,6 +10,8 @@ class QTextEdit;
 
 namespace tzolkara {
 
+class DayNamesChoice;
+
 class ClickableLabel;
 class KinEngine;
 
@@ -23,7 +25,8 @@ class ReportScreen final : public ProgramScreen
 public:
     enum class Kind { Astrology, Numerology };
 
-    ReportScreen(Kind kind, KinEngine &engine, Navigator &navigator, QWidget *parent = nullptr);
+    ReportScreen(Kind kind, KinEngine &engine, const DayNamesChoice &dayNames, Navigator &navigator,
+                 QWidget *parent = nullptr);
 
     void Form_Load() override;
 
@@ -37,6 +40,7 @@ private:
 
     Kind m_kind;
     KinEngine &m_engine;
+    const DayNamesChoice &m_dayNames;
     QTextEdit *RTB = nullptr;
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdPrint = nullptr;

@@ -12,6 +12,7 @@ class QPushButton;
 namespace tzolkara {
 
 class KinEngine;
+class DayNamesChoice;
 class MayaDayFrame;
 } // namespace tzolkara
 
@@ -24,7 +25,8 @@ class frmMayanAstrologyResult final : public ProgramScreen
     Q_OBJECT
 
 public:
-    frmMayanAstrologyResult(KinEngine &engine, Navigator &navigator, QWidget *parent = nullptr);
+    frmMayanAstrologyResult(KinEngine &engine, const DayNamesChoice &dayNames, Navigator &navigator,
+                            QWidget *parent = nullptr);
 
     void Form_Load() override;
     void cmdSave_Click();
@@ -52,6 +54,7 @@ private:
     QPushButton *cmdBack = nullptr;
     MayaDayFrame *fraMayaCalendar = nullptr;
     KinEngine &m_engine;
+    const DayNamesChoice &m_dayNames;
 };
 
 } // namespace tzolkara

@@ -10,14 +10,14 @@
 
 namespace tzolkara {
 
-Program tarotProgram(TarotOracle &oracle)
+Program tarotProgram(TarotOracle &oracle, const DayNamesChoice &dayNames)
 {
     Program program{QCoreApplication::translate("Programs", "Mayan Astrology Tarot"),
                     QColor(255, 0, 255),
                     Artwork::kTarotIconResource,
                     QStringLiteral("Picture3"),
                     ScreenId::TarotMain,
-                    ProgramEntry::Button,
+                    ProgramEntry::Button | ProgramEntry::WelcomeCaption,
                     {}};
     program.screens = {
         {ScreenId::TarotMain,
@@ -25,7 +25,9 @@ Program tarotProgram(TarotOracle &oracle)
              return new frmMayanAstrologyTarotMain(oracle, navigator);
          }},
         {ScreenId::TarotResult,
-         [](Navigator &navigator) { return new frmMayanAstrologyTarotResult(navigator); }},
+         [&dayNames](Navigator &navigator) {
+             return new frmMayanAstrologyTarotResult(dayNames, navigator);
+         }},
     };
     return program;
 }

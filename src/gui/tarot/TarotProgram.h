@@ -7,9 +7,11 @@
 
 namespace tzolkara {
 
+class DayNamesChoice;
 class TarotOracle;
 
-// The tarot, with its question and result screens, which share `oracle`.
-Program tarotProgram(TarotOracle &oracle);
+// The tarot, with its question and result screens, which share `oracle`; the
+// result's PDF names the day signs of the day of the cast as `dayNames` says.
+Program tarotProgram(TarotOracle &oracle, const DayNamesChoice &dayNames);
 
 } // namespace tzolkara

@@ -16,6 +16,8 @@ class QTextEdit;
 
 namespace tzolkara {
 
+class DayNamesChoice;
+
 // One tarot reading: five cards laid as a cross, each named by its
 // position, beside the reading text.
 class frmMayanAstrologyTarotResult final : public ProgramScreen
@@ -23,7 +25,8 @@ class frmMayanAstrologyTarotResult final : public ProgramScreen
     Q_OBJECT
 
 public:
-    explicit frmMayanAstrologyTarotResult(Navigator &navigator, QWidget *parent = nullptr);
+    frmMayanAstrologyTarotResult(const DayNamesChoice &dayNames, Navigator &navigator,
+                                 QWidget *parent = nullptr);
 
     // Shows `reading`: replaces the whole text (cleared first) and lays its
     // five cards; its asker and day go into the PDF.
@@ -57,6 +60,7 @@ private:
     QPushButton *cmdBack = nullptr;
     bool m_closingForBack = false;
     QDate m_castDay;
+    const DayNamesChoice &m_dayNames;
     QString m_askerName;
 };
 

@@ -5,6 +5,8 @@
 // today fixed at Monday 7 December 2026.
 
 #include "core/engine/KinEngine.h"
+#include "core/settings/DayNamesChoice.h"
+#include "core/settings/SettingsStore.h"
 #include "gui/calendar/frmMayaCalendar.h"
 #include "gui/readings/EntryScreen.h"
 #include "support/FakeNavigator.h"
@@ -53,7 +55,9 @@ struct CalendarOnScreen
     QWidget *grid() { return ScreenDriver::child<QWidget>(&screen, "grdMonth"); }
 
     FakeNavigator navigator;
-    frmMayaCalendar screen{navigator};
+    SettingsStore settings;
+    DayNamesChoice dayNames{settings};
+    frmMayaCalendar screen{dayNames, navigator};
 };
 
 } // namespace
@@ -156,7 +160,7 @@ void TestMayaCalendarScreen::selectedDay_isShownInFull()
     QCOMPARE(ScreenDriver::text(&calendar.screen, "lblMonth"), QStringLiteral("December 2012"));
     const auto *grid = qobject_cast<QAbstractItemView *>(calendar.grid());
     QCOMPARE(grid->currentIndex().data(Qt::AccessibleTextRole).toString(),
-             QStringLiteral("Friday 21 December 2012: 4 Ajaw, 3 K'ank'in"));
+             QStringLiteral("Friday 21 December 2012: 4 Ajaw, 3 K'ank'in; baktun ending"));
 }
 
 void TestMayaCalendarScreen::goTo_takesADateOrALongCount_data()
