@@ -50,8 +50,8 @@ DayFinder::DayFinder(QWidget *parent) : QGroupBox(tr("Find a day"), parent)
     cboSign->setInsertPolicy(QComboBox::NoInsert);
     cboSign->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     cboSign->setToolTip(tr("Choose a sign or type it in any spelling, Yucatec, K'iche' or "
-                           "colonial (Chuwen, B'atz', Chuen), or type a whole day (8 Batz, "
-                           "4 Ahau 8 Cumku). Enter finds the next."));
+                           "colonial (Chuwen, B'atz', Chuen), or type a whole day (8 Chuen, "
+                           "4 Ahau 8 Pop). Enter finds the next."));
 
     chkHaab = new QCheckBox(tr("Haa&b' day"), this);
     chkHaab->setObjectName(QStringLiteral("chkHaab"));
@@ -75,7 +75,7 @@ DayFinder::DayFinder(QWidget *parent) : QGroupBox(tr("Find a day"), parent)
         box->setAccessibleDescription(name);
     }
 
-    chkFeast = new QCheckBox(tr("F&easts"), this);
+    chkFeast = new QCheckBox(tr("Fea&sts"), this);
     chkFeast->setObjectName(QStringLiteral("chkFeast"));
     chkFeast->setToolTip(tr("Find one of the feasts, Long Count endings or phases of the Moon "
                             "the grid marks, instead of a day."));

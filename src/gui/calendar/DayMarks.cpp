@@ -89,7 +89,7 @@ const QColor kJade(0x3f, 0x8f, 0x6b);
 const QColor kStone(0xcd, 0xb8, 0x8c);
 const QColor kGold(0xe2, 0xae, 0x35);
 const QColor kGrey(0x6f, 0x64, 0x5a);
-const QColor kFullMoon(0xf6, 0xe7, 0xa1);
+const QColor kFullMoon(0xf4, 0xdc, 0x6e);
 
 // A stela, rounded at the top, for the Long Count's endings: taller and
 // brighter for the longer periods.
@@ -286,7 +286,7 @@ void paint(QPainter &painter, DayMark mark, const QRectF &box, bool onDark)
     case DayMark::TrecenaStart:
         // The numeral one: a single dot.
         painter.setBrush(onDark ? QColor(Qt::white) : kInk);
-        painter.drawEllipse(centre, r * 0.45, r * 0.45);
+        painter.drawEllipse(centre, r * 0.55, r * 0.55);
         break;
     case DayMark::TunEnding:
     case DayMark::KatunEnding:

@@ -68,7 +68,7 @@ QString moonPhaseName(Moon::Phase phase);
 // or a sentence.
 QString capitalised(const QString &text);
 
-// Draws the mark's small sign, centred in `box` (about 9 pixels square);
+// Draws the mark's small sign, centred in `box` (about 11 pixels square);
 // on a dark ground (the selected day) with a light outline.
 void paint(QPainter &painter, DayMark mark, const QRectF &box, bool onDark);
 

@@ -26,7 +26,7 @@ constexpr int kWeeks = 6;
 constexpr int kCellWidth = 94;
 constexpr int kCellHeight = 64;
 constexpr int kSignSide = 26;
-constexpr int kMarkSide = 9;
+constexpr int kMarkSide = 11;
 constexpr int kMarkGap = 2;
 
 enum Role {
