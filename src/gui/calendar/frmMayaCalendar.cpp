@@ -171,10 +171,16 @@ QWidget *frmMayaCalendar::buildDayNamesBox(QWidget *parent)
     column->addWidget(optYucatec);
     column->addWidget(optKiche);
     column->addStretch(1);
-    connect(optYucatec, &QRadioButton::clicked, this,
-            [this] { optDayNames_Click(MayaCalendar::DayNames::Yucatec); });
-    connect(optKiche, &QRadioButton::clicked, this,
-            [this] { optDayNames_Click(MayaCalendar::DayNames::Kiche); });
+    // Toggled rather than clicked: a screen reader's action toggles the
+    // option without a click.
+    connect(optYucatec, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            optDayNames_Click(MayaCalendar::DayNames::Yucatec);
+    });
+    connect(optKiche, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            optDayNames_Click(MayaCalendar::DayNames::Kiche);
+    });
     return box;
 }
 
