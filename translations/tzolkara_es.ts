@@ -172,6 +172,14 @@
         <source>waning crescent</source>
         <translation>menguante</translation>
     </message>
+    <message>
+        <source>day keepers&apos; feast</source>
+        <translation>fiesta de los contadores del tiempo</translation>
+    </message>
+    <message>
+        <source>new year</source>
+        <translation>año nuevo</translation>
+    </message>
 </context>
 <context>
     <name>MayaTerms</name>

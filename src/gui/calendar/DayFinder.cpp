@@ -286,6 +286,7 @@ std::optional<long> DayFinder::found(long fromDay, long day, bool forward, const
         message = forward ? tr("The next %1 is %2 days later.")
                           : tr("The previous %1 was %2 days earlier.");
     }
+    // Only the sentences of a distance hold a second place.
     message = message.arg(name);
     if (message.contains(QLatin1String("%2")))
         message = message.arg(days);

@@ -218,9 +218,17 @@ QString description(DayMark mark, long julianDay, MayaCalendar::DayNames names)
 
 QString listOf(const std::vector<DayMark> &marks, MayaCalendar::DayNames names)
 {
+    // Said after the day itself: the days that a name of their own would
+    // only repeat are named for what they are.
     QStringList named;
-    for (const DayMark mark : marks)
-        named << name(mark, names);
+    for (const DayMark mark : marks) {
+        if (mark == DayMark::EightBatz)
+            named << translated(QT_TRANSLATE_NOOP("DayMarks", "day keepers' feast"));
+        else if (mark == DayMark::NewYear)
+            named << translated(QT_TRANSLATE_NOOP("DayMarks", "new year"));
+        else
+            named << name(mark, names);
+    }
     return named.join(translated(QT_TRANSLATE_NOOP("DayMarks", ", ")));
 }
 

@@ -57,8 +57,8 @@ long previousDay(DayMark mark, long julianDay);
 QString name(DayMark mark, MayaCalendar::DayNames names);
 // What the mark on `julianDay` is, in one sentence, for the cell's tooltip.
 QString description(DayMark mark, long julianDay, MayaCalendar::DayNames names);
-// The marks as a list for the side panel and the cells' names: "0 Pop,
-// first day of a trecena"; empty for none.
+// The marks as a list for the side panel and the cells' names, which say
+// the day already: "new year, first day of a trecena"; empty for none.
 QString listOf(const std::vector<DayMark> &marks, MayaCalendar::DayNames names);
 
 // The phase's name in the program's language, as a sentence has it.
