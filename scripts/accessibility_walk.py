@@ -87,7 +87,8 @@ def main():
         app = find_application()
         expect(app, "welcome", [
             ("push button", "Mayan Astrology"), ("push button", "Mayan Astrology Tarot"),
-            ("push button", "Mayan Numerology"), ("push button", "Exit"),
+            ("push button", "Mayan Numerology"), ("push button", "Maya Calendar"),
+            ("image", "Icon of Maya Calendar"), ("push button", "Exit"),
             ("link", "The Most Popular Online Mystic Forum*"), ("link", "Home Business Opportunity*"),
             ("image", "The Tzolkara emblem"), ("link", "Today: *")])
 
@@ -111,7 +112,7 @@ def main():
         press(wait_for(app, "link", "Show in the calendar", "astrology result"))
         expect(app, "maya calendar", [
             ("table", "Days of the month"),
-            ("table cell", "Monday 1 January 1900: 4 Etz'nab, 6 Mak"),
+            ("table cell", "Monday 1 January 1900: 4 Etz'nab, 6 Mak*"),
             ("push button", "Previous month"), ("push button", "Next month"),
             ("push button", "Today"), ("text", "Go to"),
             ("check box", "Dates in the Julian calendar"), ("label", "Long Count"),
@@ -120,13 +121,24 @@ def main():
             ("label", "Date: Monday 1 January 1900"), ("label", "Julian day number: 2415021"),
             ("label", "Long Count: 12.14.5.6.18"), ("label", "Tzolk'in: 4 Etz'nab"),
             ("label", "Haab': 6 Mak"), ("label", "Calendar Round: 4 Etz'nab 6 Mak"),
-            ("label", "Lord of the Night: G3"), ("label", "Day of the 260 days: 238")])
+            ("label", "Lord of the Night: G3"), ("label", "Day of the 260 days: 238"),
+            ("label", "In K'iche': 4 Tijax"), ("label", "Year bearer: 5 Eb (30 April 1899)"),
+            ("radio button", "Yucatec names"), ("radio button", "K'iche' names"),
+            ("check box", "Feasts")])
         panel = [n for r, n, _, _ in controls(app) if r == "label" and n]
         for caption in ("Date", "Julian calendar", "Julian day number", "Long Count", "Tzolk'in",
-                        "Haab'", "Calendar Round", "Lord of the Night", "Trecena",
-                        "Day of the 260 days"):
+                        "In K'iche'", "Haab'", "Calendar Round", "Lord of the Night", "Trecena",
+                        "Day of the 260 days", "Year bearer", "Marks", "Age of the Moon",
+                        "Phase of the Moon"):
             if not any(n.startswith(caption + ": ") and len(n) > len(caption) + 2 for n in panel):
                 sys.exit(f"maya calendar: {caption!r} is not heard with its value")
+
+        # The other names, by the option's own action, reach the grid and the panel.
+        press(wait_for(app, "radio button", "K'iche' names", "maya calendar"))
+        expect(app, "maya calendar in K'iche'", [
+            ("table cell", "Monday 1 January 1900: 4 Tijax, 6 Mak*"),
+            ("label", "Tzolk'in: 4 Tijax"), ("label", "In Yucatec: 4 Etz'nab")])
+        press(wait_for(app, "radio button", "Yucatec names", "maya calendar"))
 
         press(wait_for(app, "push button", "Mayan Astrology Tarot", "maya calendar"))
         expect(app, "tarot question", [

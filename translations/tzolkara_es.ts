@@ -270,6 +270,109 @@
     </message>
 </context>
 <context>
+    <name>DayMarks</name>
+    <message>
+        <source>Wayeb&apos; day</source>
+        <translation>día del Wayeb&apos;</translation>
+    </message>
+    <message>
+        <source>first day of a trecena</source>
+        <translation>primer día de una trecena</translation>
+    </message>
+    <message>
+        <source>tun ending</source>
+        <translation>fin de tun</translation>
+    </message>
+    <message>
+        <source>katun ending</source>
+        <translation>fin de katún</translation>
+    </message>
+    <message>
+        <source>baktun ending</source>
+        <translation>fin de baktún</translation>
+    </message>
+    <message>
+        <source>%1, the feast of the K&apos;iche&apos; day keepers.</source>
+        <translation>%1, la fiesta de los contadores del tiempo k&apos;iche&apos;.</translation>
+    </message>
+    <message>
+        <source>A day of Wayeb&apos;, the five days that close the Haab&apos;.</source>
+        <translation>Un día del Wayeb&apos;, los cinco días que cierran el Haab&apos;.</translation>
+    </message>
+    <message>
+        <source>0 Pop, the first day of the Haab&apos; year, whose bearer is %1.</source>
+        <translation>0 Pop, el primer día del año del Haab&apos;, cuyo portador es %1.</translation>
+    </message>
+    <message>
+        <source>The first of the thirteen days of the trecena %1.</source>
+        <translation>El primero de los trece días de la trecena %1.</translation>
+    </message>
+    <message>
+        <source>%1: the end of a tun, 360 days.</source>
+        <translation>%1: el fin de un tun, 360 días.</translation>
+    </message>
+    <message>
+        <source>%1: the end of a katun, 20 tuns.</source>
+        <translation>%1: el fin de un katún, 20 tunes.</translation>
+    </message>
+    <message>
+        <source>%1: the end of a baktun, 20 katuns.</source>
+        <translation>%1: el fin de un baktún, 20 katunes.</translation>
+    </message>
+    <message>
+        <source>New moon, on this day in Universal Time.</source>
+        <translation>Luna nueva, en este día en tiempo universal.</translation>
+    </message>
+    <message>
+        <source>Full moon, on this day in Universal Time.</source>
+        <translation>Luna llena, en este día en tiempo universal.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>new moon</source>
+        <translation>luna nueva</translation>
+    </message>
+    <message>
+        <source>waxing crescent</source>
+        <translation>creciente</translation>
+    </message>
+    <message>
+        <source>first quarter</source>
+        <translation>cuarto creciente</translation>
+    </message>
+    <message>
+        <source>waxing gibbous</source>
+        <translation>gibosa creciente</translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation>luna llena</translation>
+    </message>
+    <message>
+        <source>waning gibbous</source>
+        <translation>gibosa menguante</translation>
+    </message>
+    <message>
+        <source>last quarter</source>
+        <translation>cuarto menguante</translation>
+    </message>
+    <message>
+        <source>waning crescent</source>
+        <translation>menguante</translation>
+    </message>
+    <message>
+        <source>day keepers&apos; feast</source>
+        <translation>fiesta de los contadores del tiempo</translation>
+    </message>
+    <message>
+        <source>new year</source>
+        <translation>año nuevo</translation>
+    </message>
+</context>
+<context>
     <name>MayaTerms</name>
     <message>
         <source>Long Count</source>
@@ -372,6 +475,10 @@
     <message>
         <source>Maya Calendar</source>
         <translation>Calendario maya</translation>
+    </message>
+    <message>
+        <source>Maya &amp;Calendar</source>
+        <translation>&amp;Calendario maya</translation>
     </message>
 </context>
 <context>
@@ -1261,6 +1368,56 @@
         <source>The previous %1 was %2 days earlier.</source>
         <translation>El %1 anterior fue %2 días antes.</translation>
     </message>
+    <message>
+        <source>Choose a sign or type it in any spelling, Yucatec, K&apos;iche&apos; or colonial (Chuwen, B&apos;atz&apos;, Chuen), or type a whole day (8 Chuen, 4 Ahau 8 Pop). Enter finds the next.</source>
+        <translation>Elige un signo o escribe su nombre con cualquier grafía, yucateca, k&apos;iche&apos; o colonial (Chuwen, B&apos;atz&apos;, Chuen), o escribe un día completo (8 Chuen, 4 Ahau 8 Pop). La tecla Entrar busca el siguiente.</translation>
+    </message>
+    <message>
+        <source>Fea&amp;sts</source>
+        <translation>&amp;Fiestas</translation>
+    </message>
+    <message>
+        <source>Find one of the feasts, Long Count endings or phases of the Moon the grid marks, instead of a day.</source>
+        <translation>Busca una de las fiestas, fines de periodo de la Cuenta Larga o fases de la Luna que marca la cuadrícula, en lugar de un día.</translation>
+    </message>
+    <message>
+        <source>Feast</source>
+        <translation>Fiesta</translation>
+    </message>
+    <message>
+        <source>No day sign is called &quot;%1&quot;.</source>
+        <translation>Ningún signo de los días se llama «%1».</translation>
+    </message>
+    <message>
+        <source>No %1 comes before the calendar ends.</source>
+        <comment>a feast or a mark</comment>
+        <translation>No hay %1 posterior dentro del calendario.</translation>
+    </message>
+    <message>
+        <source>No %1 comes after the calendar begins.</source>
+        <comment>a feast or a mark</comment>
+        <translation>No hay %1 anterior dentro del calendario.</translation>
+    </message>
+    <message>
+        <source>The next %1 is the day after.</source>
+        <comment>a feast or a mark</comment>
+        <translation>%1 siguiente: al día siguiente.</translation>
+    </message>
+    <message>
+        <source>The previous %1 was the day before.</source>
+        <comment>a feast or a mark</comment>
+        <translation>%1 anterior: el día anterior.</translation>
+    </message>
+    <message>
+        <source>The next %1 is %2 days later.</source>
+        <comment>a feast or a mark</comment>
+        <translation>%1 siguiente: %2 días después.</translation>
+    </message>
+    <message>
+        <source>The previous %1 was %2 days earlier.</source>
+        <comment>a feast or a mark</comment>
+        <translation>%1 anterior: %2 días antes.</translation>
+    </message>
 </context>
 <context>
     <name>tzolkara::DayPanel</name>
@@ -1320,6 +1477,63 @@
         <source>%1: %2</source>
         <comment>a caption and its value, as a screen reader says them</comment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The same day with its sign in the other set of names: Yucatec, as most epigraphy writes them, or K&apos;iche&apos;, as the highland day keepers count.</source>
+        <translation>El mismo día con su signo en el otro juego de nombres: yucateco, como los escribe la mayor parte de la epigrafía, o k&apos;iche&apos;, como cuentan los contadores del tiempo del altiplano.</translation>
+    </message>
+    <message>
+        <source>Year bearer</source>
+        <translation>Portador del año</translation>
+    </message>
+    <message>
+        <source>The Tzolk&apos;in day on which this Haab&apos; year began, at 0 Pop, and the date it began. A year of 365 days moves the sign on by five, so only four signs bear the years.</source>
+        <translation>El día del Tzolk&apos;in en que empezó este año del Haab&apos;, en 0 Pop, y la fecha en que empezó. Un año de 365 días adelanta el signo cinco lugares, así que solo cuatro signos cargan los años.</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marcas</translation>
+    </message>
+    <message>
+        <source>What the month grid marks on this day: 8 B&apos;atz&apos;, the days of Wayeb&apos;, 0 Pop, the first day of a trecena, the ends of a tun, a katun or a baktun, and the new and the full moon.</source>
+        <translation>Lo que la cuadrícula del mes marca en este día: 8 B&apos;atz&apos;, los días del Wayeb&apos;, 0 Pop, el primer día de una trecena, el fin de un tun, un katún o un baktún, y la luna nueva y la llena.</translation>
+    </message>
+    <message>
+        <source>Age of the Moon</source>
+        <translation>Edad de la Luna</translation>
+    </message>
+    <message>
+        <source>The days since the last new moon, at noon Universal Time of this day.</source>
+        <translation>Los días desde la última luna nueva, al mediodía en tiempo universal de este día.</translation>
+    </message>
+    <message>
+        <source>Phase of the Moon</source>
+        <translation>Fase de la Luna</translation>
+    </message>
+    <message>
+        <source>New moon, first quarter, full moon and last quarter fall on the day, in Universal Time, that holds their instant; between them the Moon is a crescent or gibbous, waxing or waning.</source>
+        <translation>La luna nueva, el cuarto creciente, la luna llena y el cuarto menguante caen en el día, en tiempo universal, que contiene su instante; entre ellos la Luna está creciente o menguante, en hoz o gibosa.</translation>
+    </message>
+    <message>
+        <source>In Yucatec</source>
+        <translation>En yucateco</translation>
+    </message>
+    <message>
+        <source>In K&apos;iche&apos;</source>
+        <translation>En k&apos;iche&apos;</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>the year bearer and the date it began</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 días</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1691,11 @@
         <source>%1: %2, %3</source>
         <translation>%1: %2, %3</translation>
     </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>a day, then what the calendar marks on it</comment>
+        <translation>%1; %2</translation>
+    </message>
 </context>
 <context>
     <name>tzolkara::ReportScreen</name>
@@ -1560,6 +1779,10 @@
 its texts and pictures under CC BY-SA 4.0.</source>
         <translation>Software libre bajo la GNU GPL, versión 3 o posterior;
 sus textos e imágenes bajo CC BY-SA 4.0.</translation>
+    </message>
+    <message>
+        <source>Its parts: Mayan Astrology, Mayan Numerology, the Mayan Astrology Tarot, and the Maya Calendar, which follows the 260-day count, the Haab&apos; and the Long Count from day to day, with their feasts, the year bearers and the Moon.</source>
+        <translation>Sus partes: la Astrología maya, la Numerología maya, el Tarot de astrología maya y el Calendario maya, que sigue día a día la cuenta de 260 días, el Haab&apos; y la Cuenta Larga, con sus fiestas, los portadores del año y la Luna.</translation>
     </message>
 </context>
 <context>
@@ -1646,6 +1869,26 @@ sus textos e imágenes bajo CC BY-SA 4.0.</translation>
     <message>
         <source>%1 (Julian calendar)</source>
         <translation>%1 (calendario juliano)</translation>
+    </message>
+    <message>
+        <source>Day names</source>
+        <translation>Nombres de los días</translation>
+    </message>
+    <message>
+        <source>&amp;Yucatec names</source>
+        <translation>Nombres &amp;yucatecos</translation>
+    </message>
+    <message>
+        <source>Imix, Ik&apos;, Ak&apos;bal ... Ajaw, as most epigraphy writes the day signs.</source>
+        <translation>Imix, Ik&apos;, Ak&apos;bal ... Ajaw, como escribe los signos de los días la mayor parte de la epigrafía.</translation>
+    </message>
+    <message>
+        <source>&amp;K&apos;iche&apos; names</source>
+        <translation>Nombres &amp;k&apos;iche&apos;</translation>
+    </message>
+    <message>
+        <source>Imox, Iq&apos;, Aq&apos;ab&apos;al ... Ajpu, as the day keepers of the Guatemalan highlands count the days.</source>
+        <translation>Imox, Iq&apos;, Aq&apos;ab&apos;al ... Ajpu, como cuentan los días los contadores del tiempo del altiplano de Guatemala.</translation>
     </message>
 </context>
 <context>

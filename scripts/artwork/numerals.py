@@ -12,11 +12,14 @@ Writes, relative to the repository root:
   resources/icons/astrology.svg    button icons of the three programs
   resources/icons/tarot.svg
   resources/icons/numerology.svg
+  resources/icons/calendar.svg     the Maya Calendar's button icon
   resources/icons/tzolkara.svg     the program icon (calendar wheel)
   resources/icons/tzolkara-small.svg  the same wheel simplified for 16 to 24 px
 
 Run from anywhere:  python3 scripts/artwork/numerals.py [ROOT]
-ROOT is the folder resources/ is written under, the repository by default.
+ROOT, the repository by default, is the folder the paths above are written
+under; the artwork test gives a scratch folder to compare what the script
+draws with the pictures the program carries.
 The output is deterministic and uses only what Qt SVG (SVG Tiny 1.2) draws:
 plain shapes, paths, groups, transforms, fills, strokes and text.
 """
@@ -342,6 +345,37 @@ def icon_numerology():
     return document(32, 32, out, title="Mayan Numerology")
 
 
+def icon_calendar():
+    """A page of days hung on two rings, today's day lit with a dot."""
+    out = [rounded_rect(0.5, 0.5, 31, 31, 8, fill=RIM_LIGHT),
+           rounded_rect(2, 2, 28, 28, 6.5, fill=STONE, stroke=INK,
+                        stroke_width=1.6)]
+    out.append(rounded_rect(6.2, 8.6, 19.6, 17.6, 2.2, fill=RIM_LIGHT,
+                            stroke=INK, stroke_width=1.3))
+    # The page's head, in the red of the east where the days rise.
+    out.append(f'<path d="M6.2,13.4 L6.2,10.8 A2.2,2.2 0 0 1 8.4,8.6 '
+               f'L23.6,8.6 A2.2,2.2 0 0 1 25.8,10.8 L25.8,13.4 Z" '
+               f'fill="{DIRECTION_COLOURS["red"]}" stroke="{INK}" '
+               f'stroke-width="1.3" stroke-linejoin="round"/>')
+    for x in (11.4, 20.6):
+        out.append(rounded_rect(x - 1.1, 5.6, 2.2, 5.4, 1.1, fill=INK))
+    # Two weeks of three days; the lit one is today.
+    for row in range(2):
+        for column in range(3):
+            x = 8.6 + column * 5.3
+            y = 15.4 + row * 4.9
+            lit = row == 0 and column == 2
+            out.append(rounded_rect(
+                x, y, 4.2, 3.7, 0.8,
+                fill=DIRECTION_COLOURS["yellow"] if lit else STONE_SHADE,
+                stroke=INK if lit else None,
+                stroke_width=0.9 if lit else None))
+            if lit:
+                out.append(el("circle", cx=x + 2.1, cy=y + 1.85, r=0.85,
+                              fill=INK))
+    return document(32, 32, out, title="Maya Calendar")
+
+
 # ------------------------------------------------------------ program icon
 
 def _ray(c, angle, tip_r, base_r, half_width):
@@ -440,13 +474,13 @@ def outputs():
     files.append(("resources/icons/astrology.svg", icon_astrology()))
     files.append(("resources/icons/tarot.svg", icon_tarot()))
     files.append(("resources/icons/numerology.svg", icon_numerology()))
+    files.append(("resources/icons/calendar.svg", icon_calendar()))
     files.append(("resources/icons/tzolkara.svg", icon_program()))
     files.append(("resources/icons/tzolkara-small.svg", icon_program_small()))
     return files
 
 
 def main():
-    # Another folder to write under, as for signs.py and cards.py.
     root = Path(sys.argv[1]) if len(sys.argv) > 1 else ROOT
     for rel, text in outputs():
         path = root / rel

@@ -12,10 +12,10 @@ namespace tzolkara {
 QList<Program> ProgramContext::programs()
 {
     return {
-        astrologyProgram(modMayanAstrology, pictures),
-        tarotProgram(modMayanAstrologyTarot, pictures),
-        numerologyProgram(modMayanNumerology, pictures),
-        calendarProgram(),
+        astrologyProgram(modMayanAstrology, pictures, dayNames),
+        tarotProgram(modMayanAstrologyTarot, pictures, dayNames),
+        numerologyProgram(modMayanNumerology, pictures, dayNames),
+        calendarProgram(dayNames),
     };
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/engine/KinEngine.h"
+#include "core/settings/DayNamesChoice.h"
 #include "core/settings/SettingsStore.h"
 #include "core/tarot/TarotCast.h"
 #include "gui/common/Artwork.h"
@@ -19,8 +20,9 @@ class Desktop;
 // to each program and screen that uses it: the desktop it runs on, the
 // language it speaks, the two engine instances (one for each birth-date
 // program, each with its own reading state), the tarot's module, the per-user
-// settings and the readings' pictures. Nothing of the program lives anywhere
-// else; a test makes one with a desktop and a language of its own.
+// settings and the day names chosen in them, and the readings' pictures.
+// Nothing of the program lives anywhere else; a test makes one with a desktop
+// and a language of its own.
 class ProgramContext final
 {
 public:
@@ -38,6 +40,7 @@ public:
     KinEngine modMayanNumerology;
     TarotOracle modMayanAstrologyTarot;
     SettingsStore settings;
+    DayNamesChoice dayNames{settings};
     // The pictures of the readings, shared by every screen that shows them.
     ReadingPictures pictures;
 

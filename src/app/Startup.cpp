@@ -86,7 +86,7 @@ void bringToFront(QWidget *mainWindow)
 frmMDI *startMainWindow(ProgramContext &context)
 {
     modHelp::CheckUpdateReminder(context.desktop, context.settings);
-    auto *window = new frmMDI(context.programs(), context.desktop);
+    auto *window = new frmMDI(context.programs(), context.desktop, context.dayNames);
     window->setWelcomePanelVisible(true);
     // Fill the screen even where no window manager maximizes windows.
     if (const QScreen *screen = QGuiApplication::primaryScreen())

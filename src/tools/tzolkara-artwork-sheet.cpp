@@ -119,6 +119,7 @@ int main(int argc, char **argv)
         {Artwork::kAstrologyIconResource, "Astrology"},
         {Artwork::kTarotIconResource, "Tarot"},
         {Artwork::kNumerologyIconResource, "Numerology"},
+        {Artwork::kCalendarIconResource, "Calendar"},
     };
     for (const auto &[which, name] : buttons)
         icons.append({Artwork::programButtonIcon(which, scale), QString::fromLatin1(name)});

@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
@@ -45,6 +46,7 @@ private slots:
     void accessKey_actsOncePerPress();
     void fileExit_onEveryProgramScreen_closesOnlyThatScreen_data();
     void fileExit_onEveryProgramScreen_closesOnlyThatScreen();
+    void mainWindowFileMayaCalendar_opensTheCalendarOnce();
     void mainWindowFileExitOrCloseBox_endsTheProgram_data();
     void mainWindowFileExitOrCloseBox_endsTheProgram();
     void choosingAProgram_withRealScreensOpen_startsAfresh();
@@ -118,7 +120,8 @@ void TestKeyboard::accessKey_actsOncePerPress_data()
 {
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("effect"); // menu, link, dialog, message, print
+    // menu, link, dialog, message, print, check (a box or an option)
+    QTest::addColumn<QString>("effect");
     QTest::addColumn<QString>("detail");
     // The screen whose menu opens; for a report, the result it stands in front of.
     QTest::addColumn<int>("menuOwner");
@@ -178,6 +181,13 @@ void TestKeyboard::accessKey_actsOncePerPress_data()
         << int(Start::AstrologyReport) << int(Qt::Key_P) << "print" << QString() << 0;
     QTest::newRow("numerology report Alt+P")
         << int(Start::NumerologyReport) << int(Qt::Key_P) << "print" << QString() << 0;
+    // The calendar's names and Find's feasts; Yucatec last, as every start finds it.
+    QTest::newRow("maya calendar Alt+K") << int(Start::MayaCalendar) << int(Qt::Key_K) << "check"
+                                         << "optKiche" << 0;
+    QTest::newRow("maya calendar Alt+Y") << int(Start::MayaCalendar) << int(Qt::Key_Y) << "check"
+                                         << "optYucatec" << 0;
+    QTest::newRow("maya calendar Alt+S") << int(Start::MayaCalendar) << int(Qt::Key_S) << "check"
+                                         << "chkFeast" << 0;
 }
 
 void TestKeyboard::accessKey_actsOncePerPress()
@@ -221,6 +231,11 @@ void TestKeyboard::accessKey_actsOncePerPress()
             QCOMPARE(desktop.shown.constFirst().text, detail);
         } else if (effect == QLatin1String("print")) {
             QTRY_VERIFY(QFile(pdf).size() > 0);
+        } else if (effect == QLatin1String("check")) {
+            // An option stays chosen; a box is ticked, then cleared.
+            auto *box = ScreenDriver::child<QAbstractButton>(screen, qPrintable(detail));
+            QVERIFY(box);
+            QCOMPARE(box->isChecked(), qobject_cast<QRadioButton *>(box) || press == 1);
         } else {
             QVERIFY(!openPopup());
             QCOMPARE(desktop.fileRequests.size(), 0);
@@ -257,6 +272,20 @@ void TestKeyboard::fileExit_onEveryProgramScreen_closesOnlyThatScreen()
     // a second press of the same keys now ends the program.
     pressMenuItem(Qt::Key_F, Qt::Key_X);
     QVERIFY(!m_ui->main().isVisible());
+}
+
+void TestKeyboard::mainWindowFileMayaCalendar_opensTheCalendarOnce()
+{
+    for (int press = 1; press <= 2; ++press) {
+        m_ui->main().CloseProgramScreens();
+        QVERIFY(m_ui->main().isWelcomePanelVisible());
+        pressMenuItem(Qt::Key_F, Qt::Key_C);
+        ProgramScreen *calendar = m_ui->screen(ScreenId::MayaCalendar);
+        QVERIFY(calendar && calendar->isVisible());
+        QVERIFY(!m_ui->main().isWelcomePanelVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(m_ui->main().mdiArea()->subWindowList().size(), 1);
+    }
 }
 
 void TestKeyboard::mainWindowFileExitOrCloseBox_endsTheProgram_data()
@@ -412,6 +441,8 @@ void TestKeyboard::enter_pressesTheFocusedButton_data()
     const int dialog = -1;
     QTest::newRow("welcome, third program")
         << int(Start::Welcome) << "cmdSelectOption_2" << int(ScreenId::NumerologyMain);
+    QTest::newRow("welcome, calendar")
+        << int(Start::Welcome) << "cmdSelectOption_3" << int(ScreenId::MayaCalendar);
     QTest::newRow("astrology entry, open") << int(Start::AstrologyEntry) << "cmdOpen" << dialog;
     QTest::newRow("tarot question, open") << int(Start::TarotQuestion) << "cmdOpen" << dialog;
     QTest::newRow("astrology result, save")

@@ -48,8 +48,9 @@ QString duplicateAccessKeys(QMainWindow &window)
         if (button->isVisible() && button->isEnabled())
             captions << button->text();
     }
+    // A greyed bar (a report in front) answers no key.
     for (QAction *action : window.menuBar()->actions()) {
-        if (action->isVisible() && action->isEnabled())
+        if (window.menuBar()->isEnabled() && action->isVisible() && action->isEnabled())
             captions << action->text();
     }
     QMap<QChar, QStringList> byKey;
@@ -128,9 +129,10 @@ void TestSpanish::everyScreen_hasNoEnglishLeft_data()
 void TestSpanish::everyScreen_hasNoEnglishLeft()
 {
     QFETCH(Start, start);
-    // Names and words that are the same in both languages.
-    static const QRegularExpression same(
-        QStringLiteral("^(Tzolkara v[0-9.]+|Trecena|Tzolk'in|Haab'|Numerwell \\(\\*\\.num\\))$"));
+    // Names and words that are the same in both languages, the feasts named
+    // by their Maya days among them.
+    static const QRegularExpression same(QStringLiteral(
+        "^(Tzolkara v[0-9.]+|Trecena|Tzolk'in|Haab'|Numerwell \\(\\*\\.num\\)|8 Chuwen|0 Pop)$"));
     const Texts english = screenTexts(start, kEnglish);
     const Texts spanish = screenTexts(start, kSpanish);
     QCOMPARE(spanish.keys(), english.keys());
@@ -144,13 +146,33 @@ void TestSpanish::everyScreen_hasNoEnglishLeft()
 
 void TestSpanish::everyScreen_hasUniqueAccessKeys_data()
 {
-    addStarts();
+    // In English too: the screens' keys and the main window's (Exit) meet in
+    // one window whatever the language.
+    QTest::addColumn<Start>("start");
+    QTest::addColumn<QString>("language");
+    const std::pair<Start, const char *> starts[] = {
+        {Start::Welcome, "welcome"},
+        {Start::AstrologyEntry, "astrology entry"},
+        {Start::NumerologyEntry, "numerology entry"},
+        {Start::TarotQuestion, "tarot question"},
+        {Start::AstrologyResult, "astrology result"},
+        {Start::NumerologyResult, "numerology result"},
+        {Start::AstrologyReport, "astrology report"},
+        {Start::NumerologyReport, "numerology report"},
+        {Start::TarotResult, "tarot result"},
+        {Start::MayaCalendar, "maya calendar"},
+    };
+    for (const auto &[start, name] : starts) {
+        QTest::addRow("%s", name) << start << kSpanish;
+        QTest::addRow("%s, English", name) << start << kEnglish;
+    }
 }
 
 void TestSpanish::everyScreen_hasUniqueAccessKeys()
 {
     QFETCH(Start, start);
-    ScreenDriver ui(Language::fromCode(kSpanish));
+    QFETCH(QString, language);
+    ScreenDriver ui(Language::fromCode(language));
     ui.reach(start);
     QCOMPARE(duplicateAccessKeys(ui.main()), QString());
     for (QAction *title : ui.main().menuBar()->actions()) {

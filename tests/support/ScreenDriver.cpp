@@ -10,7 +10,7 @@ using namespace tzolkara;
 ScreenDriver::ScreenDriver(const Language &language)
     : m_language(language), m_context(m_desktop, language)
 {
-    m_main = std::make_unique<frmMDI>(m_context.programs(), m_desktop);
+    m_main = std::make_unique<frmMDI>(m_context.programs(), m_desktop, m_context.dayNames);
     m_main->resize(1280, 760);
     m_main->show();
 }

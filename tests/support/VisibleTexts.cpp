@@ -51,7 +51,8 @@ bool isDataValue(const QWidget *widget)
         QStringLiteral("lblCalendarRound"), QStringLiteral("lblTrecena"),
         QStringLiteral("lblLordOfTheNight"), QStringLiteral("txtName"),
         // The Maya names of the calendar, which are the same in every language.
-        QStringLiteral("lblTzolkin"), QStringLiteral("lblHaab"), QStringLiteral("cboSign"),
+        QStringLiteral("lblTzolkin"), QStringLiteral("lblOtherNames"), QStringLiteral("lblHaab"),
+        QStringLiteral("cboSign"),
         QStringLiteral("cboHaabMonth")};
     return data.contains(widget->objectName());
 }

@@ -10,18 +10,20 @@
 
 namespace tzolkara {
 
-Program calendarProgram()
+Program calendarProgram(DayNamesChoice &dayNames)
 {
     Program program{QCoreApplication::translate("Programs", "Maya Calendar"),
                     QColor(224, 224, 224),
-                    Artwork::kApplicationIconResource,
+                    Artwork::kCalendarIconResource,
                     QStringLiteral("picCalendarIcon"),
                     ScreenId::MayaCalendar,
-                    ProgramEntry::TodayLink,
-                    {}};
+                    ProgramEntry::Button | ProgramEntry::FileMenu | ProgramEntry::TodayLink,
+                    {},
+                    QCoreApplication::translate("Programs", "Maya &Calendar"),
+                    QStringLiteral("mnuMayaCalendar")};
     program.screens = {
         {ScreenId::MayaCalendar,
-         [](Navigator &navigator) { return new frmMayaCalendar(navigator); }},
+         [&dayNames](Navigator &navigator) { return new frmMayaCalendar(dayNames, navigator); }},
     };
     return program;
 }

@@ -7,8 +7,11 @@
 
 namespace tzolkara {
 
-// The Maya Calendar and its screen, which the welcome panel's line of
-// today's date opens.
-Program calendarProgram();
+class DayNamesChoice;
+
+// The Maya Calendar and its screen, which its button, the main window's File
+// menu and the welcome panel's line of today's date open; its choice of day
+// names is the one every screen follows.
+Program calendarProgram(DayNamesChoice &dayNames);
 
 } // namespace tzolkara

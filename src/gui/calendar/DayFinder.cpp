@@ -3,13 +3,16 @@
 
 #include "gui/calendar/DayFinder.h"
 
+#include "gui/calendar/DayMarks.h"
 #include "gui/common/Fonts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 
@@ -41,6 +44,14 @@ DayFinder::DayFinder(QWidget *parent) : QGroupBox(tr("Find a day"), parent)
     cboSign = list("cboSign", this);
     for (int sign = 1; sign <= 20; ++sign)
         cboSign->addItem(QString::fromLatin1(MayaCalendar::signName(sign)));
+    // Typed as well as chosen: day keepers and books write the signs in
+    // several ways.
+    cboSign->setEditable(true);
+    cboSign->setInsertPolicy(QComboBox::NoInsert);
+    cboSign->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    cboSign->setToolTip(tr("Choose a sign or type it in any spelling, Yucatec, K'iche' or "
+                           "colonial (Chuwen, B'atz', Chuen), or type a whole day (8 Chuen, "
+                           "4 Ahau 8 Pop). Enter finds the next."));
 
     chkHaab = new QCheckBox(tr("Haa&b' day"), this);
     chkHaab->setObjectName(QStringLiteral("chkHaab"));
@@ -51,10 +62,28 @@ DayFinder::DayFinder(QWidget *parent) : QGroupBox(tr("Find a day"), parent)
     for (int month = 1; month <= kWayeb; ++month)
         cboHaabMonth->addItem(QString::fromLatin1(MayaCalendar::haabMonthName(month)));
 
-    cboNumber->setAccessibleName(tr("Tzolk'in number"));
-    cboSign->setAccessibleName(tr("Day sign"));
-    cboHaabDay->setAccessibleName(tr("Haab' day of the month"));
-    cboHaabMonth->setAccessibleName(tr("Haab' month"));
+    // A screen reader names a list after its value; the description says
+    // what the list is.
+    const std::pair<QComboBox *, QString> named[] = {
+        {cboNumber, tr("Tzolk'in number")},
+        {cboSign, tr("Day sign")},
+        {cboHaabDay, tr("Haab' day of the month")},
+        {cboHaabMonth, tr("Haab' month")},
+    };
+    for (const auto &[box, name] : named) {
+        box->setAccessibleName(name);
+        box->setAccessibleDescription(name);
+    }
+
+    chkFeast = new QCheckBox(tr("Fea&sts"), this);
+    chkFeast->setObjectName(QStringLiteral("chkFeast"));
+    chkFeast->setToolTip(tr("Find one of the feasts, Long Count endings or phases of the Moon "
+                            "the grid marks, instead of a day."));
+    cboFeast = list("cboFeast", this);
+    for (const DayMark mark : kDayMarks)
+        cboFeast->addItem(DayMarks::capitalised(DayMarks::name(mark, m_names)));
+    cboFeast->setAccessibleName(tr("Feast"));
+    cboFeast->setAccessibleDescription(cboFeast->accessibleName());
 
     cmdFindNext = new QPushButton(tr("Find ne&xt"), this);
     cmdFindNext->setObjectName(QStringLiteral("cmdFindNext"));
@@ -78,12 +107,14 @@ DayFinder::DayFinder(QWidget *parent) : QGroupBox(tr("Find a day"), parent)
     grid->addWidget(chkHaab, 1, 0);
     grid->addWidget(cboHaabDay, 1, 1);
     grid->addWidget(cboHaabMonth, 1, 2);
+    grid->addWidget(chkFeast, 2, 0);
+    grid->addWidget(cboFeast, 2, 1, 1, 2);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdFindPrevious);
     buttons->addWidget(cmdFindNext);
     buttons->addStretch(1);
-    grid->addLayout(buttons, 2, 0, 1, 3);
-    grid->addWidget(lblFindMessage, 3, 0, 1, 3);
+    grid->addLayout(buttons, 3, 0, 1, 3);
+    grid->addWidget(lblFindMessage, 4, 0, 1, 3);
     grid->setColumnStretch(2, 1);
 
     setTabOrder(chkTzolkin, cboNumber);
@@ -91,13 +122,22 @@ DayFinder::DayFinder(QWidget *parent) : QGroupBox(tr("Find a day"), parent)
     setTabOrder(cboSign, chkHaab);
     setTabOrder(chkHaab, cboHaabDay);
     setTabOrder(cboHaabDay, cboHaabMonth);
-    setTabOrder(cboHaabMonth, cmdFindPrevious);
+    setTabOrder(cboHaabMonth, chkFeast);
+    setTabOrder(chkFeast, cboFeast);
+    setTabOrder(cboFeast, cmdFindPrevious);
     setTabOrder(cmdFindPrevious, cmdFindNext);
 
     for (QComboBox *box : {cboNumber, cboSign, cboHaabDay, cboHaabMonth})
         connect(box, &QComboBox::activated, this, [this] { m_followsDay = false; });
+    connect(cboSign->lineEdit(), &QLineEdit::textEdited, this, [this] { m_followsDay = false; });
+    connect(cboSign->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (cboSign->isEnabled())
+            readTypedSign();
+    });
+    connect(cboSign->lineEdit(), &QLineEdit::returnPressed, this, [this] { emit findAsked(true); });
     connect(chkTzolkin, &QCheckBox::toggled, this, &DayFinder::updateEnabled);
     connect(chkHaab, &QCheckBox::toggled, this, &DayFinder::updateEnabled);
+    connect(chkFeast, &QCheckBox::toggled, this, &DayFinder::updateEnabled);
     connect(cmdFindNext, &QPushButton::clicked, this, [this] { emit findAsked(true); });
     connect(cmdFindPrevious, &QPushButton::clicked, this, [this] { emit findAsked(false); });
     updateEnabled();
@@ -105,10 +145,54 @@ DayFinder::DayFinder(QWidget *parent) : QGroupBox(tr("Find a day"), parent)
 
 void DayFinder::updateEnabled()
 {
-    cboNumber->setEnabled(chkTzolkin->isChecked());
-    cboSign->setEnabled(chkTzolkin->isChecked());
-    cboHaabDay->setEnabled(chkHaab->isChecked());
-    cboHaabMonth->setEnabled(chkHaab->isChecked());
+    // A feast is looked for instead of a day: the day's lists rest.
+    const bool feast = chkFeast->isChecked();
+    chkTzolkin->setEnabled(!feast);
+    chkHaab->setEnabled(!feast);
+    cboNumber->setEnabled(!feast && chkTzolkin->isChecked());
+    cboSign->setEnabled(!feast && chkTzolkin->isChecked());
+    cboHaabDay->setEnabled(!feast && chkHaab->isChecked());
+    cboHaabMonth->setEnabled(!feast && chkHaab->isChecked());
+    cboFeast->setEnabled(feast);
+}
+
+void DayFinder::setDayNames(MayaCalendar::DayNames names)
+{
+    m_names = names;
+    for (int sign = 1; sign <= 20; ++sign)
+        cboSign->setItemText(sign - 1, QString::fromLatin1(MayaCalendar::signName(sign, names)));
+    cboSign->setEditText(cboSign->itemText(cboSign->currentIndex()));
+    cboFeast->setItemText(0, DayMarks::capitalised(DayMarks::name(DayMark::EightBatz, names)));
+}
+
+bool DayFinder::readTypedSign()
+{
+    const QString typed = cboSign->currentText().trimmed();
+    const int current = cboSign->currentIndex();
+    if (typed == cboSign->itemText(current))
+        return true;
+    const std::string text = typed.toStdString();
+    if (const int sign = MayaCalendar::signOfName(text, m_names)) {
+        cboSign->setCurrentIndex(sign - 1);
+    } else if (const std::optional<MayaCalendar::DaySpec> spec =
+                   MayaCalendar::parseDaySpec(text, m_names)) {
+        if (spec->number != 0) {
+            cboNumber->setCurrentIndex(spec->number - 1);
+            cboSign->setCurrentIndex(spec->sign - 1);
+        }
+        chkTzolkin->setChecked(spec->number != 0);
+        if (spec->haabDay >= 0) {
+            chkHaab->setChecked(true);
+            cboHaabDay->setCurrentIndex(spec->haabDay);
+            cboHaabMonth->setCurrentIndex(spec->haabMonth - 1);
+        }
+    } else {
+        showMessage(tr("No day sign is called \"%1\".").arg(typed));
+        return false;
+    }
+    cboSign->setEditText(cboSign->itemText(cboSign->currentIndex()));
+    m_followsDay = false;
+    return true;
 }
 
 void DayFinder::followDay(long julianDay)
@@ -138,8 +222,16 @@ MayaCalendar::DaySpec DayFinder::askedFor() const
 
 std::optional<long> DayFinder::find(long fromDay, bool forward)
 {
+    if (chkFeast->isChecked()) {
+        const DayMark mark = kDayMarks[std::size_t(cboFeast->currentIndex())];
+        const long day =
+            forward ? DayMarks::nextDay(mark, fromDay) : DayMarks::previousDay(mark, fromDay);
+        return found(fromDay, day, forward, DayMarks::name(mark, m_names), true);
+    }
+    if (chkTzolkin->isChecked() && !readTypedSign())
+        return std::nullopt;
     const MayaCalendar::DaySpec spec = askedFor();
-    const QString name = QString::fromStdString(MayaCalendar::daySpecText(spec));
+    const QString name = QString::fromStdString(MayaCalendar::daySpecText(spec, m_names));
     if (name.isEmpty()) {
         showMessage(tr("Tick a Tzolk'in day, a Haab' day or both."));
         return std::nullopt;
@@ -154,28 +246,54 @@ std::optional<long> DayFinder::find(long fromDay, bool forward)
             meeting << QString::number(day);
         const QString last = meeting.takeLast();
         showMessage(tr("No day is %1: the sign %2 meets only the Haab' days %3 of a month.")
-                        .arg(name, QString::fromLatin1(MayaCalendar::signName(spec.sign)),
+                        .arg(name, QString::fromLatin1(MayaCalendar::signName(spec.sign, m_names)),
                              tr("%1 and %2", "the last two of a list")
                                  .arg(meeting.join(QStringLiteral(", ")), last)));
         return std::nullopt;
     }
-    const std::optional<long> found =
+    const std::optional<long> day =
         forward ? MayaCalendar::nextDay(spec, fromDay) : MayaCalendar::previousDay(spec, fromDay);
-    if (!found || !MayaCalendar::isInRange(*found)) {
-        showMessage(forward ? tr("No %1 comes before the calendar ends.").arg(name)
-                            : tr("No %1 comes after the calendar begins.").arg(name));
-        return std::nullopt;
-    }
-    const long distance = forward ? *found - fromDay : fromDay - *found;
-    if (distance == 1) {
-        showMessage(forward ? tr("The next %1 is the day after.").arg(name)
-                            : tr("The previous %1 was the day before.").arg(name));
+    // Every spec that can occur has a next and a previous day.
+    return found(fromDay, day.value_or(0), forward, name, false);
+}
+
+std::optional<long> DayFinder::found(long fromDay, long day, bool forward, const QString &name,
+                                     bool mark)
+{
+    // The feasts and marks have sentences of their own, which a translation
+    // can word apart from those of the days (in Spanish a full moon is
+    // feminine, a day masculine).
+    const bool inRange = MayaCalendar::isInRange(day);
+    const long distance = forward ? day - fromDay : fromDay - day;
+    const QString days = QLocale().toString(qlonglong(distance));
+    QString message;
+    if (!inRange && mark) {
+        message = forward ? tr("No %1 comes before the calendar ends.", "a feast or a mark")
+                          : tr("No %1 comes after the calendar begins.", "a feast or a mark");
+    } else if (!inRange) {
+        message = forward ? tr("No %1 comes before the calendar ends.")
+                          : tr("No %1 comes after the calendar begins.");
+    } else if (distance == 1 && mark) {
+        message = forward ? tr("The next %1 is the day after.", "a feast or a mark")
+                          : tr("The previous %1 was the day before.", "a feast or a mark");
+    } else if (distance == 1) {
+        message = forward ? tr("The next %1 is the day after.")
+                          : tr("The previous %1 was the day before.");
+    } else if (mark) {
+        message = forward ? tr("The next %1 is %2 days later.", "a feast or a mark")
+                          : tr("The previous %1 was %2 days earlier.", "a feast or a mark");
     } else {
-        const QString days = QLocale().toString(qlonglong(distance));
-        showMessage(forward ? tr("The next %1 is %2 days later.").arg(name, days)
-                            : tr("The previous %1 was %2 days earlier.").arg(name, days));
+        message = forward ? tr("The next %1 is %2 days later.")
+                          : tr("The previous %1 was %2 days earlier.");
     }
-    return found;
+    // Only the sentences of a distance hold a second place.
+    message = message.arg(name);
+    if (message.contains(QLatin1String("%2")))
+        message = message.arg(days);
+    showMessage(DayMarks::capitalised(message));
+    if (!inRange)
+        return std::nullopt;
+    return day;
 }
 
 void DayFinder::showMessage(const QString &message)

@@ -16,9 +16,10 @@ class QPushButton;
 
 namespace tzolkara {
 
-// "Find": a Tzolk'in day, a Haab' day or both (a Calendar Round), looked for
-// after or before a day. Says in one sentence what it found, or why nothing
-// can be.
+// "Find": a Tzolk'in day, a Haab' day or both (a Calendar Round), or one of
+// the feasts and marks the grid shows, looked for after or before a day.
+// Says in one sentence what it found, or why nothing can be. The day sign
+// may be typed in any spelling of either set of names.
 class DayFinder final : public QGroupBox
 {
     Q_OBJECT
@@ -26,6 +27,9 @@ class DayFinder final : public QGroupBox
 public:
     explicit DayFinder(QWidget *parent = nullptr);
 
+    // The signs of the list, and the words typed into it that two signs
+    // share (Kan), in `names`.
+    void setDayNames(MayaCalendar::DayNames names);
     // The lists show the selected day's Tzolk'in and Haab' days until the
     // user chooses in one of them.
     void followDay(long julianDay);
@@ -39,9 +43,16 @@ signals:
 
 private:
     MayaCalendar::DaySpec askedFor() const;
+    // What was typed into the day sign's list, read in any spelling: a sign,
+    // or a whole day ("8 Batz", "4 Ahau 8 Cumku") that the other lists
+    // take. False, with the reason shown, for a word that names no sign.
+    bool readTypedSign();
+    std::optional<long> findMark(long fromDay, bool forward);
+    std::optional<long> found(long fromDay, long day, bool forward, const QString &name, bool mark);
     void showMessage(const QString &message);
     void updateEnabled();
 
+    MayaCalendar::DayNames m_names = MayaCalendar::DayNames::Yucatec;
     bool m_followsDay = true;
     QCheckBox *chkTzolkin = nullptr;
     QComboBox *cboNumber = nullptr;
@@ -49,6 +60,8 @@ private:
     QCheckBox *chkHaab = nullptr;
     QComboBox *cboHaabDay = nullptr;
     QComboBox *cboHaabMonth = nullptr;
+    QCheckBox *chkFeast = nullptr;
+    QComboBox *cboFeast = nullptr;
     QPushButton *cmdFindNext = nullptr;
     QPushButton *cmdFindPrevious = nullptr;
     QLabel *lblFindMessage = nullptr;

@@ -4,6 +4,7 @@
 #include "gui/calendar/MonthGrid.h"
 
 #include "core/i18n/ShownDates.h"
+#include "gui/calendar/DayMarks.h"
 #include "gui/common/Fonts.h"
 #include "gui/common/ImageList.h"
 #include "tables/engine/MayaCalendar.h"
@@ -25,11 +26,15 @@ constexpr int kWeeks = 6;
 constexpr int kCellWidth = 94;
 constexpr int kCellHeight = 64;
 constexpr int kSignSide = 26;
+constexpr int kMarkSide = 11;
+constexpr int kMarkGap = 2;
 
 enum Role {
     JulianDayRole = Qt::UserRole + 1,
     InMonthRole,
     TodayRole,
+    TzolkinRole,
+    MarksRole, // QList<int> of DayMark
 };
 
 const QColor kOtherMonthBackground(0xec, 0xe3, 0xcf);
@@ -88,11 +93,30 @@ public:
             return date.day;
         case Qt::AccessibleTextRole: {
             const MayaCalendar::Day day = MayaCalendar::dayOf(julianDay);
-            return MonthGrid::tr("%1: %2, %3")
-                .arg(weekdayDate(date.year, date.month - 1, date.day,
-                                 CalendarMonth::weekdayOf(julianDay)),
-                     mayaText(MayaCalendar::tzolkinText(day)),
-                     mayaText(MayaCalendar::haabText(day)));
+            const QString shown = MonthGrid::tr("%1: %2, %3")
+                                      .arg(weekdayDate(date.year, date.month - 1, date.day,
+                                                       CalendarMonth::weekdayOf(julianDay)),
+                                           mayaText(MayaCalendar::tzolkinText(day, m_names)),
+                                           mayaText(MayaCalendar::haabText(day)));
+            const QString marks = DayMarks::listOf(marksAt(index), m_names);
+            return marks.isEmpty()
+                       ? shown
+                       : MonthGrid::tr("%1; %2", "a day, then what the calendar marks on it")
+                             .arg(shown, marks);
+        }
+        case Qt::ToolTipRole: {
+            QStringList lines;
+            for (const DayMark mark : marksAt(index))
+                lines << DayMarks::description(mark, julianDay, m_names);
+            return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
+        }
+        case TzolkinRole:
+            return mayaText(MayaCalendar::tzolkinText(MayaCalendar::dayOf(julianDay), m_names));
+        case MarksRole: {
+            QList<int> marks;
+            for (const DayMark mark : marksAt(index))
+                marks << static_cast<int>(mark);
+            return QVariant::fromValue(marks);
         }
         case JulianDayRole:
             return qlonglong(julianDay);
@@ -117,7 +141,7 @@ public:
         return {};
     }
 
-    void setMonth(long selectedDay, long today, CalendarSystem system)
+    void setMonth(long selectedDay, long today, CalendarSystem system, MayaCalendar::DayNames names)
     {
         const CalendarDate selected = CalendarMonth::dateOf(selectedDay, system);
         const long firstOfMonth =
@@ -127,21 +151,36 @@ public:
         m_month = selected.month;
         m_today = today;
         m_system = system;
+        m_names = names;
+        // Worked out once a page: the Moon's instants are the costly part.
+        if (m_marks.empty() || m_marksFirstDay != m_firstDay) {
+            m_marks = DayMarks::marksOfDays(m_firstDay, m_firstDay + kWeeks * 7L - 1);
+            m_marksFirstDay = m_firstDay;
+        }
         emit dataChanged(index(0, 0), index(kWeeks - 1, 6));
     }
 
 private:
+    const std::vector<DayMark> &marksAt(const QModelIndex &index) const
+    {
+        return m_marks[static_cast<std::size_t>(dayAt(index) - m_marksFirstDay)];
+    }
+
     const int m_firstWeekday = int(QLocale::system().firstDayOfWeek());
     long m_firstDay = 0;
     long m_today = 0;
     int m_month = 1;
     CalendarSystem m_system = CalendarSystem::Gregorian;
+    MayaCalendar::DayNames m_names = MayaCalendar::DayNames::Yucatec;
+    std::vector<std::vector<DayMark>> m_marks;
+    long m_marksFirstDay = 0;
 };
 
 namespace {
 
 // Draws a day: its number at the top left, the day sign's picture at the
-// top right, the Tzolk'in and Haab' days beneath.
+// top right and the signs of its marks to the picture's left (in a second
+// row when the number leaves no room), the Tzolk'in and Haab' days beneath.
 class DayDelegate final : public QStyledItemDelegate
 {
 public:
@@ -175,16 +214,29 @@ public:
         const QRect inner = cell.adjusted(6, 4, -6, -4);
         painter->setPen(inMonth || selected ? text : QColor(0x8a, 0x7a, 0x66));
         painter->setFont(m_numberFont);
-        painter->drawText(inner, Qt::AlignLeft | Qt::AlignTop, index.data().toString());
-        painter->drawPixmap(QRect(inner.right() - kSignSide + 1, inner.top(), kSignSide, kSignSide),
-                            signPicture(day.sign, painter->device()->devicePixelRatioF()));
+        const QString number = index.data().toString();
+        painter->drawText(inner, Qt::AlignLeft | Qt::AlignTop, number);
+        const QRect picture(inner.right() - kSignSide + 1, inner.top(), kSignSide, kSignSide);
+        painter->drawPixmap(picture, signPicture(day.sign, painter->device()->devicePixelRatioF()));
+        const int numberRight = inner.left() + painter->fontMetrics().horizontalAdvance(number);
+        int right = picture.left() - kMarkGap;
+        int top = inner.top() + 2;
+        for (const int mark : index.data(MarksRole).value<QList<int>>()) {
+            if (right - kMarkSide < numberRight + kMarkGap) {
+                right = picture.left() - kMarkGap;
+                top += kMarkSide + kMarkGap;
+            }
+            DayMarks::paint(*painter, DayMark(mark),
+                            QRectF(right - kMarkSide, top, kMarkSide, kMarkSide), selected);
+            right -= kMarkSide + kMarkGap;
+        }
         painter->setPen(selected ? text : kMayaText);
         painter->setFont(m_tzolkinFont);
         const int lineHeight = inner.height() / 3;
         const QRect lower(inner.left(), inner.bottom() - 2 * lineHeight, inner.width(),
                           2 * lineHeight);
         painter->drawText(lower.adjusted(0, 0, 0, -lineHeight), Qt::AlignLeft | Qt::AlignBottom,
-                          mayaText(MayaCalendar::tzolkinText(day)));
+                          index.data(TzolkinRole).toString());
         painter->setFont(m_haabFont);
         painter->drawText(lower.adjusted(0, lineHeight, 0, 0), Qt::AlignLeft | Qt::AlignBottom,
                           mayaText(MayaCalendar::haabText(day)));
@@ -254,11 +306,12 @@ QSize MonthGrid::sizeHint() const
             horizontalHeader()->sizeHint().height() + kWeeks * kCellHeight + frame + 1};
 }
 
-void MonthGrid::showMonth(long selectedDay, long today, CalendarSystem system)
+void MonthGrid::showMonth(long selectedDay, long today, CalendarSystem system,
+                          MayaCalendar::DayNames names)
 {
     m_selectedDay = selectedDay;
     m_showing = true;
-    m_model->setMonth(selectedDay, today, system);
+    m_model->setMonth(selectedDay, today, system, names);
     const QModelIndex index = m_model->indexOf(selectedDay);
     setCurrentIndex(index);
     selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "tables/engine/CalendarMonth.h"
+#include "tables/engine/MayaCalendar.h"
 
 #include <QTableView>
 
@@ -13,8 +14,10 @@ class MonthModel;
 
 // A month of days, six weeks of seven, starting on the locale's first day of
 // the week: each cell the day of the month, its Tzolk'in day with the day
-// sign's picture, and its Haab' day. The keys ask to move the selection; the
-// screen decides where it lands and shows the month again.
+// sign's picture, its Haab' day, and the small signs of what the calendar
+// marks on it (DayMarks.h), named in its tooltip and its accessible name.
+// The keys ask to move the selection; the screen decides where it lands and
+// shows the month again.
 class MonthGrid final : public QTableView
 {
     Q_OBJECT
@@ -23,8 +26,9 @@ public:
     explicit MonthGrid(QWidget *parent = nullptr);
 
     // Shows the month of `selectedDay` in `system`, that day selected and
-    // `today` marked.
-    void showMonth(long selectedDay, long today, CalendarSystem system);
+    // `today` framed, the signs named in `names`.
+    void showMonth(long selectedDay, long today, CalendarSystem system,
+                   MayaCalendar::DayNames names);
     long selectedDay() const { return m_selectedDay; }
 
     QSize sizeHint() const override;

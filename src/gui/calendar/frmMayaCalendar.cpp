@@ -5,6 +5,7 @@
 
 #include "core/i18n/ShownDates.h"
 #include "core/readings/BirthYears.h"
+#include "core/settings/DayNamesChoice.h"
 #include "gui/calendar/DayFinder.h"
 #include "gui/calendar/DayPanel.h"
 #include "gui/calendar/GoToBox.h"
@@ -15,11 +16,13 @@
 #include "tables/engine/MayaCalendar.h"
 
 #include <QDate>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace tzolkara {
@@ -41,8 +44,8 @@ QPushButton *screenButton(const QString &objectName, const QString &caption, QWi
 
 } // namespace
 
-frmMayaCalendar::frmMayaCalendar(Navigator &navigator, QWidget *parent)
-    : ProgramScreen(ScreenId::MayaCalendar, navigator, parent)
+frmMayaCalendar::frmMayaCalendar(DayNamesChoice &dayNames, Navigator &navigator, QWidget *parent)
+    : ProgramScreen(ScreenId::MayaCalendar, navigator, parent), m_dayNames(dayNames)
 {
     setObjectName(QStringLiteral("frmMayaCalendar"));
     setWindowTitle(tr("Tzolkara Maya Calendar"));
@@ -82,10 +85,18 @@ QWidget *frmMayaCalendar::buildContent()
 
     grdMonth = new MonthGrid(content);
     grdMonth->setAccessibleName(tr("Days of the month"));
+    fraGoTo = new GoToBox(content);
+    QWidget *dayNamesBox = buildDayNamesBox(content);
+    // Beneath the grid, which leaves the right column room for the whole day.
+    auto *underGrid = new QHBoxLayout;
+    underGrid->setSpacing(8);
+    underGrid->addWidget(fraGoTo, 1);
+    underGrid->addWidget(dayNamesBox);
     auto *left = new QVBoxLayout;
     left->setSpacing(8);
     left->addLayout(navigation);
     left->addWidget(grdMonth);
+    left->addLayout(underGrid);
     left->addStretch(1);
 
     fraSelectedDay = new DayPanel(content);
@@ -93,13 +104,12 @@ QWidget *frmMayaCalendar::buildContent()
         screenButton(QStringLiteral("cmdReading"), tr("Astrology &reading for this day"), content);
     cmdReading->setToolTip(tr("Opens Mayan Astrology with this day as the birth date. Readings "
                               "are given for the days from 1 January 1900 to today."));
-    fraGoTo = new GoToBox(content);
     fraFind = new DayFinder(content);
+    fraFind->setDayNames(m_dayNames.names());
     auto *right = new QVBoxLayout;
     right->setSpacing(8);
     right->addWidget(fraSelectedDay);
     right->addWidget(cmdReading, 0, Qt::AlignLeft);
-    right->addWidget(fraGoTo);
     right->addWidget(fraFind);
     right->addStretch(1);
 
@@ -111,8 +121,9 @@ QWidget *frmMayaCalendar::buildContent()
 
     setTabOrder(cmdPreviousMonth, cmdNextMonth);
     setTabOrder(cmdNextMonth, cmdToday);
+    // Then, as they were made: Go to and the day names beneath the grid,
+    // the reading button and Find.
     setTabOrder(cmdToday, grdMonth);
-    setTabOrder(grdMonth, cmdReading);
 
     connect(cmdPreviousMonth, &QPushButton::clicked, this,
             &frmMayaCalendar::cmdPreviousMonth_Click);
@@ -132,7 +143,53 @@ QWidget *frmMayaCalendar::buildContent()
     });
     connect(fraGoTo, &GoToBox::systemChanged, this, [this] { select(m_selectedDay); });
     connect(fraFind, &DayFinder::findAsked, this, &frmMayaCalendar::find);
+    connect(&m_dayNames, &DayNamesChoice::changed, this, [this](MayaCalendar::DayNames names) {
+        optYucatec->setChecked(names == MayaCalendar::DayNames::Yucatec);
+        optKiche->setChecked(names == MayaCalendar::DayNames::Kiche);
+        fraFind->setDayNames(names);
+        select(m_selectedDay);
+    });
     return content;
+}
+
+QWidget *frmMayaCalendar::buildDayNamesBox(QWidget *parent)
+{
+    auto *box = new QGroupBox(tr("Day names"), parent);
+    box->setObjectName(QStringLiteral("fraDayNames"));
+    optYucatec = new QRadioButton(tr("&Yucatec names"), box);
+    optYucatec->setObjectName(QStringLiteral("optYucatec"));
+    optYucatec->setToolTip(tr("Imix, Ik', Ak'bal ... Ajaw, as most epigraphy writes the day "
+                              "signs."));
+    optKiche = new QRadioButton(tr("&K'iche' names"), box);
+    optKiche->setObjectName(QStringLiteral("optKiche"));
+    optKiche->setToolTip(tr("Imox, Iq', Aq'ab'al ... Ajpu, as the day keepers of the Guatemalan "
+                            "highlands count the days."));
+    const bool kiche = m_dayNames.names() == MayaCalendar::DayNames::Kiche;
+    optYucatec->setChecked(!kiche);
+    optKiche->setChecked(kiche);
+    auto *column = new QVBoxLayout(box);
+    column->addWidget(optYucatec);
+    column->addWidget(optKiche);
+    column->addStretch(1);
+    // Toggled rather than clicked: a screen reader's action toggles the
+    // option without a click.
+    connect(optYucatec, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            optDayNames_Click(MayaCalendar::DayNames::Yucatec);
+    });
+    connect(optKiche, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            optDayNames_Click(MayaCalendar::DayNames::Kiche);
+    });
+    return box;
+}
+
+void frmMayaCalendar::optDayNames_Click(MayaCalendar::DayNames names)
+{
+    // Shown everywhere at once; a settings file that cannot keep the choice
+    // (a read-only folder) leaves it for this run only, without a word, as
+    // the README says.
+    m_dayNames.setNames(names);
 }
 
 void frmMayaCalendar::Form_Load()
@@ -163,8 +220,9 @@ void frmMayaCalendar::select(long julianDay, Move move)
         system == CalendarSystem::Julian
             ? tr("%1 (Julian calendar)").arg(monthAndYear(shown.year, shown.month - 1))
             : monthAndYear(shown.year, shown.month - 1));
-    grdMonth->showMonth(m_selectedDay, now, system);
-    fraSelectedDay->showDay(m_selectedDay);
+    const MayaCalendar::DayNames names = m_dayNames.names();
+    grdMonth->showMonth(m_selectedDay, now, system, names);
+    fraSelectedDay->showDay(m_selectedDay, names);
 
     const MayaCalendar::GregorianDate date = MayaCalendar::gregorianDateOf(m_selectedDay);
     cmdReading->setEnabled(m_selectedDay <= now && isListedBirthDate(date.year, date.month - 1,

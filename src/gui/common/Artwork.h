@@ -59,6 +59,7 @@ int daySignIndex(int daySign);
 inline const QString kAstrologyIconResource = QStringLiteral(":/artwork/icons/astrology.svg");
 inline const QString kTarotIconResource = QStringLiteral(":/artwork/icons/tarot.svg");
 inline const QString kNumerologyIconResource = QStringLiteral(":/artwork/icons/numerology.svg");
+inline const QString kCalendarIconResource = QStringLiteral(":/artwork/icons/calendar.svg");
 QPixmap programButtonIcon(const QString &resource, qreal devicePixelRatio = 1.0);
 // The program's own icon, sharp at any size, drawn at a size when first shown.
 QIcon applicationIcon();

@@ -4,6 +4,7 @@
 #include "gui/common/MayaDayFrame.h"
 
 #include "core/i18n/MayaTerms.h"
+#include "core/settings/DayNamesChoice.h"
 #include "gui/common/ClickableLabel.h"
 #include "gui/common/Fonts.h"
 #include "tables/engine/MayaCalendar.h"
@@ -31,7 +32,8 @@ constexpr Line kLines[] = {
 
 } // namespace
 
-MayaDayFrame::MayaDayFrame(QWidget *parent) : QGroupBox(tr("This day in the Maya calendar"), parent)
+MayaDayFrame::MayaDayFrame(const DayNamesChoice &dayNames, QWidget *parent)
+    : QGroupBox(tr("This day in the Maya calendar"), parent), m_dayNames(dayNames)
 {
     setObjectName(QStringLiteral("fraMayaCalendar"));
     auto *grid = new QGridLayout(this);
@@ -55,27 +57,33 @@ MayaDayFrame::MayaDayFrame(QWidget *parent) : QGroupBox(tr("This day in the Maya
         ++row;
     }
     grid->setColumnStretch(1, 1);
+    connect(&m_dayNames, &DayNamesChoice::changed, this, &MayaDayFrame::showLines);
 }
 
 void MayaDayFrame::showDate(int year, int month, int day)
 {
-    if (!MayaCalendar::isCalendarDate(year, month, day)) {
-        for (QLabel *value : {lblLongCount, lblCalendarRound, lblLordOfTheNight, lblTrecena})
+    m_date = MayaCalendar::isCalendarDate(year, month, day) ? QDate(year, month, day) : QDate();
+    if (lblShowInCalendar)
+        lblShowInCalendar->setEnabled(m_date.isValid());
+    showLines();
+}
+
+void MayaDayFrame::showLines()
+{
+    QLabel *values[] = {lblLongCount, lblCalendarRound, lblLordOfTheNight, lblTrecena};
+    if (!m_date.isValid()) {
+        for (QLabel *value : values)
             value->clear();
-        m_date = QDate();
-        if (lblShowInCalendar)
-            lblShowInCalendar->setEnabled(false);
         return;
     }
-    m_date = QDate(year, month, day);
-    if (lblShowInCalendar)
-        lblShowInCalendar->setEnabled(true);
+    const MayaCalendar::DayNames names = m_dayNames.names();
     const MayaCalendar::Day mayaDay =
-        MayaCalendar::dayOf(MayaCalendar::julianDayOf(year, month, day));
+        MayaCalendar::dayOf(MayaCalendar::julianDayOf(m_date.year(), m_date.month(), m_date.day()));
     lblLongCount->setText(QString::fromStdString(MayaCalendar::longCountText(mayaDay.longCount)));
-    lblCalendarRound->setText(QString::fromStdString(MayaCalendar::calendarRoundText(mayaDay)));
+    lblCalendarRound->setText(
+        QString::fromStdString(MayaCalendar::calendarRoundText(mayaDay, names)));
     lblLordOfTheNight->setText(QString::fromStdString(MayaCalendar::lordOfTheNightText(mayaDay)));
-    lblTrecena->setText(QString::fromStdString(MayaCalendar::trecenaText(mayaDay)));
+    lblTrecena->setText(QString::fromStdString(MayaCalendar::trecenaText(mayaDay, names)));
 }
 
 void MayaDayFrame::addCalendarLink()
@@ -101,15 +109,16 @@ void MayaDayFrame::addCalendarLink()
     });
 }
 
-QStringList MayaDayFrame::linesFor(int year, int month, int day)
+QStringList MayaDayFrame::linesFor(int year, int month, int day, MayaCalendar::DayNames names)
 {
     if (!MayaCalendar::isCalendarDate(year, month, day))
         return {};
     const MayaCalendar::Day mayaDay =
         MayaCalendar::dayOf(MayaCalendar::julianDayOf(year, month, day));
-    const std::string values[] = {
-        MayaCalendar::longCountText(mayaDay.longCount), MayaCalendar::calendarRoundText(mayaDay),
-        MayaCalendar::lordOfTheNightText(mayaDay), MayaCalendar::trecenaText(mayaDay)};
+    const std::string values[] = {MayaCalendar::longCountText(mayaDay.longCount),
+                                  MayaCalendar::calendarRoundText(mayaDay, names),
+                                  MayaCalendar::lordOfTheNightText(mayaDay),
+                                  MayaCalendar::trecenaText(mayaDay, names)};
     QStringList lines;
     for (std::size_t i = 0; i < std::size(values); ++i)
         lines << tr("%1: %2").arg(mayaTermCaption(kLines[i].term),

@@ -30,6 +30,12 @@ QPalette screenPalette(const QPalette &standard)
     palette.setColor(QPalette::Button, QColor(0xe4, 0xd6, 0xb8));
     palette.setColor(QPalette::ButtonText, QColor(0x2a, 0x1b, 0x12));
     palette.setColor(QPalette::Link, QColor(0x1f, 0x5d, 0x7a));
+    // The roles above set every group alike; a control that rests (the
+    // calendar's lists while Find looks for a feast) must look it.
+    const QColor resting(0x9a, 0x8a, 0x78);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, resting);
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             const auto g = QPalette::ColorGroup(group);

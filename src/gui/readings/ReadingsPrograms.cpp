@@ -12,33 +12,44 @@
 
 namespace tzolkara {
 
-Program astrologyProgram(KinEngine &engine, const ReadingPictures &pictures)
+Program astrologyProgram(KinEngine &engine, const ReadingPictures &pictures,
+                         const DayNamesChoice &dayNames)
 {
-    Program program{QCoreApplication::translate("Programs", "Mayan Astrology"), QColor(255, 255, 0),
-                    Artwork::kAstrologyIconResource, QStringLiteral("Picture4"),
-                    ScreenId::AstrologyMain, ProgramEntry::Button, {}};
+    Program program{QCoreApplication::translate("Programs", "Mayan Astrology"),
+                    QColor(255, 255, 0),
+                    Artwork::kAstrologyIconResource,
+                    QStringLiteral("Picture4"),
+                    ScreenId::AstrologyMain,
+                    ProgramEntry::Button | ProgramEntry::WelcomeCaption,
+                    {}};
     program.screens = {
         {ScreenId::AstrologyMain,
          [&engine](Navigator &navigator) {
              return new EntryScreen(EntryScreen::Kind::Astrology, engine, navigator);
          }},
         {ScreenId::AstrologyResult,
-         [&engine, &pictures](Navigator &navigator) {
-             return new frmMayanAstrologyResult(engine, pictures, navigator);
+         [&engine, &pictures, &dayNames](Navigator &navigator) {
+             return new frmMayanAstrologyResult(engine, pictures, dayNames, navigator);
          }},
         {ScreenId::AstrologySave,
-         [&engine, &pictures](Navigator &navigator) {
-             return new ReportScreen(ReportScreen::Kind::Astrology, engine, pictures, navigator);
+         [&engine, &pictures, &dayNames](Navigator &navigator) {
+             return new ReportScreen(ReportScreen::Kind::Astrology, engine, pictures, dayNames,
+                                     navigator);
          }},
     };
     return program;
 }
 
-Program numerologyProgram(KinEngine &engine, const ReadingPictures &pictures)
+Program numerologyProgram(KinEngine &engine, const ReadingPictures &pictures,
+                          const DayNamesChoice &dayNames)
 {
-    Program program{QCoreApplication::translate("Programs", "Mayan Numerology"), QColor(0, 255, 0),
-                    Artwork::kNumerologyIconResource, QStringLiteral("Picture2"),
-                    ScreenId::NumerologyMain, ProgramEntry::Button, {}};
+    Program program{QCoreApplication::translate("Programs", "Mayan Numerology"),
+                    QColor(0, 255, 0),
+                    Artwork::kNumerologyIconResource,
+                    QStringLiteral("Picture2"),
+                    ScreenId::NumerologyMain,
+                    ProgramEntry::Button | ProgramEntry::WelcomeCaption,
+                    {}};
     program.screens = {
         {ScreenId::NumerologyMain,
          [&engine](Navigator &navigator) {
@@ -49,8 +60,9 @@ Program numerologyProgram(KinEngine &engine, const ReadingPictures &pictures)
              return new frmMayanNumerologyResult(engine, pictures, navigator);
          }},
         {ScreenId::NumerologySave,
-         [&engine, &pictures](Navigator &navigator) {
-             return new ReportScreen(ReportScreen::Kind::Numerology, engine, pictures, navigator);
+         [&engine, &pictures, &dayNames](Navigator &navigator) {
+             return new ReportScreen(ReportScreen::Kind::Numerology, engine, pictures, dayNames,
+                                     navigator);
          }},
     };
     return program;

@@ -7,13 +7,16 @@
 
 namespace tzolkara {
 
+class DayNamesChoice;
 class KinEngine;
 class ReadingPictures;
 
 // The two programs of the birth-date readings, each with its engine instance
-// and its entry, result and report screens, which share it and the
-// program's pictures.
-Program astrologyProgram(KinEngine &engine, const ReadingPictures &pictures);
-Program numerologyProgram(KinEngine &engine, const ReadingPictures &pictures);
+// and its entry, result and report screens, which share it, the program's
+// pictures and the names their Maya calendar lines give the day signs.
+Program astrologyProgram(KinEngine &engine, const ReadingPictures &pictures,
+                         const DayNamesChoice &dayNames);
+Program numerologyProgram(KinEngine &engine, const ReadingPictures &pictures,
+                          const DayNamesChoice &dayNames);
 
 } // namespace tzolkara

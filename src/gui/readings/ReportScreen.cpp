@@ -8,6 +8,7 @@
 #include "core/engine/KinEngine.h"
 #include "core/readings/ReadingFile.h"
 #include "core/readings/ReportRuns.h"
+#include "core/settings/DayNamesChoice.h"
 #include "gui/common/Artwork.h"
 #include "gui/common/ClickableLabel.h"
 #include "gui/common/ClipboardGuard.h"
@@ -66,10 +67,10 @@ QPushButton *button(const QString &objectName, const QString &caption, QWidget *
 } // namespace
 
 ReportScreen::ReportScreen(Kind kind, KinEngine &engine, const ReadingPictures &pictures,
-                           Navigator &navigator, QWidget *parent)
+                           const DayNamesChoice &dayNames, Navigator &navigator, QWidget *parent)
     : ProgramScreen(kind == Kind::Astrology ? ScreenId::AstrologySave : ScreenId::NumerologySave,
                     navigator, parent),
-      m_kind(kind), m_engine(engine), m_pictures(pictures)
+      m_kind(kind), m_engine(engine), m_pictures(pictures), m_dayNames(dayNames)
 {
     const bool astrology = kind == Kind::Astrology;
     setObjectName(astrology ? QStringLiteral("frmMayanAstrologySave")
@@ -214,7 +215,7 @@ void ReportScreen::cmdSavePdf_Click()
     header.name = state.UserName;
     header.lines
         << tr("Date of birth: %1").arg(monthFirstDate(state.BirthYear, month - 1, state.BirthDay))
-        << MayaDayFrame::linesFor(state.BirthYear, month, state.BirthDay);
+        << MayaDayFrame::linesFor(state.BirthYear, month, state.BirthDay, m_dayNames.names());
     const QString tone = m_pictures.astrologyTones().resource(state.DayNumber);
     if (astrology) {
         header.pictureArea = QSizeF(200, 100);

@@ -10,6 +10,8 @@ class QTextEdit;
 
 namespace tzolkara {
 
+class DayNamesChoice;
+
 class ClickableLabel;
 class KinEngine;
 class ReadingPictures;
@@ -24,7 +26,8 @@ class ReportScreen final : public ProgramScreen
 public:
     enum class Kind { Astrology, Numerology };
 
-    ReportScreen(Kind kind, KinEngine &engine, const ReadingPictures &pictures, Navigator &navigator,
+    ReportScreen(Kind kind, KinEngine &engine, const ReadingPictures &pictures,
+                 const DayNamesChoice &dayNames, Navigator &navigator,
                  QWidget *parent = nullptr);
 
     void Form_Load() override;
@@ -40,6 +43,7 @@ private:
     Kind m_kind;
     KinEngine &m_engine;
     const ReadingPictures &m_pictures;
+    const DayNamesChoice &m_dayNames;
     QTextEdit *RTB = nullptr;
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdPrint = nullptr;

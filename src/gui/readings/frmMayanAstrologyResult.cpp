@@ -26,9 +26,10 @@ using namespace ResultScreenParts;
 
 frmMayanAstrologyResult::frmMayanAstrologyResult(KinEngine &engine,
                                                  const ReadingPictures &pictures,
+                                                 const DayNamesChoice &dayNames,
                                                  Navigator &navigator, QWidget *parent)
     : ProgramScreen(ScreenId::AstrologyResult, navigator, parent), m_engine(engine),
-      m_pictures(pictures)
+      m_pictures(pictures), m_dayNames(dayNames)
 {
     setObjectName(QStringLiteral("frmMayanAstrologyResult"));
     setWindowTitle(tr("Tzolkara Mayan Astrology"));
@@ -118,7 +119,7 @@ QWidget *frmMayanAstrologyResult::buildContent()
     columns->addWidget(frame2);
     auto *right = new QVBoxLayout;
     right->addWidget(frame1);
-    fraMayaCalendar = new MayaDayFrame(content);
+    fraMayaCalendar = new MayaDayFrame(m_dayNames, content);
     fraMayaCalendar->setFixedWidth(350);
     fraMayaCalendar->addCalendarLink();
     // After the buttons: the keyboard still starts on Save, as it always has.

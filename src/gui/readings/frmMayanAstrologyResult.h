@@ -12,6 +12,7 @@ class QPushButton;
 namespace tzolkara {
 
 class KinEngine;
+class DayNamesChoice;
 class ReadingPictures;
 class MayaDayFrame;
 } // namespace tzolkara
@@ -25,8 +26,9 @@ class frmMayanAstrologyResult final : public ProgramScreen
     Q_OBJECT
 
 public:
-    frmMayanAstrologyResult(KinEngine &engine, const ReadingPictures &pictures, Navigator &navigator,
-             QWidget *parent = nullptr);
+    frmMayanAstrologyResult(KinEngine &engine, const ReadingPictures &pictures,
+                            const DayNamesChoice &dayNames, Navigator &navigator,
+                            QWidget *parent = nullptr);
 
     void Form_Load() override;
     void cmdSave_Click();
@@ -55,6 +57,7 @@ private:
     MayaDayFrame *fraMayaCalendar = nullptr;
     KinEngine &m_engine;
     const ReadingPictures &m_pictures;
+    const DayNamesChoice &m_dayNames;
 };
 
 } // namespace tzolkara

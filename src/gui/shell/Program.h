@@ -6,6 +6,7 @@
 #include "gui/shell/ScreenId.h"
 
 #include <QColor>
+#include <QFlags>
 #include <QList>
 #include <QString>
 
@@ -21,11 +22,21 @@ class ProgramScreen;
 // button, the screen it opens with, and how each of its screens is made. A
 // program's folder makes its own description, with the engine or state its
 // screens share; the application lists the programs in the order of their
-// buttons, and the main window builds its buttons and captions from that
-// list and makes the screens it asks for.
-// Where the main window offers a program: a button with its caption on the
-// welcome panel, or the panel's line of today's date, which opens it.
-enum class ProgramEntry { Button, TodayLink };
+// buttons, and the main window builds its buttons, captions and menu items
+// from that list and makes the screens it asks for.
+// Where the main window offers a program: a button in the row with its icon,
+// a caption on the welcome panel, an item of the main window's File menu,
+// and the panel's line of today's date, which opens it. The readings have a
+// button and a caption; the calendar, which follows the days rather than
+// giving a reading, a button, the File menu's item and the line of today.
+enum class ProgramEntry {
+    Button = 0x1,
+    WelcomeCaption = 0x2,
+    FileMenu = 0x4,
+    TodayLink = 0x8,
+};
+Q_DECLARE_FLAGS(ProgramEntries, ProgramEntry)
+Q_DECLARE_OPERATORS_FOR_FLAGS(ProgramEntries)
 
 struct Program
 {
@@ -36,7 +47,7 @@ struct Program
     // tests find it.
     QString iconName;
     ScreenId firstScreen;
-    ProgramEntry entry = ProgramEntry::Button;
+    ProgramEntries entries = ProgramEntry::Button;
 
     // A screen of the program, made in the window of `navigator`.
     struct Screen
@@ -46,6 +57,11 @@ struct Program
     };
     // In the order in which the main window closes them.
     QList<Screen> screens;
+
+    // With ProgramEntry::FileMenu: the item's caption, with its access key,
+    // and its object name.
+    QString menuCaption = {};
+    QString menuName = {};
 };
 
 } // namespace tzolkara

@@ -80,6 +80,12 @@ frmAbout::frmAbout(Desktop &desktop, QWidget *parent) : QDialog(parent), m_deskt
            "This program also helps a person understand his personality and improve himself "
            "for the better."),
         verdana(8.25), this);
+    QLabel *parts = whiteLabel(
+        QStringLiteral("lblParts"),
+        tr("Its parts: Mayan Astrology, Mayan Numerology, the Mayan Astrology Tarot, and the Maya "
+           "Calendar, which follows the 260-day count, the Haab' and the Long Count from day to "
+           "day, with their feasts, the year bearers and the Moon."),
+        verdana(8.25), this);
     QLabel *offer = whiteLabel(QStringLiteral("Label3"),
                                tr("Home Business Opportunity. Start your own "
                                   "Internet business and make money online. Get "
@@ -124,6 +130,7 @@ frmAbout::frmAbout(Desktop &desktop, QWidget *parent) : QDialog(parent), m_deskt
     layout->setSpacing(8);
     layout->addLayout(header);
     layout->addWidget(description);
+    layout->addWidget(parts);
     layout->addSpacing(6);
     layout->addWidget(offer);
     layout->addWidget(lblCoBrand);

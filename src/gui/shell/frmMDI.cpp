@@ -4,6 +4,7 @@
 #include "gui/shell/frmMDI.h"
 
 #include "core/common/SiteAddresses.h"
+#include "core/settings/DayNamesChoice.h"
 #include "gui/common/Artwork.h"
 #include "gui/common/ClickableLabel.h"
 #include "gui/common/Fonts.h"
@@ -94,8 +95,9 @@ constexpr qreal kProgramCaptionSize = 12;
 
 } // namespace
 
-frmMDI::frmMDI(QList<Program> programs, Desktop &desktop, QWidget *parent)
-    : QMainWindow(parent), m_programs(std::move(programs)), m_desktop(desktop)
+frmMDI::frmMDI(QList<Program> programs, Desktop &desktop, const DayNamesChoice &dayNames,
+               QWidget *parent)
+    : QMainWindow(parent), m_programs(std::move(programs)), m_desktop(desktop), m_dayNames(dayNames)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(frmAbout::versionCaption());
@@ -123,6 +125,7 @@ frmMDI::frmMDI(QList<Program> programs, Desktop &desktop, QWidget *parent)
         cmdSelectOption.front()->setFocus();
 
     MDIForm_Load();
+    connect(&m_dayNames, &DayNamesChoice::changed, this, &frmMDI::updateTodayLine);
 }
 
 frmMDI::~frmMDI()
@@ -140,6 +143,16 @@ frmMDI::~frmMDI()
 void frmMDI::buildMenuBar()
 {
     QMenu *file = addFileMenu(menuBar());
+    bool programItems = false;
+    for (const Program &program : m_programs) {
+        if (!program.entries.testFlag(ProgramEntry::FileMenu))
+            continue;
+        connect(addMenuItem(file, program.menuName, program.menuCaption), &QAction::triggered, this,
+                [this, &program] { OpenProgramScreen(program.firstScreen); });
+        programItems = true;
+    }
+    if (programItems)
+        addMenuSeparator(file, QStringLiteral("mnuFileSep"));
     connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this,
             &frmMDI::mnuExit_Click);
     addCommonMenus(menuBar(), MenuVariant::MainWindow, m_desktop);
@@ -217,7 +230,7 @@ QFrame *frmMDI::buildButtonRow()
     row->setSpacing(6);
 
     for (const Program &program : m_programs) {
-        if (program.entry != ProgramEntry::Button)
+        if (!program.entries.testFlag(ProgramEntry::Button))
             continue;
         const auto index = int(cmdSelectOption.size());
         auto *picture = new QLabel(picButtonContainer);
@@ -296,9 +309,9 @@ QWidget *frmMDI::buildClientArea()
     }
     top += 10;
     for (const Program &program : m_programs) {
-        if (program.entry == ProgramEntry::TodayLink)
+        if (program.entries.testFlag(ProgramEntry::TodayLink))
             m_todayProgram = &program;
-        if (program.entry != ProgramEntry::Button)
+        if (!program.entries.testFlag(ProgramEntry::WelcomeCaption))
             continue;
         ClickableLabel *caption = addCaption(program.caption, program.colour, kProgramCaptionSize);
         caption->adjustSize();
@@ -395,9 +408,10 @@ void frmMDI::updateTodayLine()
     const QDate today = m_desktop.today();
     const MayaCalendar::Day day =
         MayaCalendar::dayOf(MayaCalendar::julianDayOf(today.year(), today.month(), today.day()));
-    lblToday->setText(tr("Today: %1, %2")
-                          .arg(QString::fromStdString(MayaCalendar::calendarRoundText(day)),
-                               QString::fromStdString(MayaCalendar::longCountText(day.longCount))));
+    lblToday->setText(
+        tr("Today: %1, %2")
+            .arg(QString::fromStdString(MayaCalendar::calendarRoundText(day, m_dayNames.names())),
+                 QString::fromStdString(MayaCalendar::longCountText(day.longCount))));
     lblToday->adjustSize();
     lblToday->move((screenWidth() - lblToday->width()) / 2, lblToday->y());
     // A moment after midnight, so that the new day has surely begun.

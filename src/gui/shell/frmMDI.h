@@ -21,17 +21,20 @@ class QTimer;
 namespace tzolkara {
 
 class ClickableLabel;
+class DayNamesChoice;
 
 // The main window: the banner, the row of program buttons, the black welcome
 // panel with its captions, and the area where the program screens open.
 // It offers the programs it is given, in their order, and is the navigator of
-// every screen that opens in it.
+// every screen that opens in it. Today's line names the day signs as the user
+// chose in the calendar.
 class frmMDI final : public QMainWindow, public Navigator
 {
     Q_OBJECT
 
 public:
-    frmMDI(QList<Program> programs, Desktop &desktop, QWidget *parent = nullptr);
+    frmMDI(QList<Program> programs, Desktop &desktop, const DayNamesChoice &dayNames,
+           QWidget *parent = nullptr);
     ~frmMDI() override;
 
     void setWelcomePanelVisible(bool visible) override;
@@ -93,6 +96,7 @@ private:
     QFrame *picButtonContainer = nullptr;
     const QList<Program> m_programs;
     Desktop &m_desktop;
+    const DayNamesChoice &m_dayNames;
     std::vector<QPushButton *> cmdSelectOption;
     QFrame *picMain = nullptr;
     // The panel's three headings, then one caption for each program.

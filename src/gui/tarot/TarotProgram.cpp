@@ -10,14 +10,15 @@
 
 namespace tzolkara {
 
-Program tarotProgram(TarotOracle &oracle, const ReadingPictures &pictures)
+Program tarotProgram(TarotOracle &oracle, const ReadingPictures &pictures,
+                     const DayNamesChoice &dayNames)
 {
     Program program{QCoreApplication::translate("Programs", "Mayan Astrology Tarot"),
                     QColor(255, 0, 255),
                     Artwork::kTarotIconResource,
                     QStringLiteral("Picture3"),
                     ScreenId::TarotMain,
-                    ProgramEntry::Button,
+                    ProgramEntry::Button | ProgramEntry::WelcomeCaption,
                     {}};
     program.screens = {
         {ScreenId::TarotMain,
@@ -25,8 +26,8 @@ Program tarotProgram(TarotOracle &oracle, const ReadingPictures &pictures)
              return new frmMayanAstrologyTarotMain(oracle, pictures, navigator);
          }},
         {ScreenId::TarotResult,
-         [&pictures](Navigator &navigator) {
-             return new frmMayanAstrologyTarotResult(pictures, navigator);
+         [&pictures, &dayNames](Navigator &navigator) {
+             return new frmMayanAstrologyTarotResult(pictures, dayNames, navigator);
          }},
     };
     return program;

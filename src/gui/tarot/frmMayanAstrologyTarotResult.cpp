@@ -4,6 +4,7 @@
 #include "gui/tarot/frmMayanAstrologyTarotResult.h"
 
 #include "core/common/SiteAddresses.h"
+#include "core/settings/DayNamesChoice.h"
 #include "gui/common/Artwork.h"
 #include "gui/common/ClickableLabel.h"
 #include "gui/common/ClipboardGuard.h"
@@ -46,8 +47,10 @@ constexpr QPoint kForumLinkPlace(16, 4);
 } // namespace
 
 frmMayanAstrologyTarotResult::frmMayanAstrologyTarotResult(const ReadingPictures &pictures,
+                                                           const DayNamesChoice &dayNames,
                                                            Navigator &navigator, QWidget *parent)
-    : ProgramScreen(ScreenId::TarotResult, navigator, parent), m_pictures(pictures)
+    : ProgramScreen(ScreenId::TarotResult, navigator, parent), m_pictures(pictures),
+      m_dayNames(dayNames)
 {
     setObjectName(QStringLiteral("frmMayanAstrologyTarotResult"));
     setWindowTitle(tr("Tzolkara Mayan Astrology Tarot"));
@@ -278,7 +281,7 @@ void frmMayanAstrologyTarotResult::mnuSavePdf_Click()
     // The cards were cast on this day, whenever the PDF is made.
     const QDate day = m_castDay.isValid() ? m_castDay : desktop().today();
     header.lines << tr("Reading of %1").arg(dayFirstDate(day.year(), day.month() - 1, day.day()))
-                 << MayaDayFrame::linesFor(day.year(), day.month(), day.day());
+                 << MayaDayFrame::linesFor(day.year(), day.month(), day.day(), m_dayNames.names());
     ReadingPdf::exportWithDialog(
         desktop(), this, ReadingPdf::suggestedFileName(name, day.toString(Qt::ISODate)),
         tr("%1 reading for %2").arg(windowTitle(), name), header, *RTB->document());

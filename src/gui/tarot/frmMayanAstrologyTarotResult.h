@@ -16,6 +16,7 @@ class QTextEdit;
 
 namespace tzolkara {
 
+class DayNamesChoice;
 class ReadingPictures;
 
 // One tarot reading: five cards laid as a cross, each named by its
@@ -25,7 +26,8 @@ class frmMayanAstrologyTarotResult final : public ProgramScreen
     Q_OBJECT
 
 public:
-    frmMayanAstrologyTarotResult(const ReadingPictures &pictures, Navigator &navigator,
+    frmMayanAstrologyTarotResult(const ReadingPictures &pictures, const DayNamesChoice &dayNames,
+                                 Navigator &navigator,
                                  QWidget *parent = nullptr);
 
     // Shows `reading`: replaces the whole text (cleared first) and lays its
@@ -61,6 +63,7 @@ private:
     QPushButton *cmdBack = nullptr;
     bool m_closingForBack = false;
     QDate m_castDay;
+    const DayNamesChoice &m_dayNames;
     QString m_askerName;
 };
 

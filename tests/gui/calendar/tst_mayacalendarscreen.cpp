@@ -2,9 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The Maya Calendar screen alone, with a navigator of the test's own and
-// today fixed at Monday 7 December 2026.
+// today fixed at Monday 7 December 2026 (7 Kawak 12 Mak, 13.0.14.2.19). The
+// expected days of the count come from a walk from 21 December 2012 (4 Ajaw
+// 3 K'ank'in, 13.0.0.0.0), the moons from published tables.
 
 #include "core/engine/KinEngine.h"
+#include "core/settings/DayNamesChoice.h"
+#include "core/settings/SettingsStore.h"
+#include "core/settings/UpdateReminder.h"
 #include "gui/calendar/frmMayaCalendar.h"
 #include "gui/readings/EntryScreen.h"
 #include "support/FakeNavigator.h"
@@ -16,8 +21,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -51,9 +60,21 @@ struct CalendarOnScreen
         QTest::keyClick(field, Qt::Key_Return);
     }
     QWidget *grid() { return ScreenDriver::child<QWidget>(&screen, "grdMonth"); }
+    QModelIndex selectedCell() { return qobject_cast<QAbstractItemView *>(grid())->currentIndex(); }
+    QString heard(const char *label)
+    {
+        return QAccessible::queryAccessibleInterface(ScreenDriver::child<QLabel>(&screen, label))
+            ->text(QAccessible::Name);
+    }
+    void chooseNames(const char *option)
+    {
+        QTest::mouseClick(ScreenDriver::child<QRadioButton>(&screen, option), Qt::LeftButton);
+    }
 
     FakeNavigator navigator;
-    frmMayaCalendar screen{navigator};
+    SettingsStore settings;
+    DayNamesChoice dayNames{settings};
+    frmMayaCalendar screen{dayNames, navigator};
 };
 
 } // namespace
@@ -76,6 +97,16 @@ private slots:
     void find_selectsTheDayOrSaysWhyNot();
     void readingButton_opensAstrologyOnTheDay_data();
     void readingButton_opensAstrologyOnTheDay();
+    void dayNames_followTheChoiceAndStayChosen();
+    void dayNames_holdForTheRunWhereTheSettingsCannotKeepThem();
+    void sidePanel_readsEachValueWithItsCaption_data();
+    void sidePanel_readsEachValueWithItsCaption();
+    void marks_haveASignATooltipAndAName_data();
+    void marks_haveASignATooltipAndAName();
+    void findFeast_selectsTheNextOrPrevious_data();
+    void findFeast_selectsTheNextOrPrevious();
+    void typedSign_isReadInEverySpelling_data();
+    void typedSign_isReadInEverySpelling();
 };
 
 void TestMayaCalendarScreen::keys_moveTheSelection_data()
@@ -156,7 +187,7 @@ void TestMayaCalendarScreen::selectedDay_isShownInFull()
     QCOMPARE(ScreenDriver::text(&calendar.screen, "lblMonth"), QStringLiteral("December 2012"));
     const auto *grid = qobject_cast<QAbstractItemView *>(calendar.grid());
     QCOMPARE(grid->currentIndex().data(Qt::AccessibleTextRole).toString(),
-             QStringLiteral("Friday 21 December 2012: 4 Ajaw, 3 K'ank'in"));
+             QStringLiteral("Friday 21 December 2012: 4 Ajaw, 3 K'ank'in; baktun ending"));
 }
 
 void TestMayaCalendarScreen::goTo_takesADateOrALongCount_data()
@@ -412,6 +443,254 @@ void TestMayaCalendarScreen::readingButton_opensAstrologyOnTheDay()
                  QString::number(date.day()));
         QCOMPARE(entry->focusWidget(), ScreenDriver::child<QWidget>(entry, "txtName"));
     }
+}
+
+void TestMayaCalendarScreen::dayNames_followTheChoiceAndStayChosen()
+{
+    CalendarOnScreen calendar;
+    QWidget *screen = &calendar.screen;
+    // The reminder's date, which the choice must leave as it is.
+    QVERIFY(calendar.settings.write(kSettingsSection, kLastReminderDateKey,
+                                    QStringLiteral("2026-12-01")));
+    calendar.chooseNames("optKiche");
+    QCOMPARE(ScreenDriver::text(screen, "lblTzolkin"), QStringLiteral("7 Kawoq"));
+    QCOMPARE(ScreenDriver::text(screen, "lblCalendarRound"), QStringLiteral("7 Kawoq 12 Mak"));
+    QCOMPARE(ScreenDriver::text(screen, "lblTrecena"), QStringLiteral("1 Aj"));
+    // The other set beside it, to cross over.
+    QCOMPARE(calendar.heard("lblOtherNames"), QStringLiteral("In Yucatec: 7 Kawak"));
+    QCOMPARE(calendar.selectedCell().data(Qt::AccessibleTextRole).toString(),
+             QStringLiteral("Monday 7 December 2026: 7 Kawoq, 12 Mak"));
+    QCOMPARE(ScreenDriver::child<QComboBox>(screen, "cboSign")->currentText(),
+             QStringLiteral("Kawoq"));
+
+    // Kept for the next start, beside the reminder's date.
+    SettingsStore file;
+    QCOMPARE(file.read(kSettingsSection, kDayNamesKey), QStringLiteral("kiche"));
+    QCOMPARE(file.read(kSettingsSection, kLastReminderDateKey), QStringLiteral("2026-12-01"));
+    QCOMPARE(DayNamesChoice(file).names(), MayaCalendar::DayNames::Kiche);
+
+    calendar.chooseNames("optYucatec");
+    QCOMPARE(ScreenDriver::text(screen, "lblTzolkin"), QStringLiteral("7 Kawak"));
+    QCOMPARE(calendar.heard("lblOtherNames"), QStringLiteral("In K'iche': 7 Kawoq"));
+    QCOMPARE(file.read(kSettingsSection, kDayNamesKey), QStringLiteral("yucatec"));
+}
+
+void TestMayaCalendarScreen::dayNames_holdForTheRunWhereTheSettingsCannotKeepThem()
+{
+    CalendarOnScreen calendar;
+    // A folder where the settings file would be: nothing can be written there.
+    const QString path = calendar.settings.fileName();
+    QFile::remove(path);
+    QVERIFY(QDir().mkpath(path));
+    const auto removeFolder = qScopeGuard([&path] { QDir(path).removeRecursively(); });
+    calendar.chooseNames("optKiche");
+    QCOMPARE(ScreenDriver::text(&calendar.screen, "lblTzolkin"), QStringLiteral("7 Kawoq"));
+    // Without a word, as the README says, and the folder is left as it was.
+    QVERIFY(calendar.navigator.fakeDesktop.shown.isEmpty());
+    QVERIFY(QFileInfo(path).isDir());
+    QVERIFY(QDir(path).isEmpty());
+}
+
+void TestMayaCalendarScreen::sidePanel_readsEachValueWithItsCaption_data()
+{
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("heard");
+    const QString today = QStringLiteral("2026-12-07");
+    QTest::newRow("year bearer") << today << "lblYearBearer"
+                                 << "Year bearer: 2 Manik' (30 March 2026)";
+    QTest::newRow("new year") << "2027-03-30"
+                              << "lblYearBearer"
+                              << "Year bearer: 3 Eb (30 March 2027)";
+    // The year of the first day began before the calendar does.
+    QTest::newRow("year before the range") << "0001-01-01"
+                                           << "lblYearBearer"
+                                           << "Year bearer: 3 Eb";
+    QTest::newRow("no marks") << today << "lblMarks"
+                              << "Marks: None";
+    QTest::newRow("marks") << "2026-10-09"
+                           << "lblMarks"
+                           << "Marks: Tun ending";
+    QTest::newRow("age of the Moon") << today << "lblMoonAge"
+                                     << "Age of the Moon: 28.2 days";
+    QTest::newRow("waning crescent") << today << "lblMoonPhase"
+                                     << "Phase of the Moon: waning crescent";
+    QTest::newRow("full moon") << "2026-12-24"
+                               << "lblMoonPhase"
+                               << "Phase of the Moon: full moon";
+    QTest::newRow("waxing gibbous") << "2026-12-20"
+                                    << "lblMoonPhase"
+                                    << "Phase of the Moon: waxing gibbous";
+}
+
+void TestMayaCalendarScreen::sidePanel_readsEachValueWithItsCaption()
+{
+    QFETCH(QString, day);
+    QFETCH(QString, label);
+    QFETCH(QString, heard);
+    CalendarOnScreen calendar;
+    calendar.goTo(day);
+    QCOMPARE(calendar.heard(qPrintable(label)), heard);
+}
+
+void TestMayaCalendarScreen::marks_haveASignATooltipAndAName_data()
+{
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("8 B'atz'") << "2027-03-09"
+                              << "8 Chuwen, the feast of the K'iche' day keepers."
+                              << "Tuesday 9 March 2027: 8 Chuwen, 4 Kumk'u; day keepers' feast";
+    QTest::newRow("Wayeb'") << "2027-03-25"
+                            << "A day of Wayeb', the five days that close the Haab'."
+                            << "Thursday 25 March 2027: 11 Manik', 0 Wayeb'; Wayeb' day";
+    QTest::newRow("0 Pop") << "2027-03-30"
+                           << "0 Pop, the first day of the Haab' year, whose bearer is 3 Eb."
+                           << "Tuesday 30 March 2027: 3 Eb, 0 Pop; new year";
+    QTest::newRow("trecena") << "2026-12-01"
+                             << "The first of the thirteen days of the trecena 1 Ben."
+                             << "Tuesday 1 December 2026: 1 Ben, 6 Mak; first day of a trecena";
+    QTest::newRow("tun ending") << "2026-10-09"
+                                << "13.0.14.0.0: the end of a tun, 360 days."
+                                << "Friday 9 October 2026: 13 Ajaw, 13 Yax; tun ending";
+    QTest::newRow("new moon") << "2026-12-09"
+                              << "New moon, on this day in Universal Time."
+                              << "Wednesday 9 December 2026: 9 Imix, 14 Mak; new moon";
+    QTest::newRow("full moon") << "2026-12-24"
+                               << "Full moon, on this day in Universal Time."
+                               << "Thursday 24 December 2026: 11 Kib, 9 K'ank'in; full moon";
+    QTest::newRow("nothing") << "2026-12-07"
+                             << ""
+                             << "Monday 7 December 2026: 7 Kawak, 12 Mak";
+}
+
+void TestMayaCalendarScreen::marks_haveASignATooltipAndAName()
+{
+    QFETCH(QString, day);
+    QFETCH(QString, toolTip);
+    QFETCH(QString, name);
+    CalendarOnScreen calendar;
+    calendar.goTo(day);
+    const QModelIndex cell = calendar.selectedCell();
+    QCOMPARE(cell.data(Qt::ToolTipRole).toString(), toolTip);
+    QCOMPARE(cell.data(Qt::AccessibleTextRole).toString(), name);
+
+    // The sign stands between the day's number and its sign's picture, on
+    // the selected day's ground; a day without marks has nothing there.
+    auto *view = qobject_cast<QAbstractItemView *>(calendar.grid());
+    const QImage painted = view->viewport()->grab().toImage();
+    const QRect place = view->visualRect(cell);
+    const QRect strip(place.right() - 50, place.top() + 6, 16, 11);
+    const QRgb ground = painted.pixel(place.right() - 8, place.center().y());
+    bool drawn = false;
+    for (int y = strip.top(); y <= strip.bottom(); ++y) {
+        for (int x = strip.left(); x <= strip.right(); ++x)
+            drawn = drawn || painted.pixel(x, y) != ground;
+    }
+    QCOMPARE(drawn, !toolTip.isEmpty());
+}
+
+void TestMayaCalendarScreen::findFeast_selectsTheNextOrPrevious_data()
+{
+    QTest::addColumn<int>("feast"); // its place in the list
+    QTest::addColumn<bool>("kiche");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("message");
+    const QString next = QStringLiteral("cmdFindNext");
+    const QString previous = QStringLiteral("cmdFindPrevious");
+    QTest::newRow("next 8 B'atz'") << 0 << true << next << "2027-03-09"
+                                   << "The next 8 B'atz' is 92 days later.";
+    QTest::newRow("previous 8 Chuwen") << 0 << false << previous << "2026-06-22"
+                                       << "The previous 8 Chuwen was 168 days earlier.";
+    QTest::newRow("next Wayeb'") << 1 << true << next << "2027-03-25"
+                                 << "The next Wayeb' day is 108 days later.";
+    QTest::newRow("previous 0 Pop") << 2 << false << previous << "2026-03-30"
+                                    << "The previous 0 Pop was 252 days earlier.";
+    QTest::newRow("previous trecena") << 3 << false << previous << "2026-12-01"
+                                      << "The previous first day of a trecena was 6 days earlier.";
+    QTest::newRow("next tun ending") << 4 << false << next << "2027-10-04"
+                                     << "The next tun ending is 301 days later.";
+    QTest::newRow("next katun ending") << 5 << false << next << "2032-09-07"
+                                       << "The next katun ending is 2,101 days later.";
+    QTest::newRow("previous baktun ending") << 6 << false << previous << "2012-12-21"
+                                            << "The previous baktun ending was 5,099 days earlier.";
+    QTest::newRow("next new moon") << 7 << false << next << "2026-12-09"
+                                   << "The next new moon is 2 days later.";
+    QTest::newRow("next full moon") << 8 << false << next << "2026-12-24"
+                                    << "The next full moon is 17 days later.";
+}
+
+void TestMayaCalendarScreen::findFeast_selectsTheNextOrPrevious()
+{
+    QFETCH(int, feast);
+    QFETCH(bool, kiche);
+    QFETCH(QString, button);
+    QFETCH(QString, selected);
+    QFETCH(QString, message);
+    CalendarOnScreen calendar;
+    QWidget *screen = &calendar.screen;
+    calendar.chooseNames(kiche ? "optKiche" : "optYucatec");
+    ScreenDriver::child<QCheckBox>(screen, "chkFeast")->setChecked(true);
+    // The day's lists rest while a feast is looked for.
+    QVERIFY(!ScreenDriver::child<QWidget>(screen, "cboSign")->isEnabled());
+    ScreenDriver::child<QComboBox>(screen, "cboFeast")->setCurrentIndex(feast);
+    ScreenDriver::click(screen, qPrintable(button));
+    QCOMPARE(isoDate(calendar.screen.selectedDay()), selected);
+    QCOMPARE(ScreenDriver::text(screen, "lblFindMessage"), message);
+}
+
+void TestMayaCalendarScreen::typedSign_isReadInEverySpelling_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("kiche");
+    QTest::addColumn<QString>("read"); // what the lists show then
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("K'iche' without apostrophes") << "8 Batz" << false << "8 Chuwen"
+                                                 << "2027-03-09";
+    QTest::newRow("colonial, lower case") << "8 chuen" << true << "8 B'atz'"
+                                          << "2027-03-09";
+    QTest::newRow("Kan among K'iche' names") << "8 Kan" << true << "8 Kan"
+                                             << "2027-02-11";
+    QTest::newRow("Kan among Yucatec names") << "8 Kan" << false << "8 K'an"
+                                             << "2027-03-22";
+    QTest::newRow("a sign alone") << "ahau" << false << "7 Ajaw"
+                                  << "2027-07-16";
+    QTest::newRow("a Calendar Round") << "4 Ahau 8 Kumku" << false << "4 Ajaw 8 Kumk'u"
+                                      << "2032-03-11";
+    QTest::newRow("no sign") << "Zapato" << false << "7 Zapato"
+                             << "2026-12-07";
+}
+
+void TestMayaCalendarScreen::typedSign_isReadInEverySpelling()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, kiche);
+    QFETCH(QString, read);
+    QFETCH(QString, selected);
+    CalendarOnScreen calendar;
+    QWidget *screen = &calendar.screen;
+    calendar.chooseNames(kiche ? "optKiche" : "optYucatec");
+    auto *sign = ScreenDriver::child<QComboBox>(screen, "cboSign");
+    // Typed where the keyboard is, into the list, which hands the keys to
+    // its line.
+    sign->setFocus();
+    sign->lineEdit()->selectAll();
+    QTest::keyClicks(sign, typed);
+    // Enter finds the next.
+    QTest::keyClick(sign, Qt::Key_Return);
+    QString shown = ScreenDriver::child<QComboBox>(screen, "cboNumber")->currentText() +
+                    QLatin1Char(' ') + sign->currentText();
+    if (ScreenDriver::child<QCheckBox>(screen, "chkHaab")->isChecked())
+        shown += QLatin1Char(' ') +
+                 ScreenDriver::child<QComboBox>(screen, "cboHaabDay")->currentText() +
+                 QLatin1Char(' ') +
+                 ScreenDriver::child<QComboBox>(screen, "cboHaabMonth")->currentText();
+    QCOMPARE(shown, read);
+    QCOMPARE(isoDate(calendar.screen.selectedDay()), selected);
+    if (selected == QLatin1String("2026-12-07"))
+        QCOMPARE(ScreenDriver::text(screen, "lblFindMessage"),
+                 QStringLiteral("No day sign is called \"Zapato\"."));
 }
 
 QTEST_MAIN(TestMayaCalendarScreen)

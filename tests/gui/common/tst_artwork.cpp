@@ -468,14 +468,14 @@ void TestArtwork::framesAndIcons_render()
 
     QSet<QByteArray> seen;
     for (auto which : {Artwork::kAstrologyIconResource, Artwork::kTarotIconResource,
-                       Artwork::kNumerologyIconResource}) {
+                       Artwork::kNumerologyIconResource, Artwork::kCalendarIconResource}) {
         const QImage icon = Artwork::programButtonIcon(which).toImage();
         QCOMPARE(icon.size(), QSize(32, 32));
         QVERIFY(!isBlank(icon));
         seen.insert(
             QByteArray(reinterpret_cast<const char *>(icon.constBits()), icon.sizeInBytes()));
     }
-    QCOMPARE(seen.size(), 3);
+    QCOMPARE(seen.size(), 4);
 
     const QIcon icon = Artwork::applicationIcon();
     for (int size : {16, 32, 48, 256}) {
@@ -516,7 +516,7 @@ void TestArtwork::prerenderedPictures_areTheirDrawingsRendering()
         ++checked;
     }
     // The emblem and button icons at one and two times, the window icon's four.
-    QCOMPARE(checked, 4 * 2 + 4);
+    QCOMPARE(checked, 5 * 2 + 4);
 }
 
 void TestArtwork::outOfRange_givesNullPicture()

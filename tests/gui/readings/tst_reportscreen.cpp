@@ -269,7 +269,7 @@ void TestReportScreen::init()
               16);
     m_dir = new QTemporaryDir;
     QVERIFY(m_dir->isValid());
-    m_window = new frmMDI(m_programs, *m_desktop);
+    m_window = new frmMDI(m_programs, *m_desktop, m_context->dayNames);
     m_window->resize(m_window->screen()->availableGeometry().size());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));

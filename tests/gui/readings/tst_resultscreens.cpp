@@ -44,6 +44,7 @@ private slots:
     void astrology_spanishReading_showsTheSignsPicture();
     void astrology_mayaCalendarFrameShowsTheBirthDate();
     void astrology_showInCalendar_opensTheCalendarOverTheReading();
+    void astrology_mayaCalendarFrame_followsTheCalendarsDayNames();
     void numerology_dayNumberTextAndPicture();
     void sameDate_sameDayNumberTextOnBothScreens();
     void exit_showsWelcomePanelAndKeepsEntryHidden();
@@ -217,6 +218,21 @@ void TestResultScreens::astrology_showInCalendar_opensTheCalendarOverTheReading(
     result->close();
     QVERIFY(ui.main().isWelcomePanelVisible());
     QTRY_VERIFY(!calendar->isVisible());
+}
+
+void TestResultScreens::astrology_mayaCalendarFrame_followsTheCalendarsDayNames()
+{
+    ScreenDriver ui;
+    ProgramScreen *result = calculate(ui, ScreenId::AstrologyMain, "December", 21, 2012);
+    auto *link = ScreenDriver::child<QLabel>(result, "lblShowInCalendar");
+    link->setFocus();
+    QTest::keyClick(link, Qt::Key_Return);
+    ProgramScreen *calendar = ui.screen(ScreenId::MayaCalendar);
+    QTest::mouseClick(ScreenDriver::child<QWidget>(calendar, "optKiche"), Qt::LeftButton);
+    // The reading beneath names the signs as the calendar now does.
+    QCOMPARE(ScreenDriver::text(result, "lblCalendarRound"), QStringLiteral("4 Ajpu 3 K'ank'in"));
+    QCOMPARE(ScreenDriver::text(result, "lblTrecena"), QStringLiteral("1 No'j"));
+    QCOMPARE(ScreenDriver::text(result, "lblLongCount"), QStringLiteral("13.0.0.0.0"));
 }
 
 void TestResultScreens::numerology_dayNumberTextAndPicture()

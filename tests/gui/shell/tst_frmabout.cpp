@@ -38,6 +38,8 @@ void TestFrmAbout::captionsAndLook()
     QVERIFY(label("Label1")->text().startsWith(
         QStringLiteral("Tzolkara determines your Mayan astrology zodiac sign,")));
     QVERIFY(label("Label1")->text().endsWith(QStringLiteral("improve himself for the better.")));
+    // The program's parts, the calendar among them.
+    QVERIFY(label("lblParts")->text().contains(QStringLiteral("and the Maya Calendar")));
     QCOMPARE(label("Label3")->text(),
              QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                             "money online. Get this software fully branded for your website. "));

@@ -77,7 +77,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void aFourthProgram_getsItsButtonAndCaption();
+    void anotherProgram_getsItsButtonAndCaption();
 
     void startsInWelcomeState();
     void welcomePanel_showsTodayInTheMayaCalendar();
@@ -124,7 +124,7 @@ void TestFrmMDI::init()
 {
     TestScreen::loads = 0;
     TestScreen::unloads = 0;
-    m_window = new frmMDI(m_programs, m_desktop);
+    m_window = new frmMDI(m_programs, m_desktop, m_context.dayNames);
     m_window->resize(m_window->screen()->availableGeometry().size());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -140,7 +140,7 @@ void TestFrmMDI::welcomePanel_showsTodayInTheMayaCalendar()
 {
     m_desktop.fixedToday = QDate(2026, 12, 7);
     delete m_window;
-    m_window = new frmMDI(m_programs, m_desktop);
+    m_window = new frmMDI(m_programs, m_desktop, m_context.dayNames);
     auto *today = m_window->findChild<QLabel *>(QStringLiteral("lblToday"));
     QCOMPARE(today->text(), QStringLiteral("Today: 7 Kawak 12 Mak, 13.0.14.2.19"));
     // It follows the clock when the panel comes back.
@@ -148,6 +148,10 @@ void TestFrmMDI::welcomePanel_showsTodayInTheMayaCalendar()
     m_window->setWelcomePanelVisible(false);
     m_window->setWelcomePanelVisible(true);
     QCOMPARE(today->text(), QStringLiteral("Today: 4 Ajaw 3 K'ank'in, 13.0.0.0.0"));
+    // And the names chosen in the calendar, at once.
+    m_context.dayNames.setNames(MayaCalendar::DayNames::Kiche);
+    QCOMPARE(today->text(), QStringLiteral("Today: 4 Ajpu 3 K'ank'in, 13.0.0.0.0"));
+    m_context.dayNames.setNames(MayaCalendar::DayNames::Yucatec);
     m_desktop.fixedToday = QDate(2026, 12, 7);
 }
 
@@ -165,7 +169,7 @@ void TestFrmMDI::todayLine_isALinkToTheCalendar()
     QVERIFY(today->isKeyboardLink());
     QCOMPARE(QAccessible::queryAccessibleInterface(today)->role(), QAccessible::Link);
     // The keyboard reaches it after the programs.
-    auto *lastProgram = m_window->findChild<QPushButton *>(QStringLiteral("cmdSelectOption_2"));
+    auto *lastProgram = m_window->findChild<QPushButton *>(QStringLiteral("cmdSelectOption_3"));
     lastProgram->setFocus();
     QTest::keyClick(lastProgram, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), today);
@@ -173,8 +177,8 @@ void TestFrmMDI::todayLine_isALinkToTheCalendar()
     ProgramScreen *calendar = m_window->findScreen(ScreenId::MayaCalendar);
     QVERIFY(calendar && calendar->isVisible());
     QVERIFY(!m_window->isWelcomePanelVisible());
-    // Choosing a program closes it, as it closes every program screen.
-    click(lastProgram);
+    // Choosing another program closes it, as it closes every program screen.
+    click(m_window->findChild<QPushButton *>(QStringLiteral("cmdSelectOption_2")));
     QVERIFY(!m_window->findScreen(ScreenId::MayaCalendar));
 }
 
@@ -185,10 +189,10 @@ void TestFrmMDI::startsInWelcomeState()
     QVERIFY(m_window->isWelcomePanelVisible());
     QVERIFY(m_window->findChild<QFrame *>(QStringLiteral("picMain"))->isVisible());
     QVERIFY(m_window->mdiArea()->subWindowList().isEmpty());
-    const QStringList buttons = {QStringLiteral("Mayan Astrology"),
-                                 QStringLiteral("Mayan Astrology Tarot"),
-                                 QStringLiteral("Mayan Numerology")};
-    for (int i = 0; i < 3; ++i) {
+    const QStringList buttons = {
+        QStringLiteral("Mayan Astrology"), QStringLiteral("Mayan Astrology Tarot"),
+        QStringLiteral("Mayan Numerology"), QStringLiteral("Maya Calendar")};
+    for (int i = 0; i < 4; ++i) {
         auto *button =
             m_window->findChild<QPushButton *>(QStringLiteral("cmdSelectOption_%1").arg(i));
         QVERIFY(button && button->isVisible());
@@ -196,7 +200,7 @@ void TestFrmMDI::startsInWelcomeState()
         QCOMPARE(button->font().bold(), true);
         QCOMPARE(button->palette().color(QPalette::Button), QColor(192, 192, 192));
     }
-    for (const char *icon : {"Picture4", "Picture3", "Picture2"}) {
+    for (const char *icon : {"Picture4", "Picture3", "Picture2", "picCalendarIcon"}) {
         auto *picture = m_window->findChild<QLabel *>(QString::fromLatin1(icon));
         QVERIFY(picture);
         QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
@@ -273,6 +277,7 @@ void TestFrmMDI::selectOption_opensChosenEntryScreenAtTopCentre_data()
     QTest::newRow("astrology") << 0 << int(ScreenId::AstrologyMain);
     QTest::newRow("tarot") << 1 << int(ScreenId::TarotMain);
     QTest::newRow("numerology") << 2 << int(ScreenId::NumerologyMain);
+    QTest::newRow("calendar") << 3 << int(ScreenId::MayaCalendar);
 }
 
 void TestFrmMDI::selectOption_opensChosenEntryScreenAtTopCentre()
@@ -392,9 +397,17 @@ void TestFrmMDI::menuBar_captionsAndNames()
     QCOMPARE(topLevel, QStringList({QStringLiteral("&File"), QStringLiteral("&Help"),
                                     QStringLiteral("&Donate")}));
     auto *file = m_window->findChild<QMenu *>(QStringLiteral("mnuFile"));
-    QCOMPARE(file->actions().size(), 1);
-    QCOMPARE(file->actions().constFirst()->objectName(), QStringLiteral("mnuExit"));
-    QCOMPARE(file->actions().constFirst()->text(), QStringLiteral("E&xit"));
+    QStringList fileItems;
+    for (QAction *action : file->actions())
+        fileItems << action->objectName() + QLatin1Char('=') +
+                         (action->isSeparator() ? QStringLiteral("-") : action->text());
+    QCOMPARE(fileItems,
+             QStringList({QStringLiteral("mnuMayaCalendar=Maya &Calendar"),
+                          QStringLiteral("mnuFileSep=-"), QStringLiteral("mnuExit=E&xit")}));
+    // The calendar's item opens it as its button does.
+    file->actions().constFirst()->trigger();
+    QVERIFY(m_window->findScreen(ScreenId::MayaCalendar)->isVisible());
+    QVERIFY(!m_window->isWelcomePanelVisible());
 
     auto *help = m_window->findChild<QMenu *>(QStringLiteral("mnuHelp"));
     QStringList items;
@@ -466,7 +479,7 @@ void TestFrmMDI::exitButton_closesScreensAndWindow()
     QVERIFY(m_desktop.shown.isEmpty());
 }
 
-void TestFrmMDI::aFourthProgram_getsItsButtonAndCaption()
+void TestFrmMDI::anotherProgram_getsItsButtonAndCaption()
 {
     // A program is one more entry in the list: its button, icon and welcome
     // caption follow the others, and both open its first screen.
@@ -476,13 +489,14 @@ void TestFrmMDI::aFourthProgram_getsItsButtonAndCaption()
                      Artwork::kTarotIconResource,
                      QStringLiteral("PictureCalendar"),
                      ScreenId::NumerologyResult,
-                     ProgramEntry::Button,
+                     ProgramEntry::Button | ProgramEntry::WelcomeCaption,
                      {}});
     delete m_window;
-    m_window = new frmMDI(programs, m_desktop);
+    m_window = new frmMDI(programs, m_desktop, m_context.dayNames);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    auto *button = m_window->findChild<QPushButton *>(QStringLiteral("cmdSelectOption_3"));
+    // After the calendar's button; the calendar has no caption of its own.
+    auto *button = m_window->findChild<QPushButton *>(QStringLiteral("cmdSelectOption_4"));
     auto *caption = m_window->findChild<QLabel *>(QStringLiteral("lblCaption_6"));
     QVERIFY(button && caption);
     QCOMPARE(button->text(), QStringLiteral("Maya Calendar"));
