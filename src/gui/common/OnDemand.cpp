@@ -13,13 +13,14 @@ namespace {
 
 // Found from the program's own folder, so that the build tree's programs and
 // tests (build/src, build/tests) and the installed one (/usr/bin) each take
-// their own: build/lib/tzolkara, /usr/lib/tzolkara. The folder is the
-// kernel's word, which holds also for a tool that makes no application.
+// their own: build/lib/<multiarch>/tzolkara, /usr/lib/<multiarch>/tzolkara.
+// The folder is the kernel's word, which holds also for a tool that makes no
+// application.
 QFunctionPointer entryPoint(const char *name)
 {
     // Qt keeps a library loaded once it is; asking again costs a lookup.
     QLibrary module(QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).path() +
-                    QStringLiteral("/../lib/tzolkara/libtzolkara-ondemand.so"));
+                    QStringLiteral("/../" TZOLKARA_MODULE_DIR "/libtzolkara-ondemand.so"));
     return module.resolve(name);
 }
 

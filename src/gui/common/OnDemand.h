@@ -14,7 +14,7 @@ class QTextDocument;
 namespace tzolkara::OnDemand {
 
 // SVG pictures (Qt SVG) and printers (Qt Print Support) are reached through a
-// module of the program's own, libtzolkara-ondemand.so in ../lib/tzolkara/
+// module of the program's own, libtzolkara-ondemand.so in ../lib/<multiarch>/tzolkara/
 // beside the program, loaded the first time either is asked for: start-up,
 // which shows only pictures drawn at build time and prints nothing, neither
 // loads nor links the two libraries.
